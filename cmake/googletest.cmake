@@ -1,0 +1,27 @@
+# GoogleTest from Debian's sources, built with this project's compiler, so the
+# same suites run natively and, in the Windows build, under Wine.
+set(CALC_GTEST_DIR /usr/src/googletest CACHE PATH "GoogleTest source tree")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+add_subdirectory(${CALC_GTEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+if(CALC_SANITIZE)
+  foreach(t gtest gtest_main)
+    target_compile_options(${t} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer)
+  endforeach()
+endif()
+include(GoogleTest)
+
+# calc_add_test(NAME sources... LIBS libs...)
+# Natively every test case is its own CTest test; under Wine a whole suite runs
+# as one process, because each Wine start costs far more than the tests.
+function(calc_add_test name)
+  cmake_parse_arguments(arg "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${arg_LIBS} calc_options GTest::gtest_main)
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
+  endif()
+endfunction()
