@@ -1,0 +1,21 @@
+// Maximum allowable body weight by height, age group and sex.
+#pragma once
+
+namespace heftrak {
+
+// Age column of the screening table: 0 for 17-20, 1 for 21-27, 2 for 28-39,
+// 3 for any other age.
+int ScreeningAgeColumn(int age);
+
+// Maximum allowable weight in whole pounds for a height in whole inches.
+// Shorter than the table: its first row; above 80 in.: the 80-inch entry plus
+// 6 lb for each inch over.
+int MaleMaxWeight(int age, int height);
+int FemaleMaxWeight(int age, int height);
+
+// First and last height row of each table, for the charts.
+inline constexpr int kMaleScreeningFirstHeight = 60;
+inline constexpr int kFemaleScreeningFirstHeight = 58;
+inline constexpr int kScreeningLastHeight = 80;
+
+}  // namespace heftrak
