@@ -1,0 +1,391 @@
+#include "heftrak/core/evaluation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "heftrak/core/body_fat_limit.h"
+#include "heftrak/core/female_factors.h"
+#include "heftrak/core/male_factors.h"
+#include "heftrak/core/quarter_inch.h"
+#include "heftrak/core/screening_table.h"
+#include "shell/core/field_text.h"
+#include "shell/core/fixed_format.h"
+
+namespace heftrak {
+
+namespace {
+
+using shell::Align;
+using shell::FieldValue;
+using shell::ReadField;
+
+// Characters the window reads from each kind of field.
+constexpr std::size_t kTwoChars = 2;
+constexpr std::size_t kWeightChars = 3;
+constexpr std::size_t kSexChars = 1;
+
+bool OnQuarterGrid(int hundredths) {
+  return hundredths == 0 || hundredths == 25 || hundredths == 50 || hundredths == 75;
+}
+
+class Evaluation {
+ public:
+  explicit Evaluation(const FieldTexts& fields) : fields_(fields) {}
+
+  FieldValue Read(FieldId field, std::size_t chars) const {
+    return ReadField(fields_[static_cast<std::size_t>(field)], chars);
+  }
+
+  // The next write in order; nullptr once the list is full (it never is: an
+  // evaluation makes at most 27 writes).
+  FieldWrite* NextWrite(FieldId field, WriteKind kind) {
+    if (result.writeCount >= result.writes.size()) {
+      return nullptr;
+    }
+    FieldWrite& write = result.writes[result.writeCount++];
+    write.field = field;
+    write.kind = kind;
+    return &write;
+  }
+
+  void Write(FieldId field, std::string_view text, WriteKind kind) {
+    if (FieldWrite* write = NextWrite(field, kind)) {
+      const std::size_t length = std::min(text.size(), write->text.size() - 1);
+      std::copy_n(text.data(), length, write->text.data());
+      write->text[length] = '\0';
+    }
+  }
+
+  void WriteFigure(FieldId field, float value, int width, Align align) {
+    if (FieldWrite* write = NextWrite(field, WriteKind::Result)) {
+      shell::FormatFixed(write->text.data(), write->text.size(), value, 2, width, align);
+    }
+  }
+
+  // A message that ends the evaluation, with the alert and the field to correct.
+  EvaluationResult Stop(MessageCode message, FieldId focus) {
+    result.message = message;
+    result.alert = true;
+    result.focus = focus;
+    return result;
+  }
+
+  // The hundredths of a split inch figure. "5" means .50 (it is taken as 50 and
+  // the field rewritten), while "05" stays 5 and fails the quarter-inch check;
+  // 0 is rewritten "00" when `rewriteZero` holds.
+  int Hundredths(FieldId field, bool rewriteZero, WriteKind kind) {
+    const FieldValue value = Read(field, kTwoChars);
+    if (value.number == 5 && value.text[0] != '0') {
+      Write(field, "50", kind);
+      return 50;
+    }
+    if (value.number == 0 && rewriteZero) {
+      Write(field, "00", kind);
+    }
+    return value.number;
+  }
+
+  EvaluationResult result;
+
+ private:
+  const FieldTexts& fields_;
+};
+
+// The sex letter of the Sex field: 'M' or 'F', or '\0' when the field is
+// empty or holds anything else (only pasting can put another letter there).
+char SexLetter(const FieldValue& sex) {
+  if (sex.empty()) {
+    return '\0';
+  }
+  const char letter = sex.text[0];
+  if (letter == 'M' || letter == 'm') {
+    return 'M';
+  }
+  if (letter == 'F' || letter == 'f') {
+    return 'F';
+  }
+  return '\0';
+}
+
+bool AgeInRange(int age) {
+  return age >= 17 && age <= 70;
+}
+
+// Reads the height into the state; false when its hundredths are off the grid.
+bool ReadHeight(Evaluation& eval, WeightControlState& state) {
+  state.heightWhole = eval.Read(kHeightWhole, kTwoChars).number;
+  state.heightHundredths = eval.Hundredths(kHeightHundredths, true, WriteKind::Rewrite);
+  state.height =
+      static_cast<float>(state.heightWhole) + static_cast<float>(state.heightHundredths) / 100.0f;
+  return OnQuarterGrid(state.heightHundredths);
+}
+
+template <std::size_t Sites>
+using Readings = std::array<std::array<CircumferenceReading, kReadingsPerSite>, Sites>;
+
+int EnteredCount(const Evaluation& eval, FieldId (*whole)(int, int), int site) {
+  int count = 0;
+  for (int k = 0; k < kReadingsPerSite; ++k) {
+    count += eval.Read(whole(site, k), kTwoChars).empty() ? 0 : 1;
+  }
+  return count;
+}
+
+template <std::size_t Sites>
+void ReadReadings(Evaluation& eval, Readings<Sites>& readings, FieldId (*whole)(int, int)) {
+  for (int k = 0; k < kReadingsPerSite; ++k) {
+    for (int site = 0; site < static_cast<int>(Sites); ++site) {
+      CircumferenceReading& reading =
+          readings[static_cast<std::size_t>(site)][static_cast<std::size_t>(k)];
+      const FieldValue wholeValue = eval.Read(whole(site, k), kTwoChars);
+      reading.entered = !wholeValue.empty();
+      reading.whole = wholeValue.number;
+      reading.hundredths =
+          eval.Hundredths(HundredthsOf(whole(site, k)), reading.whole != 0, WriteKind::Edit);
+    }
+  }
+}
+
+// The first reading, in reading order and then site order, whose hundredths
+// are off the grid.
+template <std::size_t Sites>
+std::optional<FieldId> FirstOffGrid(const Readings<Sites>& readings, FieldId (*whole)(int, int)) {
+  for (int k = 0; k < kReadingsPerSite; ++k) {
+    for (int site = 0; site < static_cast<int>(Sites); ++site) {
+      if (!OnQuarterGrid(
+              readings[static_cast<std::size_t>(site)][static_cast<std::size_t>(k)].hundredths)) {
+        return HundredthsOf(whole(site, k));
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+// Readings of one site agree when every pair of non-zero readings differs by
+// a quarter inch at most. On disagreement: the first reading with a value.
+std::optional<int> Disagreement(const std::array<CircumferenceReading, kReadingsPerSite>& site) {
+  static constexpr int kPairs[3][2] = {{0, 1}, {1, 2}, {2, 0}};
+  for (const auto& pair : kPairs) {
+    const float a = site[static_cast<std::size_t>(pair[0])].value();
+    const float b = site[static_cast<std::size_t>(pair[1])].value();
+    if (a != 0.0f && b != 0.0f && std::fabs(a - b) > 0.25f) {
+      for (int k = 0; k < kReadingsPerSite; ++k) {
+        if (site[static_cast<std::size_t>(k)].value() != 0.0f) {
+          return k;
+        }
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+float Average(const std::array<CircumferenceReading, kReadingsPerSite>& site) {
+  int count = 0;
+  float sum = 0.0f;
+  for (const CircumferenceReading& reading : site) {
+    count += reading.entered ? 1 : 0;
+    if (reading.contributes()) {
+      sum += reading.value();
+    }
+  }
+  // Only sites with an entered reading are averaged; guard all the same.
+  return count == 0 ? 0.0f : RoundToQuarterInch(sum / static_cast<float>(count));
+}
+
+void SetExtraLine(EvaluationResult& result, ExtraLine kind, const char* format,
+                  const char* figure) {
+  result.extraLine = kind;
+  std::snprintf(result.extraLineText.data(), result.extraLineText.size(), format, figure);
+}
+
+void CalculateMale(Evaluation& eval, WeightControlState& state) {
+  for (int site = 0; site < kMaleSites; ++site) {
+    state.maleAverages[static_cast<std::size_t>(site)] =
+        Average(state.maleReadings[static_cast<std::size_t>(site)]);
+  }
+  state.difference = state.maleAverages[kAbdomen] - state.maleAverages[kMaleNeck];
+  state.abdomenNeckFactor = AbdomenNeckFactor(state.difference);
+  state.heightFactor = MaleHeightFactor(state.height);
+  state.percentBodyFat = state.abdomenNeckFactor - state.heightFactor;
+  state.sex = 'M';
+
+  eval.WriteFigure(kMaleAverageAbdomen, state.maleAverages[kAbdomen], 5, Align::Left);
+  eval.WriteFigure(kMaleAverageNeck, state.maleAverages[kMaleNeck], 5, Align::Left);
+  eval.WriteFigure(kMaleDifference, state.difference, 5, Align::Left);
+  eval.WriteFigure(kMaleAbdomenNeckFactor, state.abdomenNeckFactor, 6, Align::Right);
+  eval.WriteFigure(kMaleHeightFactor, state.heightFactor, 5, Align::Left);
+  eval.WriteFigure(kMaleBodyFat, state.percentBodyFat, 5, Align::Left);
+  // Last, so that the Sex field is the window's focus target afterwards.
+  eval.Write(kSex, "M", WriteKind::Rewrite);
+}
+
+void CalculateFemale(Evaluation& eval, WeightControlState& state) {
+  for (int site = 0; site < kFemaleSites; ++site) {
+    state.femaleAverages[static_cast<std::size_t>(site)] =
+        Average(state.femaleReadings[static_cast<std::size_t>(site)]);
+  }
+  FemaleFactors& f = state.female;
+  f.weight = WeightFactor(state.weight);
+  f.hip = HipFactor(state.femaleAverages[kHips]);
+  f.height = FemaleHeightFactor(state.height);
+  f.forearm = ForearmFactor(state.femaleAverages[kForearm]);
+  f.neck = NeckFactor(state.femaleAverages[kFemaleNeck]);
+  f.wrist = WristFactor(state.femaleAverages[kWrist]);
+  f.totalAB = f.weight + f.hip;
+  f.totalDEFG = ((f.height + f.forearm) + f.neck) + f.wrist;
+  f.bodyFat = f.totalAB - f.totalDEFG;
+  state.sex = 'F';
+
+  for (int site = 0; site < kFemaleSites; ++site) {
+    eval.WriteFigure(static_cast<FieldId>(kFemaleAverageHips + site),
+                     state.femaleAverages[static_cast<std::size_t>(site)], 5, Align::Right);
+  }
+  const float factors[] = {f.weight, f.hip,     f.height,    f.forearm, f.neck,
+                           f.wrist,  f.totalAB, f.totalDEFG, f.bodyFat};
+  int field = kFemaleWeightFactor;
+  for (float factor : factors) {
+    eval.WriteFigure(static_cast<FieldId>(field++), factor, 5, Align::Left);
+  }
+  eval.Write(kSex, "F", WriteKind::Rewrite);
+  eval.result.switchMaleOnlyOff = true;
+}
+
+}  // namespace
+
+bool WithinBodyFatLimit(float percentBodyFat, float limit) {
+  return shell::RoundToPlaces(percentBodyFat, 2) <= shell::RoundToPlaces(limit, 2);
+}
+
+EvaluationResult CheckScreening(WeightControlState& state, const FieldTexts& fields) {
+  Evaluation eval(fields);
+  if (eval.Read(kHeightWhole, kTwoChars).empty()) {
+    return eval.result;
+  }
+  eval.result.evaluated = true;
+  eval.result.promptCleared = true;
+
+  if (!state.ageSexValidated) {
+    const FieldValue age = eval.Read(kAge, kTwoChars);
+    const char sex = SexLetter(eval.Read(kSex, kSexChars));
+    if (age.empty()) {
+      return eval.Stop(kEnterAge, kAge);
+    }
+    if (sex == '\0') {
+      return eval.Stop(kEnterSex, kSex);
+    }
+    if (!AgeInRange(age.number)) {
+      return eval.Stop(kAgeOutOfRange, kAge);
+    }
+    state.age = age.number;
+    state.sex = sex;
+    state.ageSexValidated = true;
+  }
+
+  const bool heightOnGrid = ReadHeight(eval, state);
+  state.weight = eval.Read(kWeight, kWeightChars).number;
+  if (!heightOnGrid) {
+    return eval.Stop(kHeightNotQuarter, kHeightHundredths);
+  }
+
+  state.screeningShown = true;
+  eval.result.printEnabled = true;
+  // 70.50 screens as 71 inches, 70.25 as 70.
+  const int screeningHeight = state.heightWhole + (state.heightHundredths >= 50 ? 1 : 0);
+  const int maxWeight = state.sex == 'M' ? MaleMaxWeight(state.age, screeningHeight)
+                                         : FemaleMaxWeight(state.age, screeningHeight);
+  char figure[16];
+  std::snprintf(figure, sizeof figure, "%d", maxWeight);
+  SetExtraLine(eval.result, ExtraLine::MaxWeight, "Max allowable weight: %s lbs.", figure);
+  if (state.weight == 0) {
+    return eval.result;  // only the maximum is shown: no verdict
+  }
+  state.screeningWithin = state.weight <= maxWeight;
+  if (state.screeningWithin) {
+    return eval.Stop(kWithinWeight, kSex);
+  }
+  // Taping starts at the first reading of the soldier's calculator.
+  return eval.Stop(kNotWithinWeight,
+                   state.sex == 'M' ? MaleReadingWhole(kAbdomen, 0) : FemaleReadingWhole(kHips, 0));
+}
+
+EvaluationResult CalculateBodyFat(WeightControlState& state, const FieldTexts& fields) {
+  Evaluation eval(fields);
+  bool male = true;
+  for (int site = 0; site < kMaleSites; ++site) {
+    male = male && EnteredCount(eval, MaleReadingWhole, site) > 0;
+  }
+  bool female = !male;
+  for (int site = 0; female && site < kFemaleSites; ++site) {
+    female = EnteredCount(eval, FemaleReadingWhole, site) > 0;
+  }
+  if (!male && !female) {
+    return eval.result;
+  }
+  eval.result.evaluated = true;
+  eval.result.promptCleared = true;
+
+  const FieldValue age = eval.Read(kAge, kTwoChars);
+  if (age.empty()) {
+    return eval.Stop(kEnterAge, kAge);
+  }
+  if (!AgeInRange(age.number)) {
+    return eval.Stop(kAgeOutOfRange, kAge);
+  }
+  state.age = age.number;
+  if (eval.Read(kHeightWhole, kTwoChars).empty()) {
+    return eval.Stop(kEnterHeight, kHeightWhole);
+  }
+  const FieldValue weight = eval.Read(kWeight, kWeightChars);
+  if (female && weight.empty()) {
+    return eval.Stop(kEnterWeight, kWeight);
+  }
+  if (female) {
+    state.weight = weight.number;
+  }
+  if (!ReadHeight(eval, state)) {
+    return eval.Stop(kHeightNotQuarter, kHeightHundredths);
+  }
+
+  std::optional<FieldId> offGrid;
+  if (male) {
+    ReadReadings<kMaleSites>(eval, state.maleReadings, MaleReadingWhole);
+    offGrid = FirstOffGrid<kMaleSites>(state.maleReadings, MaleReadingWhole);
+  } else {
+    ReadReadings<kFemaleSites>(eval, state.femaleReadings, FemaleReadingWhole);
+    offGrid = FirstOffGrid<kFemaleSites>(state.femaleReadings, FemaleReadingWhole);
+  }
+  if (offGrid) {
+    return eval.Stop(kReadingNotQuarter, *offGrid);
+  }
+
+  // The report can be printed from here on, even when the readings disagree.
+  eval.result.printEnabled = true;
+  const int sites = male ? kMaleSites : kFemaleSites;
+  for (int site = 0; site < sites; ++site) {
+    const auto& readings = male ? state.maleReadings[static_cast<std::size_t>(site)]
+                                : state.femaleReadings[static_cast<std::size_t>(site)];
+    if (const std::optional<int> first = Disagreement(readings)) {
+      return eval.Stop(kReadingsDisagree,
+                       male ? MaleReadingWhole(site, *first) : FemaleReadingWhole(site, *first));
+    }
+  }
+
+  state.bodyFatShown = true;
+  if (male) {
+    CalculateMale(eval, state);
+  } else {
+    CalculateFemale(eval, state);
+  }
+  state.ageSexValidated = true;
+
+  const float limit = MaxBodyFat(state.age, state.sex);
+  const float bodyFat = male ? state.percentBodyFat : state.female.bodyFat;
+  state.bodyFatWithin = WithinBodyFatLimit(bodyFat, limit);
+  char figure[16];
+  shell::FormatFixed(figure, sizeof figure, limit, 1, 4, Align::Left);
+  SetExtraLine(eval.result, ExtraLine::MaxBodyFat, "Max percent body fat: %s%%.", figure);
+  return eval.Stop(state.bodyFatWithin ? kWithinBodyFat : kNotWithinBodyFat, kSex);
+}
+
+}  // namespace heftrak

@@ -1,0 +1,389 @@
+#include "heftrak/core/evaluation.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace heftrak {
+namespace {
+
+// Field texts by id; a test names only the fields it fills.
+struct Fields {
+  FieldTexts texts{};
+  Fields& Set(FieldId field, const char* text) {
+    texts[static_cast<std::size_t>(field)] = text;
+    return *this;
+  }
+  Fields& Screen(const char* age, const char* sex, const char* whole, const char* hundredths,
+                 const char* weight) {
+    return Set(kAge, age)
+        .Set(kSex, sex)
+        .Set(kHeightWhole, whole)
+        .Set(kHeightHundredths, hundredths)
+        .Set(kWeight, weight);
+  }
+  Fields& Male(int site, int reading, const char* whole, const char* hundredths) {
+    return Set(MaleReadingWhole(site, reading), whole)
+        .Set(HundredthsOf(MaleReadingWhole(site, reading)), hundredths);
+  }
+  Fields& Female(int site, int reading, const char* whole, const char* hundredths) {
+    return Set(FemaleReadingWhole(site, reading), whole)
+        .Set(HundredthsOf(FemaleReadingWhole(site, reading)), hundredths);
+  }
+};
+
+using Writes = std::vector<std::pair<int, std::string>>;
+
+Writes WritesOf(const EvaluationResult& result, WriteKind kind) {
+  Writes writes;
+  for (std::size_t i = 0; i < result.writeCount; ++i) {
+    if (result.writes[i].kind == kind) {
+      writes.emplace_back(result.writes[i].field, result.writes[i].text.data());
+    }
+  }
+  return writes;
+}
+
+std::string ExtraLineOf(const EvaluationResult& result) {
+  return result.extraLineText.data();
+}
+
+// ---- Check -------------------------------------------------------------
+
+struct CheckCase {
+  const char* name;
+  Fields fields;
+  MessageCode message;
+  std::optional<FieldId> focus;
+  const char* extraLine;  // "" when none
+  bool printEnabled;
+};
+
+TEST(CheckScreening, ValidatesInOrderAndGivesTheVerdict) {
+  const CheckCase cases[] = {
+      {"within at the maximum", Fields().Screen("25", "M", "72", "", "195"), kWithinWeight, kSex,
+       "Max allowable weight: 195 lbs.", true},
+      {"one pound over must be taped", Fields().Screen("25", "M", "72", "00", "196"),
+       kNotWithinWeight, MaleReadingWhole(kAbdomen, 0), "Max allowable weight: 195 lbs.", true},
+      {"a woman over is taped at the hips", Fields().Screen("45", "F", "81", "00", "300"),
+       kNotWithinWeight, FemaleReadingWhole(kHips, 0), "Max allowable weight: 233 lbs.", true},
+      {"no weight shows only the maximum", Fields().Screen("25", "M", "72", "00", ""), kNoMessage,
+       std::nullopt, "Max allowable weight: 195 lbs.", true},
+      {".50 screens one inch taller", Fields().Screen("30", "M", "69", "50", "189"), kWithinWeight,
+       kSex, "Max allowable weight: 189 lbs.", true},
+      {".25 screens as the whole inch", Fields().Screen("30", "M", "70", "25", "190"),
+       kNotWithinWeight, MaleReadingWhole(kAbdomen, 0), "Max allowable weight: 189 lbs.", true},
+      {"age and sex empty: age first", Fields().Screen("", "", "72", "00", "195"), kEnterAge, kAge,
+       "", false},
+      {"sex empty", Fields().Screen("25", "", "72", "00", "195"), kEnterSex, kSex, "", false},
+      {"sex before the age range", Fields().Screen("16", "", "72", "00", "195"), kEnterSex, kSex,
+       "", false},
+      {"a pasted letter is no sex", Fields().Screen("25", "X", "72", "00", "195"), kEnterSex, kSex,
+       "", false},
+      {"age 16", Fields().Screen("16", "M", "72", "00", "195"), kAgeOutOfRange, kAge, "", false},
+      {"age 71", Fields().Screen("71", "F", "72", "00", "195"), kAgeOutOfRange, kAge, "", false},
+      {"hundredths 05", Fields().Screen("25", "M", "72", "05", "195"), kHeightNotQuarter,
+       kHeightHundredths, "", false},
+      {"hundredths 30", Fields().Screen("25", "M", "72", "30", "195"), kHeightNotQuarter,
+       kHeightHundredths, "", false},
+  };
+  for (const CheckCase& c : cases) {
+    WeightControlState state;
+    const EvaluationResult result = CheckScreening(state, c.fields.texts);
+    EXPECT_TRUE(result.evaluated) << c.name;
+    EXPECT_TRUE(result.promptCleared) << c.name;
+    EXPECT_EQ(result.message, c.message) << c.name;
+    EXPECT_EQ(result.alert, c.message != kNoMessage) << c.name;
+    EXPECT_EQ(result.focus, c.focus) << c.name;
+    EXPECT_EQ(ExtraLineOf(result), c.extraLine) << c.name;
+    EXPECT_EQ(result.printEnabled, c.printEnabled) << c.name;
+    EXPECT_EQ(state.screeningShown, c.printEnabled) << c.name;
+  }
+}
+
+TEST(CheckScreening, DoesNothingWithoutAHeight) {
+  WeightControlState state;
+  const EvaluationResult result =
+      CheckScreening(state, Fields().Screen("25", "M", "", "50", "195").texts);
+  EXPECT_FALSE(result.evaluated);
+  EXPECT_FALSE(result.promptCleared);
+  EXPECT_FALSE(result.focus);
+  EXPECT_EQ(result.writeCount, 0u);
+  EXPECT_FALSE(state.screeningShown);
+}
+
+TEST(CheckScreening, RewritesTheHeightHundredthsWithoutCountingAnEdit) {
+  const std::pair<const char*, const char*> cases[] = {{"", "00"}, {"0", "00"}, {"5", "50"}};
+  for (const auto& [typed, shown] : cases) {
+    WeightControlState state;
+    const EvaluationResult result =
+        CheckScreening(state, Fields().Screen("25", "M", "70", typed, "").texts);
+    EXPECT_EQ(WritesOf(result, WriteKind::Rewrite), (Writes{{kHeightHundredths, shown}})) << typed;
+    EXPECT_TRUE(WritesOf(result, WriteKind::Edit).empty());
+  }
+  WeightControlState state;
+  const EvaluationResult result =
+      CheckScreening(state, Fields().Screen("25", "M", "70", "75", "").texts);
+  EXPECT_EQ(result.writeCount, 0u);
+  EXPECT_EQ(state.height, 70.75f);
+}
+
+TEST(CheckScreening, ValidatedAgeAndSexAreNotReadAgain) {
+  WeightControlState state;
+  state.ageSexValidated = true;
+  state.age = 25;
+  state.sex = 'F';
+  const EvaluationResult result =
+      CheckScreening(state, Fields().Screen("", "", "66", "00", "146").texts);
+  EXPECT_EQ(result.message, kWithinWeight);
+  EXPECT_EQ(ExtraLineOf(result), "Max allowable weight: 146 lbs.");
+}
+
+TEST(CheckScreening, RecordsTheVerdictAndFiguresInTheState) {
+  WeightControlState state;
+  CheckScreening(state, Fields().Screen("25", "m", "72", "5", "196").texts);
+  EXPECT_EQ(state.age, 25);
+  EXPECT_EQ(state.sex, 'M');
+  EXPECT_EQ(state.heightWhole, 72);
+  EXPECT_EQ(state.heightHundredths, 50);
+  EXPECT_EQ(state.height, 72.5f);
+  EXPECT_EQ(state.weight, 196);
+  EXPECT_TRUE(state.ageSexValidated);
+  EXPECT_TRUE(state.screeningShown);
+  EXPECT_TRUE(state.screeningWithin);  // 72.50 screens as 73 in.: up to 200 lb
+}
+
+// ---- Calculate ---------------------------------------------------------
+
+Fields MaleSoldier() {
+  // Abdomen 35.00 and neck 15.00 differ by 20.00 (factor 99.48); height 72.00
+  // has the factor 80.67: 18.81 % body fat.
+  return Fields()
+      .Screen("25", "", "72", "00", "")
+      .Male(kAbdomen, 0, "35", "00")
+      .Male(kAbdomen, 1, "35", "")
+      .Male(kMaleNeck, 0, "15", "00");
+}
+
+Fields FemaleSoldier() {
+  // A 157.44 (150 lb) + B 17.58 (hips 40) = C 175.02; D 83.75 (64 in.) +
+  // E 39.97 (forearm 10) + F 17.60 (neck 13) + G 3.05 (wrist 6) = H 144.37;
+  // I = 30.65 %.
+  return Fields()
+      .Screen("30", "", "64", "00", "150")
+      .Female(kHips, 0, "40", "00")
+      .Female(kForearm, 0, "10", "00")
+      .Female(kForearm, 2, "10", "00")
+      .Female(kFemaleNeck, 1, "13", "00")
+      .Female(kWrist, 0, "6", "00");
+}
+
+TEST(CalculateBodyFat, MaleResultFieldsAndVerdict) {
+  WeightControlState state;
+  const EvaluationResult result = CalculateBodyFat(state, MaleSoldier().texts);
+  EXPECT_EQ(result.message, kWithinBodyFat);
+  EXPECT_TRUE(result.alert);
+  EXPECT_EQ(result.focus, kSex);
+  EXPECT_TRUE(result.printEnabled);
+  EXPECT_FALSE(result.switchMaleOnlyOff);
+  EXPECT_EQ(ExtraLineOf(result), "Max percent body fat: 22.0%.");
+  EXPECT_EQ(WritesOf(result, WriteKind::Result), (Writes{{17, "35.00"},
+                                                         {18, "15.00"},
+                                                         {19, "20.00"},
+                                                         {20, " 99.48"},
+                                                         {21, "80.67"},
+                                                         {22, "18.81"}}));
+  // A reading's zero hundredths are written "00", reading by reading.
+  EXPECT_EQ(WritesOf(result, WriteKind::Edit), (Writes{{MaleReadingWhole(kAbdomen, 0) + 1, "00"},
+                                                       {MaleReadingWhole(kMaleNeck, 0) + 1, "00"},
+                                                       {MaleReadingWhole(kAbdomen, 1) + 1, "00"}}));
+  // The Sex rewrite comes last, so that Sex is the window's focus target.
+  const FieldWrite& last = result.writes[result.writeCount - 1];
+  EXPECT_EQ(last.field, kSex);
+  EXPECT_STREQ(last.text.data(), "M");
+  EXPECT_EQ(last.kind, WriteKind::Rewrite);
+  EXPECT_EQ(state.sex, 'M');
+  EXPECT_TRUE(state.bodyFatShown);
+  EXPECT_TRUE(state.bodyFatWithin);
+  EXPECT_TRUE(state.ageSexValidated);
+  EXPECT_EQ(state.percentBodyFat, 99.48f - 80.67f);
+}
+
+TEST(CalculateBodyFat, FemaleResultFieldsAndVerdict) {
+  WeightControlState state;
+  const EvaluationResult result = CalculateBodyFat(state, FemaleSoldier().texts);
+  EXPECT_EQ(result.message, kWithinBodyFat);
+  EXPECT_EQ(result.focus, kSex);
+  EXPECT_TRUE(result.switchMaleOnlyOff);
+  EXPECT_EQ(ExtraLineOf(result), "Max percent body fat: 34.0%.");
+  EXPECT_EQ(WritesOf(result, WriteKind::Result), (Writes{{47, "40.00"},
+                                                         {48, "10.00"},
+                                                         {49, "13.00"},
+                                                         {50, " 6.00"},
+                                                         {51, "157.44"},
+                                                         {52, "17.58"},
+                                                         {53, "83.75"},
+                                                         {54, "39.97"},
+                                                         {55, "17.60"},
+                                                         {56, "3.05 "},
+                                                         {57, "175.02"},
+                                                         {58, "144.37"},
+                                                         {59, "30.65"}}));
+  EXPECT_EQ(state.sex, 'F');
+  // The order of the single-precision operations is part of the result.
+  const FemaleFactors& f = state.female;
+  EXPECT_EQ(f.totalAB, 157.44f + 17.58f);
+  EXPECT_EQ(f.totalDEFG, ((83.75f + 39.97f) + 17.60f) + 3.05f);
+  EXPECT_EQ(f.bodyFat, f.totalAB - f.totalDEFG);
+}
+
+struct CalculateCase {
+  const char* name;
+  Fields fields;
+  MessageCode message;
+  FieldId focus;
+  bool printEnabled;
+};
+
+TEST(CalculateBodyFat, ValidatesInOrder) {
+  const CalculateCase cases[] = {
+      {"age empty", MaleSoldier().Set(kAge, ""), kEnterAge, kAge, false},
+      {"age 16", MaleSoldier().Set(kAge, "16"), kAgeOutOfRange, kAge, false},
+      {"age 71", FemaleSoldier().Set(kAge, "71"), kAgeOutOfRange, kAge, false},
+      {"height empty", MaleSoldier().Set(kHeightWhole, ""), kEnterHeight, kHeightWhole, false},
+      {"female weight empty", FemaleSoldier().Set(kWeight, ""), kEnterWeight, kWeight, false},
+      {"height hundredths 05", MaleSoldier().Set(kHeightHundredths, "05"), kHeightNotQuarter,
+       kHeightHundredths, false},
+      {"reading hundredths 05", MaleSoldier().Male(kAbdomen, 1, "35", "05"), kReadingNotQuarter,
+       static_cast<FieldId>(MaleReadingWhole(kAbdomen, 1) + 1), false},
+      // Reading by reading, then site by site: the neck's 1st reading comes
+      // before the abdomen's 2nd.
+      {"first offender wins",
+       MaleSoldier().Male(kAbdomen, 1, "35", "10").Male(kMaleNeck, 0, "15", "33"),
+       kReadingNotQuarter, static_cast<FieldId>(MaleReadingWhole(kMaleNeck, 0) + 1), false},
+      {"female offender", FemaleSoldier().Female(kWrist, 0, "6", "60"), kReadingNotQuarter,
+       static_cast<FieldId>(FemaleReadingWhole(kWrist, 0) + 1), false},
+      {"readings half an inch apart", MaleSoldier().Male(kAbdomen, 1, "35", "50"),
+       kReadingsDisagree, MaleReadingWhole(kAbdomen, 0), true},
+      {"3rd against 1st", MaleSoldier().Male(kAbdomen, 1, "35", "25").Male(kAbdomen, 2, "35", "50"),
+       kReadingsDisagree, MaleReadingWhole(kAbdomen, 0), true},
+      {"disagreement names the first reading with a value",
+       FemaleSoldier()
+           .Female(kFemaleNeck, 0, "", "")
+           .Female(kFemaleNeck, 1, "13", "00")
+           .Female(kFemaleNeck, 2, "14", "00"),
+       kReadingsDisagree, FemaleReadingWhole(kFemaleNeck, 1), true},
+  };
+  for (const CalculateCase& c : cases) {
+    WeightControlState state;
+    const EvaluationResult result = CalculateBodyFat(state, c.fields.texts);
+    EXPECT_EQ(result.message, c.message) << c.name;
+    EXPECT_TRUE(result.alert) << c.name;
+    EXPECT_EQ(result.focus, c.focus) << c.name;
+    EXPECT_EQ(result.printEnabled, c.printEnabled) << c.name;
+    EXPECT_TRUE(WritesOf(result, WriteKind::Result).empty()) << c.name;
+    EXPECT_FALSE(state.bodyFatShown) << c.name;
+  }
+}
+
+TEST(CalculateBodyFat, ReadingsAQuarterApartAgree) {
+  WeightControlState state;
+  const EvaluationResult result =
+      CalculateBodyFat(state, MaleSoldier().Male(kAbdomen, 1, "35", "25").texts);
+  EXPECT_EQ(result.message, kWithinBodyFat);
+  // 35.00 and 35.25 average 35.125, which rounds up to 35.25.
+  EXPECT_EQ(state.maleAverages[kAbdomen], 35.25f);
+}
+
+TEST(CalculateBodyFat, ChoosesItsCalculatorFromTheEnteredReadings) {
+  WeightControlState state;
+  // One abdomen reading and no neck, no female readings: nothing at all.
+  EvaluationResult result = CalculateBodyFat(
+      state, Fields().Screen("25", "M", "72", "00", "").Male(0, 0, "35", "").texts);
+  EXPECT_FALSE(result.evaluated);
+  EXPECT_FALSE(result.promptCleared);
+  EXPECT_EQ(result.message, kNoMessage);
+
+  // Three of the four female sites: nothing either.
+  result = CalculateBodyFat(state, FemaleSoldier().Female(kWrist, 0, "", "").texts);
+  EXPECT_FALSE(result.evaluated);
+
+  // Both calculators filled in: the male one runs.
+  Fields both = FemaleSoldier();
+  both.Male(kAbdomen, 0, "35", "00").Male(kMaleNeck, 0, "15", "00").Set(kAge, "25");
+  both.Set(kHeightWhole, "72");
+  result = CalculateBodyFat(state, both.texts);
+  EXPECT_EQ(state.sex, 'M');
+  EXPECT_EQ(result.message, kWithinBodyFat);
+}
+
+TEST(CalculateBodyFat, AveragesAndRoundsEachSite) {
+  WeightControlState state;
+  const Fields fields = MaleSoldier()
+                            .Male(kAbdomen, 0, "36", "50")
+                            .Male(kAbdomen, 1, "36", "75")
+                            .Male(kMaleNeck, 0, "15", "5")
+                            .Male(kMaleNeck, 1, "15", "25")
+                            .Set(kHeightHundredths, "5");
+  const EvaluationResult result = CalculateBodyFat(state, fields.texts);
+  EXPECT_EQ(result.message, kWithinBodyFat);
+  EXPECT_EQ(state.maleAverages[kAbdomen], 36.75f);  // 36.625 rounds up
+  EXPECT_EQ(state.maleAverages[kMaleNeck], 15.5f);  // 15.375 rounds up
+  EXPECT_EQ(state.height, 72.5f);                   // the height factor takes the height unrounded
+  EXPECT_EQ(state.maleReadings[kMaleNeck][0].hundredths, 50);
+  EXPECT_EQ(WritesOf(result, WriteKind::Rewrite).front(),
+            std::make_pair(int{kHeightHundredths}, std::string("50")));
+  EXPECT_EQ(WritesOf(result, WriteKind::Edit),
+            (Writes{{MaleReadingWhole(kMaleNeck, 0) + 1, "50"}}));
+}
+
+TEST(CalculateBodyFat, NotWithinAboveTheLimit) {
+  WeightControlState state;
+  // At age 20 the male limit is 20 %; abdomen 37.00 - neck 15.00 = 22.00
+  // gives 102.64 - 80.67 = 21.97 %.
+  const EvaluationResult result = CalculateBodyFat(state, MaleSoldier()
+                                                              .Set(kAge, "20")
+                                                              .Male(kAbdomen, 0, "37", "00")
+                                                              .Male(kAbdomen, 1, "37", "00")
+                                                              .texts);
+  EXPECT_EQ(result.message, kNotWithinBodyFat);
+  EXPECT_FALSE(state.bodyFatWithin);
+  EXPECT_EQ(ExtraLineOf(result), "Max percent body fat: 20.0%.");
+}
+
+TEST(CalculateBodyFat, AShownLimitFigureIsWithin) {
+  // These factors add up to exactly 30.00 in two decimals; in single
+  // precision the sum lands a hair above 30. The window shows 30.00 beside the
+  // verdict, so the verdict is "within".
+  WeightControlState state;
+  const Fields fields = Fields()
+                            .Screen("20", "", "65", "00", "90")
+                            .Female(kHips, 0, "52", "25")
+                            .Female(kForearm, 0, "7", "00")
+                            .Female(kFemaleNeck, 0, "8", "00")
+                            .Female(kWrist, 0, "6", "25");
+  const EvaluationResult result = CalculateBodyFat(state, fields.texts);
+  // Four units in the last place above 30, in both builds: any wider
+  // intermediate precision (x87) would give other bits.
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(state.female.bodyFat), 0x41F00004u);
+  EXPECT_EQ(WritesOf(result, WriteKind::Result).back(), std::make_pair(59, std::string("30.00")));
+  EXPECT_EQ(result.message, kWithinBodyFat);
+  EXPECT_TRUE(state.bodyFatWithin);
+}
+
+TEST(WithinBodyFatLimit, JudgesTheShownFigure) {
+  EXPECT_TRUE(WithinBodyFatLimit(22.0f, 22.0f));
+  EXPECT_TRUE(WithinBodyFatLimit(22.004f, 22.0f));
+  EXPECT_FALSE(WithinBodyFatLimit(22.01f, 22.0f));
+  EXPECT_FALSE(WithinBodyFatLimit(22.006f, 22.0f));  // shown as 22.01
+  // A single-precision sum a hair above an exact limit is shown, and judged, as 30.00.
+  EXPECT_TRUE(WithinBodyFatLimit(30.000002f, 30.0f));
+  EXPECT_TRUE(WithinBodyFatLimit(-5.0f, 20.0f));
+}
+
+}  // namespace
+}  // namespace heftrak
