@@ -1,0 +1,270 @@
+// VORNA's Calculate, done on the texts of the entry fields and the test state.
+// The window replays the recorded requests in order, so the order in which
+// they are added below is the order the user sees and hears them.
+#include "vorna/core/evaluation.h"
+
+#include <cstdio>
+
+#include "shell/core/field_text.h"
+#include "vorna/core/scoring.h"
+
+namespace vorna {
+namespace {
+
+// The shown scaled total has room for three digits.
+constexpr int kScaledTotalCap = 999;
+// 60 points or more pass an event.
+constexpr int kPassingPoints = 60;
+
+shell::FieldValue Read(const EntryTexts& entries, FieldId field) {
+  return shell::ReadField(entries[static_cast<std::size_t>(field)],
+                          kFieldChars[static_cast<std::size_t>(field)]);
+}
+
+ShortText NumberText(int value) {
+  // Every figure shown here lies in -99..999 (the lowest total is
+  // 9 + 9 - 62); the clamp only makes that bound plain to the compiler.
+  const int shown = value < -99 ? -99 : (value > 999 ? 999 : value);
+  ShortText text;
+  std::snprintf(text.chars.data(), text.chars.size(), "%d", shown);
+  return text;
+}
+
+// A one-digit text with a leading "0", as the run fields show minutes and seconds.
+ShortText TwoDigitText(char digit) {
+  ShortText text;
+  text.chars = {'0', digit, '\0', '\0'};
+  return text;
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+void Add(RequestLog& requests, RequestKind kind, int target = 0, ShortText text = {},
+         Rgb colour = kBlack) {
+  requests.Add(Request{kind, target, text, colour});
+}
+
+void WriteField(TestState& state, RequestLog& requests, FieldId field, ShortText text) {
+  Add(requests, RequestKind::SetFieldText, field, text);
+  // The field's change notification makes it the current field.
+  state.currentField = field;
+}
+
+void Complain(TestState& state, RequestLog& requests, FitnessMessage message, FieldId field) {
+  Add(requests, RequestKind::Alert);
+  Add(requests, RequestKind::ShowMessage, message);
+  Add(requests, RequestKind::Focus, field);
+  // A field that receives the focus becomes the current field.
+  state.currentField = field;
+}
+
+// Checks the Age and Sex fields in the order the user is told about them.
+// On success fills age and sex and returns kNoFitnessMessage.
+FitnessMessage CheckAgeAndSex(const EntryTexts& entries, int& age, char& sex) {
+  const shell::FieldValue ageField = Read(entries, kAge);
+  const shell::FieldValue sexField = Read(entries, kSex);
+  if (ageField.empty()) {
+    return kEnterAge;
+  }
+  // The key filter lets only M and F (either case) in; anything else got in
+  // by pasting and is no sex at all, not a reason to score as female.
+  char letter = sexField.empty() ? '\0' : sexField.text[0];
+  if (letter == 'm' || letter == 'f') {
+    letter = static_cast<char>(letter - 'a' + 'A');
+  }
+  if (letter != 'M' && letter != 'F') {
+    return kEnterSex;
+  }
+  if (ageField.number < 17 || ageField.number > 70) {
+    return kAgeOutOfRange;
+  }
+  age = ageField.number;
+  sex = letter;
+  return kNoFitnessMessage;
+}
+
+int EventPoints(Event event, char sex, int raw, int age) {
+  switch (event) {
+    case kPushupEvent:
+      return sex == 'M' ? MalePushupPoints(raw, age) : FemalePushupPoints(raw, age);
+    case kSitupEvent:
+      return SitupPoints(raw, age);
+    case kRunEvent:
+    case kEventCount:
+      break;
+  }
+  return sex == 'M' ? MaleRunPoints(raw, age) : FemaleRunPoints(raw, age);
+}
+
+// Scores one event, keeps the result in the state and paints it.
+void ScoreEvent(TestState& state, RequestLog& requests, Event event, int raw) {
+  const int result = EventPoints(event, state.sex, raw, state.age);
+  EventScore& score = state.events[static_cast<std::size_t>(event)];
+  score = EventScore{};
+  if (result >= 100) {
+    // Shown as 100; the full result counts towards the scaled total.
+    score.extendedPoints = result;
+    score.points = 100;
+  } else {
+    score.points = result;
+    if (result < kPassingPoints) {
+      score.colour = kRed;
+    }
+  }
+  score.pointsText = NumberText(score.points);
+  Add(requests, RequestKind::PaintLabel, event);
+  Add(requests, RequestKind::PaintResult, event, score.pointsText, score.colour);
+}
+
+void ShowTotals(TestState& state, RequestLog& requests) {
+  int total = 0;
+  int scaled = 0;
+  bool allPassed = true;
+  bool allMaxed = true;
+  for (const EventScore& score : state.events) {
+    if (score.pointsText.empty()) {
+      return;
+    }
+    total += score.points;
+    scaled += score.extendedPoints;
+    allPassed = allPassed && score.points >= kPassingPoints;
+    allMaxed = allMaxed && score.extendedPoints >= 100;
+  }
+  state.total = total;
+  state.totalColour = allPassed ? kBlack : kRed;
+  state.totalText = NumberText(total);
+  Add(requests, RequestKind::PaintResult, kTotalBox, state.totalText, state.totalColour);
+  Add(requests, RequestKind::PaintLabel, kTotalBox);
+  if (!allMaxed) {
+    return;
+  }
+  state.scaledTotal = scaled > kScaledTotalCap ? kScaledTotalCap : scaled;
+  state.scaledText = NumberText(state.scaledTotal);
+  Add(requests, RequestKind::PaintResult, kScaledBox, state.scaledText, kBlue);
+  Add(requests, RequestKind::PaintLabel, kScaledBox);
+}
+
+// The part of Calculate between reading the event fields and the final focus.
+void Calculate(TestState& state, const EntryTexts& entries, RequestLog& requests) {
+  const shell::FieldValue pushups = Read(entries, kPushups);
+  const shell::FieldValue situps = Read(entries, kSitups);
+  const shell::FieldValue minutes = Read(entries, kRunMinutes);
+  const shell::FieldValue seconds = Read(entries, kRunSeconds);
+  if (pushups.empty() && situps.empty() && minutes.empty()) {
+    return;
+  }
+
+  // Complete the run time in its fields: "9" minutes become "09", an empty
+  // Seconds field "00" and a single seconds digit gets its leading zero. The
+  // values stay the same, so the texts read above still serve.
+  if (!minutes.empty()) {
+    if (minutes.text.size() == 1 && IsDigit(minutes.text[0])) {
+      WriteField(state, requests, kRunMinutes, TwoDigitText(minutes.text[0]));
+    }
+    if (seconds.empty()) {
+      WriteField(state, requests, kRunSeconds, TwoDigitText('0'));
+    } else if (seconds.text.size() == 1 && IsDigit(seconds.text[0])) {
+      WriteField(state, requests, kRunSeconds, TwoDigitText(seconds.text[0]));
+    }
+  }
+
+  if (!state.accepted) {
+    int age = 0;
+    char sex = 'M';
+    const FitnessMessage problem = CheckAgeAndSex(entries, age, sex);
+    if (problem != kNoFitnessMessage) {
+      Complain(state, requests, problem, problem == kEnterSex ? kSex : kAge);
+      return;
+    }
+    state.age = age;
+    state.sex = sex;
+    state.accepted = true;
+  }
+
+  state.resultsShown = true;
+  Add(requests, RequestKind::EnablePrint);
+
+  if (!pushups.empty()) {
+    state.pushups = pushups.number;
+    ScoreEvent(state, requests, kPushupEvent, pushups.number);
+  }
+  if (!situps.empty()) {
+    state.situps = situps.number;
+    ScoreEvent(state, requests, kSitupEvent, situps.number);
+  }
+  if (!minutes.empty()) {
+    if (seconds.number > 59) {
+      Add(requests, RequestKind::ShowMessage, kSecondsOutOfRange);
+      Add(requests, RequestKind::Alert);
+      Add(requests, RequestKind::Focus, kRunSeconds);
+      state.currentField = kRunSeconds;
+    } else {
+      state.runMinutes = minutes.number;
+      state.runSeconds = seconds.number;
+      ScoreEvent(state, requests, kRunEvent, MinSec(minutes.number, seconds.number));
+    }
+  }
+  ShowTotals(state, requests);
+}
+
+}  // namespace
+
+const char* FitnessMessageText(int code) {
+  switch (code) {
+    case kAgeOutOfRange:
+      return "Age must be between 17 and 70.";
+    case kSecondsOutOfRange:
+      return "Seconds must be between 0 and 59.";
+    case kEnterAge:
+      return "Enter Age.";
+    case kEnterSex:
+      return "Enter Sex: F or M (f or m).";
+    default:
+      return "";
+  }
+}
+
+bool AcceptAgeAndSex(TestState& state, const EntryTexts& entries) {
+  if (!state.accepted) {
+    int age = 0;
+    char sex = 'M';
+    if (CheckAgeAndSex(entries, age, sex) == kNoFitnessMessage) {
+      state.age = age;
+      state.sex = sex;
+      state.accepted = true;
+    }
+  }
+  return state.accepted;
+}
+
+Verdict VerdictOf(const TestState& state) {
+  if (state.totalText.empty()) {
+    return Verdict::NotScored;
+  }
+  for (const EventScore& score : state.events) {
+    if (score.points < kPassingPoints) {
+      return Verdict::Failed;
+    }
+  }
+  return state.scaledText.empty() ? Verdict::Passed : Verdict::Maxed;
+}
+
+void EvaluateScores(TestState& state, const EntryTexts& entries, RequestLog& requests) {
+  Add(requests, RequestKind::ClearMessageLine);
+  // Nothing of an earlier Calculate is left standing: an event shows points
+  // only when it is scored again below.
+  state.events = {};
+  state.total = 0;
+  state.totalText = {};
+  state.totalColour = kBlack;
+  state.scaledTotal = 0;
+  state.scaledText = {};
+
+  Calculate(state, entries, requests);
+
+  Add(requests, RequestKind::Focus, state.currentField);
+}
+
+}  // namespace vorna

@@ -1,0 +1,68 @@
+// Everything VORNA knows about the soldier being scored, for as long as the
+// main window lives. The window, the report and the chart read it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "vorna/core/field_ids.h"
+
+namespace vorna {
+
+struct Rgb {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kGrey{127, 127, 127};  // labels of an empty result
+
+enum Event : int { kPushupEvent = 0, kSitupEvent = 1, kRunEvent = 2, kEventCount = 3 };
+
+// Up to three characters and their terminator: every points text, total and
+// scaled total fits (-62 ... 999).
+struct ShortText {
+  std::array<char, 4> chars{};
+  bool empty() const { return chars[0] == '\0'; }
+  const char* c_str() const { return chars.data(); }
+};
+
+struct EventScore {
+  int points = 0;          // shown points: the scoring result capped at 100
+  int extendedPoints = 0;  // the scoring result when 100 or more, else 0
+  ShortText pointsText;    // empty: the event is not scored
+  Rgb colour = kBlack;     // black for 60 points or more, red below
+};
+
+struct TestState {
+  int age = 0;
+  char sex = 'M';         // 'M' or 'F' once accepted
+  bool accepted = false;  // age and sex have been validated
+  bool resultsShown = false;
+  bool maleOnly = false;
+  bool writingSex = false;  // the program itself is writing "M" into Sex
+  FieldId currentField = kSex;
+  int pushups = 0;
+  int situps = 0;
+  int runMinutes = 0;
+  int runSeconds = 0;
+  std::array<EventScore, kEventCount> events{};
+  int total = 0;
+  ShortText totalText;
+  Rgb totalColour = kBlack;
+  int scaledTotal = 0;
+  ShortText scaledText;
+};
+
+enum class Verdict { NotScored, Failed, Passed, Maxed };
+
+// Failed when a total is shown and an event has 59 points or fewer; passed
+// when every event has 60 or more and no scaled total is shown; maxed when
+// every event has 60 or more and the scaled total is shown.
+Verdict VerdictOf(const TestState& state);
+
+}  // namespace vorna
