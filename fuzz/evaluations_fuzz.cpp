@@ -1,0 +1,144 @@
+// Feeds arbitrary field texts (any bytes, any length) to both programs'
+// evaluations and checks that every result stays within its stated range.
+// Built as a libFuzzer target with clang, and as a replay of the saved corpus
+// in the test suites.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "heftrak/core/evaluation.h"
+#include "vorna/core/evaluation.h"
+
+namespace {
+
+void Require(bool condition, const char* what) {
+  if (!condition) {
+    std::fprintf(stderr, "evaluations_fuzz: %s\n", what);
+    std::abort();
+  }
+}
+
+// Splits the input into field texts: each text is a length byte followed by
+// that many bytes (a length of 255 takes everything that is left).
+class Input {
+ public:
+  Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+
+  std::uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
+
+  std::string_view Text() {
+    std::size_t length = Byte();
+    const std::size_t left = size_ - at_;
+    if (length == 255 || length > left) {
+      length = left;
+    }
+    const std::string_view text(reinterpret_cast<const char*>(data_ + at_), length);
+    at_ += length;
+    return text;
+  }
+
+ private:
+  const std::uint8_t* data_;
+  std::size_t size_;
+  std::size_t at_ = 0;
+};
+
+bool Terminated(const char* text, std::size_t capacity, std::size_t maxLength) {
+  const void* end = std::memchr(text, '\0', capacity);
+  return end != nullptr &&
+         static_cast<std::size_t>(static_cast<const char*>(end) - text) <= maxLength;
+}
+
+bool IsEntryField(int field) {
+  return (field >= heftrak::kAge && field < heftrak::kMaleAverageAbdomen) ||
+         (field >= heftrak::kFemaleReadingsFirst && field < heftrak::kFemaleAverageHips);
+}
+
+void CheckHeftrak(const heftrak::EvaluationResult& result) {
+  using namespace heftrak;
+  Require(result.message == kNoMessage || MessageFor(result.message).lineCount > 0,
+          "unknown message code");
+  Require(result.message == kNoMessage || result.alert, "a message without the alert");
+  Require(!result.focus || IsEntryField(*result.focus), "focus outside the entry fields");
+  Require(result.writeCount <= result.writes.size(), "write count out of range");
+  for (std::size_t i = 0; i < result.writeCount; ++i) {
+    const FieldWrite& write = result.writes[i];
+    Require(write.field >= kAge && write.field < kMainFieldCount, "write to an unknown field");
+    const bool entry = write.kind != WriteKind::Result;
+    Require(entry == IsEntryField(write.field), "write kind does not match its field");
+    Require(Terminated(write.text.data(), write.text.size(), entry ? 2 : 7),
+            "field text longer than its field");
+  }
+  Require(Terminated(result.extraLineText.data(), result.extraLineText.size(), 40),
+          "extra line too long");
+  Require(result.evaluated || (result.writeCount == 0 && result.message == kNoMessage),
+          "a result that was not evaluated changes the window");
+}
+
+void CheckVorna(const vorna::RequestLog& log, const vorna::TestState& state) {
+  using namespace vorna;
+  Require(log.count <= 20, "too many requests");
+  Require(log.count > 0 && log.items[log.count - 1].kind == RequestKind::Focus,
+          "Calculate must end by giving the focus to a field");
+  for (const Request& request : log) {
+    switch (request.kind) {
+      case RequestKind::SetFieldText:
+        Require(request.target == kRunMinutes || request.target == kRunSeconds,
+                "only the run fields are written back");
+        Require(Terminated(request.text.c_str(), request.text.chars.size(), 2), "run text");
+        break;
+      case RequestKind::Focus:
+        Require(request.target >= kAge && request.target < kEntryFieldCount, "focus field");
+        break;
+      case RequestKind::ShowMessage:
+        Require(request.target == 1 || request.target == 3 || request.target == 4 ||
+                    request.target == 5,
+                "unknown message");
+        break;
+      case RequestKind::PaintLabel:
+      case RequestKind::PaintResult:
+        Require(request.target >= kPushupBox && request.target < kResultBoxCount, "result box");
+        Require(Terminated(request.text.c_str(), request.text.chars.size(), 3), "figure text");
+        break;
+      default:
+        break;
+    }
+  }
+  for (const EventScore& event : state.events) {
+    Require(event.pointsText.empty() || event.points <= 100, "shown points above 100");
+  }
+  Require(state.scaledTotal <= 999, "scaled total above 999");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  Input input(data, size);
+  const std::uint8_t flags = input.Byte();
+
+  heftrak::WeightControlState weightState;
+  weightState.ageSexValidated = (flags & 1) != 0;
+  weightState.age = 17 + (flags >> 2) % 54;
+  weightState.sex = (flags & 2) != 0 ? 'F' : 'M';
+  heftrak::FieldTexts fields{};
+  for (std::string_view& text : fields) {
+    text = input.Text();
+  }
+  CheckHeftrak(heftrak::CheckScreening(weightState, fields));
+  CheckHeftrak(heftrak::CalculateBodyFat(weightState, fields));
+
+  vorna::TestState testState;
+  vorna::EntryTexts entries{};
+  for (std::string_view& text : entries) {
+    text = input.Text();
+  }
+  for (int round = 0; round < 2; ++round) {  // the second round runs accepted
+    vorna::RequestLog log;
+    vorna::EvaluateScores(testState, entries, log);
+    CheckVorna(log, testState);
+  }
+  return 0;
+}

@@ -1,0 +1,47 @@
+#!/usr/bin/env python3
+"""Writes hand-made seed inputs for the evaluations' fuzz target: a flags byte,
+then each field text as a length byte and its bytes (60 HEFTRAK fields, then the
+6 VORNA fields). The fuzzer grows the saved corpus from these."""
+import sys
+from pathlib import Path
+
+
+def encode(flags, heftrak, vorna):
+    out = bytearray([flags])
+    for text in heftrak + vorna:
+        data = text.encode("latin-1")
+        out.append(len(data))
+        out += data
+    return bytes(out)
+
+
+def heftrak_fields(age, sex, whole, hundredths, weight, male=(), female=()):
+    fields = [""] * 60
+    fields[0:5] = [age, sex, whole, hundredths, weight]
+    for site, readings in enumerate(male):  # abdomen, neck
+        for k, (w, h) in enumerate(readings):
+            fields[5 + 6 * site + 2 * k : 7 + 6 * site + 2 * k] = [w, h]
+    for site, readings in enumerate(female):  # hips, forearm, neck, wrist
+        for k, (w, h) in enumerate(readings):
+            fields[23 + 6 * site + 2 * k : 25 + 6 * site + 2 * k] = [w, h]
+    return fields
+
+
+SEEDS = {
+    "male_taped": encode(0, heftrak_fields("25", "M", "72", "", "196",
+                                           male=[[("36", "50"), ("36", "75")], [("15", "5")]]),
+                         ["25", "M", "75", "80", "13", "00"]),
+    "female_within": encode(0, heftrak_fields("30", "F", "64", "25", "150",
+                                              female=[[("40", "00")], [("10", "00")],
+                                                      [("13", "50")], [("6", "25")]]),
+                            ["40", "F", "30", "50", "9", ""]),
+    "disagree": encode(1, heftrak_fields("20", "m", "70", "5", "",
+                                         male=[[("35", "25"), ("35", "75"), ("35", "")],
+                                               [("15", "05")]]),
+                       ["16", "X", "999", "999", "0", "75"]),
+}
+
+out = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).parent / "corpus")
+out.mkdir(parents=True, exist_ok=True)
+for name, data in SEEDS.items():
+    (out / f"seed_{name}").write_bytes(data)
