@@ -1,0 +1,91 @@
+// What an entry field does with a key: filter the typed character, move the
+// focus to another field by its identifier, swallow the key, switch "Male Only"
+// off, or page the scoring chart. The window layer asks DecideKey for every
+// character and key-down message of a field and carries the answer out; the
+// rules themselves are plain data, one set per program.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace shell {
+
+// The message as the window layer sees it. Key::Char stands for a character
+// message (Backspace and Enter arrive as the characters '\b' and '\r'); every
+// other value is a key-down message.
+enum class Key { Char, Tab, Left, Right, Up, Down, PageUp, PageDown, Other };
+
+struct KeyInput {
+  Key key = Key::Other;
+  char ch = 0;            // Key::Char: the character typed
+  bool shift = false;     // Key::Tab: Shift is held (Shift+Tab)
+  int caret = 0;          // the caret's character position; 0 is the start of the field
+  std::string_view text;  // Key::Right: the field's text; no more than 3 characters matter
+  bool maleOnly = false;  // the main window's "Male Only" option is on
+};
+
+enum class ChartScroll { None, PageUp, PageDown };
+
+inline constexpr int kNoMove = -1;
+
+// Carried out in this order: the click, the chart scroll, the focus move, and
+// last the message is passed on to the field where it was typed (so a
+// character that moves the focus still lands in its own field).
+struct KeyDecision {
+  bool clickMaleOnly = false;  // send the main window the synthetic click on "Male Only"
+  ChartScroll scroll = ChartScroll::None;
+  int moveTo = kNoMove;  // field to focus; an empty slot in the table means no move
+  bool swallow = false;  // pass code 0 on instead of the character or key
+  char ch = 0;           // Key::Char: the character to pass on (0 when swallowed)
+};
+
+// Identifiers first, first + step, ... up to last.
+struct FieldRange {
+  int first = 0;
+  int last = 0;
+  int step = 1;
+  constexpr bool Contains(int id) const {
+    return id >= first && id <= last && (id - first) % step == 0;
+  }
+};
+
+// A value typed into two fields (whole inches and hundredths, minutes and
+// seconds, SSN parts): the first part holds `digits` digits and is followed by
+// its second part at identifier + 1.
+struct SplitValue {
+  FieldRange firstParts;
+  int digits = 2;
+};
+
+// The keys whose focus moves depend on the field alone.
+enum class Stroke { Enter, Tab, ShiftTab, Up, Down };
+
+// Stay: the focus stays (the rule still ends the search); By: identifier +
+// amount; To: identifier `amount`.
+enum class Step { Stay, By, To };
+
+struct MoveRule {
+  Stroke stroke;
+  FieldRange fields;
+  Step step;
+  int amount;
+  bool swallow = false;
+};
+
+struct NavigationRules {
+  int slots;             // size of the field table; moves stay inside it
+  int freeTextLimit;     // fields from here on take any character, those below digits only
+  int sexField;          // takes M or F only, upper-cased
+  int firstDialogField;  // the personal data dialog's fields, whose Tab and Enter the
+                         // dialog manager handles: no Tab or Enter rule applies to them
+  bool chartPaging;      // Page Up / Page Down scroll the scoring chart
+  std::span<const SplitValue> splits;
+  std::span<const MoveRule> moves;  // the first rule matching stroke and field wins
+};
+
+extern const NavigationRules kHeftrakNavigation;
+extern const NavigationRules kVornaNavigation;
+
+KeyDecision DecideKey(const NavigationRules& rules, int field, const KeyInput& input);
+
+}  // namespace shell
