@@ -1,0 +1,637 @@
+// Checks the resources compiled into a program: loads every one of them the
+// way the programs do and compares them with what the windows rely on.
+// Built twice, once with each program's resource script; RESOURCES_TEST_VORNA
+// selects VORNA's expectations.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "shell/resources/shell_resources.h"
+#if RESOURCES_TEST_VORNA
+#include "vorna/win32/vorna_ids.h"
+#else
+#include "heftrak/win32/heftrak_ids.h"
+#endif
+
+namespace {
+
+HINSTANCE Self() {
+  return GetModuleHandleA(nullptr);
+}
+
+// The raw bytes of a resource, or an empty span when it is missing.
+struct ResourceBytes {
+  const unsigned char* data = nullptr;
+  DWORD size = 0;
+};
+
+ResourceBytes Find(const char* name, const char* type) {
+  HRSRC info = FindResourceA(Self(), name, type);
+  if (info == nullptr)
+    return {};
+  HGLOBAL handle = LoadResource(Self(), info);
+  if (handle == nullptr)
+    return {};
+  return {static_cast<const unsigned char*>(LockResource(handle)), SizeofResource(Self(), info)};
+}
+
+// --- Bitmaps ---------------------------------------------------------------
+
+struct BitmapSize {
+  int width;
+  int height;
+};
+
+BitmapSize SizeOf(HBITMAP bitmap) {
+  BITMAP info{};
+  if (GetObjectA(bitmap, sizeof info, &info) != sizeof info)
+    return {-1, -1};
+  return {info.bmWidth, info.bmHeight};
+}
+
+// The colours of every pixel of a loaded bitmap, row by row from the top.
+std::vector<COLORREF> PixelsOf(HBITMAP bitmap) {
+  BitmapSize size = SizeOf(bitmap);
+  std::vector<COLORREF> pixels;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  for (int y = 0; y < size.height; ++y)
+    for (int x = 0; x < size.width; ++x)
+      pixels.push_back(GetPixel(dc, x, y));
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return pixels;
+}
+
+const BITMAPINFOHEADER* DibHeader(const ResourceBytes& res) {
+  if (res.size < sizeof(BITMAPINFOHEADER))
+    return nullptr;
+  return reinterpret_cast<const BITMAPINFOHEADER*>(res.data);
+}
+
+TEST(Bitmaps, Dot11IsOneBlackMonochromePixel) {
+  HBITMAP bitmap = LoadBitmapA(Self(), RES_BITMAP_DOT11);
+  ASSERT_NE(bitmap, nullptr);
+  BitmapSize size = SizeOf(bitmap);
+  EXPECT_EQ(size.width, 1);
+  EXPECT_EQ(size.height, 1);
+  BITMAP info{};
+  GetObjectA(bitmap, sizeof info, &info);
+  EXPECT_EQ(info.bmBitsPixel, 1);
+  EXPECT_EQ(PixelsOf(bitmap), std::vector<COLORREF>{RGB(0, 0, 0)});
+  DeleteObject(bitmap);
+
+  const BITMAPINFOHEADER* dib = DibHeader(Find(RES_BITMAP_DOT11, RT_BITMAP));
+  ASSERT_NE(dib, nullptr);
+  EXPECT_EQ(dib->biBitCount, 1);
+}
+
+TEST(Bitmaps, Dot22IsFourBlackPixelsInSixteenColours) {
+  HBITMAP bitmap = LoadBitmapA(Self(), RES_BITMAP_DOT22);
+  ASSERT_NE(bitmap, nullptr);
+  BitmapSize size = SizeOf(bitmap);
+  EXPECT_EQ(size.width, 2);
+  EXPECT_EQ(size.height, 2);
+  EXPECT_EQ(PixelsOf(bitmap), std::vector<COLORREF>(4, RGB(0, 0, 0)));
+  DeleteObject(bitmap);
+
+  const BITMAPINFOHEADER* dib = DibHeader(Find(RES_BITMAP_DOT22, RT_BITMAP));
+  ASSERT_NE(dib, nullptr);
+  EXPECT_EQ(dib->biBitCount, 4);
+  EXPECT_EQ(dib->biCompression, static_cast<DWORD>(BI_RGB));
+}
+
+TEST(Bitmaps, QuenrowLogoIs104By43InSixteenColours) {
+  HBITMAP bitmap = LoadBitmapA(Self(), RES_BITMAP_QUENROW);
+  ASSERT_NE(bitmap, nullptr);
+  BitmapSize size = SizeOf(bitmap);
+  EXPECT_EQ(size.width, 104);
+  EXPECT_EQ(size.height, 43);
+
+  // A picture, not a blank: several colours in it.
+  std::vector<COLORREF> pixels = PixelsOf(bitmap);
+  std::vector<COLORREF> distinct;
+  for (COLORREF c : pixels)
+    if (std::find(distinct.begin(), distinct.end(), c) == distinct.end())
+      distinct.push_back(c);
+  EXPECT_GE(distinct.size(), 4u);
+  DeleteObject(bitmap);
+
+  const BITMAPINFOHEADER* dib = DibHeader(Find(RES_BITMAP_QUENROW, RT_BITMAP));
+  ASSERT_NE(dib, nullptr);
+  EXPECT_EQ(dib->biWidth, 104);
+  EXPECT_EQ(dib->biHeight, 43);
+  EXPECT_EQ(dib->biBitCount, 4);
+  EXPECT_EQ(dib->biCompression, static_cast<DWORD>(BI_RGB));
+}
+
+TEST(Bitmaps, NamesMatchWithoutRegardToCase) {
+  for (const char* name : {"DOT11", "dot22", "QUENROW", "quenrow"}) {
+    HBITMAP bitmap = LoadBitmapA(Self(), name);
+    EXPECT_NE(bitmap, nullptr) << name;
+    if (bitmap != nullptr)
+      DeleteObject(bitmap);
+  }
+}
+
+// --- Icon ------------------------------------------------------------------
+
+#pragma pack(push, 2)
+struct GroupIconEntry {
+  BYTE width, height, colours, reserved;
+  WORD planes, bit_count;
+  DWORD bytes;
+  WORD id;
+};
+struct GroupIconHeader {
+  WORD reserved, type, count;
+};
+#pragma pack(pop)
+
+TEST(Icon, ArmyIsOne32By32SixteenColourImage) {
+  ResourceBytes group = Find(RES_ICON_ARMY, RT_GROUP_ICON);
+  ASSERT_GE(group.size, sizeof(GroupIconHeader) + sizeof(GroupIconEntry));
+  GroupIconHeader header;
+  std::memcpy(&header, group.data, sizeof header);
+  EXPECT_EQ(header.type, 1);
+  ASSERT_EQ(header.count, 1);
+  GroupIconEntry entry;
+  std::memcpy(&entry, group.data + sizeof header, sizeof entry);
+  EXPECT_EQ(entry.width, 32);
+  EXPECT_EQ(entry.height, 32);
+  EXPECT_EQ(entry.colours, 16);
+  EXPECT_EQ(entry.bit_count, 4);
+
+  ResourceBytes image = Find(MAKEINTRESOURCEA(entry.id), RT_ICON);
+  const BITMAPINFOHEADER* dib = DibHeader(image);
+  ASSERT_NE(dib, nullptr);
+  EXPECT_EQ(dib->biWidth, 32);
+  EXPECT_EQ(dib->biHeight, 64);  // colour bits and mask
+  EXPECT_EQ(dib->biBitCount, 4);
+
+  // Layout: header, 16 palette entries, 32 rows of 16 bytes of colour, then
+  // 32 rows of 4 bytes of mask; rows are stored bottom first.
+  const DWORD mask_offset = dib->biSize + 16 * 4 + 32 * 16;
+  ASSERT_EQ(image.size, mask_offset + 32 * 4);
+  auto transparent = [&](int x, int y) {
+    const unsigned char* row = image.data + mask_offset + (31 - y) * 4;
+    return ((row[x / 8] >> (7 - x % 8)) & 1) != 0;
+  };
+  // The picture does not fill the square: the background shows at the
+  // corners, and the middle is drawn.
+  EXPECT_TRUE(transparent(0, 0));
+  EXPECT_TRUE(transparent(31, 0));
+  EXPECT_TRUE(transparent(0, 31));
+  EXPECT_TRUE(transparent(31, 31));
+  EXPECT_FALSE(transparent(16, 16));
+}
+
+TEST(Icon, LoadsAs32By32) {
+  HICON icon = LoadIconA(Self(), RES_ICON_ARMY);
+  ASSERT_NE(icon, nullptr);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(icon, &info));
+  EXPECT_TRUE(info.fIcon);
+  ASSERT_NE(info.hbmColor, nullptr);
+  BitmapSize size = SizeOf(info.hbmColor);
+  EXPECT_EQ(size.width, 32);
+  EXPECT_EQ(size.height, 32);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+}
+
+// --- Accelerators ----------------------------------------------------------
+
+struct Key {
+  char key;
+  WORD command;
+};
+
+#if RESOURCES_TEST_VORNA
+const char* const kAccelName = "VornaAccel";
+const std::vector<Key> kAccelKeys = {
+    {'C', 11}, {'c', 11}, {'L', 12},  {'l', 12},  {'M', 15},  {'m', 15},
+    {'P', 16}, {'p', 16}, {'P', 200}, {'p', 200}, {'X', 201}, {'x', 201},
+};
+#else
+const char* const kAccelName = "HeftrakAccel";
+const std::vector<Key> kAccelKeys = {
+    {'C', 100}, {'c', 100}, {'R', 101}, {'r', 101}, {'M', 102}, {'m', 102},
+    {'P', 103}, {'p', 103}, {'K', 105}, {'k', 105}, {'L', 106}, {'l', 106},
+};
+#endif
+
+std::vector<ACCEL> AccelEntries(HACCEL table) {
+  int count = CopyAcceleratorTableA(table, nullptr, 0);
+  std::vector<ACCEL> entries(static_cast<std::size_t>(count));
+  if (count > 0)
+    CopyAcceleratorTableA(table, entries.data(), count);
+  return entries;
+}
+
+TEST(Accelerators, TableHeaderNameMatchesTheProgram) {
+#if RESOURCES_TEST_VORNA
+  EXPECT_STREQ(RES_ACCEL_VORNA, kAccelName);
+#else
+  EXPECT_STREQ(RES_ACCEL_HEFTRAK, kAccelName);
+#endif
+}
+
+TEST(Accelerators, AltCharacterKeysInBothCases) {
+  HACCEL table = LoadAcceleratorsA(Self(), kAccelName);
+  ASSERT_NE(table, nullptr);
+  std::vector<ACCEL> entries = AccelEntries(table);
+  ASSERT_EQ(entries.size(), kAccelKeys.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    SCOPED_TRACE(i);
+    // A character accelerator (no virtual-key flag) that needs Alt.
+    EXPECT_EQ(entries[i].fVirt, FALT);
+    EXPECT_EQ(entries[i].key, static_cast<WORD>(kAccelKeys[i].key));
+    EXPECT_EQ(entries[i].cmd, kAccelKeys[i].command);
+  }
+  DestroyAcceleratorTable(table);
+}
+
+// Hands the accelerator table a key message for a window and reports the
+// command it produced, or -1 when it produced none.
+class AcceleratorWindow : public ::testing::Test {
+ protected:
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_COMMAND) {
+      last_command_ = LOWORD(wparam);
+      return 0;
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+  }
+
+  void SetUp() override {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = Self();
+    wc.lpszClassName = "ResourcesTestWindow";
+    RegisterClassA(&wc);
+    window_ = CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+                              nullptr, Self(), nullptr);
+    ASSERT_NE(window_, nullptr);
+    table_ = LoadAcceleratorsA(Self(), kAccelName);
+    ASSERT_NE(table_, nullptr);
+  }
+
+  void TearDown() override {
+    if (table_ != nullptr)
+      DestroyAcceleratorTable(table_);
+    if (window_ != nullptr)
+      DestroyWindow(window_);
+  }
+
+  // The table matches a character message against the keyboard state of the
+  // thread, so Alt is pressed (or released) there as well as in the message.
+  static void SetAlt(bool down) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_MENU] = keys[VK_LMENU] = down ? 0x80 : 0x00;
+    SetKeyboardState(keys);
+  }
+
+  int Translate(UINT message, char ch, bool alt) {
+    SetAlt(alt);
+    last_command_ = -1;
+    MSG msg{};
+    msg.hwnd = window_;
+    msg.message = message;
+    msg.wParam = static_cast<WPARAM>(static_cast<unsigned char>(ch));
+    msg.lParam = alt ? 0x20000001 : 0x00000001;  // context code bit: Alt held
+    BOOL translated = TranslateAcceleratorA(window_, table_, &msg);
+    SetAlt(false);
+    return translated ? last_command_ : -1;
+  }
+
+  HWND window_ = nullptr;
+  HACCEL table_ = nullptr;
+  static inline int last_command_ = -1;
+};
+
+TEST_F(AcceleratorWindow, AltLetterSendsItsCommandInEitherCase) {
+  for (const Key& k : kAccelKeys) {
+    SCOPED_TRACE(k.key);
+    int command = Translate(WM_SYSCHAR, k.key, true);
+    // Where a key is listed twice the first entry wins.
+    WORD expected = 0;
+    for (const Key& first : kAccelKeys) {
+      if (first.key == k.key) {
+        expected = first.command;
+        break;
+      }
+    }
+    EXPECT_EQ(command, expected);
+  }
+}
+
+TEST_F(AcceleratorWindow, LettersWithoutAcceleratorPassThrough) {
+  EXPECT_EQ(Translate(WM_SYSCHAR, 'Q', true), -1);
+  EXPECT_EQ(Translate(WM_SYSCHAR, 'q', true), -1);
+}
+
+// The letters typed into a field (M and F into Sex, names into the dialogs)
+// must reach the field, not run a command.
+TEST_F(AcceleratorWindow, LettersWithoutAltReachTheField) {
+  for (const Key& k : kAccelKeys) {
+    SCOPED_TRACE(k.key);
+    EXPECT_EQ(Translate(WM_CHAR, k.key, false), -1);
+  }
+}
+
+#if RESOURCES_TEST_VORNA
+TEST_F(AcceleratorWindow, AltPSendsPrintNotTheReportCommand) {
+  EXPECT_EQ(Translate(WM_SYSCHAR, 'P', true), 16);
+  EXPECT_EQ(Translate(WM_SYSCHAR, 'p', true), 16);
+}
+#endif
+
+// --- Dialog templates ------------------------------------------------------
+
+// What the windows rely on in an extended dialog template.
+struct DialogItem {
+  DWORD style = 0;
+  int x = 0, y = 0, cx = 0, cy = 0;
+  DWORD id = 0;
+  WORD class_ordinal = 0;  // 0 when the class is given by name
+  std::string text;
+};
+
+struct DialogTemplate {
+  bool extended = false;
+  DWORD style = 0;
+  DWORD ex_style = 0;
+  int x = 0, y = 0, cx = 0, cy = 0;
+  std::string menu, window_class, caption;
+  int point_size = 0;
+  std::string font;
+  std::vector<DialogItem> items;
+};
+
+class TemplateReader {
+ public:
+  explicit TemplateReader(const ResourceBytes& res) : res_(res) {}
+
+  bool ok() const { return ok_; }
+
+  WORD Word() {
+    WORD value = 0;
+    Read(&value, sizeof value);
+    return value;
+  }
+  DWORD Dword() {
+    DWORD value = 0;
+    Read(&value, sizeof value);
+    return value;
+  }
+  BYTE Byte() {
+    BYTE value = 0;
+    Read(&value, sizeof value);
+    return value;
+  }
+  short Short() { return static_cast<short>(Word()); }
+
+  // A zero-terminated UTF-16 text (ASCII only in these templates).
+  std::string Text() {
+    std::string text;
+    for (WORD c = Word(); ok_ && c != 0; c = Word())
+      text.push_back(c < 0x80 ? char(c) : '?');
+    return text;
+  }
+
+  // Nothing, an ordinal (0xFFFF then the number) or a text.
+  std::string TextOrOrdinal(WORD* ordinal) {
+    *ordinal = 0;
+    WORD first = Word();
+    if (first == 0)
+      return {};
+    if (first == 0xFFFF) {
+      *ordinal = Word();
+      return {};
+    }
+    pos_ -= 2;
+    return Text();
+  }
+
+  void AlignDword() { pos_ = (pos_ + 3) & ~std::size_t{3}; }
+
+ private:
+  void Read(void* out, std::size_t n) {
+    if (!ok_ || pos_ + n > res_.size) {
+      ok_ = false;
+      return;
+    }
+    std::memcpy(out, res_.data + pos_, n);
+    pos_ += n;
+  }
+
+  ResourceBytes res_;
+  std::size_t pos_ = 0;
+  bool ok_ = true;
+};
+
+bool ParseTemplate(const char* name, DialogTemplate* out) {
+  ResourceBytes res = Find(name, RT_DIALOG);
+  if (res.data == nullptr)
+    return false;
+  TemplateReader r(res);
+  if (r.Word() != 1 || r.Word() != 0xFFFF)
+    return false;  // only the extended form
+  out->extended = true;
+  r.Dword();  // help id
+  out->ex_style = r.Dword();
+  out->style = r.Dword();
+  WORD count = r.Word();
+  out->x = r.Short();
+  out->y = r.Short();
+  out->cx = r.Short();
+  out->cy = r.Short();
+  WORD ordinal = 0;
+  out->menu = r.TextOrOrdinal(&ordinal);
+  out->window_class = r.TextOrOrdinal(&ordinal);
+  out->caption = r.Text();
+  if (out->style & (DS_SETFONT | DS_SHELLFONT)) {
+    out->point_size = r.Word();
+    r.Word();  // weight
+    r.Byte();  // italic
+    r.Byte();  // character set
+    out->font = r.Text();
+  }
+  for (WORD i = 0; i < count; ++i) {
+    DialogItem item;
+    r.AlignDword();
+    r.Dword();  // help id
+    r.Dword();  // extended style
+    item.style = r.Dword();
+    item.x = r.Short();
+    item.y = r.Short();
+    item.cx = r.Short();
+    item.cy = r.Short();
+    item.id = r.Dword();
+    r.TextOrOrdinal(&item.class_ordinal);
+    WORD text_ordinal = 0;
+    item.text = r.TextOrOrdinal(&text_ordinal);
+    WORD extra = r.Word();
+    for (WORD b = 0; b < extra; ++b)
+      r.Byte();
+    out->items.push_back(item);
+  }
+  return r.ok();
+}
+
+// Frame styles that must not be there: no system menu (so no close box),
+// no sizing border, no minimize or maximize box, not a child.
+constexpr DWORD kForbiddenFrameStyles =
+    WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CHILD;
+
+void ExpectFrame(const DialogTemplate& t, const char* caption, int x, int y, int cx, int cy,
+                 int point_size, const char* font) {
+  EXPECT_TRUE(t.extended);
+  EXPECT_EQ(t.caption, caption);
+  EXPECT_EQ(t.x, x);
+  EXPECT_EQ(t.y, y);
+  EXPECT_EQ(t.cx, cx);
+  EXPECT_EQ(t.cy, cy);
+  EXPECT_EQ(t.point_size, point_size);
+  EXPECT_EQ(t.font, font);
+  EXPECT_TRUE(t.menu.empty());
+  EXPECT_TRUE(t.window_class.empty());
+  EXPECT_EQ(t.style & WS_POPUP, static_cast<DWORD>(WS_POPUP));
+  EXPECT_EQ(t.style & WS_CAPTION, static_cast<DWORD>(WS_CAPTION));
+  EXPECT_EQ(t.style & kForbiddenFrameStyles, 0u);
+  EXPECT_EQ(t.ex_style, 0u);
+}
+
+constexpr WORD kStaticClass = 0x0082;
+
+TEST(Dialogs, AboutFrameAndNote) {
+  DialogTemplate t;
+  ASSERT_TRUE(ParseTemplate(RES_DIALOG_ABOUT, &t));
+  ExpectFrame(t, "About...", 40, 20, 129, 162, 8, "MS Sans Serif");
+  EXPECT_EQ(t.style & ~static_cast<DWORD>(DS_SETFONT), static_cast<DWORD>(WS_POPUP | WS_CAPTION));
+  ASSERT_EQ(t.items.size(), 1u);
+  const DialogItem& note = t.items[0];
+  EXPECT_EQ(note.class_ordinal, kStaticClass);
+  EXPECT_EQ(note.text, "Y2K Compliant");
+  EXPECT_EQ(note.id, static_cast<DWORD>(IDC_ABOUT_Y2K));
+  EXPECT_EQ(note.style & SS_TYPEMASK, static_cast<DWORD>(SS_CENTER));
+  EXPECT_EQ(note.style & (WS_CHILD | WS_VISIBLE), static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
+  EXPECT_EQ(note.style & SS_NOTIFY, 0u);  // a note, not a command source
+#if RESOURCES_TEST_VORNA
+  EXPECT_EQ(note.x, 37);
+  EXPECT_EQ(note.y, 123);
+  EXPECT_EQ(note.cx, 55);
+#else
+  EXPECT_EQ(note.x, 39);
+  EXPECT_EQ(note.y, 121);
+  EXPECT_EQ(note.cx, 51);
+#endif
+  EXPECT_EQ(note.cy, 8);
+}
+
+TEST(Dialogs, PrintFrameHasNoControls) {
+  DialogTemplate t;
+  ASSERT_TRUE(ParseTemplate(RES_DIALOG_PRINT, &t));
+  ExpectFrame(t, "Print", 20, 20, 301, 89, 8, "MS Sans Serif");
+  EXPECT_TRUE(t.items.empty());
+  DWORD extra = t.style & ~static_cast<DWORD>(WS_POPUP | WS_CAPTION | DS_SETFONT);
+#if RESOURCES_TEST_VORNA
+  EXPECT_EQ(extra, 0u);
+#else
+  EXPECT_EQ(extra, static_cast<DWORD>(DS_3DLOOK));
+#endif
+}
+
+TEST(Dialogs, OpenedByTheNamesTheProgramsUse) {
+  EXPECT_NE(FindResourceA(Self(), "About", RT_DIALOG), nullptr);
+  EXPECT_NE(FindResourceA(Self(), "Print", RT_DIALOG), nullptr);
+#if RESOURCES_TEST_VORNA
+  EXPECT_EQ(FindResourceA(Self(), "Chart-Male", RT_DIALOG), nullptr);
+  EXPECT_EQ(FindResourceA(Self(), "Chart-Female", RT_DIALOG), nullptr);
+#else
+  EXPECT_NE(FindResourceA(Self(), "Chart-Male", RT_DIALOG), nullptr);
+  EXPECT_NE(FindResourceA(Self(), "Chart-Female", RT_DIALOG), nullptr);
+#endif
+}
+
+#if !RESOURCES_TEST_VORNA
+TEST(Dialogs, ChartFramesHaveNoControls) {
+  DialogTemplate male;
+  ASSERT_TRUE(ParseTemplate(RES_DIALOG_CHART_MALE, &male));
+  ExpectFrame(male, "Male Charts", 0, 0, 264, 162, 10, "Arial Rounded MT Bold");
+  EXPECT_EQ(male.style & ~static_cast<DWORD>(DS_SETFONT),
+            static_cast<DWORD>(WS_POPUP | WS_CAPTION | DS_MODALFRAME));
+  EXPECT_TRUE(male.items.empty());
+
+  DialogTemplate female;
+  ASSERT_TRUE(ParseTemplate(RES_DIALOG_CHART_FEMALE, &female));
+  ExpectFrame(female, "Female Charts", 0, 0, 333, 209, 10, "Arial Rounded MT Bold");
+  EXPECT_EQ(female.style & ~static_cast<DWORD>(DS_SETFONT),
+            static_cast<DWORD>(WS_POPUP | WS_CAPTION | DS_MODALFRAME));
+  EXPECT_TRUE(female.items.empty());
+}
+#endif
+
+INT_PTR CALLBACK NoDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+  return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+// The platform accepts every template and builds the dialog it describes.
+TEST(Dialogs, EveryTemplateCreatesItsDialog) {
+  struct Expect {
+    const char* name;
+    const char* caption;
+  };
+  std::vector<Expect> dialogs = {{RES_DIALOG_ABOUT, "About..."}, {RES_DIALOG_PRINT, "Print"}};
+#if !RESOURCES_TEST_VORNA
+  dialogs.push_back({RES_DIALOG_CHART_MALE, "Male Charts"});
+  dialogs.push_back({RES_DIALOG_CHART_FEMALE, "Female Charts"});
+#endif
+  for (const Expect& d : dialogs) {
+    SCOPED_TRACE(d.name);
+    HWND dialog = CreateDialogParamA(Self(), d.name, nullptr, NoDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    char caption[64] = {};
+    GetWindowTextA(dialog, caption, sizeof caption);
+    EXPECT_STREQ(caption, d.caption);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)) & WS_SYSMENU, 0u);
+    if (std::strcmp(d.name, RES_DIALOG_ABOUT) == 0) {
+      HWND note = GetDlgItem(dialog, IDC_ABOUT_Y2K);
+      ASSERT_NE(note, nullptr);
+      char text[32] = {};
+      GetWindowTextA(note, text, sizeof text);
+      EXPECT_STREQ(text, "Y2K Compliant");
+    } else {
+      EXPECT_EQ(GetWindow(dialog, GW_CHILD), nullptr);
+    }
+    DestroyWindow(dialog);
+  }
+}
+
+// --- Version ---------------------------------------------------------------
+
+TEST(Version, CarriesTheVersionText) {
+  char path[MAX_PATH] = {};
+  ASSERT_GT(GetModuleFileNameA(nullptr, path, MAX_PATH), 0u);
+  DWORD ignored = 0;
+  DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+  ASSERT_GT(size, 0u);
+  std::vector<char> data(size);
+  ASSERT_TRUE(GetFileVersionInfoA(path, 0, size, data.data()));
+  char* text = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\040904E4\\FileVersion",
+                             reinterpret_cast<void**>(&text), &length));
+  EXPECT_STREQ(text, "2.98.01D");
+  EXPECT_STREQ(text, CALC_VERSION_TEXT);
+}
+
+}  // namespace
