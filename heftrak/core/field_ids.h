@@ -39,6 +39,9 @@ enum FieldId : int {
 };
 
 inline constexpr int kReadingsPerSite = 3;
+// Female sites in their row order: hips, forearm, neck, wrist.
+inline constexpr int kForearmSite = 1;
+inline constexpr int kWristSite = 3;
 inline constexpr int kMaleSites = 2;    // abdomen, neck
 inline constexpr int kFemaleSites = 4;  // hips, forearm, neck, wrist
 

@@ -1,0 +1,78 @@
+#include "heftrak/core/layout.h"
+
+#include "heftrak/core/field_ids.h"
+
+namespace heftrak {
+
+WindowMeasures MeasuresFor(const shell::LayoutGrid& g) {
+  WindowMeasures m{};
+  m.W = 2 * g.X + g.QX;
+  m.R = g.Y + 2 * g.QY;
+  m.G = 2 * g.QX;
+  m.P = 2 * m.W + 4 * m.G;
+  m.S = 12 * g.X + 2 * g.QX;
+  m.M = 9 * g.X + 2 * g.QX;
+  m.F = 45 * g.X;
+  m.T = 65 * g.X + 2 * m.W + 4 * m.G;
+  return m;
+}
+
+shell::Size WindowSize(const shell::LayoutGrid& g) {
+  return {80 * g.X, 30 * g.Y};
+}
+
+std::vector<shell::FieldPlacement> FieldPlacements(const shell::LayoutGrid& g) {
+  const WindowMeasures m = MeasuresFor(g);
+  std::vector<shell::FieldPlacement> fields;
+  fields.reserve(kMainFieldCount);
+  const auto add = [&](int left, int top, int width, bool readOnly, bool rightAligned) {
+    fields.push_back(
+        {static_cast<int>(fields.size()), left, top, width, g.Y, readOnly, rightAligned});
+  };
+  const int screenTop = 2 * g.Y + 2 * g.QY;
+  add(m.S + 1, screenTop, m.W, false, false);                                  // Age
+  add(m.S + 1, screenTop + m.R, m.W - 2 * g.QX, false, false);                 // Sex
+  add(m.S + 1, screenTop + 2 * m.R, m.W, false, false);                        // height whole
+  add(12 * g.X + 4 * g.QX + m.W + 1, screenTop + 2 * m.R, m.W, false, false);  // hundredths
+  add(m.S + 1, screenTop + 3 * m.R, 3 * g.X + g.QX, false, false);             // Weight
+
+  const int maleTop = 16 * g.Y + 2 * g.QY;
+  for (int site = 0; site < kMaleSites; ++site) {
+    for (int k = 0; k < kReadingsPerSite; ++k) {
+      const int left = m.M + k * m.P + 1;
+      add(left, maleTop + site * m.R, m.W, false, false);
+      add(left + m.G + m.W, maleTop + site * m.R, m.W, false, false);
+    }
+  }
+  for (int site = 0; site < kMaleSites; ++site) {  // averages
+    add(29 * g.X + 2 * g.QX + 1, maleTop + site * m.R, 5 * g.X, true, false);
+  }
+  const int maleResultsTop = 19 * g.Y + 3 * g.QY;
+  for (int j = 0; j < 4; ++j) {
+    add(28 * g.X + 2 * g.QX + 1, maleResultsTop + j * m.R, 5 * g.X + 2 * g.QX, true, true);
+  }
+
+  const int femaleTop = 9 * g.Y + 2 * g.QY;
+  for (int site = 0; site < kFemaleSites; ++site) {
+    // The forearm and wrist whole-inch fields align right.
+    const bool rightAligned = site == kForearmSite || site == kWristSite;
+    for (int k = 0; k < kReadingsPerSite; ++k) {
+      const int left = m.F + k * m.P + 1;
+      add(left, femaleTop + site * m.R, m.W, false, rightAligned);
+      add(left + m.G + m.W, femaleTop + site * m.R, m.W, false, false);
+    }
+  }
+  for (int site = 0; site < kFemaleSites; ++site) {  // averages
+    add(65 * g.X + 1, femaleTop + site * m.R, 5 * g.X, true, false);
+  }
+  const int factorsTop = 15 * g.Y + 3 * g.QY;
+  for (int j = 0; j < 6; ++j) {
+    add(64 * g.X + 1, factorsTop + j * m.R, 5 * g.X + 2 * g.QX, true, true);
+  }
+  for (int row : {1, 5, 6}) {  // C, H, I
+    add(m.T + 1, factorsTop + row * m.R, 5 * g.X + 2 * g.QX, true, true);
+  }
+  return fields;
+}
+
+}  // namespace heftrak

@@ -1,0 +1,64 @@
+// The rectangles and dots of the flat drawing primitives, in client pixels.
+// The window layer fills or blits exactly these, so their geometry is tested
+// here and the Win32 code only draws.
+#pragma once
+
+#include <vector>
+
+namespace shell {
+
+// The stock brushes the primitives paint with.
+enum class Brush { White, Black, LightGrey, Grey };
+
+// A rectangle filled without outline, given as the corners passed to the
+// platform's Rectangle with the null pen, which paints the pixels from left
+// to right - 2 and from top to bottom - 2.
+struct FilledRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  Brush brush = Brush::White;
+  friend bool operator==(const FilledRect&, const FilledRect&) = default;
+};
+
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+// `count` white field frames stacked downwards at pitch height + gap: a white
+// well with a dark upper and left edge and a white lower and right edge.
+std::vector<FilledRect> FieldFrameRects(int left, int top, int height, int width, int gap,
+                                        int count);
+
+// `count` light-grey panels stacked downwards, edged grey above and left and
+// white below and right.
+std::vector<FilledRect> PanelRects(int left, int top, int height, int width, int gap, int count);
+
+// The dots of a dotted line: every second pixel from the start, within length.
+std::vector<Point> DotColumnPoints(int x, int top, int length);
+std::vector<Point> DotRowPoints(int left, int y, int length);
+
+// Where the 2 x 2 cross bitmap is copied: four diagonal rays running out from
+// the centre of the box.
+std::vector<Point> CrossPoints(int left, int top, int height, int width);
+
+// The marked option label ("Male Only"): box of side `side` at (boxLeft,
+// boxTop), clickable width `clickWidth` measured from the box's left.
+struct MarkedOption {
+  int boxLeft = 0;
+  int boxTop = 0;
+  int side = 0;
+  int clickWidth = 0;
+};
+
+// The dots of the outline drawn around the label while the option is on.
+std::vector<Point> OptionOutlinePoints(const MarkedOption& option, int QX, int QY);
+
+// A click counts when it lies strictly inside the option's clickable area,
+// `height` high.
+bool InsideOption(const MarkedOption& option, int height, int x, int y);
+
+}  // namespace shell
