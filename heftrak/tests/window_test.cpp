@@ -1,0 +1,236 @@
+// HEFTRAK's real window under Wine: start-up, the grid, every field in place,
+// typing through the program's own message loop, the About box, the beeper.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "heftrak/core/field_ids.h"
+#include "heftrak/core/layout.h"
+#include "heftrak/win32/program.h"
+#include "shell/tests/win32_harness.h"
+
+namespace heftrak {
+namespace {
+
+using harness::FocusedId;
+using harness::Press;
+using harness::TextOf;
+using harness::Type;
+
+HWND Field(int id) {
+  return shell::App().fields.At(id);
+}
+
+class HeftrakWindow : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    SystemParametersInfoA(SPI_SETBEEP, TRUE, nullptr, 0);
+    ASSERT_TRUE(shell::StartProgram(GetModuleHandleA(nullptr), SW_SHOW, Program()));
+    harness::Pump();
+  }
+  static void TearDownTestSuite() {
+    DestroyWindow(shell::App().mainWindow);
+    harness::Pump();
+    shell::FinishProgram();
+  }
+  void SetUp() override {
+    harness::ClearFields();
+    harness::FocusField(kSex);
+  }
+};
+
+TEST_F(HeftrakWindow, GridAndWindowSize) {
+  const shell::LayoutGrid& g = shell::App().grid;
+  // Wine's system font gives dialog base units of 9 x 16: X = 8, Y = 16.
+  ASSERT_EQ(g.X, 8);
+  ASSERT_EQ(g.Y, 16);
+  RECT rect;
+  GetWindowRect(shell::App().mainWindow, &rect);
+  EXPECT_EQ(rect.right - rect.left, 640);
+  EXPECT_EQ(rect.bottom - rect.top, 480);
+  char caption[64];
+  GetWindowTextA(shell::App().mainWindow, caption, sizeof caption);
+  EXPECT_STREQ(caption, "Weight Control Calculator");
+  const LONG style = GetWindowLongA(shell::App().mainWindow, GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+}
+
+TEST_F(HeftrakWindow, EveryFieldStandsInItsPlace) {
+  const struct {
+    int id, left, top, width;
+  } known[] = {{kAge, 101, 40, 18}, {MaleReadingWhole(0, 0), 77, 264, 18}, {59, 573, 396, 44}};
+  for (const auto& k : known) {
+    const RECT r = harness::PlaceOf(Field(k.id));
+    EXPECT_EQ(r.left, k.left) << k.id;
+    EXPECT_EQ(r.top, k.top) << k.id;
+    EXPECT_EQ(r.right - r.left, k.width) << k.id;
+    EXPECT_EQ(r.bottom - r.top, 16) << k.id;
+  }
+  for (const shell::FieldPlacement& p : FieldPlacements(shell::App().grid)) {
+    HWND field = Field(p.id);
+    ASSERT_NE(field, nullptr) << p.id;
+    EXPECT_EQ(GetDlgCtrlID(field), p.id);
+    const RECT r = harness::PlaceOf(field);
+    EXPECT_EQ(r.left, p.left) << p.id;
+    EXPECT_EQ(r.top, p.top) << p.id;
+    const LONG style = GetWindowLongA(field, GWL_STYLE);
+    EXPECT_EQ((style & ES_READONLY) != 0, p.readOnly) << p.id;
+    EXPECT_EQ((style & ES_RIGHT) != 0, p.rightAligned) << p.id;
+  }
+  EXPECT_EQ(Field(kMainFieldCount), nullptr);
+}
+
+TEST_F(HeftrakWindow, TheSexFieldTakesMOrFInUpperCase) {
+  Type("x5m");
+  EXPECT_EQ(TextOf(Field(kSex)), "M");
+  harness::ClearFields();
+  harness::FocusField(kAge);
+  Type("a2b5");
+  EXPECT_EQ(TextOf(Field(kAge)), "25");
+}
+
+TEST_F(HeftrakWindow, TypingTheHeightAdvancesIntoItsHundredths) {
+  harness::FocusField(kHeightWhole);
+  Type("70");
+  EXPECT_EQ(TextOf(Field(kHeightWhole)), "70");
+  EXPECT_EQ(FocusedId(), kHeightHundredths);
+  Type("5");
+  EXPECT_EQ(TextOf(Field(kHeightHundredths)), "5");
+  // Backspace at the start of the hundredths goes back and deletes nothing.
+  SendMessageA(Field(kHeightHundredths), EM_SETSEL, 0, 0);
+  Press(VK_BACK);
+  EXPECT_EQ(FocusedId(), kHeightWhole);
+  EXPECT_EQ(TextOf(Field(kHeightHundredths)), "5");
+  EXPECT_EQ(TextOf(Field(kHeightWhole)), "70");
+}
+
+TEST_F(HeftrakWindow, RightMovesOnOnlyFromTheEndOfAWholeInchField) {
+  harness::FocusField(kHeightWhole);
+  Press(VK_RIGHT);  // empty field
+  EXPECT_EQ(FocusedId(), kHeightHundredths);
+
+  SetWindowTextA(Field(kHeightWhole), "72");
+  harness::FocusField(kHeightWhole);
+  SendMessageA(Field(kHeightWhole), EM_SETSEL, 1, 1);
+  Press(VK_RIGHT);  // between the digits: only the caret moves
+  EXPECT_EQ(FocusedId(), kHeightWhole);
+  EXPECT_EQ(harness::Caret(Field(kHeightWhole)), 2);
+  Press(VK_RIGHT);  // at the end
+  EXPECT_EQ(FocusedId(), kHeightHundredths);
+}
+
+struct KeyCase {
+  const char* name;
+  int from;
+  UINT key;
+  bool shift;
+  int to;
+};
+
+TEST_F(HeftrakWindow, EnterTabAndArrowsFollowTheFieldRules) {
+  const KeyCase cases[] = {
+      {"Enter in Weight stays", kWeight, VK_RETURN, false, kWeight},
+      {"Enter in the 3rd neck reading stays", 15, VK_RETURN, false, 15},
+      {"Enter in the last wrist field stays", 46, VK_RETURN, false, 46},
+      {"Enter in the last wrist reading stays", 45, VK_RETURN, false, 45},
+      {"Enter in Age goes to Sex", kAge, VK_RETURN, false, kSex},
+      {"Tab from the 3rd neck reading to the 1st hips", 15, VK_TAB, false, 23},
+      {"Tab from a reading to the next reading", 5, VK_TAB, false, 7},
+      {"Shift+Tab in Age stays", kAge, VK_TAB, true, kAge},
+      {"Shift+Tab from a hundredths to the reading before", 8, VK_TAB, true, 5},
+      {"Shift+Tab from the 1st hips to the 3rd neck", 23, VK_TAB, true, 15},
+      {"Up from forearm to hips", 29, VK_UP, false, 23},
+      {"Down from hips to forearm", 23, VK_DOWN, false, 29},
+      {"Down from the height goes to Weight", kHeightWhole, VK_DOWN, false, kWeight},
+      {"Up from Age stays", kAge, VK_UP, false, kAge},
+  };
+  for (const KeyCase& c : cases) {
+    harness::FocusField(c.from);
+    Press(c.key, c.shift);
+    EXPECT_EQ(FocusedId(), c.to) << c.name;
+  }
+}
+
+TEST_F(HeftrakWindow, EnterInAForearmFieldMovesOnWithoutABreak) {
+  harness::FocusField(29);
+  Type("12");
+  Press(VK_RETURN);
+  EXPECT_EQ(FocusedId(), 31);
+  EXPECT_EQ(TextOf(Field(29)), "12");
+}
+
+TEST_F(HeftrakWindow, GivesTheFocusBackToTheLastField) {
+  harness::FocusField(kWeight);
+  Type("1");
+  SetFocus(nullptr);
+  harness::Pump();
+  SetFocus(shell::App().mainWindow);
+  harness::Pump();
+  EXPECT_EQ(FocusedId(), kWeight);
+}
+
+TEST_F(HeftrakWindow, TheBeeperIsOffWhileTheWindowHasTheFocus) {
+  SetFocus(shell::App().mainWindow);
+  harness::Pump();
+  BOOL on = TRUE;
+  SystemParametersInfoA(SPI_GETBEEP, 0, &on, 0);
+  EXPECT_FALSE(on);
+}
+
+TEST_F(HeftrakWindow, AboutBoxOpensFromTheSystemMenuAndOnlyOkClosesIt) {
+  int step = 0;
+  bool stayedOpenOnEscape = false;
+  RECT okPlace{};
+  std::string title;
+  harness::WithModalDialog([] { SendMessageA(shell::App().mainWindow, WM_SYSCOMMAND, 300, 0); },
+                           [&](HWND dialog) {
+                             switch (step++) {
+                               case 0: {
+                                 char caption[32];
+                                 GetWindowTextA(dialog, caption, sizeof caption);
+                                 title = caption;
+                                 okPlace = harness::PlaceOf(GetDlgItem(dialog, 1));
+                                 PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+                                 return false;
+                               }
+                               case 1:
+                                 stayedOpenOnEscape =
+                                     IsWindow(dialog) && dialog != shell::App().mainWindow;
+                                 PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+                                 return true;
+                               default:
+                                 return true;
+                             }
+                           });
+  EXPECT_EQ(title, "About...");
+  EXPECT_TRUE(stayedOpenOnEscape);
+  EXPECT_EQ(okPlace.left, 48);
+  EXPECT_EQ(okPlace.top, 224);
+  EXPECT_EQ(okPlace.right - okPlace.left, 96);
+  EXPECT_EQ(okPlace.bottom - okPlace.top, 28);
+  EXPECT_EQ(step, 2);
+  EXPECT_TRUE(IsWindowEnabled(shell::App().mainWindow));
+}
+
+TEST(HeftrakExit, PutsTheUsersBeeperSettingBack) {
+  for (BOOL before : {TRUE, FALSE}) {
+    SystemParametersInfoA(SPI_SETBEEP, static_cast<UINT>(before), nullptr, 0);
+    ASSERT_TRUE(shell::StartProgram(GetModuleHandleA(nullptr), SW_SHOW, Program()));
+    SetFocus(shell::App().mainWindow);
+    harness::Pump();
+    BOOL on = TRUE;
+    SystemParametersInfoA(SPI_GETBEEP, 0, &on, 0);
+    EXPECT_FALSE(on);
+    DestroyWindow(shell::App().mainWindow);
+    harness::Pump();
+    shell::FinishProgram();
+    SystemParametersInfoA(SPI_GETBEEP, 0, &on, 0);
+    EXPECT_EQ(on, before);
+  }
+}
+
+}  // namespace
+}  // namespace heftrak

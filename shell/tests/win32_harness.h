@@ -1,0 +1,132 @@
+// Driving a real program window from a test: the program runs in the test
+// process, and every message goes through the program's own loop
+// (accelerators first), exactly as in the running program.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "shell/win32/app.h"
+
+namespace harness {
+
+// Handles every pending message through the program's message handling.
+inline void Pump() {
+  MSG message;
+  for (int i = 0; i < 10000 && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE); ++i) {
+    if (message.message == WM_QUIT) {
+      return;  // the window is gone; the test decides what comes next
+    }
+    shell::HandleMessage(message);
+  }
+}
+
+// Sets or clears the Shift and Alt state that the key handlers read.
+inline void SetModifiers(bool shift, bool alt = false) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  keys[VK_MENU] = alt ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+// A key pressed and released in the window that has the focus. The loop
+// translates it, so Enter, Tab and Backspace also arrive as characters.
+inline void Press(UINT key, bool shift = false) {
+  SetModifiers(shift);
+  HWND focus = GetFocus();
+  PostMessageA(focus, WM_KEYDOWN, key, 1);
+  Pump();
+  PostMessageA(GetFocus(), WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+  Pump();
+  SetModifiers(false);
+}
+
+// Characters typed one by one into whichever field has the focus.
+inline void Type(const char* text) {
+  for (const char* c = text; *c != '\0'; ++c) {
+    PostMessageA(GetFocus(), WM_CHAR, static_cast<unsigned char>(*c), 1);
+    Pump();
+  }
+}
+
+inline std::string TextOf(HWND window) {
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+inline int FocusedId() {
+  HWND focus = GetFocus();
+  return focus == nullptr ? -1 : GetDlgCtrlID(focus);
+}
+
+// The caret's character position in a field.
+inline int Caret(HWND field) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageA(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return static_cast<int>(end);
+}
+
+// A child's rectangle in its parent's client coordinates.
+inline RECT PlaceOf(HWND child) {
+  RECT rect;
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// Puts the focus into a field with the caret at its end.
+inline void FocusField(int id) {
+  HWND field = shell::App().fields.At(id);
+  SetFocus(field);
+  const int length = GetWindowTextLengthA(field);
+  SendMessageA(field, EM_SETSEL, static_cast<WPARAM>(length), length);
+  Pump();
+}
+
+inline void ClearFields() {
+  const shell::FieldTable& fields = shell::App().fields;
+  for (int id = 0; id < fields.slots; ++id) {
+    if (HWND field = fields.At(id)) {
+      SetWindowTextA(field, "");
+    }
+  }
+  Pump();
+}
+
+// Runs `action` (which opens a modal dialog) and, from inside the dialog's
+// own message loop, calls `inside` with the dialog every few milliseconds
+// until it returns true.
+template <typename Inside>
+struct ModalDriver {
+  static inline Inside* current = nullptr;
+  static inline int ticks = 0;
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    if (current == nullptr) {
+      KillTimer(nullptr, id);
+      return;
+    }
+    HWND dialog = GetActiveWindow();
+    if (++ticks > 200 || (dialog != shell::App().mainWindow && (*current)(dialog))) {
+      KillTimer(nullptr, id);
+      if (ticks > 200 && dialog != shell::App().mainWindow) {
+        EndDialog(dialog, 0);  // give up rather than hang the test run
+      }
+    }
+  }
+};
+
+template <typename Action, typename Inside>
+void WithModalDialog(Action action, Inside inside) {
+  using Driver = ModalDriver<Inside>;
+  Driver::current = &inside;
+  Driver::ticks = 0;
+  SetTimer(nullptr, 0, 20, &Driver::Tick);
+  action();
+  Driver::current = nullptr;
+}
+
+}  // namespace harness

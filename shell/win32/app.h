@@ -1,0 +1,80 @@
+// The frame both programs share: start-up in a fixed order, the message loop
+// with the accelerators first, and the process-wide state every window reads.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <vector>
+
+#include "shell/core/layout_grid.h"
+#include "shell/core/navigation.h"
+
+namespace shell {
+
+inline constexpr int kMaxFieldSlots = 72;
+
+// The entry fields by identifier, with each field's own window procedure so
+// EditProc can hand messages on.
+struct FieldTable {
+  std::array<HWND, kMaxFieldSlots> windows{};
+  std::array<WNDPROC, kMaxFieldSlots> procs{};
+  int slots = 0;
+  HWND At(int id) const {
+    return id >= 0 && id < slots ? windows[static_cast<std::size_t>(id)] : nullptr;
+  }
+};
+
+// What makes one program of the two.
+struct ProgramDescription {
+  const char* caption;       // of the main window
+  const char* aboutTitle;    // first line of the About box
+  const char* accelerators;  // accelerator table resource
+  WNDPROC windowProc;
+  int windowExtraBytes;
+  Size (*windowSize)(const LayoutGrid&);
+  std::vector<FieldPlacement> (*fieldPlacements)(const LayoutGrid&);
+  const NavigationRules* navigation;
+  // Whether the main window's "Male Only" option is on (EditProc asks).
+  bool (*maleOnly)();
+};
+
+struct AppState {
+  HINSTANCE instance = nullptr;
+  LayoutGrid grid;
+  HBITMAP dot11 = nullptr;
+  HBITMAP dot22 = nullptr;
+  HBITMAP logo = nullptr;
+  HACCEL accelerators = nullptr;
+  HWND mainWindow = nullptr;
+  HWND chartList = nullptr;  // VORNA's scoring chart, paged from the fields
+  FieldTable fields;
+  const ProgramDescription* program = nullptr;
+  // Set only while EditProc sends the main window its synthetic click on
+  // "Male Only", so the window takes the click as a forced toggle.
+  bool syntheticClick = false;
+};
+
+AppState& App();
+
+// Start-up up to the shown main window: grid, bitmaps, accelerators, class,
+// main window, entry fields, show. False when the window could not be made.
+bool StartProgram(HINSTANCE instance, int show, const ProgramDescription& program);
+
+// Offers one message to the accelerators, then translates and dispatches it.
+void HandleMessage(MSG& message);
+
+// Runs until the quit message; returns its exit code.
+int RunMessageLoop();
+
+// Releases what start-up loaded.
+void FinishProgram();
+
+// The whole life of a program, for WinMain.
+int RunProgram(HINSTANCE instance, int show, const ProgramDescription& program);
+
+// Creates one entry field as StartProgram does (dialogs use it for theirs):
+// records it in the field table and puts EditProc in front of it.
+HWND CreateEntryField(HWND parent, const FieldPlacement& placement);
+
+}  // namespace shell

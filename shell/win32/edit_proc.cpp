@@ -1,0 +1,93 @@
+#include "shell/win32/edit_proc.h"
+
+#include "shell/core/navigation.h"
+#include "shell/win32/app.h"
+
+namespace shell {
+
+namespace {
+
+Key KeyOf(UINT message, WPARAM wParam) {
+  if (message == WM_CHAR) {
+    return Key::Char;
+  }
+  switch (wParam) {
+    case VK_TAB:
+      return Key::Tab;
+    case VK_LEFT:
+      return Key::Left;
+    case VK_RIGHT:
+      return Key::Right;
+    case VK_UP:
+      return Key::Up;
+    case VK_DOWN:
+      return Key::Down;
+    case VK_PRIOR:
+      return Key::PageUp;
+    case VK_NEXT:
+      return Key::PageDown;
+    default:
+      return Key::Other;
+  }
+}
+
+int CaretPosition(HWND field) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageA(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return static_cast<int>(start);
+}
+
+void CarryOut(const KeyDecision& decision) {
+  AppState& app = App();
+  if (decision.clickMaleOnly && app.mainWindow != nullptr) {
+    app.syntheticClick = true;
+    SendMessageA(app.mainWindow, WM_LBUTTONDOWN, 0, 0);
+    app.syntheticClick = false;
+  }
+  if (decision.scroll != ChartScroll::None && app.chartList != nullptr) {
+    // As if the list's scroll bar had been clicked above or below the thumb.
+    SendMessageA(app.chartList, WM_VSCROLL,
+                 decision.scroll == ChartScroll::PageUp ? SB_PAGEUP : SB_PAGEDOWN, 0);
+  }
+  if (HWND target = app.fields.At(decision.moveTo)) {
+    SetFocus(target);
+  }
+}
+
+}  // namespace
+
+LRESULT CALLBACK EditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
+  AppState& app = App();
+  const int id = GetDlgCtrlID(field);
+  const WNDPROC own =
+      id >= 0 && id < app.fields.slots && app.fields.windows[static_cast<std::size_t>(id)] == field
+          ? app.fields.procs[static_cast<std::size_t>(id)]
+          : nullptr;
+  if (own == nullptr) {
+    return DefWindowProcA(field, message, wParam, lParam);
+  }
+  if ((message == WM_CHAR || message == WM_KEYDOWN) && app.program != nullptr) {
+    KeyInput input;
+    input.key = KeyOf(message, wParam);
+    input.ch = static_cast<char>(wParam & 0xFF);
+    input.shift = GetKeyState(VK_SHIFT) < 0;
+    input.caret = CaretPosition(field);
+    char text[4] = {};  // no rule looks past the third character
+    if (input.key == Key::Right) {
+      GetWindowTextA(field, text, sizeof text);
+      input.text = text;
+    }
+    input.maleOnly = app.program->maleOnly != nullptr && app.program->maleOnly();
+    const KeyDecision decision = DecideKey(*app.program->navigation, id, input);
+    CarryOut(decision);
+    if (decision.swallow) {
+      wParam = 0;
+    } else if (input.key == Key::Char && decision.ch != 0) {
+      wParam = static_cast<unsigned char>(decision.ch);
+    }
+  }
+  return CallWindowProcA(own, field, message, wParam, lParam);
+}
+
+}  // namespace shell

@@ -1,0 +1,106 @@
+// VORNA's real window under Wine: start-up, its six fields, typing through
+// the program's own message loop.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "shell/tests/win32_harness.h"
+#include "vorna/core/field_ids.h"
+#include "vorna/core/layout.h"
+#include "vorna/win32/program.h"
+
+namespace vorna {
+namespace {
+
+using harness::FocusedId;
+using harness::Press;
+using harness::TextOf;
+using harness::Type;
+
+HWND Field(int id) {
+  return shell::App().fields.At(id);
+}
+
+class VornaWindow : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_TRUE(shell::StartProgram(GetModuleHandleA(nullptr), SW_SHOW, Program()));
+    harness::Pump();
+  }
+  static void TearDownTestSuite() {
+    DestroyWindow(shell::App().mainWindow);
+    harness::Pump();
+    shell::FinishProgram();
+  }
+  void SetUp() override {
+    harness::ClearFields();
+    harness::FocusField(kSex);
+  }
+};
+
+TEST_F(VornaWindow, WindowAndFieldsStandOnTheGrid) {
+  const shell::LayoutGrid& g = shell::App().grid;
+  RECT rect;
+  GetWindowRect(shell::App().mainWindow, &rect);
+  EXPECT_EQ(rect.right - rect.left, 55 * g.X + g.QX);
+  EXPECT_EQ(rect.bottom - rect.top, 21 * g.Y);
+  char caption[64];
+  GetWindowTextA(shell::App().mainWindow, caption, sizeof caption);
+  EXPECT_STREQ(caption, "VORNA Calculator");
+  EXPECT_EQ(GetClassLongA(shell::App().mainWindow, GCL_CBWNDEXTRA), 1);
+  for (const shell::FieldPlacement& p : FieldPlacements(g)) {
+    const RECT r = harness::PlaceOf(Field(p.id));
+    EXPECT_EQ(r.left, p.left) << p.id;
+    EXPECT_EQ(r.top, p.top) << p.id;
+    EXPECT_EQ(r.right - r.left, p.width) << p.id;
+  }
+  // With X = 8, Y = 16: Age at (93, 42), run seconds at (115, 142).
+  if (g.X == 8 && g.Y == 16) {
+    EXPECT_EQ(harness::PlaceOf(Field(kAge)).left, 93);
+    EXPECT_EQ(harness::PlaceOf(Field(kAge)).top, 42);
+    EXPECT_EQ(harness::PlaceOf(Field(kRunSeconds)).left, 115);
+    EXPECT_EQ(harness::PlaceOf(Field(kRunSeconds)).top, 142);
+  }
+  for (int empty = kEntryFieldCount; empty < 16; ++empty) {
+    EXPECT_EQ(Field(empty), nullptr);
+  }
+}
+
+TEST_F(VornaWindow, TypingFiltersAndTheRunMinutesAdvance) {
+  Type("f");
+  EXPECT_EQ(TextOf(Field(kSex)), "F");
+  harness::FocusField(kRunMinutes);
+  Type("1x3");
+  EXPECT_EQ(TextOf(Field(kRunMinutes)), "13");
+  EXPECT_EQ(FocusedId(), kRunSeconds);
+  Type("05");
+  EXPECT_EQ(TextOf(Field(kRunSeconds)), "05");
+  EXPECT_EQ(FocusedId(), kRunSeconds);  // seconds never advance
+}
+
+TEST_F(VornaWindow, KeysMoveByTheFieldRules) {
+  const struct {
+    const char* name;
+    int from;
+    UINT key;
+    bool shift;
+    int to;
+  } cases[] = {
+      {"Tab in the run seconds stays", kRunSeconds, VK_TAB, false, kRunSeconds},
+      {"Shift+Tab in Age stays", kAge, VK_TAB, true, kAge},
+      {"Tab walks on", kPushups, VK_TAB, false, kSitups},
+      {"Enter from Sit-ups to the run", kSitups, VK_RETURN, false, kRunMinutes},
+      {"Enter in the run minutes stays", kRunMinutes, VK_RETURN, false, kRunMinutes},
+      {"Up from the seconds to Sit-ups", kRunSeconds, VK_UP, false, kSitups},
+      {"Down from Age", kAge, VK_DOWN, false, kSex},
+      {"Down from the run stays", kRunMinutes, VK_DOWN, false, kRunMinutes},
+  };
+  for (const auto& c : cases) {
+    harness::FocusField(c.from);
+    Press(c.key, c.shift);
+    EXPECT_EQ(FocusedId(), c.to) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace vorna
