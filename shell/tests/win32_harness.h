@@ -43,6 +43,16 @@ inline void Press(UINT key, bool shift = false) {
   SetModifiers(false);
 }
 
+// Alt+letter as the keyboard gives it: a system character with Alt held, so
+// the program's accelerator table sees it first.
+inline void PressAlt(char letter) {
+  SetModifiers(false, true);
+  PostMessageA(GetFocus(), WM_SYSCHAR, static_cast<unsigned char>(letter),
+               static_cast<LPARAM>(1 | (1 << 29)));
+  Pump();
+  SetModifiers(false);
+}
+
 // Characters typed one by one into whichever field has the focus.
 inline void Type(const char* text) {
   for (const char* c = text; *c != '\0'; ++c) {
