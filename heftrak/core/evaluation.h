@@ -64,6 +64,9 @@ struct WeightControlState {
   bool screeningShown = false;
   bool bodyFatShown = false;
   bool ageSexValidated = false;
+  // The age the chart dialogs show: the Age field's number limited to
+  // 17..70, or -1 when the field is empty. Set just before a chart opens.
+  int chartAge = -1;
 };
 
 // Room for any text an evaluation writes into a field (at most "-123.45").
