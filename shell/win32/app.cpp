@@ -11,7 +11,7 @@ AppState& App() {
   return state;
 }
 
-HWND CreateEntryField(HWND parent, const FieldPlacement& p) {
+HWND CreateEntryField(HWND parent, const FieldPlacement& p, DWORD extraStyle) {
   AppState& app = App();
   DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
   if (p.rightAligned) {
@@ -21,6 +21,7 @@ HWND CreateEntryField(HWND parent, const FieldPlacement& p) {
   if (p.readOnly) {
     style |= ES_READONLY;
   }
+  style |= extraStyle;
   HWND field =
       CreateWindowExA(0, "edit", "", style, p.left, p.top, p.width, p.height, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)), app.instance, nullptr);

@@ -75,6 +75,7 @@ int RunProgram(HINSTANCE instance, int show, const ProgramDescription& program);
 
 // Creates one entry field as StartProgram does (dialogs use it for theirs):
 // records it in the field table and puts EditProc in front of it.
-HWND CreateEntryField(HWND parent, const FieldPlacement& placement);
+// `extraStyle` adds window styles (a dialog's tab stops, upper case).
+HWND CreateEntryField(HWND parent, const FieldPlacement& placement, DWORD extraStyle = 0);
 
 }  // namespace shell

@@ -1,0 +1,59 @@
+// Where every control, label and frame of the personal data dialog stands.
+#pragma once
+
+#include <array>
+
+#include "shell/core/layout_grid.h"
+
+namespace shell {
+
+// The dialog's field identifiers differ between the programs; the rank box
+// is 67 in both.
+struct PrintDialogIds {
+  int ssn[3];
+  int lastName;
+  int firstName;
+  int middleInitial;
+  int date;
+};
+
+inline constexpr int kRankBoxId = 67;
+inline constexpr int kPrintButtonId = 200;
+inline constexpr int kExitButtonId = 201;
+
+struct Box {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+struct Label {
+  const char* text;
+  int x;
+  int y;
+};
+
+// A white field frame: left, top, height, width as DrawFieldFrame takes them.
+struct Frame {
+  int left;
+  int top;
+  int height;
+  int width;
+};
+
+struct PrintDialogLayout {
+  Box printButton;
+  Box exitButton;
+  FieldPlacement lastName, firstName, middleInitial;
+  std::array<FieldPlacement, 3> ssn;
+  Box rankBox;  // the drop-down list included
+  FieldPlacement date;
+  std::array<Label, 6> labels;
+  std::array<Frame, 5> frames;
+  std::array<Label, 2> slashes;  // between the SSN parts
+};
+
+PrintDialogLayout LayoutPrintDialog(const LayoutGrid& grid, const PrintDialogIds& ids);
+
+}  // namespace shell

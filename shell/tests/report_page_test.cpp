@@ -1,0 +1,139 @@
+// The report page drawn into an enhanced metafile and read back record by
+// record: where each line and underline lands.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/core/report.h"
+#include "shell/win32/report_page.h"
+
+namespace shell {
+namespace {
+
+struct TextRecord {
+  int x;
+  int y;
+  std::string text;
+};
+
+struct Segment {
+  int x1, y1, x2, y2;
+};
+
+struct Recording {
+  std::vector<TextRecord> texts;
+  std::vector<Segment> lines;
+  POINT pen{};
+};
+
+int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) {
+  Recording& out = *reinterpret_cast<Recording*>(data);
+  switch (record->iType) {
+    case EMR_EXTTEXTOUTA:
+    case EMR_EXTTEXTOUTW: {
+      const auto* text = reinterpret_cast<const EMREXTTEXTOUTA*>(record);
+      const auto* bytes = reinterpret_cast<const char*>(record) + text->emrtext.offString;
+      std::string value;
+      for (DWORD i = 0; i < text->emrtext.nChars; ++i) {
+        value += record->iType == EMR_EXTTEXTOUTW ? bytes[2 * i] : bytes[i];
+      }
+      out.texts.push_back({text->emrtext.ptlReference.x, text->emrtext.ptlReference.y, value});
+      break;
+    }
+    case EMR_MOVETOEX: {
+      const auto* move = reinterpret_cast<const EMRMOVETOEX*>(record);
+      out.pen = {move->ptl.x, move->ptl.y};
+      break;
+    }
+    case EMR_LINETO: {
+      const auto* line = reinterpret_cast<const EMRLINETO*>(record);
+      out.lines.push_back({out.pen.x, out.pen.y, line->ptl.x, line->ptl.y});
+      out.pen = {line->ptl.x, line->ptl.y};
+      break;
+    }
+    default:
+      break;
+  }
+  return 1;
+}
+
+Recording Render(const Report& report, const PageGeometry& page) {
+  HDC dc = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+  HFONT font = CreateFontA(-50, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FIXED_PITCH,
+                           "Courier New");
+  HGDIOBJ previous = SelectObject(dc, font);
+  RenderReport(dc, report, page);
+  SelectObject(dc, previous);
+  DeleteObject(font);
+  HENHMETAFILE metafile = CloseEnhMetaFile(dc);
+  Recording recording;
+  EnumEnhMetaFile(nullptr, metafile, &Collect, &recording, nullptr);
+  DeleteEnhMetaFile(metafile);
+  return recording;
+}
+
+const TextRecord* Find(const Recording& r, const std::string& start) {
+  for (const TextRecord& t : r.texts) {
+    if (t.text.rfind(start, 0) == 0) {
+      return &t;
+    }
+  }
+  return nullptr;
+}
+
+TEST(ReportPage, PlacesLinesByNumberAndUnderlinesTheVerdictWord) {
+  Report report;
+  report.lines = {{1, "Body Fat Content Report", LinePlace::Centre},
+                  {3, "Name: Doe, Jane Q.", LinePlace::Margin},
+                  {3, "Date: 06 Dec 2026", LinePlace::Middle},
+                  {7, "Sex: F", LinePlace::Margin},
+                  {12, "Soldier is not within weight limit.", LinePlace::Margin}};
+  report.underlines = {{12, "Soldier is ", "not"}};
+  // A 50-pixel line with no leading, X = 8: the margin is 40 pixels.
+  const Recording r = Render(report, {50, 2000, 40});
+
+  const TextRecord* name = Find(r, "Name:");
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(name->x, 40);
+  EXPECT_EQ(name->y, 150);
+  const TextRecord* date = Find(r, "Date:");
+  ASSERT_NE(date, nullptr);
+  EXPECT_EQ(date->x, 1000);
+  EXPECT_EQ(date->y, 150);
+  const TextRecord* sex = Find(r, "Sex:");
+  ASSERT_NE(sex, nullptr);
+  EXPECT_EQ(sex->y, 350);
+  const TextRecord* title = Find(r, "Body Fat");
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->y, 50);
+  EXPECT_EQ(title->x, 1000);  // centred: the reference point is the middle
+
+  ASSERT_EQ(r.lines.size(), 1u);
+  const Segment& rule = r.lines[0];
+  EXPECT_EQ(rule.y1, 650);
+  EXPECT_EQ(rule.y2, 650);
+  // In a fixed-pitch font "Soldier is " is 11 characters and "not" 3.
+  const int charWidth = (rule.x2 - rule.x1) / 3;
+  EXPECT_GT(charWidth, 0);
+  EXPECT_EQ(rule.x1, 40 + 11 * charWidth);
+  EXPECT_EQ(rule.x2 - rule.x1, 3 * charWidth);
+}
+
+TEST(ReportPage, NoUsablePrinterPrintsNothingAndSaysSo) {
+  char saved[80];
+  GetProfileStringA("windows", "device", ",,,", saved, sizeof saved);
+  Report report;
+  report.documentName = "Weight Control";
+  report.lines = {{1, "Body Fat Content Report", LinePlace::Centre}};
+  for (const char* entry : {"NoCommasAtAll", ",,,", "Missing,Driver"}) {
+    WriteProfileStringA("windows", "device", entry);
+    EXPECT_FALSE(PrintReport(report)) << entry;
+  }
+  WriteProfileStringA("windows", "device", saved);
+}
+
+}  // namespace
+}  // namespace shell
