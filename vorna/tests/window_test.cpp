@@ -1,5 +1,5 @@
-// VORNA's real window under Wine: start-up, its six fields, typing through
-// the program's own message loop.
+// VORNA's real window under Wine: start-up, its six fields and its controls,
+// typing through the program's own message loop.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,7 +7,7 @@
 #include "shell/tests/win32_harness.h"
 #include "vorna/core/field_ids.h"
 #include "vorna/core/layout.h"
-#include "vorna/win32/program.h"
+#include "vorna/tests/vorna_window_fixture.h"
 
 namespace vorna {
 namespace {
@@ -16,27 +16,6 @@ using harness::FocusedId;
 using harness::Press;
 using harness::TextOf;
 using harness::Type;
-
-HWND Field(int id) {
-  return shell::App().fields.At(id);
-}
-
-class VornaWindow : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    ASSERT_TRUE(shell::StartProgram(GetModuleHandleA(nullptr), SW_SHOW, Program()));
-    harness::Pump();
-  }
-  static void TearDownTestSuite() {
-    DestroyWindow(shell::App().mainWindow);
-    harness::Pump();
-    shell::FinishProgram();
-  }
-  void SetUp() override {
-    harness::ClearFields();
-    harness::FocusField(kSex);
-  }
-};
 
 TEST_F(VornaWindow, WindowAndFieldsStandOnTheGrid) {
   const shell::LayoutGrid& g = shell::App().grid;
@@ -100,6 +79,50 @@ TEST_F(VornaWindow, KeysMoveByTheFieldRules) {
     Press(c.key, c.shift);
     EXPECT_EQ(FocusedId(), c.to) << c.name;
   }
+}
+
+TEST_F(VornaWindow, ButtonsAndTheChartListStandWhereTheLayoutSays) {
+  const WindowLayout& l = Window().layout;
+  const struct {
+    int id;
+    const char* text;
+    ButtonIndex index;
+  } buttons[] = {
+      {IDC_CALCULATE, "&Calculate", kCalculateButton},
+      {IDC_CLEAR, "C&lear", kClearButton},
+      {IDC_PRINT, "&Print", kPrintButton},
+  };
+  for (const auto& b : buttons) {
+    HWND button = Control(b.id);
+    ASSERT_NE(button, nullptr) << b.text;
+    EXPECT_EQ(harness::TextOf(button), b.text);
+    const RECT r = harness::PlaceOf(button);
+    const Button& place = l.buttons[b.index];
+    EXPECT_EQ(r.left, place.left) << b.text;
+    EXPECT_EQ(r.top, place.top) << b.text;
+    EXPECT_EQ(r.right - r.left, place.width) << b.text;
+    EXPECT_EQ(r.bottom - r.top, place.height) << b.text;
+  }
+  EXPECT_FALSE(PrintEnabled());  // nothing has been calculated yet
+
+  HWND list = Control(IDC_CHART_LIST);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list, shell::App().chartList);  // Page Up and Page Down reach it
+  const LONG style = GetWindowLongA(list, GWL_STYLE);
+  EXPECT_EQ(style & (WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL),
+            WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL);
+  EXPECT_EQ(style & LBS_SORT, 0);
+  const RECT r = harness::PlaceOf(list);
+  EXPECT_EQ(r.left, l.chartLeft);
+  EXPECT_EQ(r.top, l.chartTop);
+  HDC dc = GetDC(shell::App().mainWindow);
+  SIZE text{};
+  GetTextExtentPoint32A(dc, "27:54  |  100", 13, &text);
+  ReleaseDC(shell::App().mainWindow, dc);
+  EXPECT_EQ(r.right - r.left, text.cx + GetSystemMetrics(SM_CXVSCROLL));
+  // Whole rows only: the list stops short of its 8Y and so clear of the title.
+  EXPECT_LE(r.bottom - r.top, l.chartHeight);
+  EXPECT_LE(r.bottom, l.chartTitleTop);
 }
 
 }  // namespace

@@ -1,0 +1,90 @@
+#include "vorna/core/report.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace vorna {
+
+namespace {
+
+// Room for the longest body line: 24 characters of text and three ints of at
+// most 11 characters each.
+constexpr std::size_t kLineCapacity = 96;
+
+using LineBuffer = char[kLineCapacity];
+
+std::string Written(const LineBuffer& buffer, int length) {
+  if (length < 0) {
+    return {};
+  }
+  return std::string(buffer, std::min(static_cast<std::size_t>(length), kLineCapacity - 1));
+}
+
+bool Scored(const TestState& state, Event event) {
+  return !state.events[static_cast<std::size_t>(event)].pointsText.empty();
+}
+
+int PointsOf(const TestState& state, Event event) {
+  return state.events[static_cast<std::size_t>(event)].points;
+}
+
+void AddVerdict(shell::Report& report, const char* word) {
+  shell::AddLine(report, 18, std::string("Soldier has ") + word + " the VORNA");
+  shell::AddUnderline(report, 18, "Soldier has ", word);
+}
+
+}  // namespace
+
+shell::Report ScoreReport(const TestState& state, const shell::PersonalData& person) {
+  shell::Report report = shell::ReportWithHeader("Physical Fitness Score Report", "VORNA", person,
+                                                 state.age, state.sex);
+  LineBuffer line;
+  int length = 0;
+  shell::AddLine(report, 10, "         Raw Score     Points");
+  if (Scored(state, kPushupEvent)) {
+    length = std::snprintf(line, sizeof line, "Pushups:    %3i         %3i", state.pushups,
+                           PointsOf(state, kPushupEvent));
+    shell::AddLine(report, 11, Written(line, length));
+  } else {
+    shell::AddLine(report, 11, "Pushups:");
+  }
+  if (Scored(state, kSitupEvent)) {
+    length = std::snprintf(line, sizeof line, "Situps:     %3i         %3i", state.situps,
+                           PointsOf(state, kSitupEvent));
+    shell::AddLine(report, 12, Written(line, length));
+  } else {
+    shell::AddLine(report, 12, "Situps:");
+  }
+  if (Scored(state, kRunEvent)) {
+    length = std::snprintf(line, sizeof line, "Run:       %2i:%02i        %3i", state.runMinutes,
+                           state.runSeconds, PointsOf(state, kRunEvent));
+    shell::AddLine(report, 13, Written(line, length));
+  } else {
+    shell::AddLine(report, 13, "Run:");
+  }
+  if (!state.totalText.empty()) {
+    length = std::snprintf(line, sizeof line, "Total Points:           %3i", state.total);
+    shell::AddLine(report, 15, Written(line, length));
+  } else {
+    shell::AddLine(report, 15, "Total Points:");
+  }
+  switch (VerdictOf(state)) {
+    case Verdict::Maxed:
+      length = std::snprintf(line, sizeof line, "Scaled Total Points:    %i", state.scaledTotal);
+      shell::AddLine(report, 16, Written(line, length));
+      AddVerdict(report, "maxed");
+      break;
+    case Verdict::Passed:
+      AddVerdict(report, "passed");
+      break;
+    case Verdict::Failed:
+      AddVerdict(report, "failed");
+      break;
+    case Verdict::NotScored:
+      break;
+  }
+  return report;
+}
+
+}  // namespace vorna

@@ -1,0 +1,136 @@
+// Where everything painted on VORNA's window stands, as data built from the
+// layout grid and a few measured text widths. The Win32 window only draws
+// what this describes, so the geometry is checked here, without a screen.
+#pragma once
+
+#include <array>
+
+#include "shell/core/drawing_geometry.h"
+#include "shell/core/layout_grid.h"
+#include "vorna/core/evaluation.h"
+
+namespace vorna {
+
+// A panel or a stack of field frames, as the drawing primitives take them.
+struct Stack {
+  int left = 0;
+  int top = 0;
+  int height = 0;
+  int width = 0;
+  int gap = 0;
+  int count = 1;
+};
+
+enum class Align { Left, Centre, Right };
+
+// A text painted at a point: x is its left end, centre or right end, y its top.
+struct Label {
+  const char* text = "";
+  int x = 0;
+  int y = 0;
+  Align align = Align::Left;
+};
+
+// The window's buttons, in creation order.
+enum ButtonIndex : int {
+  kCalculateButton = 0,
+  kClearButton = 1,
+  kPrintButton = 2,
+  kButtonCount = 3
+};
+
+struct Button {
+  const char* text = "";
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool enabledAtStart = true;
+};
+
+// A result box and the label in front of it.
+struct ResultPlace {
+  int top = 0;       // of the box's frame
+  Label label;       // "Points", "Total" or "Scaled", right-aligned before the box
+  int textLeft = 0;  // where the figure starts
+  int textTop = 0;
+};
+
+// Widths measured on the window's device context at creation.
+struct TextMeasures {
+  int underlineWidth = 0;    // "M", the underlined letter of "Male Only"
+  int optionClickWidth = 0;  // "Male Onlynly": how far a click on the option reaches
+  int chartTextWidth = 0;    // "27:54  |  100"
+  int scrollBarWidth = 0;    // of a vertical scroll bar
+};
+
+inline constexpr int kPanelCount = 9;
+inline constexpr int kFieldFrameCount = 4;
+// The painted texts that never change, in the order `labels` holds them: the
+// field labels (by FieldId, up to the run), the ":" between the run fields and
+// the three headings.
+enum LabelIndex : int {
+  kColonLabel = 5,
+  kRawScoreHeading = 6,
+  kConvertedHeading = 7,
+  kScoreCardHeading = 8,
+  kStaticLabelCount = 9,
+};
+
+struct WindowLayout {
+  // Painted in this order; the first is the message line.
+  std::array<Stack, kPanelCount> panels{};
+  // Age, Sex, Push-ups and Sit-ups as one stack, both run fields in one frame.
+  std::array<Stack, kFieldFrameCount> fieldFrames{};
+  // The field labels, the ":" between the run fields and the three headings.
+  std::array<Label, kStaticLabelCount> labels{};
+
+  // The result boxes in ResultBox order, and their frames as the window
+  // paints them: the three events as one stack, total and scaled as another.
+  std::array<ResultPlace, kResultBoxCount> results{};
+  int resultLeft = 0;
+  int resultHeight = 0;
+  int resultWidth = 0;
+  Stack eventFrames;
+  Stack totalFrames;
+
+  Stack messageLine;  // a panel
+  int messageLeft = 0;
+  int messageTop = 0;
+
+  std::array<Button, kButtonCount> buttons{};
+
+  // The scoring chart list; its height is asked for, the list may round it
+  // down to whole rows.
+  int chartLeft = 0;
+  int chartTop = 0;
+  int chartWidth = 0;
+  int chartHeight = 0;
+
+  // The chart's header (over its light-grey rectangle) and title.
+  int chartCentre = 0;
+  int chartHeaderTop = 0;
+  shell::FilledRect chartHeaderRect;
+  int chartTitleTop = 0;
+  shell::FilledRect chartTitleRect;  // what wiping the title fills
+
+  // "Male Only": the box, its label with the underlined "M", and what a
+  // click must lie strictly inside (clickWidth wide, optionHeight high).
+  shell::MarkedOption maleOnly;
+  int optionHeight = 0;
+  Label maleOnlyLabel;
+  int underlineY = 0;
+  int underlineWidth = 0;
+  // Covers the label and the dotted outline but not the box: filled light
+  // grey to take the outline away when the option goes off.
+  shell::FilledRect optionOutlineArea;
+  // The Sex field's frame, redrawn when the option writes "M" into it.
+  Stack sexFrame;
+};
+
+WindowLayout LayoutFor(const shell::LayoutGrid& grid, const TextMeasures& measures);
+
+// The label of a result box: "Points" for the events, "Total", "Scaled".
+const char* ResultLabel(int box);
+
+}  // namespace vorna

@@ -1,0 +1,224 @@
+// "Male Only" and Clear on the real window: the toggles, the forced "M", the
+// click area, the marks drawn and taken away, and a clipboard left alone.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "shell/core/drawing_geometry.h"
+#include "vorna/tests/vorna_window_fixture.h"
+
+namespace vorna {
+namespace {
+
+using harness::FocusedId;
+using harness::PressAlt;
+using harness::TextOf;
+
+constexpr COLORREF kFace = RGB(192, 192, 192);
+constexpr COLORREF kInk = RGB(0, 0, 0);
+
+class VornaMaleOnly : public VornaWindow {};
+
+bool MaleOnly() {
+  return Window().state.maleOnly;
+}
+
+void Click(int x, int y) {
+  PostMessageA(shell::App().mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  harness::Pump();
+}
+
+bool AnyResultShown() {
+  for (int box = 0; box < kResultBoxCount; ++box) {
+    if (!ShownText(box).empty()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+TEST_F(VornaMaleOnly, SwitchingOnForcesMaleAndWipesTheResults) {
+  Enter("30", "F", "40", "50", "15", "00");
+  PressAlt('c');
+  ASSERT_TRUE(AnyResultShown());
+  ASSERT_TRUE(PrintEnabled());
+  harness::FocusField(kPushups);
+  PressAlt('m');
+  EXPECT_TRUE(MaleOnly());
+  EXPECT_EQ(TextOf(Field(kSex)), "M");
+  EXPECT_EQ(FocusedId(), kSex);
+  EXPECT_FALSE(AnyResultShown());
+  EXPECT_FALSE(PrintEnabled());
+  EXPECT_FALSE(Window().state.accepted);
+  // The next Calculate scores a man.
+  PressAlt('c');
+  EXPECT_EQ(Window().state.sex, 'M');
+  EXPECT_TRUE(AnyResultShown());
+  // Off leaves the "M" and the results; on again with an "M" there keeps
+  // the "M" and the acceptance, but the results go all the same.
+  PressAlt('m');
+  EXPECT_FALSE(MaleOnly());
+  EXPECT_EQ(TextOf(Field(kSex)), "M");
+  EXPECT_TRUE(AnyResultShown());
+  PressAlt('m');
+  EXPECT_TRUE(MaleOnly());
+  EXPECT_EQ(TextOf(Field(kSex)), "M");
+  EXPECT_TRUE(Window().state.accepted);
+  EXPECT_FALSE(AnyResultShown());
+  EXPECT_FALSE(PrintEnabled());
+}
+
+TEST_F(VornaMaleOnly, AnEmptySexBecomesMale) {
+  PressAlt('m');
+  EXPECT_TRUE(MaleOnly());
+  EXPECT_EQ(TextOf(Field(kSex)), "M");
+}
+
+TEST_F(VornaMaleOnly, TheUserChangingSexEndsIt) {
+  // Typing F.
+  PressAlt('m');
+  harness::FocusField(kSex);
+  harness::Type("f");
+  EXPECT_FALSE(MaleOnly());
+  // Backspace in Sex: EditProc's synthetic click switches it off first.
+  SetUp();
+  PressAlt('m');
+  harness::FocusField(kSex);
+  harness::Press(VK_BACK);
+  EXPECT_FALSE(MaleOnly());
+  EXPECT_EQ(TextOf(Field(kSex)), "");
+  // Backspace with the option off only deletes.
+  harness::Type("m");
+  harness::Press(VK_BACK);
+  EXPECT_FALSE(MaleOnly());
+}
+
+TEST_F(VornaMaleOnly, OnlyAClickStrictlyInsideTheLabelToggles) {
+  const WindowLayout& l = Window().layout;
+  const int left = l.maleOnly.boxLeft;
+  const int top = l.maleOnly.boxTop;
+  const int right = left + l.maleOnly.clickWidth;
+  const int bottom = top + l.optionHeight;
+  const struct {
+    int x, y;
+    bool toggles;
+  } clicks[] = {
+      {left + 1, top + 1, true}, {right - 1, bottom - 1, true}, {(left + right) / 2, top + 7, true},
+      {left, top + 5, false},    {right, top + 5, false},       {left + 5, top, false},
+      {left + 5, bottom, false}, {left - 20, top + 5, false},
+  };
+  for (const auto& c : clicks) {
+    const bool before = MaleOnly();
+    Click(c.x, c.y);
+    EXPECT_EQ(MaleOnly() != before, c.toggles) << c.x << "," << c.y;
+  }
+}
+
+TEST_F(VornaMaleOnly, TheMarksAreDrawnAndTakenAway) {
+  const WindowLayout& l = Window().layout;
+  const shell::LayoutGrid& g = shell::App().grid;
+  const auto outline = shell::OptionOutlinePoints(l.maleOnly, g.QX, g.QY);
+  const auto cross =
+      shell::CrossPoints(l.maleOnly.boxLeft, l.maleOnly.boxTop, l.maleOnly.side, l.maleOnly.side);
+  const MirroredScreen screen;
+  PressAlt('m');
+  {
+    const Snapshot repainted;
+    for (const Snapshot* shot : {static_cast<const Snapshot*>(&screen), &repainted}) {
+      for (const shell::Point& p : outline) {
+        EXPECT_EQ(shot->At(p.x, p.y), kInk) << p.x << "," << p.y;
+      }
+      for (const shell::Point& p : cross) {
+        EXPECT_EQ(shot->At(p.x, p.y), kInk) << p.x << "," << p.y;
+      }
+    }
+  }
+  PressAlt('m');
+  // Off, the screen shows what a repaint shows: label and empty box, no
+  // outline. The outline's lower row runs along the label's descenders, so
+  // only its columns and upper row are sure to be bare panel.
+  const Snapshot repainted;
+  const shell::FilledRect& area = l.optionOutlineArea;
+  for (int y = l.maleOnly.boxTop - 1; y < area.bottom; ++y) {
+    for (int x = l.maleOnly.boxLeft - 1; x < area.right; ++x) {
+      ASSERT_EQ(screen.At(x, y), repainted.At(x, y)) << x << "," << y;
+    }
+  }
+  for (const shell::Point& p : outline) {
+    if (p.y != l.maleOnly.boxTop + l.maleOnly.side) {
+      EXPECT_EQ(repainted.At(p.x, p.y), kFace) << p.x << "," << p.y;
+    }
+  }
+  for (const shell::Point& p : cross) {
+    EXPECT_EQ(repainted.At(p.x, p.y), RGB(255, 255, 255)) << p.x << "," << p.y;
+  }
+  EXPECT_GT(repainted.Count(l.maleOnlyLabel.x, l.maleOnlyLabel.y, area.right, l.underlineY, kInk),
+            0);  // the label stays
+}
+
+TEST_F(VornaMaleOnly, ClearEmptiesEveryFieldButAForcedSex) {
+  for (bool maleOnly : {false, true}) {
+    SetUp();
+    if (maleOnly) {
+      PressAlt('m');
+    }
+    Enter("30", nullptr, "40", "50", "15", "00");
+    if (!maleOnly) {
+      Enter(nullptr, "F", nullptr, nullptr, nullptr, nullptr);
+    }
+    PressAlt('c');
+    ASSERT_TRUE(AnyResultShown());
+    harness::FocusField(kPushups);
+    ASSERT_GT(SendMessageA(Control(IDC_CHART_LIST), LB_GETCOUNT, 0, 0), 0);
+    PressAlt('l');
+    for (int id = 0; id < kEntryFieldCount; ++id) {
+      EXPECT_EQ(TextOf(Field(id)), id == kSex && maleOnly ? "M" : "") << id;
+    }
+    EXPECT_EQ(MaleOnly(), maleOnly);
+    EXPECT_EQ(FocusedId(), kSex);
+    EXPECT_FALSE(AnyResultShown());
+    EXPECT_FALSE(PrintEnabled());
+    EXPECT_FALSE(Window().state.accepted);
+    EXPECT_EQ(SendMessageA(Control(IDC_CHART_LIST), LB_GETCOUNT, 0, 0), 0);
+  }
+}
+
+std::string ClipboardText() {
+  std::string text;
+  if (OpenClipboard(nullptr)) {
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+      if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
+        text = chars;
+        GlobalUnlock(data);
+      }
+    }
+    CloseClipboard();
+  }
+  return text;
+}
+
+void PutOnClipboard(const char* text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const std::size_t size = std::strlen(text) + 1;
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, size);
+  std::memcpy(GlobalLock(data), text, size);
+  GlobalUnlock(data);
+  SetClipboardData(CF_TEXT, data);
+  CloseClipboard();
+}
+
+TEST_F(VornaMaleOnly, ClearLeavesTheClipboardAlone) {
+  PutOnClipboard("copied by the user");
+  ASSERT_EQ(ClipboardText(), "copied by the user");
+  Enter("30", "F", "40", "50", "15", "07");
+  PressAlt('l');
+  EXPECT_EQ(TextOf(Field(kRunSeconds)), "");
+  EXPECT_EQ(ClipboardText(), "copied by the user");
+}
+
+}  // namespace
+}  // namespace vorna

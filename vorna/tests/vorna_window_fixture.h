@@ -1,0 +1,162 @@
+// VORNA's real window in the test process, and what the tests read back
+// from it: field texts, focus, the state, and the window painted into a
+// bitmap through its own paint code (no pixels can be read from a window on
+// a display-less Wine).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "shell/tests/win32_harness.h"
+#include "vorna/core/field_ids.h"
+#include "vorna/win32/main_window.h"
+#include "vorna/win32/program.h"
+#include "vorna/win32/vorna_ids.h"
+
+namespace vorna {
+
+inline HWND Field(int id) {
+  return shell::App().fields.At(id);
+}
+
+inline HWND Control(int id) {
+  return GetDlgItem(shell::App().mainWindow, id);
+}
+
+inline bool PrintEnabled() {
+  return IsWindowEnabled(Control(IDC_PRINT)) != FALSE;
+}
+
+// Types each given text into its field; nullptr leaves a field alone.
+inline void Enter(const char* age, const char* sex, const char* pushups, const char* situps,
+                  const char* minutes, const char* seconds) {
+  const char* texts[kEntryFieldCount] = {age, sex, pushups, situps, minutes, seconds};
+  for (int id = 0; id < kEntryFieldCount; ++id) {
+    if (texts[id] != nullptr) {
+      harness::FocusField(id);
+      harness::Type(texts[id]);
+    }
+  }
+}
+
+// The text shown in result box `box` ("" when none).
+inline std::string ShownText(int box) {
+  const TestState& s = Window().state;
+  switch (box) {
+    case 3:
+      return s.totalText.c_str();
+    case 4:
+      return s.scaledText.c_str();
+    default:
+      return s.events[static_cast<std::size_t>(box)].pointsText.c_str();
+  }
+}
+
+// The window's client area painted by the window itself (WM_PRINTCLIENT)
+// into a true-colour bitmap.
+class Snapshot {
+ public:
+  Snapshot() {
+    HWND window = shell::App().mainWindow;
+    RECT client;
+    GetClientRect(window, &client);
+    width_ = client.right;
+    height_ = client.bottom;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    previous_ = SelectObject(dc_, bitmap_);
+    // The class background, as erasing would leave it.
+    RECT all{0, 0, width_, height_};
+    FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
+  }
+  ~Snapshot() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  Snapshot(const Snapshot&) = delete;
+  Snapshot& operator=(const Snapshot&) = delete;
+
+  HDC dc() const { return dc_; }
+  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+
+  // How many pixels of `colour` lie in [left, right) x [top, bottom).
+  int Count(int left, int top, int right, int bottom, COLORREF colour) const {
+    int n = 0;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = left; x < right; ++x) {
+        n += At(x, y) == colour ? 1 : 0;
+      }
+    }
+    return n;
+  }
+
+  // The colours of the pixels in a rectangle other than `background`.
+  std::vector<COLORREF> Inks(int left, int top, int right, int bottom, COLORREF background) const {
+    std::vector<COLORREF> inks;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = left; x < right; ++x) {
+        const COLORREF c = At(x, y);
+        if (c != background && std::find(inks.begin(), inks.end(), c) == inks.end()) {
+          inks.push_back(c);
+        }
+      }
+    }
+    return inks;
+  }
+
+ private:
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  int width_ = 0;
+  int height_ = 0;
+};
+
+// A snapshot that goes on receiving whatever the window draws on itself
+// outside a repaint, for as long as it lives: what the screen would show.
+class MirroredScreen : public Snapshot {
+ public:
+  MirroredScreen() { Window().mirror = dc(); }
+  ~MirroredScreen() { Window().mirror = nullptr; }
+  MirroredScreen(const MirroredScreen&) = delete;
+  MirroredScreen& operator=(const MirroredScreen&) = delete;
+};
+
+// The program started once per suite; every test begins with Male Only off,
+// everything cleared and the caret in Sex.
+class VornaWindow : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_TRUE(shell::StartProgram(GetModuleHandleA(nullptr), SW_SHOW, Program()));
+    harness::Pump();
+  }
+  static void TearDownTestSuite() {
+    DestroyWindow(shell::App().mainWindow);
+    harness::Pump();
+    shell::FinishProgram();
+  }
+  void SetUp() override {
+    harness::FocusField(kSex);
+    if (Window().state.maleOnly) {
+      harness::PressAlt('m');
+    }
+    harness::PressAlt('l');
+    harness::FocusField(kSex);
+  }
+};
+
+}  // namespace vorna
