@@ -114,13 +114,21 @@ template <typename Inside>
 struct ModalDriver {
   static inline Inside* current = nullptr;
   static inline int ticks = 0;
+  static inline bool busy = false;  // `inside` may pump messages, timer ticks included
   static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
     if (current == nullptr) {
       KillTimer(nullptr, id);
       return;
     }
+    if (busy) {
+      return;
+    }
     HWND dialog = GetActiveWindow();
-    if (++ticks > 200 || (dialog != shell::App().mainWindow && (*current)(dialog))) {
+    busy = true;
+    const bool done =
+        ++ticks > 200 || (dialog != shell::App().mainWindow && (*current)(dialog));
+    busy = false;
+    if (done) {
       KillTimer(nullptr, id);
       if (ticks > 200 && dialog != shell::App().mainWindow) {
         EndDialog(dialog, 0);  // give up rather than hang the test run

@@ -1,0 +1,94 @@
+// Everything the weight control window paints or creates besides its entry
+// fields, placed from the layout grid: panels, field frames, labels, buttons,
+// the prompt box and the "Male Only" option.
+#pragma once
+
+#include <vector>
+
+#include "shell/core/drawing_geometry.h"
+#include "shell/core/layout_grid.h"
+
+namespace heftrak {
+
+// A light-grey panel (or a stack of them), as DrawPanel takes it.
+struct PanelPlace {
+  int left = 0;
+  int top = 0;
+  int height = 0;
+  int width = 0;
+  friend bool operator==(const PanelPlace&, const PanelPlace&) = default;
+};
+
+// A column of white field frames, as DrawFieldFrame takes it.
+struct FrameStack {
+  int left = 0;
+  int top = 0;
+  int height = 0;
+  int width = 0;
+  int gap = 0;
+  int count = 1;
+  friend bool operator==(const FrameStack&, const FrameStack&) = default;
+};
+
+enum class LabelAlign { Left, Right };
+
+// Black text on a panel; x is the text's left end or, right-aligned, its
+// right end.
+struct Label {
+  const char* text = "";
+  int x = 0;
+  int y = 0;
+  LabelAlign align = LabelAlign::Left;
+};
+
+struct ButtonPlace {
+  const char* caption = "";
+  int command = 0;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool enabled = true;
+};
+
+// The window's fixed parts in the order they are painted or created.
+struct WindowLayout {
+  std::vector<PanelPlace> panels;
+  std::vector<FrameStack> frames;
+  std::vector<Label> labels;
+  std::vector<ButtonPlace> buttons;
+};
+
+WindowLayout LayoutFor(const shell::LayoutGrid& grid);
+
+// The frame around the Sex field, drawn again when Male Only puts "M" there.
+FrameStack SexFieldFrame(const shell::LayoutGrid& grid);
+
+// The panel the prompts and verdicts are painted in.
+PanelPlace PromptBox(const shell::LayoutGrid& grid);
+// Where line 0 of a message starts: one character in from the prompt box's left.
+shell::Point PromptOrigin(const shell::LayoutGrid& grid);
+// Where an evaluation adds its maximum line: two text lines below line 0.
+shell::Point ExtraLineOrigin(const shell::LayoutGrid& grid);
+
+// The "Male Only" option above the Print button.
+struct MaleOnlyPlace {
+  int boxLeft = 0;
+  int boxTop = 0;
+  int side = 0;        // of the square box: Y - 1
+  int labelLeft = 0;   // box left + side + 2QX
+  int underlineY = 0;  // under the label's "M": box top + side - 1
+  int height = 0;      // of the clickable area: Y
+};
+
+MaleOnlyPlace MaleOnlyFor(const shell::LayoutGrid& grid);
+
+// The option as the drawing primitives take it; `clickWidth` is the measured
+// width of "Male Onlynly", which reaches a little past the label's end.
+shell::MarkedOption MaleOnlyOption(const MaleOnlyPlace& place, int clickWidth);
+
+inline constexpr const char* kMaleOnlyLabel = "Male Only";
+inline constexpr const char* kMaleOnlyClickText = "Male Onlynly";
+inline constexpr const char* kMaleOnlyUnderlined = "M";
+
+}  // namespace heftrak

@@ -1,0 +1,709 @@
+// HEFTRAK's commands and reactions in the real window under Wine: Check,
+// Calculate, Clear, Clear Calc., Male Only, the change reactions, the focus
+// prompts and the chart age, each driven through the program's own loop.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "heftrak/core/field_ids.h"
+#include "heftrak/core/window_layout.h"
+#include "heftrak/win32/heftrak_ids.h"
+#include "heftrak/win32/main_window.h"
+#include "heftrak/win32/program.h"
+#include "heftrak/win32/prompt_record.h"
+#include "heftrak/win32/window_parts.h"
+#include "shell/tests/win32_harness.h"
+#include "shell/win32/gdi.h"
+#include "shell/win32/text.h"
+
+namespace heftrak {
+namespace {
+
+using harness::FocusedId;
+using harness::PressAlt;
+using harness::TextOf;
+
+HWND Main() {
+  return shell::App().mainWindow;
+}
+
+HWND Field(int id) {
+  return shell::App().fields.At(id);
+}
+
+std::string Text(int id) {
+  return TextOf(Field(id));
+}
+
+bool PrintEnabled() {
+  return IsWindowEnabled(GetDlgItem(Main(), IDC_PRINT)) != FALSE;
+}
+
+// Sets a field's text as a paste would: the field reports the change.
+void Set(int id, const char* text) {
+  SetWindowTextA(Field(id), text);
+  harness::Pump();
+}
+
+void Screen(const char* age, const char* sex, const char* whole, const char* hundredths,
+            const char* weight) {
+  Set(kAge, age);
+  Set(kSex, sex);
+  Set(kHeightWhole, whole);
+  Set(kHeightHundredths, hundredths);
+  Set(kWeight, weight);
+}
+
+void Reading(FieldId whole, const char* inches, const char* hundredths) {
+  Set(whole, inches);
+  Set(HundredthsOf(whole), hundredths);
+}
+
+// Abdomen 35.00 / 35, neck 15.00, 72 in.: 18.81 % body fat at age 25.
+void MaleSoldier() {
+  Screen("25", "", "72", "00", "");
+  Reading(MaleReadingWhole(kAbdomen, 0), "35", "00");
+  Reading(MaleReadingWhole(kAbdomen, 1), "35", "");
+  Reading(MaleReadingWhole(kMaleNeck, 0), "15", "00");
+}
+
+// 150 lb, 64 in., hips 40, forearm 10 twice, neck 13, wrist 6: 30.65 % at 30.
+void FemaleSoldier() {
+  Screen("30", "", "64", "00", "150");
+  Reading(FemaleReadingWhole(kHips, 0), "40", "00");
+  Reading(FemaleReadingWhole(kForearm, 0), "10", "00");
+  Reading(FemaleReadingWhole(kForearm, 2), "10", "00");
+  Reading(FemaleReadingWhole(kFemaleNeck, 1), "13", "00");
+  Reading(FemaleReadingWhole(kWrist, 0), "6", "00");
+}
+
+using Texts = std::vector<std::pair<int, std::string>>;
+
+Texts TextsOf(int first, int last) {
+  Texts texts;
+  for (int id = first; id <= last; ++id) {
+    texts.emplace_back(id, Text(id));
+  }
+  return texts;
+}
+
+Texts Empty(int first, int last) {
+  Texts texts;
+  for (int id = first; id <= last; ++id) {
+    texts.emplace_back(id, "");
+  }
+  return texts;
+}
+
+class HeftrakCommands : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_TRUE(shell::StartProgram(GetModuleHandleA(nullptr), SW_SHOW, Program()));
+    harness::Pump();
+  }
+  static void TearDownTestSuite() {
+    DestroyWindow(Main());
+    harness::Pump();
+    shell::FinishProgram();
+  }
+  void SetUp() override {
+    harness::FocusField(kSex);
+    if (Window().maleOnly) {
+      PressAlt('m');
+    }
+    PressAlt('l');
+    PressAlt('r');
+    ShowMessage(Main(), kStartPrompt);
+    RecordPromptPaint(&paints);
+  }
+  void TearDown() override { RecordPromptPaint(nullptr); }
+
+  // The texts drawn into the prompt box since the last time it was cleared.
+  std::vector<PromptPaint> SinceLastClear() const {
+    std::vector<PromptPaint> texts;
+    for (const PromptPaint& p : paints) {
+      if (p.cleared) {
+        texts.clear();
+      } else {
+        texts.push_back(p);
+      }
+    }
+    return texts;
+  }
+  std::vector<std::string> PromptTexts() const {
+    std::vector<std::string> texts;
+    for (const PromptPaint& p : SinceLastClear()) {
+      texts.push_back(p.text);
+    }
+    return texts;
+  }
+
+  std::vector<PromptPaint> paints;
+};
+
+// ---- The window -----------------------------------------------------------
+
+TEST_F(HeftrakCommands, TheButtonsStandInTheirPanelsAndPrintWaitsForAResult) {
+  for (const ButtonPlace& b : LayoutFor(shell::App().grid).buttons) {
+    HWND button = GetDlgItem(Main(), b.command);
+    ASSERT_NE(button, nullptr) << b.caption;
+    EXPECT_EQ(TextOf(button), b.caption);
+    const RECT r = harness::PlaceOf(button);
+    EXPECT_EQ(r.left, b.left) << b.caption;
+    EXPECT_EQ(r.top, b.top) << b.caption;
+    EXPECT_EQ(r.right - r.left, 96) << b.caption;
+    EXPECT_EQ(r.bottom - r.top, 28) << b.caption;
+    EXPECT_EQ(IsWindowEnabled(button) != FALSE, b.command != IDC_PRINT) << b.caption;
+  }
+  // A click on a button runs its command like its Alt key.
+  Screen("25", "M", "72", "00", "195");
+  SendMessageA(GetDlgItem(Main(), IDC_CHECK), BM_CLICK, 0, 0);
+  harness::Pump();
+  EXPECT_EQ(Window().message, kWithinWeight);
+  EXPECT_TRUE(PrintEnabled());
+}
+
+// ---- Check ---------------------------------------------------------------
+
+struct CheckCase {
+  const char* name;
+  const char* sex;
+  const char* whole;
+  const char* hundredths;
+  const char* weight;
+  MessageCode message;
+  int focus;
+  const char* maxLine;
+  const char* hundredthsAfter;
+};
+
+TEST_F(HeftrakCommands, CheckPaintsTheVerdictWithTheMaximumBelowIt) {
+  const CheckCase cases[] = {
+      {"at the maximum", "M", "72", "", "195", kWithinWeight, kSex,
+       "Max allowable weight: 195 lbs.", "00"},
+      {"a pound over", "M", "72", "", "196", kNotWithinWeight, MaleReadingWhole(kAbdomen, 0),
+       "Max allowable weight: 195 lbs.", "00"},
+      {"a woman over", "F", "72", "00", "173", kNotWithinWeight, FemaleReadingWhole(kHips, 0),
+       "Max allowable weight: 172 lbs.", "00"},
+      {"70.5 screens as 71", "M", "70", "5", "189", kWithinWeight, kSex,
+       "Max allowable weight: 189 lbs.", "50"},
+      {"70.25 screens as 70", "M", "70", "25", "186", kNotWithinWeight,
+       MaleReadingWhole(kAbdomen, 0), "Max allowable weight: 185 lbs.", "25"},
+  };
+  for (const CheckCase& c : cases) {
+    SetUp();
+    Screen("25", c.sex, c.whole, c.hundredths, c.weight);
+    harness::FocusField(kWeight);
+    paints.clear();
+    PressAlt('k');
+    EXPECT_EQ(Window().message, c.message) << c.name;
+    EXPECT_EQ(FocusedId(), c.focus) << c.name;
+    EXPECT_TRUE(PrintEnabled()) << c.name;
+    EXPECT_EQ(Text(kHeightHundredths), c.hundredthsAfter) << c.name;
+    // The maximum comes after the message, so the message's clear of the
+    // prompt box does not wipe it: the last thing drawn, two lines down.
+    const std::vector<PromptPaint> shown = SinceLastClear();
+    ASSERT_FALSE(shown.empty()) << c.name;
+    EXPECT_EQ(shown.back().text, c.maxLine) << c.name;
+    EXPECT_EQ(shown.back().x, 168) << c.name;
+    EXPECT_EQ(shown.back().y, 40) << c.name;
+    EXPECT_EQ(shown.front().text, c.message == kWithinWeight ? "Soldier" : "Soldier is") << c.name;
+  }
+}
+
+TEST_F(HeftrakCommands, TheVerdictStaysWhenCheckMovesTheFocusIntoACalculator) {
+  Screen("25", "M", "72", "00", "196");
+  harness::FocusField(kWeight);
+  PressAlt('k');
+  EXPECT_EQ(FocusedId(), MaleReadingWhole(kAbdomen, 0));
+  EXPECT_EQ(Window().message, kNotWithinWeight);
+  EXPECT_EQ(PromptTexts().back(), "Max allowable weight: 195 lbs.");
+  // The user's own next move within the calculator keeps it as well.
+  harness::FocusField(MaleReadingWhole(kAbdomen, 1));
+  EXPECT_EQ(Window().message, kNotWithinWeight);
+}
+
+TEST_F(HeftrakCommands, CheckWithoutAWeightShowsOnlyTheMaximum) {
+  Screen("25", "M", "72", "00", "");
+  paints.clear();
+  PressAlt('k');
+  EXPECT_EQ(Window().message, kNoMessage);
+  EXPECT_EQ(PromptTexts(), std::vector<std::string>{"Max allowable weight: 195 lbs."});
+  EXPECT_TRUE(PrintEnabled());
+  EXPECT_TRUE(Window().state.screeningShown);
+}
+
+TEST_F(HeftrakCommands, CheckValidatesAgeSexAndHeightInOrder) {
+  const struct {
+    const char* name;
+    const char* age;
+    const char* sex;
+    const char* hundredths;
+    MessageCode message;
+    int focus;
+  } cases[] = {
+      {"age empty", "", "M", "00", kEnterAge, kAge},
+      {"age empty before sex empty", "", "", "00", kEnterAge, kAge},
+      {"sex empty", "25", "", "00", kEnterSex, kSex},
+      {"age 16", "16", "M", "00", kAgeOutOfRange, kAge},
+      {"age 71", "71", "F", "00", kAgeOutOfRange, kAge},
+      {"hundredths 05", "25", "M", "05", kHeightNotQuarter, kHeightHundredths},
+      {"hundredths 10", "25", "M", "10", kHeightNotQuarter, kHeightHundredths},
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    Screen(c.age, c.sex, "72", c.hundredths, "180");
+    harness::FocusField(kWeight);
+    paints.clear();
+    PressAlt('K');
+    EXPECT_EQ(Window().message, c.message) << c.name;
+    EXPECT_EQ(FocusedId(), c.focus) << c.name;
+    EXPECT_FALSE(PrintEnabled()) << c.name;
+    EXPECT_EQ(PromptTexts().size(), 1u) << c.name << ": the message alone";
+  }
+}
+
+TEST_F(HeftrakCommands, CheckWithoutAHeightChangesNothing) {
+  Screen("25", "M", "", "", "180");
+  harness::FocusField(kAge);
+  ShowMessage(Main(), kEnterAge);
+  paints.clear();
+  PressAlt('k');
+  EXPECT_EQ(Window().message, kEnterAge);
+  EXPECT_TRUE(paints.empty());
+  EXPECT_EQ(FocusedId(), kAge);
+}
+
+// ---- Calculate -----------------------------------------------------------
+
+TEST_F(HeftrakCommands, MaleCalculateFillsTheMaleResults) {
+  MaleSoldier();
+  harness::FocusField(MaleReadingWhole(kMaleNeck, 0));
+  paints.clear();
+  PressAlt('c');
+  EXPECT_EQ(TextsOf(kMaleAverageAbdomen, kMaleBodyFat), (Texts{{17, "35.00"},
+                                                               {18, "15.00"},
+                                                               {19, "20.00"},
+                                                               {20, " 99.48"},
+                                                               {21, "80.67"},
+                                                               {22, "18.81"}}));
+  EXPECT_EQ(TextsOf(kFemaleAverageHips, kFemaleBodyFat), Empty(47, 59));
+  EXPECT_EQ(Text(kSex), "M");
+  EXPECT_EQ(Text(HundredthsOf(MaleReadingWhole(kAbdomen, 1))), "00");
+  EXPECT_EQ(Window().message, kWithinBodyFat);
+  EXPECT_EQ(PromptTexts().back(), "Max percent body fat: 22.0%.");
+  EXPECT_EQ(FocusedId(), kSex);
+  EXPECT_TRUE(PrintEnabled());
+}
+
+TEST_F(HeftrakCommands, FemaleCalculateFillsTheFemaleResults) {
+  FemaleSoldier();
+  paints.clear();
+  PressAlt('C');
+  EXPECT_EQ(TextsOf(kFemaleAverageHips, kFemaleBodyFat), (Texts{{47, "40.00"},
+                                                                {48, "10.00"},
+                                                                {49, "13.00"},
+                                                                {50, " 6.00"},
+                                                                {51, "157.44"},
+                                                                {52, "17.58"},
+                                                                {53, "83.75"},
+                                                                {54, "39.97"},
+                                                                {55, "17.60"},
+                                                                {56, "3.05 "},
+                                                                {57, "175.02"},
+                                                                {58, "144.37"},
+                                                                {59, "30.65"}}));
+  EXPECT_EQ(TextsOf(kMaleAverageAbdomen, kMaleBodyFat), Empty(17, 22));
+  EXPECT_EQ(Text(kSex), "F");
+  EXPECT_EQ(Window().message, kWithinBodyFat);
+  EXPECT_EQ(PromptTexts().back(), "Max percent body fat: 34.0%.");
+  EXPECT_EQ(FocusedId(), kSex);
+}
+
+TEST_F(HeftrakCommands, ReadingsThatDisagreeAreNamedAndFocused) {
+  Screen("25", "", "72", "00", "");
+  Reading(MaleReadingWhole(kAbdomen, 0), "35", "25");
+  Reading(MaleReadingWhole(kAbdomen, 1), "35", "75");
+  Reading(MaleReadingWhole(kMaleNeck, 0), "15", "00");
+  harness::FocusField(kWeight);
+  PressAlt('c');
+  EXPECT_EQ(Window().message, kReadingsDisagree);
+  EXPECT_EQ(FocusedId(), MaleReadingWhole(kAbdomen, 0));
+  EXPECT_TRUE(PrintEnabled());  // past the quarter-inch checks
+  EXPECT_EQ(Text(kMaleBodyFat), "");
+
+  // Off the quarter grid: the hundredths field at fault.
+  Reading(MaleReadingWhole(kAbdomen, 1), "35", "30");
+  PressAlt('c');
+  EXPECT_EQ(Window().message, kReadingNotQuarter);
+  EXPECT_EQ(FocusedId(), HundredthsOf(MaleReadingWhole(kAbdomen, 1)));
+}
+
+TEST_F(HeftrakCommands, TheCalculatorIsChosenFromTheEnteredReadings) {
+  // Both calculators filled: the male one runs.
+  FemaleSoldier();
+  Reading(MaleReadingWhole(kAbdomen, 0), "35", "00");
+  Reading(MaleReadingWhole(kMaleNeck, 0), "15", "00");
+  PressAlt('c');
+  EXPECT_EQ(Text(kSex), "M");
+  EXPECT_NE(Text(kMaleBodyFat), "");
+  EXPECT_EQ(Text(kFemaleBodyFat), "");
+
+  // An abdomen without a neck and an incomplete female calculator: nothing.
+  SetUp();
+  Screen("25", "", "72", "00", "");
+  Reading(MaleReadingWhole(kAbdomen, 0), "35", "00");
+  Reading(FemaleReadingWhole(kHips, 0), "40", "00");
+  ShowMessage(Main(), kStartPrompt);
+  paints.clear();
+  PressAlt('c');
+  EXPECT_EQ(Window().message, kStartPrompt);
+  EXPECT_TRUE(paints.empty());
+  EXPECT_EQ(Text(kSex), "");
+}
+
+TEST_F(HeftrakCommands, CalculatingAgainKeepsTheResultAndThePrintButton) {
+  MaleSoldier();
+  PressAlt('c');
+  // The second run rewrites the readings' "00", which counts as an edit of
+  // each reading: the new result must still stand afterwards.
+  PressAlt('c');
+  EXPECT_EQ(Text(kMaleBodyFat), "18.81");
+  EXPECT_TRUE(PrintEnabled());
+  EXPECT_TRUE(Window().state.bodyFatShown);
+  // And an edit of a reading still takes it down.
+  Set(MaleReadingWhole(kAbdomen, 2), "3");
+  EXPECT_EQ(Text(kMaleBodyFat), "");
+  EXPECT_FALSE(PrintEnabled());
+}
+
+// ---- Clear and Clear Calc. ----------------------------------------------
+
+TEST_F(HeftrakCommands, ClearEmptiesTheWeightScreenAndTheResults) {
+  MaleSoldier();
+  PressAlt('c');
+  Set(kWeight, "180");
+  PressAlt('k');
+  ASSERT_EQ(Window().message, kWithinWeight);
+  PressAlt('l');
+  EXPECT_EQ(TextsOf(kAge, kWeight), Empty(kAge, kWeight));
+  EXPECT_EQ(TextsOf(kMaleAverageAbdomen, kMaleBodyFat), Empty(17, 22));
+  // The readings are the calculators' own.
+  EXPECT_EQ(Text(MaleReadingWhole(kAbdomen, 0)), "35");
+  EXPECT_EQ(Window().message, kStartPrompt) << "emptying Age took the verdict down";
+  EXPECT_FALSE(PrintEnabled());
+  EXPECT_EQ(FocusedId(), kSex);
+  EXPECT_FALSE(Window().state.screeningShown);
+  EXPECT_FALSE(Window().state.bodyFatShown);
+  EXPECT_FALSE(Window().state.ageSexValidated);
+  EXPECT_EQ(Window().state.weight, 0);
+
+  // After a validation message the message stands.
+  Screen("", "M", "72", "00", "");
+  PressAlt('k');
+  ASSERT_EQ(Window().message, kEnterAge);
+  PressAlt('l');
+  EXPECT_EQ(Window().message, kEnterAge);
+}
+
+TEST_F(HeftrakCommands, ClearCalcEmptiesBothCalculatorsOnly) {
+  FemaleSoldier();
+  Reading(MaleReadingWhole(kAbdomen, 2), "36", "");
+  PressAlt('c');  // male: abdomen without neck is not enough; female runs
+  ASSERT_EQ(Window().message, kWithinBodyFat);
+  harness::FocusField(FemaleReadingWhole(kHips, 0));
+  ShowMessage(Main(), kWithinBodyFat);
+  PressAlt('r');
+  EXPECT_EQ(TextsOf(kMaleReadingsFirst, kFemaleBodyFat), Empty(kMaleReadingsFirst, 59));
+  EXPECT_EQ(TextsOf(kAge, kWeight), (Texts{{0, "30"}, {1, "F"}, {2, "64"}, {3, "00"}, {4, "150"}}));
+  EXPECT_EQ(Window().message, kWithinBodyFat);
+  EXPECT_FALSE(PrintEnabled());
+  EXPECT_EQ(FocusedId(), kSex);
+  EXPECT_FALSE(Window().state.bodyFatShown);
+}
+
+std::string ClipboardText() {
+  std::string text;
+  if (OpenClipboard(nullptr)) {
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+      if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
+        text = chars;
+        GlobalUnlock(data);
+      }
+    }
+    CloseClipboard();
+  }
+  return text;
+}
+
+void PutOnClipboard(const char* text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const std::size_t size = std::strlen(text) + 1;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  std::memcpy(GlobalLock(memory), text, size);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+}
+
+TEST_F(HeftrakCommands, ClearingLeavesTheUsersClipboardAlone) {
+  PutOnClipboard("kept by the user");
+  ASSERT_EQ(ClipboardText(), "kept by the user");
+  MaleSoldier();
+  FemaleSoldier();
+  PressAlt('l');
+  PressAlt('r');
+  EXPECT_EQ(Text(kAge), "");
+  EXPECT_EQ(Text(MaleReadingWhole(kAbdomen, 0)), "");
+  EXPECT_EQ(ClipboardText(), "kept by the user");
+}
+
+// ---- Change reactions ----------------------------------------------------
+
+TEST_F(HeftrakCommands, EditsTakeDownTheResultsTheyNoLongerMatch) {
+  struct Case {
+    const char* name;
+    void (*evaluate)();
+    int edited;
+    bool printAfter;
+    bool maleResultsStay;
+    bool femaleResultsStay;
+    bool startPrompt;  // otherwise the message stays
+  };
+  const auto check = [] {
+    Screen("25", "M", "72", "00", "180");
+    PressAlt('k');
+  };
+  const auto male = [] {
+    MaleSoldier();
+    PressAlt('c');
+  };
+  const auto female = [] {
+    FemaleSoldier();
+    PressAlt('c');
+  };
+  const auto checkThenMale = [] {
+    MaleSoldier();
+    Set(kWeight, "180");
+    Set(kSex, "M");
+    PressAlt('k');
+    PressAlt('c');
+  };
+  const Case cases[] = {
+      {"Age after Check", check, kAge, false, true, true, true},
+      {"Weight after Check", check, kWeight, false, true, true, true},
+      {"a reading after Check", check, MaleReadingWhole(kAbdomen, 2), true, true, true, false},
+      {"a male reading after Calculate", male, MaleReadingWhole(kMaleNeck, 1), false, false, true,
+       false},
+      {"a female reading after a male Calculate", male, FemaleReadingWhole(kWrist, 2), false, true,
+       true, false},
+      {"a female reading after Calculate", female, FemaleReadingWhole(kWrist, 2), false, true,
+       false, false},
+      {"height after Calculate", female, kHeightWhole, false, true, false, true},
+      {"a reading with a screening verdict still up", checkThenMale, MaleReadingWhole(kAbdomen, 2),
+       false, false, true, false},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    c.evaluate();
+    ASSERT_TRUE(PrintEnabled()) << c.name;
+    const Texts maleBefore = TextsOf(kMaleAverageAbdomen, kMaleBodyFat);
+    const Texts femaleBefore = TextsOf(kFemaleAverageHips, kFemaleBodyFat);
+    harness::FocusField(c.edited);  // may bring a calculator's prompt
+    const MessageCode before = Window().message;
+    harness::Type("4");
+    EXPECT_EQ(PrintEnabled(), c.printAfter) << c.name;
+    EXPECT_EQ(TextsOf(kMaleAverageAbdomen, kMaleBodyFat),
+              c.maleResultsStay ? maleBefore : Empty(17, 22))
+        << c.name;
+    EXPECT_EQ(TextsOf(kFemaleAverageHips, kFemaleBodyFat),
+              c.femaleResultsStay ? femaleBefore : Empty(47, 59))
+        << c.name;
+    EXPECT_EQ(Window().message, c.startPrompt ? kStartPrompt : before) << c.name;
+    EXPECT_EQ(Window().focusTarget, c.edited) << c.name << ": the field typed into";
+  }
+}
+
+TEST_F(HeftrakCommands, EditingAgeOrSexMakesCheckReadThemAgain) {
+  Screen("25", "M", "72", "00", "180");
+  PressAlt('k');
+  ASSERT_EQ(Window().message, kWithinWeight);
+  harness::FocusField(kAge);
+  SendMessageA(Field(kAge), EM_SETSEL, 0, -1);
+  harness::Type("9");
+  PressAlt('k');
+  EXPECT_EQ(Window().message, kAgeOutOfRange);
+}
+
+// ---- Male Only -----------------------------------------------------------
+
+TEST_F(HeftrakCommands, MaleOnlyPutsMIntoSexAndTypingThereSwitchesItOff) {
+  Screen("25", "F", "72", "00", "");
+  harness::FocusField(kWeight);
+  PressAlt('m');
+  EXPECT_TRUE(Window().maleOnly);
+  EXPECT_EQ(Text(kSex), "M");
+  EXPECT_EQ(FocusedId(), kSex);
+  EXPECT_EQ(Window().state.sex, 'M');
+
+  // Clear empties Sex and puts "M" back without switching the option off.
+  PressAlt('l');
+  EXPECT_TRUE(Window().maleOnly);
+  EXPECT_EQ(Text(kSex), "M");
+
+  // Typing into Sex does switch it off.
+  SendMessageA(Field(kSex), EM_SETSEL, 0, -1);
+  harness::Type("f");
+  EXPECT_FALSE(Window().maleOnly);
+  EXPECT_EQ(Text(kSex), "F");
+
+  // Alt+M twice: on and off again; "M" stays.
+  PressAlt('M');
+  PressAlt('m');
+  EXPECT_FALSE(Window().maleOnly);
+  EXPECT_EQ(Text(kSex), "M");
+
+  // Backspace in Sex while it is on: EditProc's click switches it off.
+  PressAlt('m');
+  ASSERT_TRUE(Window().maleOnly);
+  harness::FocusField(kSex);
+  harness::Press(VK_BACK);
+  EXPECT_FALSE(Window().maleOnly);
+}
+
+TEST_F(HeftrakCommands, MaleOnlyTakesClicksStrictlyInsideItsArea) {
+  const MaleOnlyPlace place = MaleOnlyFor(shell::App().grid);
+  int clickWidth = 0;
+  {
+    shell::WindowDC dc(Main());
+    clickWidth = shell::TextWidth(dc.get(), "Male Onlynly");
+  }
+  ASSERT_GT(clickWidth, 0);
+  const struct {
+    const char* name;
+    int x, y;
+    bool toggles;
+  } clicks[] = {
+      {"inside the box", place.boxLeft + 1, place.boxTop + 1, true},
+      {"on the label", place.labelLeft + 10, place.boxTop + 8, true},
+      {"last pixel to the right", place.boxLeft + clickWidth - 1, place.boxTop + 8, true},
+      {"the box's left edge", place.boxLeft, place.boxTop + 8, false},
+      {"the box's top edge", place.boxLeft + 5, place.boxTop, false},
+      {"past the measured width", place.boxLeft + clickWidth, place.boxTop + 8, false},
+      {"one text line down", place.boxLeft + 5, place.boxTop + place.height, false},
+  };
+  for (const auto& c : clicks) {
+    const bool before = Window().maleOnly;
+    PostMessageA(Main(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
+    harness::Pump();
+    EXPECT_EQ(Window().maleOnly != before, c.toggles) << c.name;
+  }
+}
+
+TEST_F(HeftrakCommands, AWomansCalculationSwitchesMaleOnlyOff) {
+  PressAlt('m');
+  ASSERT_TRUE(Window().maleOnly);
+  FemaleSoldier();  // typing "" into Sex switched it off: switch it on again
+  Set(kSex, "");
+  PressAlt('m');
+  ASSERT_TRUE(Window().maleOnly);
+  PressAlt('c');
+  EXPECT_FALSE(Window().maleOnly);
+  EXPECT_EQ(Text(kSex), "F");
+  EXPECT_EQ(Window().message, kWithinBodyFat);
+}
+
+// ---- Focus prompts -------------------------------------------------------
+
+TEST_F(HeftrakCommands, TheUsersFocusMovesBringTheCalculatorsPrompts) {
+  const struct {
+    int to;
+    MessageCode message;
+  } moves[] = {
+      {MaleReadingWhole(kAbdomen, 0), kMaleCalculatorPrompt},
+      {MaleReadingWhole(kMaleNeck, 2), kMaleCalculatorPrompt},
+      {FemaleReadingWhole(kHips, 0), kFemaleCalculatorPrompt},
+      {kWeight, kStartPrompt},
+  };
+  ShowMessage(Main(), kEnterAge);
+  harness::FocusField(kAge);
+  EXPECT_EQ(Window().message, kEnterAge) << "within the Weight Screen the message stays";
+  for (const auto& move : moves) {
+    harness::FocusField(move.to);
+    EXPECT_EQ(Window().message, move.message) << move.to;
+  }
+  // Into a calculator's result field and back: the Weight Screen's prompt.
+  harness::FocusField(MaleReadingWhole(kAbdomen, 0));
+  harness::FocusField(kMaleBodyFat);
+  ShowMessage(Main(), kEnterAge);
+  harness::FocusField(kSex);
+  EXPECT_EQ(Window().message, kStartPrompt);
+}
+
+// ---- Repaint -------------------------------------------------------------
+
+TEST_F(HeftrakCommands, RepaintBringsBackTheMessageButNotTheMaximumLine) {
+  Screen("25", "M", "72", "00", "196");
+  PressAlt('k');
+  ASSERT_EQ(PromptTexts().back(), "Max allowable weight: 195 lbs.");
+  paints.clear();
+  InvalidateRect(Main(), nullptr, TRUE);
+  UpdateWindow(Main());
+  harness::Pump();
+  int width = 0;
+  int notWidth = 0;
+  {
+    shell::WindowDC dc(Main());
+    width = shell::TextWidth(dc.get(), "Soldier is");
+    notWidth = shell::TextWidth(dc.get(), " not");
+  }
+  const std::vector<PromptPaint> shown = SinceLastClear();
+  ASSERT_EQ(shown.size(), 4u);
+  EXPECT_EQ(shown[0].text, "Soldier is");
+  EXPECT_EQ(shown[0].x, 168);
+  EXPECT_EQ(shown[1].text, " not");
+  EXPECT_EQ(shown[1].x, 168 + width);
+  EXPECT_EQ(shown[1].colour, RGB(255, 0, 0));
+  EXPECT_EQ(shown[2].x, 168 + width + notWidth);
+  EXPECT_EQ(shown[2].colour, RGB(0, 0, 0));
+  EXPECT_EQ(shown[3].text, "Soldier must be taped.");
+  EXPECT_EQ(shown[3].y, 8 + 16);
+  EXPECT_EQ(Window().message, kNotWithinWeight);
+}
+
+// ---- Charts --------------------------------------------------------------
+
+TEST_F(HeftrakCommands, ChartsOpenWithTheAgeLimitedToTheTables) {
+  const struct {
+    const char* age;
+    int command;
+    int chartAge;
+  } cases[] = {{"75", IDC_CHARTS_MALE, 70},
+               {"12", IDC_CHARTS_FEMALE, 17},
+               {"", IDC_CHARTS_MALE, -1},
+               {"33", IDC_CHARTS_FEMALE, 33}};
+  for (const auto& c : cases) {
+    Set(kAge, c.age);
+    Window().state.chartAge = 0;
+    int seen = 0;
+    bool opened = false;
+    harness::WithModalDialog([&] { SendMessageA(GetDlgItem(Main(), c.command), BM_CLICK, 0, 0); },
+                             [&](HWND dialog) {
+                               opened = true;
+                               seen = Window().state.chartAge;
+                               PostMessageA(dialog, WM_COMMAND, 1, 0);
+                               return true;
+                             });
+    EXPECT_TRUE(opened) << c.age;
+    EXPECT_EQ(seen, c.chartAge) << c.age;
+  }
+}
+
+}  // namespace
+}  // namespace heftrak

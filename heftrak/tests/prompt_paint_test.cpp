@@ -1,0 +1,225 @@
+// What the weight control window paints, pixel by pixel, drawn into a
+// bitmap: the prompt's coloured words where the measured text puts them, and
+// the repaint of the whole window.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "heftrak/core/window_layout.h"
+#include "heftrak/win32/main_window.h"
+#include "heftrak/win32/program.h"
+#include "heftrak/win32/window_parts.h"
+#include "shell/tests/win32_harness.h"
+#include "shell/win32/text.h"
+
+namespace heftrak {
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// A true-colour bitmap in a memory device context, filled white.
+class Canvas {
+ public:
+  Canvas(int width, int height) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    previous_ = SelectObject(dc_, bitmap_);
+    RECT all{0, 0, width, height};
+    FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  }
+  ~Canvas() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+  HDC dc() const { return dc_; }
+  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+  int Width(const char* text) const { return shell::TextWidth(dc_, text); }
+
+  // The leftmost and rightmost column in the box holding a pixel that
+  // `matches`; {-1, -1} when there is none.
+  template <typename Match>
+  std::pair<int, int> Columns(RECT box, Match matches) const {
+    std::pair<int, int> found{-1, -1};
+    for (int x = box.left; x < box.right && x < width_; ++x) {
+      for (int y = box.top; y < box.bottom && y < height_; ++y) {
+        if (matches(At(x, y))) {
+          if (found.first < 0) {
+            found.first = x;
+          }
+          found.second = x;
+          break;
+        }
+      }
+    }
+    return found;
+  }
+
+ private:
+  int width_;
+  int height_;
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ previous_;
+};
+
+// Smoothed glyph edges blend into the background, so colours are told apart
+// by their leading channel.
+bool Reddish(COLORREF c) {
+  return GetRValue(c) > GetGValue(c) + 60 && GetRValue(c) > GetBValue(c) + 60;
+}
+bool Bluish(COLORREF c) {
+  return GetBValue(c) > GetRValue(c) + 60 && GetBValue(c) > GetGValue(c) + 60;
+}
+bool Dark(COLORREF c) {
+  return GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100;
+}
+bool Inked(COLORREF c) {
+  return c != kWhite && c != RGB(192, 192, 192);
+}
+
+class HeftrakPaint : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_TRUE(shell::StartProgram(GetModuleHandleA(nullptr), SW_SHOW, Program()));
+    harness::Pump();
+  }
+  static void TearDownTestSuite() {
+    DestroyWindow(shell::App().mainWindow);
+    harness::Pump();
+    shell::FinishProgram();
+  }
+};
+
+TEST_F(HeftrakPaint, TheColouredWordFollowsTheMeasuredTextBeforeIt) {
+  const struct {
+    MessageCode code;
+    const char* before;
+    const char* word;
+    bool (*colour)(COLORREF);
+  } cases[] = {{kNotWithinBodyFat, "Soldier is", " not", Reddish},
+               {kNotWithinWeight, "Soldier is", " not", Reddish},
+               {kWithinBodyFat, "Soldier", " is", Bluish},
+               {kWithinWeight, "Soldier", " is", Bluish}};
+  for (const auto& c : cases) {
+    Canvas canvas(420, 80);
+    PaintPromptOn(canvas.dc(), c.code, 10, 4, Window().colours);
+    const int wordLeft = 10 + canvas.Width(c.before);
+    const int wordRight = wordLeft + canvas.Width(c.word);
+    const RECT line0{0, 4, 420, 20};
+    const std::pair<int, int> coloured = canvas.Columns(line0, c.colour);
+    ASSERT_GE(coloured.first, 0) << c.code << ": no coloured word";
+    EXPECT_GE(coloured.first, wordLeft) << c.code;
+    EXPECT_LT(coloured.second, wordRight) << c.code;
+    // Black before and after the word.
+    EXPECT_GE(canvas.Columns({10, 4, wordLeft, 20}, Dark).first, 10) << c.code;
+    EXPECT_GE(canvas.Columns({wordRight, 4, 420, 20}, Dark).first, wordRight) << c.code;
+    EXPECT_EQ(canvas.Columns({0, 4, 10, 80}, Inked).first, -1) << c.code << ": left of x";
+    EXPECT_EQ(canvas.Columns({wordRight, 4, 420, 20}, c.colour).first, -1)
+        << c.code << ": the colour goes back to black";
+  }
+}
+
+TEST_F(HeftrakPaint, LinesStandOneTextLineApart) {
+  const int Y = shell::App().grid.Y;
+  const struct {
+    MessageCode code;
+    int lines;
+  } cases[] = {{kWithinWeight, 1},
+               {kNotWithinWeight, 2},
+               {kReadingsDisagree, 2},
+               {kStartPrompt, 3},
+               {kMaleCalculatorPrompt, 4},
+               {kNoMessage, 0},
+               {static_cast<MessageCode>(18), 0}};
+  for (const auto& c : cases) {
+    Canvas canvas(420, 100);
+    PaintPromptOn(canvas.dc(), c.code, 10, 4, Window().colours);
+    for (int k = 0; k < 5; ++k) {
+      const RECT band{0, 4 + k * Y, 420, 4 + (k + 1) * Y};
+      EXPECT_EQ(canvas.Columns(band, Inked).first >= 0, k < c.lines)
+          << "code " << c.code << " line " << k;
+    }
+  }
+}
+
+TEST_F(HeftrakPaint, TheRepaintDrawsTheWholeWindowWithTheMessageOnly) {
+  const shell::LayoutGrid& g = shell::App().grid;
+  WeightControlWindow w = Window();
+  w.message = kNotWithinWeight;
+  const MaleOnlyPlace option = MaleOnlyFor(g);
+  const int cx = option.boxLeft + option.side / 2;
+  const int cy = option.boxTop + option.side / 2;
+  for (bool maleOnly : {false, true}) {
+    w.maleOnly = maleOnly;
+    Canvas canvas(640, 480);
+    PaintWindowOn(canvas.dc(), w);
+    // Panels and frames: the prompt box's grey upper edge; Age's frame, one
+    // pixel around its field, black above and white inside.
+    EXPECT_EQ(canvas.At(165, 8), RGB(128, 128, 128));
+    EXPECT_EQ(canvas.At(105, 38), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.At(105, 39), kWhite);
+    // The right-aligned "Age" label ends before its field's frame.
+    const int ageWidth = canvas.Width("Age");
+    const std::pair<int, int> age = canvas.Columns({96 - ageWidth, 40, 99, 56}, Dark);
+    EXPECT_GE(age.first, 96 - ageWidth);
+    EXPECT_LT(age.second, 96);
+    // The message's two lines, and nothing on the third, where a maximum
+    // line would stand after an evaluation.
+    EXPECT_GE(canvas.Columns({168, 8, 450, 24}, Reddish).first, 168);
+    EXPECT_GE(canvas.Columns({168, 24, 450, 40}, Dark).first, 168);
+    EXPECT_EQ(canvas.Columns({161, 40, 450, 92}, Dark).first, -1);
+    // The Male Only cross only while the option is on; the label always.
+    EXPECT_EQ(canvas.At(cx, cy) == RGB(0, 0, 0), maleOnly);
+    EXPECT_GE(
+        canvas
+            .Columns({option.labelLeft, option.boxTop, option.labelLeft + 80, option.boxTop + g.Y},
+                     Dark)
+            .first,
+        option.labelLeft);
+    EXPECT_EQ(canvas.At(option.boxLeft + option.side + g.QX + 1, option.boxTop + 1) == RGB(0, 0, 0),
+              maleOnly)
+        << "the outline's left dots";
+  }
+}
+
+TEST_F(HeftrakPaint, SwitchingMaleOnlyOffWipesTheCrossAndTheOutline) {
+  const shell::LayoutGrid& g = shell::App().grid;
+  const MaleOnlyPlace option = MaleOnlyFor(g);
+  const int cx = option.boxLeft + option.side / 2;
+  const int cy = option.boxTop + option.side / 2;
+  const int outlineX = option.boxLeft + option.side + g.QX + 1;
+  WeightControlWindow w = Window();
+  Canvas canvas(640, 80);
+  RECT panel{option.boxLeft - 10, 0, 640, 80};
+  FillRect(canvas.dc(), &panel, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+  w.maleOnly = true;
+  RedrawMaleOnlyOn(canvas.dc(), w, false);
+  ASSERT_EQ(canvas.At(cx, cy), RGB(0, 0, 0));
+  ASSERT_EQ(canvas.At(outlineX, option.boxTop + 1), RGB(0, 0, 0));
+  w.maleOnly = false;
+  RedrawMaleOnlyOn(canvas.dc(), w, true);
+  EXPECT_EQ(canvas.At(cx, cy), kWhite);
+  EXPECT_EQ(canvas.At(outlineX, option.boxTop + 1), RGB(192, 192, 192));
+  EXPECT_EQ(canvas.At(option.boxLeft + w.maleOnlyClickWidth + 1, option.boxTop + 3),
+            RGB(192, 192, 192));
+  // The label is still there.
+  EXPECT_GE(
+      canvas
+          .Columns({option.labelLeft, option.boxTop, option.labelLeft + 80, option.boxTop + g.Y},
+                   Dark)
+          .first,
+      option.labelLeft);
+}
+
+}  // namespace
+}  // namespace heftrak

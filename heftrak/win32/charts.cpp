@@ -1,0 +1,125 @@
+#include "heftrak/win32/charts.h"
+
+#include <string>
+#include <vector>
+
+#include "heftrak/core/chart_rows.h"
+#include "heftrak/win32/chart_paint_record.h"
+#include "heftrak/win32/heftrak_ids.h"
+#include "heftrak/win32/main_window.h"
+#include "shell/win32/app.h"
+#include "shell/win32/drawing.h"
+#include "shell/win32/gdi.h"
+#include "shell/win32/text.h"
+
+namespace heftrak {
+
+namespace {
+
+std::vector<ChartPanel>* paintRecord = nullptr;
+
+HMENU ControlId(int id) {
+  return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+}
+
+// The lists take no font and no notifications: the charts are read, not used.
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL;
+
+void CreateControls(HWND dialog, ChartSex sex) {
+  const shell::AppState& app = shell::App();
+  const ChartDialogLayout layout = ChartLayout(sex, app.grid);
+  const ChartButtonPlacement& exit = layout.exitButton;
+  CreateWindowExA(0, "button", "Exit", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                  exit.left, exit.top, exit.width, exit.height, dialog, ControlId(exit.id),
+                  app.instance, nullptr);
+
+  std::vector<HWND> lists;
+  {
+    // One context measures every sample, in the dialog's own default font.
+    shell::WindowDC dc(dialog);
+    const int scrollBar = GetSystemMetrics(SM_CXVSCROLL);
+    for (const ChartListPlacement& p : layout.lists) {
+      const int width = (dc ? shell::TextWidth(dc.get(), p.sample) : 0) + scrollBar;
+      lists.push_back(CreateWindowExA(0, "listbox", nullptr, kListStyle, p.left, p.top, width,
+                                      p.height, dialog, ControlId(p.id), app.instance, nullptr));
+    }
+  }
+
+  // The age does not change while the dialog is open: the main window is disabled.
+  const int chartAge = Window().state.chartAge;
+  for (std::size_t i = 0; i < lists.size(); ++i) {
+    if (lists[i] == nullptr) {
+      continue;
+    }
+    for (const std::string& row : ChartRows(layout.lists[i].list, chartAge)) {
+      SendMessageA(lists[i], LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+    }
+  }
+}
+
+void PaintChart(HWND dialog, ChartSex sex) {
+  // Everything is redrawn on every paint, over a freshly erased background;
+  // the lists, being child windows, then paint themselves over the panels.
+  InvalidateRect(dialog, nullptr, TRUE);
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(dialog, &paint);
+  if (dc == nullptr) {
+    return;
+  }
+  const std::vector<ChartPanel> panels =
+      ChartPanels(sex, shell::App().grid, Window().state.chartAge);
+  for (const ChartPanel& panel : panels) {
+    shell::DrawPanel(panel.left, panel.top, panel.height, panel.width, 0, 1, 0, dialog);
+    for (const ChartText& text : panel.texts) {
+      shell::TextAt(dc, text.x, text.y, text.text, shell::TextAlign::Centre);
+    }
+  }
+  EndPaint(dialog, &paint);
+  if (paintRecord != nullptr) {
+    paintRecord->insert(paintRecord->end(), panels.begin(), panels.end());
+  }
+}
+
+INT_PTR ChartProc(HWND dialog, UINT message, WPARAM wParam, ChartSex sex) {
+  switch (message) {
+    case WM_INITDIALOG:
+      CreateControls(dialog, sex);
+      return TRUE;
+    case WM_PAINT:
+      PaintChart(dialog, sex);
+      return TRUE;
+    case WM_COMMAND:
+      // Exit or Enter. Escape's command 2 is left unanswered, so it does not close.
+      if (wParam == 1) {
+        EndDialog(dialog, 0);
+        return TRUE;
+      }
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+void RecordChartPaint(std::vector<ChartPanel>* record) {
+  paintRecord = record;
+}
+
+void ShowMaleCharts(HWND owner) {
+  DialogBoxParamA(shell::App().instance, RES_DIALOG_CHART_MALE, owner, &MChartProc, 0);
+}
+
+void ShowFemaleCharts(HWND owner) {
+  DialogBoxParamA(shell::App().instance, RES_DIALOG_CHART_FEMALE, owner, &FChartProc, 0);
+}
+
+}  // namespace heftrak
+
+INT_PTR CALLBACK MChartProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+  return heftrak::ChartProc(dialog, message, wParam, heftrak::ChartSex::Male);
+}
+
+INT_PTR CALLBACK FChartProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+  return heftrak::ChartProc(dialog, message, wParam, heftrak::ChartSex::Female);
+}
