@@ -38,6 +38,24 @@ COLORREF ColourOf(TextColour colour, const PromptColours& colours) {
   return colours.black;
 }
 
+// Keeps prompt text inside the prompt box: with a system font wider than the
+// grid's character unit (Wine's is), a long line would otherwise run on over
+// the Print panel, where no redraw of the prompt box wipes it.
+class ClippedToPromptBox {
+ public:
+  explicit ClippedToPromptBox(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {
+    const PanelPlace box = PromptBox(shell::App().grid);
+    IntersectClipRect(dc, box.left, box.top, box.left + box.width, box.top + box.height);
+  }
+  ~ClippedToPromptBox() { RestoreDC(dc_, saved_); }
+  ClippedToPromptBox(const ClippedToPromptBox&) = delete;
+  ClippedToPromptBox& operator=(const ClippedToPromptBox&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
 }  // namespace
 
 void RecordPromptPaint(std::vector<PromptPaint>* paints) {
@@ -45,6 +63,7 @@ void RecordPromptPaint(std::vector<PromptPaint>* paints) {
 }
 
 void PaintPromptOn(HDC dc, int code, int x, int y, const PromptColours& colours) {
+  ClippedToPromptBox clip(dc);
   SetBkMode(dc, TRANSPARENT);
   const auto widthOf = [dc](const char* text) { return shell::TextWidth(dc, text); };
   for (const PlacedSegment& s : PlacePrompt(code, x, y, shell::App().grid.Y, widthOf)) {
@@ -76,6 +95,7 @@ void ShowMessage(HWND window, MessageCode code) {
 void PaintExtraLine(HWND window, const char* text) {
   shell::WindowDC dc(window);
   if (dc) {
+    ClippedToPromptBox clip(dc.get());
     const shell::Point origin = ExtraLineOrigin(shell::App().grid);
     PromptText(dc.get(), origin.x, origin.y, text, Window().colours.black);
   }
