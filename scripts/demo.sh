@@ -1,0 +1,161 @@
+#!/usr/bin/env bash
+# The demo: a clerk's session with both programs, typed as real keyboard
+# input on an X display, each report printed through the program's own Print
+# dialog to a PDF printer. Leaves the PDFs and screenshots in out/demo/.
+# Called by ./run demo after the programs are built; expects WINEPREFIX set.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out="$root/out/demo"
+pdfs="$HOME/PDF"
+mkdir -p "$out" "$pdfs"
+rm -f "$out"/*.pdf "$out"/*.png
+
+key() { xdotool key --delay 60 "$@"; sleep 0.2; }
+typed() { xdotool type --delay 60 "$1"; sleep 0.2; }
+
+# The id of the visible window with this exact title, waiting up to 30 s.
+find_window() {
+  local id
+  for _ in $(seq 150); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.2
+  done
+  echo "demo: no window \"$1\" appeared" >&2
+  return 1
+}
+
+# Waits for the window and gives it the keyboard (there is no window
+# manager on a bare virtual display, so the focus is set directly).
+focus_window() {
+  local id
+  id=$(find_window "$1")
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  sleep 0.5
+  echo "$id"
+}
+
+shot() { # shot WINDOW-ID NAME
+  sleep 0.8
+  import -window "$1" "$out/$2.png"
+}
+
+# Waits for the print system to write the next PDF and keeps it as NAME.
+keep_pdf() { # keep_pdf NAME
+  local newest
+  for _ in $(seq 100); do
+    newest=$(find "$pdfs" -maxdepth 1 -name '*.pdf' -newer "$out/.mark" -print 2>/dev/null | head -n1)
+    if [ -n "$newest" ]; then
+      sleep 0.5 # let cups-pdf finish writing it
+      mv "$newest" "$out/$1.pdf"
+      touch "$out/.mark"
+      return 0
+    fi
+    sleep 0.3
+  done
+  echo "demo: no PDF appeared for $1" >&2
+  return 1
+}
+
+# Fills the personal data dialog and prints once through its Print button.
+print_report() { # print_report LAST FIRST MI SSN RANK PDF-NAME
+  key alt+p
+  focus_window Print >/dev/null
+  typed "$1"
+  key Tab
+  typed "$2"
+  key Tab
+  typed "$3"
+  key Tab
+  typed "$4" # the SSN parts advance by themselves
+  key Tab
+  typed "$5"
+  key alt+p
+  keep_pdf "$6"
+  key alt+x
+}
+
+touch "$out/.mark"
+
+echo "==> HEFTRAK: a male soldier who must be taped"
+wine "$root/build/windows/heftrak/heftrak.exe" &
+program=$!
+heftrak=$(focus_window "Weight Control Calculator")
+key Up # from Sex to Age
+typed 25
+key Tab
+typed m
+key Tab
+typed 7200 # 72 advances into the hundredths
+key Tab
+typed 210
+key alt+k # Check: not within the weight limit, the caret moves to the abdomen
+typed 4000
+key Tab
+typed 4025
+key Tab Tab # past the empty 3rd abdomen reading to the 1st neck reading
+typed 1500
+key Tab
+typed 1525
+key alt+c # Calculate: not within the percent body fat limit
+shot "$heftrak" heftrak-male
+print_report Doe John Q 123456789 SGT heftrak-male
+
+echo "==> HEFTRAK: a female soldier within the body fat limit"
+key alt+l alt+r # Clear and Clear Calc.
+key Up
+typed 30
+key Tab
+typed f
+key Tab
+typed 6400
+key Tab
+typed 150
+key alt+k # not within the weight limit: the caret moves to the hips
+typed 4000
+key Tab Tab Tab # to the 1st forearm reading
+typed 1000
+key Tab Tab Tab # to the 1st neck reading
+typed 1300
+key Tab Tab Tab # to the 1st wrist reading
+typed 6
+key Right
+typed 25
+key alt+c
+shot "$heftrak" heftrak-female
+print_report Roe Jane A 987654321 SPC heftrak-female
+key alt+F4
+wait "$program" || true
+
+echo "==> VORNA: a maxed fitness test"
+wine "$root/build/windows/vorna/vorna.exe" &
+program=$!
+vorna=$(focus_window "VORNA Calculator")
+key Up # from Sex to Age
+typed 25
+key Down
+typed m
+key Down
+typed 75
+key Down
+typed 80
+key Down
+typed 1300 # 13 advances into the seconds
+key alt+c
+shot "$vorna" vorna-maxed
+print_report Poe Alex B 555443333 SFC vorna-maxed
+key alt+F4
+wait "$program" || true
+rm -f "$out/.mark"
+
+echo
+echo "Demo done. In $out:"
+for f in "$out"/*.pdf; do
+  printf '  %-22s %s\n' "$(basename "$f")" "$(pdftotext -layout "$f" - | grep -E 'Soldier' | tail -n1 | tr -s ' ' || true)"
+done
+for f in "$out"/*.png; do
+  printf '  %s\n' "$(basename "$f")"
+done
