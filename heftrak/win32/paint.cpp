@@ -27,7 +27,7 @@ void PaintWindowOn(HDC dc, const WeightControlWindow& w) {
   }
   PaintMaleOnlyOn(dc, w);
   const shell::Point origin = PromptOrigin(g);
-  PaintPromptOn(dc, w.message, origin.x, origin.y, w.colours);
+  PaintPromptInBox(dc, w.message, origin.x, origin.y, w.colours);
 }
 
 void OnPaint(HWND window) {

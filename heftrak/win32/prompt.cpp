@@ -63,7 +63,6 @@ void RecordPromptPaint(std::vector<PromptPaint>* paints) {
 }
 
 void PaintPromptOn(HDC dc, int code, int x, int y, const PromptColours& colours) {
-  ClippedToPromptBox clip(dc);
   SetBkMode(dc, TRANSPARENT);
   const auto widthOf = [dc](const char* text) { return shell::TextWidth(dc, text); };
   for (const PlacedSegment& s : PlacePrompt(code, x, y, shell::App().grid.Y, widthOf)) {
@@ -72,10 +71,15 @@ void PaintPromptOn(HDC dc, int code, int x, int y, const PromptColours& colours)
   }
 }
 
+void PaintPromptInBox(HDC dc, int code, int x, int y, const PromptColours& colours) {
+  ClippedToPromptBox clip(dc);
+  PaintPromptOn(dc, code, x, y, colours);
+}
+
 void PaintPrompt(HWND window, int code, int x, int y) {
   shell::WindowDC dc(window);
   if (dc) {
-    PaintPromptOn(dc.get(), code, x, y, Window().colours);
+    PaintPromptInBox(dc.get(), code, x, y, Window().colours);
   }
 }
 

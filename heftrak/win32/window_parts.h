@@ -17,6 +17,8 @@ void PaintWindowOn(HDC dc, const WeightControlWindow& w);
 // prompt.cpp: the prompt box.
 void PaintPrompt(HWND window, int code, int x, int y);
 void PaintPromptOn(HDC dc, int code, int x, int y, const PromptColours& colours);
+// The same, kept inside the prompt box on the window.
+void PaintPromptInBox(HDC dc, int code, int x, int y, const PromptColours& colours);
 // Redraws the prompt box's panel, which wipes everything painted on it.
 void ClearPrompt(HWND window);
 // Clears the prompt box, makes `code` the current message and paints it.
