@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,8 +23,10 @@
 namespace heftrak {
 namespace {
 
+using harness::ClipboardText;
 using harness::FocusedId;
 using harness::PressAlt;
+using harness::PutOnClipboard;
 using harness::TextOf;
 
 HWND Main() {
@@ -425,31 +426,6 @@ TEST_F(HeftrakCommands, ClearCalcEmptiesBothCalculatorsOnly) {
   EXPECT_FALSE(PrintEnabled());
   EXPECT_EQ(FocusedId(), kSex);
   EXPECT_FALSE(Window().state.bodyFatShown);
-}
-
-std::string ClipboardText() {
-  std::string text;
-  if (OpenClipboard(nullptr)) {
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-      if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
-        text = chars;
-        GlobalUnlock(data);
-      }
-    }
-    CloseClipboard();
-  }
-  return text;
-}
-
-void PutOnClipboard(const char* text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  const std::size_t size = std::strlen(text) + 1;
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-  std::memcpy(GlobalLock(memory), text, size);
-  GlobalUnlock(memory);
-  SetClipboardData(CF_TEXT, memory);
-  CloseClipboard();
 }
 
 TEST_F(HeftrakCommands, ClearingLeavesTheUsersClipboardAlone) {

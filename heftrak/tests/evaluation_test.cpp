@@ -8,33 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "heftrak/tests/field_texts.h"
+
 namespace heftrak {
 namespace {
-
-// Field texts by id; a test names only the fields it fills.
-struct Fields {
-  FieldTexts texts{};
-  Fields& Set(FieldId field, const char* text) {
-    texts[static_cast<std::size_t>(field)] = text;
-    return *this;
-  }
-  Fields& Screen(const char* age, const char* sex, const char* whole, const char* hundredths,
-                 const char* weight) {
-    return Set(kAge, age)
-        .Set(kSex, sex)
-        .Set(kHeightWhole, whole)
-        .Set(kHeightHundredths, hundredths)
-        .Set(kWeight, weight);
-  }
-  Fields& Male(int site, int reading, const char* whole, const char* hundredths) {
-    return Set(MaleReadingWhole(site, reading), whole)
-        .Set(HundredthsOf(MaleReadingWhole(site, reading)), hundredths);
-  }
-  Fields& Female(int site, int reading, const char* whole, const char* hundredths) {
-    return Set(FemaleReadingWhole(site, reading), whole)
-        .Set(HundredthsOf(FemaleReadingWhole(site, reading)), hundredths);
-  }
-};
 
 using Writes = std::vector<std::pair<int, std::string>>;
 

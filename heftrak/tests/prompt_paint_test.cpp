@@ -17,41 +17,20 @@ namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-// A true-colour bitmap in a memory device context, filled white.
-class Canvas {
+// A white canvas that also measures text and finds where colours stand.
+class WhiteCanvas : public harness::Canvas {
  public:
-  Canvas(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    previous_ = SelectObject(dc_, bitmap_);
-    RECT all{0, 0, width, height};
-    FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  }
-  ~Canvas() {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-  HDC dc() const { return dc_; }
-  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-  int Width(const char* text) const { return shell::TextWidth(dc_, text); }
+  WhiteCanvas(int width, int height)
+      : harness::Canvas(width, height, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))) {}
+  int Width(const char* text) const { return shell::TextWidth(dc(), text); }
 
   // The leftmost and rightmost column in the box holding a pixel that
   // `matches`; {-1, -1} when there is none.
   template <typename Match>
   std::pair<int, int> Columns(RECT box, Match matches) const {
     std::pair<int, int> found{-1, -1};
-    for (int x = box.left; x < box.right && x < width_; ++x) {
-      for (int y = box.top; y < box.bottom && y < height_; ++y) {
+    for (int x = box.left; x < box.right && x < width(); ++x) {
+      for (int y = box.top; y < box.bottom && y < height(); ++y) {
         if (matches(At(x, y))) {
           if (found.first < 0) {
             found.first = x;
@@ -63,13 +42,6 @@ class Canvas {
     }
     return found;
   }
-
- private:
-  int width_;
-  int height_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ previous_;
 };
 
 // Smoothed glyph edges blend into the background, so colours are told apart
@@ -111,7 +83,7 @@ TEST_F(HeftrakPaint, TheColouredWordFollowsTheMeasuredTextBeforeIt) {
                {kWithinBodyFat, "Soldier", " is", Bluish},
                {kWithinWeight, "Soldier", " is", Bluish}};
   for (const auto& c : cases) {
-    Canvas canvas(420, 80);
+    WhiteCanvas canvas(420, 80);
     PaintPromptOn(canvas.dc(), c.code, 10, 4, Window().colours);
     const int wordLeft = 10 + canvas.Width(c.before);
     const int wordRight = wordLeft + canvas.Width(c.word);
@@ -142,7 +114,7 @@ TEST_F(HeftrakPaint, LinesStandOneTextLineApart) {
                {kNoMessage, 0},
                {static_cast<MessageCode>(18), 0}};
   for (const auto& c : cases) {
-    Canvas canvas(420, 100);
+    WhiteCanvas canvas(420, 100);
     PaintPromptOn(canvas.dc(), c.code, 10, 4, Window().colours);
     for (int k = 0; k < 5; ++k) {
       const RECT band{0, 4 + k * Y, 420, 4 + (k + 1) * Y};
@@ -161,7 +133,7 @@ TEST_F(HeftrakPaint, TheRepaintDrawsTheWholeWindowWithTheMessageOnly) {
   const int cy = option.boxTop + option.side / 2;
   for (bool maleOnly : {false, true}) {
     w.maleOnly = maleOnly;
-    Canvas canvas(640, 480);
+    WhiteCanvas canvas(640, 480);
     PaintWindowOn(canvas.dc(), w);
     // Panels and frames: the prompt box's grey upper edge; Age's frame, one
     // pixel around its field, black above and white inside.
@@ -199,7 +171,7 @@ TEST_F(HeftrakPaint, SwitchingMaleOnlyOffWipesTheCrossAndTheOutline) {
   const int cy = option.boxTop + option.side / 2;
   const int outlineX = option.boxLeft + option.side + g.QX + 1;
   WeightControlWindow w = Window();
-  Canvas canvas(640, 80);
+  WhiteCanvas canvas(640, 80);
   RECT panel{option.boxLeft - 10, 0, 640, 80};
   FillRect(canvas.dc(), &panel, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
   w.maleOnly = true;

@@ -5,50 +5,18 @@
 
 #include "shell/core/drawing_geometry.h"
 #include "shell/resources/shell_resources.h"
+#include "shell/tests/win32_harness.h"
 #include "shell/win32/drawing.h"
 
 namespace shell {
 namespace {
 
+// Each canvas starts in a colour no primitive uses.
 constexpr COLORREF kUntouched = RGB(255, 0, 255);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kLightGrey = RGB(192, 192, 192);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
-
-// A 64 x 64 true-colour bitmap in a memory device context, filled with a
-// colour no primitive uses.
-class Canvas {
- public:
-  Canvas() {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 64;
-    info.bmiHeader.biHeight = -64;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    previous_ = SelectObject(dc_, bitmap_);
-    HBRUSH fill = CreateSolidBrush(kUntouched);
-    RECT all{0, 0, 64, 64};
-    FillRect(dc_, &all, fill);
-    DeleteObject(fill);
-  }
-  ~Canvas() {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  HDC dc() const { return dc_; }
-  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-
- private:
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ previous_;
-};
 
 struct PixelCase {
   int x, y;
@@ -56,7 +24,7 @@ struct PixelCase {
 };
 
 TEST(FieldFrame, PaintsAWhiteWellWithDarkUpperAndLeftEdges) {
-  Canvas canvas;
+  harness::Canvas canvas(64, 64, kUntouched);
   FillRectsOn(canvas.dc(), FieldFrameRects(10, 20, 19, 20, 0, 1));
   // The null pen leaves each filled rectangle one pixel short at its right
   // and bottom: 1-pixel edges, and an unpainted line inside the white edges.
@@ -73,7 +41,7 @@ TEST(FieldFrame, PaintsAWhiteWellWithDarkUpperAndLeftEdges) {
 }
 
 TEST(Panel, PaintsALightGreyFaceWithGreyAndWhiteEdges) {
-  Canvas canvas;
+  harness::Canvas canvas(64, 64, kUntouched);
   FillRectsOn(canvas.dc(), PanelRects(10, 20, 19, 20, 0, 1));
   const PixelCase pixels[] = {
       {10, 20, kGrey},      {28, 20, kGrey},      {29, 20, kUntouched}, {10, 37, kGrey},
@@ -92,7 +60,7 @@ TEST(Dots, CrossAndDottedLinesCopyTheDotBitmaps) {
   HBITMAP dot22 = LoadBitmapA(self, RES_BITMAP_DOT22);
   ASSERT_NE(dot11, nullptr);
   ASSERT_NE(dot22, nullptr);
-  Canvas canvas;
+  harness::Canvas canvas(64, 64, kUntouched);
   BlitDotsOn(canvas.dc(), dot22, 2, CrossPoints(0, 0, 15, 15));
   BlitDotsOn(canvas.dc(), dot11, 1, DotRowPoints(20, 40, 4));
   const PixelCase pixels[] = {

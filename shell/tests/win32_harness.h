@@ -3,8 +3,12 @@
 // (accelerators first), exactly as in the running program.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
+#include <cstddef>
+#include <cstring>
 #include <string>
 
 #include "shell/win32/app.h"
@@ -107,6 +111,82 @@ inline void ClearFields() {
   Pump();
 }
 
+// The clipboard's text ("" when it holds none).
+inline std::string ClipboardText() {
+  std::string text;
+  if (OpenClipboard(nullptr)) {
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+      if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
+        text = chars;
+        GlobalUnlock(data);
+      }
+    }
+    CloseClipboard();
+  }
+  return text;
+}
+
+// Puts text on the clipboard as a user's copy elsewhere would.
+inline void PutOnClipboard(const char* text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const std::size_t size = std::strlen(text) + 1;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  std::memcpy(GlobalLock(memory), text, size);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+}
+
+// A true-colour bitmap in a memory device context, filled with a brush (not
+// taken over) or a colour. Nothing can be read back from a window's pixels on
+// a display-less Wine, so painting code is tested by drawing here.
+class Canvas {
+ public:
+  Canvas(int width, int height, HBRUSH fill) : Canvas(width, height) { Fill(fill); }
+  Canvas(int width, int height, COLORREF fill) : Canvas(width, height) {
+    HBRUSH brush = CreateSolidBrush(fill);
+    Fill(brush);
+    DeleteObject(brush);
+  }
+  ~Canvas() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  HDC dc() const { return dc_; }
+  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+ private:
+  Canvas(int width, int height) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    previous_ = SelectObject(dc_, bitmap_);
+  }
+  void Fill(HBRUSH brush) {
+    RECT all{0, 0, width_, height_};
+    FillRect(dc_, &all, brush);
+  }
+
+  int width_;
+  int height_;
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+};
+
 // Runs `action` (which opens a modal dialog) and, from inside the dialog's
 // own message loop, calls `inside` with the dialog every few milliseconds
 // until it returns true.
@@ -125,8 +205,7 @@ struct ModalDriver {
     }
     HWND dialog = GetActiveWindow();
     busy = true;
-    const bool done =
-        ++ticks > 200 || (dialog != shell::App().mainWindow && (*current)(dialog));
+    const bool done = ++ticks > 200 || (dialog != shell::App().mainWindow && (*current)(dialog));
     busy = false;
     if (done) {
       KillTimer(nullptr, id);

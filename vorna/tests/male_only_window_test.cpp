@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 
 #include "shell/core/drawing_geometry.h"
@@ -13,8 +12,10 @@
 namespace vorna {
 namespace {
 
+using harness::ClipboardText;
 using harness::FocusedId;
 using harness::PressAlt;
+using harness::PutOnClipboard;
 using harness::TextOf;
 
 constexpr COLORREF kFace = RGB(192, 192, 192);
@@ -184,31 +185,6 @@ TEST_F(VornaMaleOnly, ClearEmptiesEveryFieldButAForcedSex) {
     EXPECT_FALSE(Window().state.accepted);
     EXPECT_EQ(SendMessageA(Control(IDC_CHART_LIST), LB_GETCOUNT, 0, 0), 0);
   }
-}
-
-std::string ClipboardText() {
-  std::string text;
-  if (OpenClipboard(nullptr)) {
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-      if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
-        text = chars;
-        GlobalUnlock(data);
-      }
-    }
-    CloseClipboard();
-  }
-  return text;
-}
-
-void PutOnClipboard(const char* text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  const std::size_t size = std::strlen(text) + 1;
-  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, size);
-  std::memcpy(GlobalLock(data), text, size);
-  GlobalUnlock(data);
-  SetClipboardData(CF_TEXT, data);
-  CloseClipboard();
 }
 
 TEST_F(VornaMaleOnly, ClearLeavesTheClipboardAlone) {

@@ -59,39 +59,9 @@ inline std::string ShownText(int box) {
 
 // The window's client area painted by the window itself (WM_PRINTCLIENT)
 // into a true-colour bitmap.
-class Snapshot {
+class Snapshot : public harness::Canvas {
  public:
-  Snapshot() {
-    HWND window = shell::App().mainWindow;
-    RECT client;
-    GetClientRect(window, &client);
-    width_ = client.right;
-    height_ = client.bottom;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    previous_ = SelectObject(dc_, bitmap_);
-    // The class background, as erasing would leave it.
-    RECT all{0, 0, width_, height_};
-    FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
-  }
-  ~Snapshot() {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  Snapshot(const Snapshot&) = delete;
-  Snapshot& operator=(const Snapshot&) = delete;
-
-  HDC dc() const { return dc_; }
-  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+  Snapshot() : Snapshot(ClientArea()) {}
 
   // How many pixels of `colour` lie in [left, right) x [top, bottom).
   int Count(int left, int top, int right, int bottom, COLORREF colour) const {
@@ -119,11 +89,18 @@ class Snapshot {
   }
 
  private:
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
-  int width_ = 0;
-  int height_ = 0;
+  static RECT ClientArea() {
+    RECT client;
+    GetClientRect(shell::App().mainWindow, &client);
+    return client;
+  }
+  // Starts from the class background, as erasing would leave it.
+  explicit Snapshot(RECT client)
+      : harness::Canvas(client.right, client.bottom,
+                        static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH))) {
+    SendMessageA(shell::App().mainWindow, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc()),
+                 PRF_CLIENT);
+  }
 };
 
 // A snapshot that goes on receiving whatever the window draws on itself
