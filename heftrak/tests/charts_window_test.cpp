@@ -139,15 +139,10 @@ DialogView OpenChart(ChartSex sex, int chartAge, Closing closing) {
 
 class HeftrakCharts : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    ASSERT_TRUE(shell::StartProgram(GetModuleHandleA(nullptr), SW_SHOW, Program()));
-    harness::Pump();
-  }
+  static void SetUpTestSuite() { harness::StartProgram(Program()); }
   static void TearDownTestSuite() {
     Window().state.chartAge = kChartAgeNotEntered;
-    DestroyWindow(shell::App().mainWindow);
-    harness::Pump();
-    shell::FinishProgram();
+    harness::StopProgram();
   }
 };
 

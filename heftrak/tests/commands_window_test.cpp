@@ -101,17 +101,8 @@ Texts Empty(int first, int last) {
   return texts;
 }
 
-class HeftrakCommands : public ::testing::Test {
+class HeftrakCommands : public harness::ProgramSuite<&Program> {
  protected:
-  static void SetUpTestSuite() {
-    ASSERT_TRUE(shell::StartProgram(GetModuleHandleA(nullptr), SW_SHOW, Program()));
-    harness::Pump();
-  }
-  static void TearDownTestSuite() {
-    DestroyWindow(Main());
-    harness::Pump();
-    shell::FinishProgram();
-  }
   void SetUp() override {
     harness::FocusField(kSex);
     if (Window().maleOnly) {

@@ -59,18 +59,7 @@ bool Inked(COLORREF c) {
   return c != kWhite && c != RGB(192, 192, 192);
 }
 
-class HeftrakPaint : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    ASSERT_TRUE(shell::StartProgram(GetModuleHandleA(nullptr), SW_SHOW, Program()));
-    harness::Pump();
-  }
-  static void TearDownTestSuite() {
-    DestroyWindow(shell::App().mainWindow);
-    harness::Pump();
-    shell::FinishProgram();
-  }
-};
+class HeftrakPaint : public harness::ProgramSuite<&Program> {};
 
 TEST_F(HeftrakPaint, TheColouredWordFollowsTheMeasuredTextBeforeIt) {
   const struct {
@@ -99,6 +88,27 @@ TEST_F(HeftrakPaint, TheColouredWordFollowsTheMeasuredTextBeforeIt) {
     EXPECT_EQ(canvas.Columns({wordRight, 4, 420, 20}, c.colour).first, -1)
         << c.code << ": the colour goes back to black";
   }
+}
+
+TEST_F(HeftrakPaint, PromptTextStaysInsideThePromptBox) {
+  // Wine's system font is wider than the grid's character unit, so the start
+  // prompt's last line is longer than the box; on the window it is cut at the
+  // box's right edge instead of running on over the Print panel.
+  const shell::LayoutGrid& g = shell::App().grid;
+  const PanelPlace box = PromptBox(g);
+  const shell::Point origin = PromptOrigin(g);
+  const RECT beyond{box.left + box.width, box.top, 640, box.top + box.height};
+
+  WhiteCanvas unclipped(640, 120);
+  PaintPromptOn(unclipped.dc(), kStartPrompt, origin.x, origin.y, Window().colours);
+  ASSERT_GE(unclipped.Columns(beyond, Inked).first, 0) << "the line fits: nothing to show";
+
+  WhiteCanvas onWindow(640, 120);
+  PaintPromptInBox(onWindow.dc(), kStartPrompt, origin.x, origin.y, Window().colours);
+  EXPECT_EQ(onWindow.Columns(beyond, Inked).first, -1);
+  EXPECT_GE(
+      onWindow.Columns({origin.x, origin.y, box.left + box.width, origin.y + g.Y}, Inked).first,
+      origin.x);
 }
 
 TEST_F(HeftrakPaint, LinesStandOneTextLineApart) {

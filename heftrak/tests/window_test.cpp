@@ -25,14 +25,9 @@ class HeftrakWindow : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     SystemParametersInfoA(SPI_SETBEEP, TRUE, nullptr, 0);
-    ASSERT_TRUE(shell::StartProgram(GetModuleHandleA(nullptr), SW_SHOW, Program()));
-    harness::Pump();
+    harness::StartProgram(Program());
   }
-  static void TearDownTestSuite() {
-    DestroyWindow(shell::App().mainWindow);
-    harness::Pump();
-    shell::FinishProgram();
-  }
+  static void TearDownTestSuite() { harness::StopProgram(); }
   void SetUp() override {
     harness::ClearFields();
     harness::FocusField(kSex);

@@ -15,6 +15,24 @@
 
 namespace harness {
 
+// Starts a program in this process, its window shown, as WinMain would.
+inline void Pump();
+inline void StartProgram(const shell::ProgramDescription& program) {
+  ASSERT_TRUE(shell::StartProgram(GetModuleHandleA(nullptr), SW_SHOW, program));
+  Pump();
+}
+
+// Closes the program's window and releases what start-up loaded.
+inline void StopProgram();
+
+// A suite whose tests all run against one program started once for it.
+template <const shell::ProgramDescription& (*ProgramOf)()>
+class ProgramSuite : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { StartProgram(ProgramOf()); }
+  static void TearDownTestSuite() { StopProgram(); }
+};
+
 // Handles every pending message through the program's message handling.
 inline void Pump() {
   MSG message;
@@ -24,6 +42,12 @@ inline void Pump() {
     }
     shell::HandleMessage(message);
   }
+}
+
+inline void StopProgram() {
+  DestroyWindow(shell::App().mainWindow);
+  Pump();
+  shell::FinishProgram();
 }
 
 // Sets or clears the Shift and Alt state that the key handlers read.

@@ -45,18 +45,7 @@ void TypeInto(HWND window, const char* text) {
   harness::Type(text);
 }
 
-class PrintDialog : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    ASSERT_TRUE(shell::StartProgram(GetModuleHandleA(nullptr), SW_SHOW, Program()));
-    harness::Pump();
-  }
-  static void TearDownTestSuite() {
-    DestroyWindow(shell::App().mainWindow);
-    harness::Pump();
-    shell::FinishProgram();
-  }
-};
+class PrintDialog : public harness::ProgramSuite<&Program> {};
 
 TEST_F(PrintDialog, CollectsThePersonalDataAndStaysOpenAfterPrinting) {
   // No printer here: printing must not leave a job behind in this test.

@@ -115,17 +115,8 @@ class MirroredScreen : public Snapshot {
 
 // The program started once per suite; every test begins with Male Only off,
 // everything cleared and the caret in Sex.
-class VornaWindow : public ::testing::Test {
+class VornaWindow : public harness::ProgramSuite<&Program> {
  protected:
-  static void SetUpTestSuite() {
-    ASSERT_TRUE(shell::StartProgram(GetModuleHandleA(nullptr), SW_SHOW, Program()));
-    harness::Pump();
-  }
-  static void TearDownTestSuite() {
-    DestroyWindow(shell::App().mainWindow);
-    harness::Pump();
-    shell::FinishProgram();
-  }
   void SetUp() override {
     harness::FocusField(kSex);
     if (Window().state.maleOnly) {
