@@ -23,7 +23,6 @@ for group in "$@"; do
     wine)
       if ! dpkg --print-foreign-architectures | grep -qx i386; then
         dpkg --add-architecture i386
-        rm -f /var/lib/apt/lists/.calc-updated
       fi
       for p in g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xdotool imagemagick; do
         want "$p"
