@@ -27,8 +27,6 @@ struct CircumferenceReading {
   }
 };
 
-enum MaleSite : int { kAbdomen = 0, kMaleNeck = 1 };
-enum FemaleSite : int { kHips = 0, kForearm = 1, kFemaleNeck = 2, kWrist = 3 };
 
 struct FemaleFactors {
   float weight = 0;     // A

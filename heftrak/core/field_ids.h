@@ -39,9 +39,9 @@ enum FieldId : int {
 };
 
 inline constexpr int kReadingsPerSite = 3;
-// Female sites in their row order: hips, forearm, neck, wrist.
-inline constexpr int kForearmSite = 1;
-inline constexpr int kWristSite = 3;
+// The measured sites in their row order on the window.
+enum MaleSite : int { kAbdomen = 0, kMaleNeck = 1 };
+enum FemaleSite : int { kHips = 0, kForearm = 1, kFemaleNeck = 2, kWrist = 3 };
 inline constexpr int kMaleSites = 2;    // abdomen, neck
 inline constexpr int kFemaleSites = 4;  // hips, forearm, neck, wrist
 

@@ -55,7 +55,7 @@ std::vector<shell::FieldPlacement> FieldPlacements(const shell::LayoutGrid& g) {
   const int femaleTop = 9 * g.Y + 2 * g.QY;
   for (int site = 0; site < kFemaleSites; ++site) {
     // The forearm and wrist whole-inch fields align right.
-    const bool rightAligned = site == kForearmSite || site == kWristSite;
+    const bool rightAligned = site == kForearm || site == kWrist;
     for (int k = 0; k < kReadingsPerSite; ++k) {
       const int left = m.F + k * m.P + 1;
       add(left, femaleTop + site * m.R, m.W, false, rightAligned);
