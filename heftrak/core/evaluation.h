@@ -27,7 +27,6 @@ struct CircumferenceReading {
   }
 };
 
-
 struct FemaleFactors {
   float weight = 0;     // A
   float hip = 0;        // B

@@ -4,10 +4,10 @@
 #include <windows.h>
 
 // Dialog procedures are exported by name.
-extern "C" __declspec(dllexport) INT_PTR CALLBACK MChartProc(HWND dialog, UINT message,
-                                                              WPARAM wParam, LPARAM lParam);
-extern "C" __declspec(dllexport) INT_PTR CALLBACK FChartProc(HWND dialog, UINT message,
-                                                              WPARAM wParam, LPARAM lParam);
+extern "C" __declspec(dllexport) INT_PTR CALLBACK
+    MChartProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+extern "C" __declspec(dllexport) INT_PTR CALLBACK
+    FChartProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 namespace heftrak {
 
