@@ -10,25 +10,9 @@
 
 namespace heftrak {
 
-// A light-grey panel (or a stack of them), as DrawPanel takes it.
-struct PanelPlace {
-  int left = 0;
-  int top = 0;
-  int height = 0;
-  int width = 0;
-  friend bool operator==(const PanelPlace&, const PanelPlace&) = default;
-};
-
-// A column of white field frames, as DrawFieldFrame takes it.
-struct FrameStack {
-  int left = 0;
-  int top = 0;
-  int height = 0;
-  int width = 0;
-  int gap = 0;
-  int count = 1;
-  friend bool operator==(const FrameStack&, const FrameStack&) = default;
-};
+// A light-grey panel, and a column of white field frames.
+using PanelPlace = shell::Stack;
+using FrameStack = shell::Stack;
 
 enum class LabelAlign { Left, Right };
 

@@ -36,8 +36,7 @@ void RepaintOption(HWND window, bool eraseOutline) {
 }
 
 void RedrawSexFrame(HWND window) {
-  const FrameStack sex = SexFieldFrame(shell::App().grid);
-  shell::DrawFieldFrame(sex.left, sex.top, sex.height, sex.width, 0, 1, window);
+  shell::DrawFieldFrame(SexFieldFrame(shell::App().grid), window);
 }
 
 void SwitchOn(HWND window) {

@@ -13,11 +13,10 @@ void PaintWindowOn(HDC dc, const WeightControlWindow& w) {
   const shell::LayoutGrid& g = shell::App().grid;
   const WindowLayout layout = LayoutFor(g);
   for (const PanelPlace& p : layout.panels) {
-    shell::FillRectsOn(dc, shell::PanelRects(p.left, p.top, p.height, p.width, 0, 1));
+    shell::FillRectsOn(dc, shell::PanelRects(p));
   }
   for (const FrameStack& f : layout.frames) {
-    shell::FillRectsOn(dc,
-                       shell::FieldFrameRects(f.left, f.top, f.height, f.width, f.gap, f.count));
+    shell::FillRectsOn(dc, shell::FieldFrameRects(f));
   }
   for (const Label& label : layout.labels) {
     shell::TextAt(

@@ -84,8 +84,7 @@ void PaintPrompt(HWND window, int code, int x, int y) {
 }
 
 void ClearPrompt(HWND window) {
-  const PanelPlace box = PromptBox(shell::App().grid);
-  shell::DrawPanel(box.left, box.top, box.height, box.width, 0, 1, 0, window);
+  shell::DrawPanel(PromptBox(shell::App().grid), window);
   Record({true, {}, 0, 0, 0});
 }
 

@@ -28,6 +28,19 @@ struct Point {
   friend bool operator==(const Point&, const Point&) = default;
 };
 
+// A panel or a field frame, or a column of them: left, top, height, width
+// as the drawing primitives take them, the gap between stacked ones and how
+// many there are.
+struct Stack {
+  int left = 0;
+  int top = 0;
+  int height = 0;
+  int width = 0;
+  int gap = 0;
+  int count = 1;
+  friend bool operator==(const Stack&, const Stack&) = default;
+};
+
 // `count` white field frames stacked downwards at pitch height + gap: a white
 // well with a dark upper and left edge and a white lower and right edge.
 std::vector<FilledRect> FieldFrameRects(int left, int top, int height, int width, int gap,
@@ -36,6 +49,13 @@ std::vector<FilledRect> FieldFrameRects(int left, int top, int height, int width
 // `count` light-grey panels stacked downwards, edged grey above and left and
 // white below and right.
 std::vector<FilledRect> PanelRects(int left, int top, int height, int width, int gap, int count);
+
+inline std::vector<FilledRect> FieldFrameRects(const Stack& s) {
+  return FieldFrameRects(s.left, s.top, s.height, s.width, s.gap, s.count);
+}
+inline std::vector<FilledRect> PanelRects(const Stack& s) {
+  return PanelRects(s.left, s.top, s.height, s.width, s.gap, s.count);
+}
 
 // The dots of a dotted line: every second pixel from the start, within length.
 std::vector<Point> DotColumnPoints(int x, int top, int length);

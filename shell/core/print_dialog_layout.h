@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "shell/core/drawing_geometry.h"
 #include "shell/core/layout_grid.h"
 
 namespace shell {
@@ -34,14 +35,6 @@ struct Label {
   int y;
 };
 
-// A white field frame: left, top, height, width as DrawFieldFrame takes them.
-struct Frame {
-  int left;
-  int top;
-  int height;
-  int width;
-};
-
 struct PrintDialogLayout {
   Box printButton;
   Box exitButton;
@@ -50,7 +43,7 @@ struct PrintDialogLayout {
   Box rankBox;  // the drop-down list included
   FieldPlacement date;
   std::array<Label, 6> labels;
-  std::array<Frame, 5> frames;
+  std::array<Stack, 5> frames;   // white field frames
   std::array<Label, 2> slashes;  // between the SSN parts
 };
 

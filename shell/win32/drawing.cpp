@@ -84,6 +84,16 @@ void DrawPanel(int left, int top, int height, int width, int gap, int count, int
   FillRects(window, PanelRects(left, top, height, width, gap, count));
 }
 
+void DrawFieldFrame(const Stack& frames, HWND window) {
+  DrawFieldFrame(frames.left, frames.top, frames.height, frames.width, frames.gap, frames.count,
+                 window);
+}
+
+void DrawPanel(const Stack& panels, HWND window) {
+  DrawPanel(panels.left, panels.top, panels.height, panels.width, panels.gap, panels.count, 0,
+            window);
+}
+
 void DrawDotColumn(HWND window, int x, int top, int length) {
   BlitDots(window, App().dot11, 1, DotColumnPoints(x, top, length));
 }

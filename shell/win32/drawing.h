@@ -12,6 +12,8 @@ namespace shell {
 void DrawFieldFrame(int left, int top, int height, int width, int gap, int count, HWND window);
 void DrawPanel(int left, int top, int height, int width, int gap, int count, int spare,
                HWND window);
+void DrawFieldFrame(const Stack& frames, HWND window);
+void DrawPanel(const Stack& panels, HWND window);
 void DrawDotColumn(HWND window, int x, int top, int length);
 void DrawDotRow(HWND window, int left, int y, int length);
 void DrawCross(HWND window, int left, int top, int height, int width);

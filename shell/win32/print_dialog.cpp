@@ -78,8 +78,8 @@ void OnPaint(HWND dialog) {
   for (const shell::Label& label : layout.labels) {
     shell::TextAt(dc, label.x, label.y, label.text);
   }
-  for (const shell::Frame& f : layout.frames) {
-    shell::DrawFieldFrame(f.left, f.top, f.height, f.width, 0, 1, dialog);
+  for (const shell::Stack& frame : layout.frames) {
+    shell::DrawFieldFrame(frame, dialog);
   }
   for (const shell::Label& slash : layout.slashes) {
     shell::TextAt(dc, slash.x, slash.y, slash.text);

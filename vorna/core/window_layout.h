@@ -12,14 +12,7 @@
 namespace vorna {
 
 // A panel or a stack of field frames, as the drawing primitives take them.
-struct Stack {
-  int left = 0;
-  int top = 0;
-  int height = 0;
-  int width = 0;
-  int gap = 0;
-  int count = 1;
-};
+using shell::Stack;
 
 enum class Align { Left, Centre, Right };
 

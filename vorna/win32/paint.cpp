@@ -29,8 +29,7 @@ void LabelOn(HDC dc, const Label& label, Rgb colour = kBlack) {
 }
 
 void PanelsOn(HDC dc, const Stack& panel) {
-  shell::FillRectsOn(dc, shell::PanelRects(panel.left, panel.top, panel.height, panel.width,
-                                           panel.gap, panel.count));
+  shell::FillRectsOn(dc, shell::PanelRects(panel));
 }
 
 const ResultPlace& PlaceOf(const WindowLayout& layout, int box) {
@@ -75,8 +74,7 @@ COLORREF ColourOf(Rgb colour) {
 }
 
 void DrawFramesOn(HDC dc, const Stack& frames) {
-  shell::FillRectsOn(dc, shell::FieldFrameRects(frames.left, frames.top, frames.height,
-                                                frames.width, frames.gap, frames.count));
+  shell::FillRectsOn(dc, shell::FieldFrameRects(frames));
 }
 
 void DrawMessageLineOn(HDC dc, const WindowLayout& layout) {
