@@ -6,7 +6,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out="$root/out/demo"
-pdfs="$HOME/PDF"
+# cups-pdf writes into the PDF folder of the job owner's home as the
+# password file gives it, whatever HOME says.
+pdfs="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
 mkdir -p "$out" "$pdfs"
 rm -f "$out"/*.pdf "$out"/*.png
 

@@ -3,7 +3,9 @@
 # prefix's default printer, then reads back the two PDFs it printed.
 set -euo pipefail
 test_exe=$1
-pdfs="$HOME/PDF"
+# cups-pdf writes into the PDF folder of the job owner's home as the
+# password file gives it, whatever HOME says.
+pdfs="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
 mkdir -p "$pdfs"
 mark=$(mktemp)
 trap 'rm -f "$mark"' EXIT
