@@ -72,7 +72,7 @@ void AddRowLabels(std::vector<Label>& labels, std::initializer_list<const char*>
                   int columnLeft, int firstTop, const WindowMeasures& m) {
   int top = firstTop;
   for (const char* text : texts) {
-    labels.push_back({text, columnLeft - m.G, top, LabelAlign::Right});
+    labels.push_back({text, columnLeft - m.G, top, TextAlign::Right});
     top += m.R;
   }
 }
@@ -83,7 +83,7 @@ void AddReadingPoints(std::vector<Label>& labels, int firstLeft, int firstTop, i
   for (int site = 0; site < sites; ++site) {
     for (int k = 0; k < kReadingsPerSite; ++k) {
       labels.push_back(
-          {".", firstLeft + k * m.P + m.W + m.G, firstTop + site * m.R, LabelAlign::Right});
+          {".", firstLeft + k * m.P + m.W + m.G, firstTop + site * m.R, TextAlign::Right});
     }
   }
 }
@@ -91,27 +91,27 @@ void AddReadingPoints(std::vector<Label>& labels, int firstLeft, int firstTop, i
 void AddColumnHeads(std::vector<Label>& labels, int firstLeft, int firstTop,
                     const shell::LayoutGrid& g, const WindowMeasures& m) {
   const int y = firstTop - (g.Y + 1);
-  labels.push_back({"1st", firstLeft + g.X, y, LabelAlign::Left});
-  labels.push_back({"2nd", firstLeft + m.P + g.X, y, LabelAlign::Left});
-  labels.push_back({"3rd", firstLeft + 2 * m.P + g.X, y, LabelAlign::Left});
+  labels.push_back({"1st", firstLeft + g.X, y, TextAlign::Left});
+  labels.push_back({"2nd", firstLeft + m.P + g.X, y, TextAlign::Left});
+  labels.push_back({"3rd", firstLeft + 2 * m.P + g.X, y, TextAlign::Left});
   labels.push_back(
-      {"Average", firstLeft + 3 * m.P - g.QX, firstTop - (g.Y + g.QY), LabelAlign::Left});
+      {"Average", firstLeft + 3 * m.P - g.QX, firstTop - (g.Y + g.QY), TextAlign::Left});
 }
 
 std::vector<Label> Labels(const shell::LayoutGrid& g) {
   const WindowMeasures m = MeasuresFor(g);
   const Rows rows = RowsFor(g);
   std::vector<Label> labels = {
-      {"Weight Screen", 4 * g.X, 2 * g.QY, LabelAlign::Left},
-      {"Calculators", 23 * g.X + 2 * g.QX, 6 * g.Y + 2 * g.QY, LabelAlign::Left},
-      {"Male Calculator", 11 * g.X, 13 * g.Y + 2 * g.QY, LabelAlign::Left},
-      {"Female Calculator", 50 * g.X, 6 * g.Y + 2 * g.QY, LabelAlign::Left},
+      {"Weight Screen", 4 * g.X, 2 * g.QY, TextAlign::Left},
+      {"Calculators", 23 * g.X + 2 * g.QX, 6 * g.Y + 2 * g.QY, TextAlign::Left},
+      {"Male Calculator", 11 * g.X, 13 * g.Y + 2 * g.QY, TextAlign::Left},
+      {"Female Calculator", 50 * g.X, 6 * g.Y + 2 * g.QY, TextAlign::Left},
   };
   AddRowLabels(labels, {"Age", "Sex", "Height (in.)", "Weight (lbs.)"}, m.S, rows.screen, m);
   AddRowLabels(labels, {"Abdomen", "Neck"}, m.M, rows.male, m);
   AddRowLabels(labels, {"Hips", "Forearm", "Neck", "Wrist"}, m.F, rows.female, m);
 
-  labels.push_back({".", m.S + m.W + m.G, rows.screen + 2 * m.R, LabelAlign::Right});
+  labels.push_back({".", m.S + m.W + m.G, rows.screen + 2 * m.R, TextAlign::Right});
   AddReadingPoints(labels, m.M, rows.male, kMaleSites, m);
   AddReadingPoints(labels, m.F, rows.female, kFemaleSites, m);
   AddColumnHeads(labels, m.M, rows.male, g, m);
@@ -121,19 +121,19 @@ std::vector<Label> Labels(const shell::LayoutGrid& g) {
   const int maleEnd = 28 * g.X + 2 * g.QX - m.G - 1;
   int top = rows.maleResults;
   for (const char* text : {"Difference", "Abdomen-Neck Factor", "Height Factor", "% Body Fat"}) {
-    labels.push_back({text, maleEnd, top, LabelAlign::Right});
+    labels.push_back({text, maleEnd, top, TextAlign::Right});
     top += m.R;
   }
   const int femaleEnd = 64 * g.X - m.G - 1;
   top = rows.femaleFactors;
   for (const char* text : {"Weight Factor", "Hip Factor", "Height Factor", "Forearm Factor",
                            "Neck Factor", "Wrist Factor"}) {
-    labels.push_back({text, femaleEnd, top, LabelAlign::Right});
+    labels.push_back({text, femaleEnd, top, TextAlign::Right});
     top += m.R;
   }
-  labels.push_back({"% Body Fat", m.T - m.G - 1, rows.femaleFactors + 6 * m.R, LabelAlign::Right});
-  labels.push_back({"Total", m.T + g.QX, rows.femaleFactors + g.QY, LabelAlign::Left});
-  labels.push_back({"Total", m.T + g.QX, rows.femaleFactors + 4 * m.R + g.QY, LabelAlign::Left});
+  labels.push_back({"% Body Fat", m.T - m.G - 1, rows.femaleFactors + 6 * m.R, TextAlign::Right});
+  labels.push_back({"Total", m.T + g.QX, rows.femaleFactors + g.QY, TextAlign::Left});
+  labels.push_back({"Total", m.T + g.QX, rows.femaleFactors + 4 * m.R + g.QY, TextAlign::Left});
   return labels;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/core/drawing_geometry.h"
+#include "shell/core/label.h"
 #include "shell/core/layout_grid.h"
 
 namespace heftrak {
@@ -14,16 +15,9 @@ namespace heftrak {
 using PanelPlace = shell::Stack;
 using FrameStack = shell::Stack;
 
-enum class LabelAlign { Left, Right };
-
-// Black text on a panel; x is the text's left end or, right-aligned, its
-// right end.
-struct Label {
-  const char* text = "";
-  int x = 0;
-  int y = 0;
-  LabelAlign align = LabelAlign::Left;
-};
+// Black text on a panel.
+using shell::Label;
+using shell::TextAlign;
 
 struct ButtonPlace {
   const char* caption = "";

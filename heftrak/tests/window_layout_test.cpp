@@ -141,33 +141,33 @@ TEST(WindowLayout, LabelsEndBeforeTheirFieldsOrStartAtTheirColumns) {
   struct Expected {
     const char* text;
     int x, y;
-    LabelAlign align;
+    TextAlign align;
   };
   const Expected expected[] = {
-      {"Weight Screen", 32, 8, LabelAlign::Left},
-      {"Calculators", 188, 104, LabelAlign::Left},
-      {"Male Calculator", 88, 216, LabelAlign::Left},
-      {"Female Calculator", 400, 104, LabelAlign::Left},
-      {"Age", 96, 40, LabelAlign::Right},
-      {"Weight (lbs.)", 96, 112, LabelAlign::Right},
-      {"Abdomen", 72, 264, LabelAlign::Right},
-      {"Neck", 72, 288, LabelAlign::Right},
-      {"Wrist", 356, 224, LabelAlign::Right},
-      {".", 122, 88, LabelAlign::Right},   // height
-      {".", 150, 288, LabelAlign::Right},  // 2nd neck reading
-      {".", 486, 224, LabelAlign::Right},  // 3rd wrist reading
-      {"1st", 84, 247, LabelAlign::Left},
-      {"3rd", 188, 247, LabelAlign::Left},
-      {"Average", 230, 244, LabelAlign::Left},
-      {"2nd", 420, 135, LabelAlign::Left},
-      {"Average", 514, 132, LabelAlign::Left},
-      {"Difference", 223, 316, LabelAlign::Right},
-      {"% Body Fat", 223, 388, LabelAlign::Right},
-      {"Weight Factor", 507, 252, LabelAlign::Right},
-      {"Wrist Factor", 507, 372, LabelAlign::Right},
-      {"% Body Fat", 567, 396, LabelAlign::Right},
-      {"Total", 574, 256, LabelAlign::Left},
-      {"Total", 574, 352, LabelAlign::Left},
+      {"Weight Screen", 32, 8, TextAlign::Left},
+      {"Calculators", 188, 104, TextAlign::Left},
+      {"Male Calculator", 88, 216, TextAlign::Left},
+      {"Female Calculator", 400, 104, TextAlign::Left},
+      {"Age", 96, 40, TextAlign::Right},
+      {"Weight (lbs.)", 96, 112, TextAlign::Right},
+      {"Abdomen", 72, 264, TextAlign::Right},
+      {"Neck", 72, 288, TextAlign::Right},
+      {"Wrist", 356, 224, TextAlign::Right},
+      {".", 122, 88, TextAlign::Right},   // height
+      {".", 150, 288, TextAlign::Right},  // 2nd neck reading
+      {".", 486, 224, TextAlign::Right},  // 3rd wrist reading
+      {"1st", 84, 247, TextAlign::Left},
+      {"3rd", 188, 247, TextAlign::Left},
+      {"Average", 230, 244, TextAlign::Left},
+      {"2nd", 420, 135, TextAlign::Left},
+      {"Average", 514, 132, TextAlign::Left},
+      {"Difference", 223, 316, TextAlign::Right},
+      {"% Body Fat", 223, 388, TextAlign::Right},
+      {"Weight Factor", 507, 252, TextAlign::Right},
+      {"Wrist Factor", 507, 372, TextAlign::Right},
+      {"% Body Fat", 567, 396, TextAlign::Right},
+      {"Total", 574, 256, TextAlign::Left},
+      {"Total", 574, 352, TextAlign::Left},
   };
   const std::vector<Label> labels = LayoutFor(kGrid8x16).labels;
   for (const Expected& e : expected) {

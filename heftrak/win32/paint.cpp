@@ -19,10 +19,7 @@ void PaintWindowOn(HDC dc, const WeightControlWindow& w) {
     shell::FillRectsOn(dc, shell::FieldFrameRects(f));
   }
   for (const Label& label : layout.labels) {
-    shell::TextAt(
-        dc, label.x, label.y, label.text,
-        label.align == LabelAlign::Right ? shell::TextAlign::Right : shell::TextAlign::Left,
-        w.colours.black);
+    shell::TextAt(dc, label, w.colours.black);
   }
   PaintMaleOnlyOn(dc, w);
   const shell::Point origin = PromptOrigin(g);

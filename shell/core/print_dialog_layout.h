@@ -4,6 +4,7 @@
 #include <array>
 
 #include "shell/core/drawing_geometry.h"
+#include "shell/core/label.h"
 #include "shell/core/layout_grid.h"
 
 namespace shell {
@@ -27,12 +28,6 @@ struct Box {
   int top = 0;
   int width = 0;
   int height = 0;
-};
-
-struct Label {
-  const char* text;
-  int x;
-  int y;
 };
 
 struct PrintDialogLayout {

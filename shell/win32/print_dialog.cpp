@@ -76,13 +76,13 @@ void OnPaint(HWND dialog) {
     return;
   }
   for (const shell::Label& label : layout.labels) {
-    shell::TextAt(dc, label.x, label.y, label.text);
+    shell::TextAt(dc, label);
   }
   for (const shell::Stack& frame : layout.frames) {
     shell::DrawFieldFrame(frame, dialog);
   }
   for (const shell::Label& slash : layout.slashes) {
-    shell::TextAt(dc, slash.x, slash.y, slash.text);
+    shell::TextAt(dc, slash);
   }
   EndPaint(dialog, &paint);
 }

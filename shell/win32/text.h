@@ -3,13 +3,18 @@
 
 #include <windows.h>
 
-namespace shell {
+#include "shell/core/label.h"
 
-enum class TextAlign { Left, Centre, Right };
+namespace shell {
 
 // Draws `text` at (x, y): x is its left, centre or right end.
 void TextAt(HDC dc, int x, int y, const char* text, TextAlign align = TextAlign::Left,
             COLORREF colour = RGB(0, 0, 0));
+
+// Draws a label as its alignment says.
+inline void TextAt(HDC dc, const Label& label, COLORREF colour = RGB(0, 0, 0)) {
+  TextAt(dc, label.x, label.y, label.text, label.align, colour);
+}
 
 // The width of `text` in the device context's current font.
 int TextWidth(HDC dc, const char* text);

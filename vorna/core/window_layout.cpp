@@ -54,15 +54,15 @@ WindowLayout LayoutFor(const shell::LayoutGrid& g, const TextMeasures& measures)
   }};
 
   l.labels = {{
-      {"Age", labelRight, ageTop, Align::Right},
-      {"Sex", labelRight, ageTop + rowPitch, Align::Right},
-      {"Pushups", labelRight, pushupTop, Align::Right},
-      {"Situps", labelRight, pushupTop + rowPitch, Align::Right},
-      {"Run", labelRight, runTop, Align::Right},
-      {":", column + 2 * X + 3 * QX, runTop, Align::Right},
-      {"Raw Score", 10 * X + 3 * QX, 2 * QY + 1, Align::Centre},
-      {"Converted Score", 28 * X + QX, headerTop, Align::Centre},
-      {"ScoreCard", 44 * X + 4 * QX, headerTop, Align::Centre},
+      {"Age", labelRight, ageTop, TextAlign::Right},
+      {"Sex", labelRight, ageTop + rowPitch, TextAlign::Right},
+      {"Pushups", labelRight, pushupTop, TextAlign::Right},
+      {"Situps", labelRight, pushupTop + rowPitch, TextAlign::Right},
+      {"Run", labelRight, runTop, TextAlign::Right},
+      {":", column + 2 * X + 3 * QX, runTop, TextAlign::Right},
+      {"Raw Score", 10 * X + 3 * QX, 2 * QY + 1, TextAlign::Centre},
+      {"Converted Score", 28 * X + QX, headerTop, TextAlign::Centre},
+      {"ScoreCard", 44 * X + 4 * QX, headerTop, TextAlign::Centre},
   }};
 
   l.resultLeft = 29 * X;
@@ -74,7 +74,7 @@ WindowLayout LayoutFor(const shell::LayoutGrid& g, const TextMeasures& measures)
     const int top = pushupTop - 1 + box * rowPitch + apart;
     l.results[static_cast<std::size_t>(box)] = {
         top,
-        {ResultLabel(box), l.resultLeft - 3 * QX, top + 1, Align::Right},
+        {ResultLabel(box), l.resultLeft - 3 * QX, top + 1, TextAlign::Right},
         l.resultLeft + 1,
         top + 1};
   }
@@ -105,7 +105,7 @@ WindowLayout LayoutFor(const shell::LayoutGrid& g, const TextMeasures& measures)
   l.maleOnly = {24 * X, Y + QY + QX, side, measures.optionClickWidth};
   l.optionHeight = Y;
   l.maleOnlyLabel = {"Male Only", l.maleOnly.boxLeft + side + 2 * QX, l.maleOnly.boxTop,
-                     Align::Left};
+                     TextAlign::Left};
   l.underlineY = l.maleOnly.boxTop + Y - 2;
   l.underlineWidth = measures.underlineWidth;
   // The outline's dots reach from just right of the box's white edge to one

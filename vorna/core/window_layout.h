@@ -6,6 +6,7 @@
 #include <array>
 
 #include "shell/core/drawing_geometry.h"
+#include "shell/core/label.h"
 #include "shell/core/layout_grid.h"
 #include "vorna/core/evaluation.h"
 
@@ -14,15 +15,9 @@ namespace vorna {
 // A panel or a stack of field frames, as the drawing primitives take them.
 using shell::Stack;
 
-enum class Align { Left, Centre, Right };
-
-// A text painted at a point: x is its left end, centre or right end, y its top.
-struct Label {
-  const char* text = "";
-  int x = 0;
-  int y = 0;
-  Align align = Align::Left;
-};
+// A text painted at a point.
+using shell::Label;
+using shell::TextAlign;
 
 // The window's buttons, in creation order.
 enum ButtonIndex : int {

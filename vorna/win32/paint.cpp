@@ -12,20 +12,8 @@ namespace vorna {
 
 namespace {
 
-shell::TextAlign AlignOf(Align align) {
-  switch (align) {
-    case Align::Centre:
-      return shell::TextAlign::Centre;
-    case Align::Right:
-      return shell::TextAlign::Right;
-    case Align::Left:
-      break;
-  }
-  return shell::TextAlign::Left;
-}
-
 void LabelOn(HDC dc, const Label& label, Rgb colour = kBlack) {
-  shell::TextAt(dc, label.x, label.y, label.text, AlignOf(label.align), ColourOf(colour));
+  shell::TextAt(dc, label, ColourOf(colour));
 }
 
 void PanelsOn(HDC dc, const Stack& panel) {
