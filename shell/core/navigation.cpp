@@ -244,4 +244,29 @@ KeyDecision DecideKey(const NavigationRules& rules, int field, const KeyInput& i
   return decision;
 }
 
+PasteDecision DecidePaste(const NavigationRules& rules, int field, std::string_view clipboard) {
+  PasteDecision decision;
+  if (!InTable(rules, field) || field >= rules.freeTextLimit) {
+    decision.accept = true;
+    decision.text = clipboard;
+    return decision;
+  }
+  constexpr std::string_view kBlanks = " \t\r\n";
+  const std::size_t first = clipboard.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) {
+    return decision;
+  }
+  const std::size_t last = clipboard.find_last_not_of(kBlanks);
+  for (const char ch : clipboard.substr(first, last - first + 1)) {
+    const char passed = PassedCharacter(rules, field, ch);
+    if (passed == 0) {
+      decision.text.clear();
+      return decision;
+    }
+    decision.text += passed;
+  }
+  decision.accept = true;
+  return decision;
+}
+
 }  // namespace shell

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace shell {
@@ -87,5 +88,18 @@ extern const NavigationRules kHeftrakNavigation;
 extern const NavigationRules kVornaNavigation;
 
 KeyDecision DecideKey(const NavigationRules& rules, int field, const KeyInput& input);
+
+// What a field takes from the clipboard. The key filter never sees pasted
+// text, so it is checked here against the same rules: blanks and line ends
+// around it are dropped (a copied spreadsheet cell ends in one), then every
+// character must be one the field would take typed, the Sex letter upper-cased.
+// Anything else is refused whole, rather than left for the evaluation to read
+// as no digits. Free-text fields take whatever the clipboard holds.
+struct PasteDecision {
+  bool accept = false;
+  std::string text;  // what to paste when accepted
+};
+
+PasteDecision DecidePaste(const NavigationRules& rules, int field, std::string_view clipboard);
 
 }  // namespace shell

@@ -116,6 +116,47 @@ TEST(Navigation, VornaEnterTabAndArrows) {
   CheckRows(kVornaNavigation, rows);
 }
 
+struct PasteCase {
+  const NavigationRules* rules;
+  int field;
+  std::string_view clipboard;
+  const char* pasted;  // nullptr: refused
+};
+
+TEST(Navigation, PastedTextPassesTheSameFilterAsTypedText) {
+  const NavigationRules* h = &kHeftrakNavigation;
+  const NavigationRules* v = &kVornaNavigation;
+  const PasteCase cases[] = {
+      {v, 4, "13", "13"},
+      {v, 4, "ab", nullptr},
+      {v, 2, "7a", nullptr},
+      {v, 2, "75\r\n", "75"},
+      {v, 2, " \t75 ", "75"},
+      {v, 2, "7 5", nullptr},
+      {v, 2, "-5", nullptr},
+      {v, 2, "", nullptr},
+      {v, 2, "\r\n", nullptr},
+      {h, 4, "195", "195"},
+      {h, 3, ".25", nullptr},
+      {h, 29, "1\r\n2", nullptr},
+      {h, 1, "m", "M"},
+      {h, 1, "f\n", "F"},
+      {v, 1, "x", nullptr},
+      {h, 0, "25\xe9", nullptr},
+      {h, 61, "123", "123"},
+      {h, 61, "12a", nullptr},
+      {h, 64, "O'Neil, Jr.", "O'Neil, Jr."},
+      {v, 12, " Ann\r\n", " Ann\r\n"},
+  };
+  for (const PasteCase& c : cases) {
+    const PasteDecision d = DecidePaste(*c.rules, c.field, c.clipboard);
+    EXPECT_EQ(d.accept, c.pasted != nullptr) << c.field << " '" << c.clipboard << "'";
+    if (c.pasted != nullptr) {
+      EXPECT_EQ(d.text, c.pasted) << c.field << " '" << c.clipboard << "'";
+    }
+  }
+}
+
 struct CharCase {
   const NavigationRules* rules;
   int field;

@@ -1,5 +1,8 @@
 #include "shell/win32/edit_proc.h"
 
+#include <cstring>
+#include <string>
+
 #include "shell/core/navigation.h"
 #include "shell/win32/app.h"
 
@@ -55,6 +58,43 @@ void CarryOut(const KeyDecision& decision) {
   }
 }
 
+// The clipboard's text, read no further than its memory block reaches; false
+// when it holds no text.
+bool ClipboardText(HWND owner, std::string& text) {
+  if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(owner)) {
+    return false;
+  }
+  bool read = false;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+      text.assign(chars, strnlen(chars, GlobalSize(data)));
+      GlobalUnlock(data);
+      read = true;
+    }
+  }
+  CloseClipboard();
+  return read;
+}
+
+// Pastes what the field takes of the clipboard. True when that is done here;
+// false leaves the paste to the field itself.
+bool PasteFiltered(HWND field, int id) {
+  std::string clipboard;
+  if (!ClipboardText(field, clipboard)) {
+    return false;
+  }
+  const PasteDecision decision = DecidePaste(*App().program->navigation, id, clipboard);
+  if (decision.accept && decision.text == clipboard) {
+    return false;
+  }
+  if (decision.accept) {
+    // Replaces the selection as a paste would, with its change notification
+    // and the field's length limit.
+    SendMessageA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(decision.text.c_str()));
+  }
+  return true;
+}
+
 }  // namespace
 
 LRESULT CALLBACK EditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -66,6 +106,16 @@ LRESULT CALLBACK EditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam
           : nullptr;
   if (own == nullptr) {
     return DefWindowProcA(field, message, wParam, lParam);
+  }
+  if (message == WM_PASTE && app.program != nullptr && PasteFiltered(field, id)) {
+    return 0;
+  }
+  if (message == WM_KEYDOWN && wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 &&
+      GetKeyState(VK_CONTROL) >= 0) {
+    // The edit control pastes on Shift+Insert without a WM_PASTE message of
+    // its own (as Wine's does), which would slip past the filter above.
+    SendMessageA(field, WM_PASTE, 0, 0);
+    return 0;
   }
   if ((message == WM_CHAR || message == WM_KEYDOWN) && app.program != nullptr) {
     KeyInput input;

@@ -57,6 +57,29 @@ TEST_F(VornaWindow, TypingFiltersAndTheRunMinutesAdvance) {
   EXPECT_EQ(FocusedId(), kRunSeconds);  // seconds never advance
 }
 
+// Shift+Insert pastes what the field would take typed, and nothing else: a
+// pasted "ab" in the run minutes would otherwise score as a 0:00 run.
+TEST_F(VornaWindow, PastingPassesTheTypingFilter) {
+  struct PasteCase {
+    int field;
+    const char* clipboard;
+    const char* shown;
+  };
+  const PasteCase cases[] = {
+      {kRunMinutes, "ab", ""}, {kRunMinutes, "13\r\n", "13"},
+      {kPushups, "7 5", ""},   {kPushups, "75", "75"},
+      {kSex, "m", "M"},        {kSex, "x", ""},
+  };
+  for (const PasteCase& c : cases) {
+    harness::ClearFields();
+    harness::PutOnClipboard(c.clipboard);
+    harness::FocusField(c.field);
+    Press(VK_INSERT, true);
+    EXPECT_EQ(TextOf(Field(c.field)), c.shown) << c.field << " '" << c.clipboard << "'";
+    EXPECT_EQ(harness::ClipboardText(), c.clipboard);  // a paste leaves the clipboard as it was
+  }
+}
+
 TEST_F(VornaWindow, KeysMoveByTheFieldRules) {
   const struct {
     const char* name;
