@@ -1,5 +1,7 @@
 // Feeds arbitrary field texts (any bytes, any length) to both programs'
-// evaluations and checks that every result stays within its stated range.
+// evaluations and checks that every result stays within its stated range;
+// the same texts, as clipboard contents, must never paste anything but digits
+// (or the Sex letter) into a number field.
 // Built as a libFuzzer target with clang, and as a replay of the saved corpus
 // in the test suites.
 #include <cstddef>
@@ -10,6 +12,7 @@
 #include <string_view>
 
 #include "heftrak/core/evaluation.h"
+#include "shell/core/navigation.h"
 #include "vorna/core/evaluation.h"
 
 namespace {
@@ -113,6 +116,19 @@ void CheckVorna(const vorna::RequestLog& log, const vorna::TestState& state) {
   Require(state.scaledTotal <= 999, "scaled total above 999");
 }
 
+void CheckPaste(const shell::NavigationRules& rules, int field, std::string_view clipboard) {
+  const shell::PasteDecision paste = shell::DecidePaste(rules, field, clipboard);
+  if (!paste.accept || field >= rules.freeTextLimit) {
+    return;
+  }
+  Require(!paste.text.empty(), "an empty paste accepted");
+  for (const char ch : paste.text) {
+    const bool passes =
+        field == rules.sexField ? (ch == 'M' || ch == 'F') : (ch >= '0' && ch <= '9');
+    Require(passes, "a pasted character the field would not take typed");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -127,6 +143,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::string_view& text : fields) {
     text = input.Text();
   }
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    CheckPaste(shell::kHeftrakNavigation, static_cast<int>(i), fields[i]);
+  }
   CheckHeftrak(heftrak::CheckScreening(weightState, fields));
   CheckHeftrak(heftrak::CalculateBodyFat(weightState, fields));
 
@@ -134,6 +153,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   vorna::EntryTexts entries{};
   for (std::string_view& text : entries) {
     text = input.Text();
+  }
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    CheckPaste(shell::kVornaNavigation, static_cast<int>(i), entries[i]);
   }
   for (int round = 0; round < 2; ++round) {  // the second round runs accepted
     vorna::RequestLog log;
