@@ -2,7 +2,8 @@
 # Installs, with apt-get, only the packages this machine is missing.
 #   install-deps.sh build   compilers, CMake, Python 3 (draws the resource pictures),
 #                           GoogleTest sources, Google Benchmark
-#   install-deps.sh wine    the i686 MinGW-w64 cross compiler and Wine (32-bit)
+#   install-deps.sh wine    the i686 MinGW-w64 cross compiler and Wine (32-bit), with
+#                           Wine's own fonts
 #   install-deps.sh print   CUPS with a PDF printer and poppler's tools
 set -euo pipefail
 
@@ -24,7 +25,7 @@ for group in "$@"; do
       if ! dpkg --print-foreign-architectures | grep -qx i386; then
         dpkg --add-architecture i386
       fi
-      for p in g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xdotool imagemagick; do
+      for p in g++-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine xvfb xdotool imagemagick; do
         want "$p"
       done
       ;;

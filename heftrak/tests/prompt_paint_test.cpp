@@ -10,6 +10,7 @@
 #include "heftrak/win32/program.h"
 #include "heftrak/win32/window_parts.h"
 #include "shell/tests/win32_harness.h"
+#include "shell/win32/gdi.h"
 #include "shell/win32/text.h"
 
 namespace heftrak {
@@ -91,19 +92,26 @@ TEST_F(HeftrakPaint, TheColouredWordFollowsTheMeasuredTextBeforeIt) {
 }
 
 TEST_F(HeftrakPaint, PromptTextStaysInsideThePromptBox) {
-  // Wine's system font is wider than the grid's character unit, so the start
-  // prompt's last line is longer than the box; on the window it is cut at the
-  // box's right edge instead of running on over the Print panel.
+  // A system font wider than the grid's character unit (as a TrueType stand-in
+  // for it can be) makes the start prompt's last line longer than the box; on
+  // the window it is cut at the box's right edge instead of running on over
+  // the Print panel.
   const shell::LayoutGrid& g = shell::App().grid;
   const PanelPlace box = PromptBox(g);
   const shell::Point origin = PromptOrigin(g);
   const RECT beyond{box.left + box.width, box.top, 640, box.top + box.height};
+  const shell::OwnedObject<HFONT> wide(CreateFontA(
+      g.Y, g.X + g.X / 2, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_TT_ONLY_PRECIS,
+      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH, "Tahoma"));
+  ASSERT_NE(wide.get(), nullptr);
 
   WhiteCanvas unclipped(640, 120);
+  const shell::Selection wideOnUnclipped(unclipped.dc(), wide.get());
   PaintPromptOn(unclipped.dc(), kStartPrompt, origin.x, origin.y, Window().colours);
   ASSERT_GE(unclipped.Columns(beyond, Inked).first, 0) << "the line fits: nothing to show";
 
   WhiteCanvas onWindow(640, 120);
+  const shell::Selection wideOnWindow(onWindow.dc(), wide.get());
   PaintPromptInBox(onWindow.dc(), kStartPrompt, origin.x, origin.y, Window().colours);
   EXPECT_EQ(onWindow.Columns(beyond, Inked).first, -1);
   EXPECT_GE(
