@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "heftrak/core/field_ids.h"
 #include "heftrak/core/layout.h"
 #include "heftrak/win32/program.h"
@@ -36,7 +38,7 @@ class HeftrakWindow : public ::testing::Test {
 
 TEST_F(HeftrakWindow, GridAndWindowSize) {
   const shell::LayoutGrid& g = shell::App().grid;
-  // Wine's system font gives dialog base units of 9 x 16: X = 8, Y = 16.
+  // The System font's dialog base units are 8 x 16.
   ASSERT_EQ(g.X, 8);
   ASSERT_EQ(g.Y, 16);
   RECT rect;
@@ -76,6 +78,43 @@ TEST_F(HeftrakWindow, EveryFieldStandsInItsPlace) {
     EXPECT_EQ((style & ES_RIGHT) != 0, p.rightAligned) << p.id;
   }
   EXPECT_EQ(Field(kMainFieldCount), nullptr);
+}
+
+// Every field is as wide as the longest figure it shows, in the font it
+// shows it in: a stand-in font with wider digits would scroll a three-digit
+// weight or cut a factor of 100 or more.
+TEST_F(HeftrakWindow, TheLongestFiguresFitTheirFields) {
+  const struct {
+    int first, last;
+    const char* figure;
+  } kWidest[] = {
+      {kAge, kAge, "88"},
+      {kSex, kSex, "M"},
+      {kHeightWhole, kHeightHundredths, "88"},
+      {kWeight, kWeight, "288"},
+      {kMaleReadingsFirst, kMaleAverageAbdomen - 1, "88"},
+      {kMaleAverageAbdomen, kMaleAverageNeck, "88.88"},
+      {kMaleDifference, kMaleBodyFat, "188.88"},
+      {kFemaleReadingsFirst, kFemaleAverageHips - 1, "88"},
+      {kFemaleAverageHips, kFemaleAverageWrist, "88.88"},
+      {kFemaleWeightFactor, kFemaleBodyFat, "188.88"},
+  };
+  for (const auto& w : kWidest) {
+    for (int id = w.first; id <= w.last; ++id) {
+      HWND field = Field(id);
+      RECT inside{};
+      SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&inside));
+      HDC dc = GetDC(field);
+      auto font = reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0));
+      const HGDIOBJ previous =
+          SelectObject(dc, font != nullptr ? font : GetStockObject(SYSTEM_FONT));
+      SIZE size{};
+      GetTextExtentPoint32A(dc, w.figure, static_cast<int>(std::strlen(w.figure)), &size);
+      SelectObject(dc, previous);
+      ReleaseDC(field, dc);
+      EXPECT_LE(size.cx, inside.right - inside.left) << id << " '" << w.figure << "'";
+    }
+  }
 }
 
 TEST_F(HeftrakWindow, TheSexFieldTakesMOrFInUpperCase) {
