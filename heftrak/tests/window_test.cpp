@@ -4,12 +4,12 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 #include "heftrak/core/field_ids.h"
 #include "heftrak/core/layout.h"
 #include "heftrak/win32/program.h"
 #include "shell/tests/win32_harness.h"
+#include "shell/win32/gdi.h"
+#include "shell/win32/text.h"
 
 namespace heftrak {
 namespace {
@@ -104,15 +104,11 @@ TEST_F(HeftrakWindow, TheLongestFiguresFitTheirFields) {
       HWND field = Field(id);
       RECT inside{};
       SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&inside));
-      HDC dc = GetDC(field);
+      const shell::WindowDC dc(field);
       auto font = reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0));
-      const HGDIOBJ previous =
-          SelectObject(dc, font != nullptr ? font : GetStockObject(SYSTEM_FONT));
-      SIZE size{};
-      GetTextExtentPoint32A(dc, w.figure, static_cast<int>(std::strlen(w.figure)), &size);
-      SelectObject(dc, previous);
-      ReleaseDC(field, dc);
-      EXPECT_LE(size.cx, inside.right - inside.left) << id << " '" << w.figure << "'";
+      const shell::Selection shown(dc.get(), font != nullptr ? font : GetStockObject(SYSTEM_FONT));
+      EXPECT_LE(shell::TextWidth(dc.get(), w.figure), inside.right - inside.left)
+          << id << " '" << w.figure << "'";
     }
   }
 }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "shell/win32/app.h"
+#include "shell/win32/clipboard.h"
 
 namespace harness {
 
@@ -138,15 +139,7 @@ inline void ClearFields() {
 // The clipboard's text ("" when it holds none).
 inline std::string ClipboardText() {
   std::string text;
-  if (OpenClipboard(nullptr)) {
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-      if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
-        text = chars;
-        GlobalUnlock(data);
-      }
-    }
-    CloseClipboard();
-  }
+  shell::ReadClipboardText(nullptr, text);
   return text;
 }
 

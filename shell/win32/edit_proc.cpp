@@ -1,10 +1,10 @@
 #include "shell/win32/edit_proc.h"
 
-#include <cstring>
 #include <string>
 
 #include "shell/core/navigation.h"
 #include "shell/win32/app.h"
+#include "shell/win32/clipboard.h"
 
 namespace shell {
 
@@ -58,29 +58,11 @@ void CarryOut(const KeyDecision& decision) {
   }
 }
 
-// The clipboard's text, read no further than its memory block reaches; false
-// when it holds no text.
-bool ClipboardText(HWND owner, std::string& text) {
-  if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(owner)) {
-    return false;
-  }
-  bool read = false;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
-      text.assign(chars, strnlen(chars, GlobalSize(data)));
-      GlobalUnlock(data);
-      read = true;
-    }
-  }
-  CloseClipboard();
-  return read;
-}
-
 // Pastes what the field takes of the clipboard. True when that is done here;
 // false leaves the paste to the field itself.
 bool PasteFiltered(HWND field, int id) {
   std::string clipboard;
-  if (!ClipboardText(field, clipboard)) {
+  if (!ReadClipboardText(field, clipboard)) {
     return false;
   }
   const PasteDecision decision = DecidePaste(*App().program->navigation, id, clipboard);
