@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "shell/win32/observer.h"
+
 namespace shell {
 
 namespace {
@@ -34,6 +36,9 @@ void Alert() {
   SetBeeper(TRUE);
   MessageBeep(0);
   SetBeeper(FALSE);
+  if (const Observer* observer = Listener(); observer != nullptr && observer->alerted) {
+    observer->alerted();
+  }
 }
 
 }  // namespace shell
