@@ -12,8 +12,10 @@
 #include <string_view>
 
 #include "heftrak/core/evaluation.h"
+#include "heftrak/core/keyboard.h"
 #include "shell/core/navigation.h"
 #include "vorna/core/evaluation.h"
+#include "vorna/core/keyboard.h"
 
 namespace {
 
@@ -117,15 +119,25 @@ void CheckVorna(const vorna::RequestLog& log, const vorna::TestState& state) {
 }
 
 void CheckPaste(const shell::NavigationRules& rules, int field, std::string_view clipboard) {
-  const shell::PasteDecision paste = shell::DecidePaste(rules, field, clipboard);
-  if (!paste.accept || field >= rules.freeTextLimit) {
+  const shell::PasteDecision paste = shell::DecidePaste(rules, field, clipboard, {});
+  if (!paste.accept) {
     return;
   }
-  Require(!paste.text.empty(), "an empty paste accepted");
-  for (const char ch : paste.text) {
-    const bool passes =
-        field == rules.sexField ? (ch == 'M' || ch == 'F') : (ch >= '0' && ch <= '9');
-    Require(passes, "a pasted character the field would not take typed");
+  Require(paste.parts >= 1 && paste.parts <= 3, "a paste into no field or too many");
+  for (int k = 0; k < paste.parts; ++k) {
+    const std::string& text = paste.texts[static_cast<std::size_t>(k)];
+    const int limit = rules.fieldChars(field + k);
+    Require(limit == 0 || text.size() <= static_cast<std::size_t>(limit),
+            "a paste longer than its field");
+    if (field + k >= rules.freeTextLimit) {
+      continue;
+    }
+    Require(paste.parts > 1 || !text.empty(), "an empty paste accepted");
+    for (const char ch : text) {
+      const bool passes =
+          field + k == rules.sexField ? (ch == 'M' || ch == 'F') : (ch >= '0' && ch <= '9');
+      Require(passes, "a pasted character the field would not take typed");
+    }
   }
 }
 
@@ -144,7 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     text = input.Text();
   }
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    CheckPaste(shell::kHeftrakNavigation, static_cast<int>(i), fields[i]);
+    CheckPaste(heftrak::kNavigation, static_cast<int>(i), fields[i]);
   }
   CheckHeftrak(heftrak::CheckScreening(weightState, fields));
   CheckHeftrak(heftrak::CalculateBodyFat(weightState, fields));
@@ -155,7 +167,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     text = input.Text();
   }
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    CheckPaste(shell::kVornaNavigation, static_cast<int>(i), entries[i]);
+    CheckPaste(vorna::kNavigation, static_cast<int>(i), entries[i]);
   }
   for (int round = 0; round < 2; ++round) {  // the second round runs accepted
     vorna::RequestLog log;

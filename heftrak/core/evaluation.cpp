@@ -20,11 +20,6 @@ using shell::Align;
 using shell::FieldValue;
 using shell::ReadField;
 
-// Characters the window reads from each kind of field.
-constexpr std::size_t kTwoChars = 2;
-constexpr std::size_t kWeightChars = 3;
-constexpr std::size_t kSexChars = 1;
-
 bool OnQuarterGrid(int hundredths) {
   return hundredths == 0 || hundredths == 25 || hundredths == 50 || hundredths == 75;
 }
@@ -33,8 +28,9 @@ class Evaluation {
  public:
   explicit Evaluation(const FieldTexts& fields) : fields_(fields) {}
 
-  FieldValue Read(FieldId field, std::size_t chars) const {
-    return ReadField(fields_[static_cast<std::size_t>(field)], chars);
+  FieldValue Read(FieldId field) const {
+    return ReadField(fields_[static_cast<std::size_t>(field)],
+                     static_cast<std::size_t>(FieldChars(field)));
   }
 
   // The next write in order; nullptr once the list is full (it never is: an
@@ -75,7 +71,7 @@ class Evaluation {
   // the field rewritten), while "05" stays 5 and fails the quarter-inch check;
   // 0 is rewritten "00" when `rewriteZero` holds.
   int Hundredths(FieldId field, bool rewriteZero, WriteKind kind) {
-    const FieldValue value = Read(field, kTwoChars);
+    const FieldValue value = Read(field);
     if (value.number == 5 && value.text[0] != '0') {
       Write(field, "50", kind);
       return 50;
@@ -114,7 +110,7 @@ bool AgeInRange(int age) {
 
 // Reads the height into the state; false when its hundredths are off the grid.
 bool ReadHeight(Evaluation& eval, WeightControlState& state) {
-  state.heightWhole = eval.Read(kHeightWhole, kTwoChars).number;
+  state.heightWhole = eval.Read(kHeightWhole).number;
   state.heightHundredths = eval.Hundredths(kHeightHundredths, true, WriteKind::Rewrite);
   state.height =
       static_cast<float>(state.heightWhole) + static_cast<float>(state.heightHundredths) / 100.0f;
@@ -127,7 +123,7 @@ using Readings = std::array<std::array<CircumferenceReading, kReadingsPerSite>, 
 int EnteredCount(const Evaluation& eval, FieldId (*whole)(int, int), int site) {
   int count = 0;
   for (int k = 0; k < kReadingsPerSite; ++k) {
-    count += eval.Read(whole(site, k), kTwoChars).empty() ? 0 : 1;
+    count += eval.Read(whole(site, k)).empty() ? 0 : 1;
   }
   return count;
 }
@@ -138,7 +134,7 @@ void ReadReadings(Evaluation& eval, Readings<Sites>& readings, FieldId (*whole)(
     for (int site = 0; site < static_cast<int>(Sites); ++site) {
       CircumferenceReading& reading =
           readings[static_cast<std::size_t>(site)][static_cast<std::size_t>(k)];
-      const FieldValue wholeValue = eval.Read(whole(site, k), kTwoChars);
+      const FieldValue wholeValue = eval.Read(whole(site, k));
       reading.entered = !wholeValue.empty();
       reading.whole = wholeValue.number;
       reading.hundredths =
@@ -259,15 +255,15 @@ bool WithinBodyFatLimit(float percentBodyFat, float limit) {
 
 EvaluationResult CheckScreening(WeightControlState& state, const FieldTexts& fields) {
   Evaluation eval(fields);
-  if (eval.Read(kHeightWhole, kTwoChars).empty()) {
+  if (eval.Read(kHeightWhole).empty()) {
     return eval.result;
   }
   eval.result.evaluated = true;
   eval.result.promptCleared = true;
 
   if (!state.ageSexValidated) {
-    const FieldValue age = eval.Read(kAge, kTwoChars);
-    const char sex = SexLetter(eval.Read(kSex, kSexChars));
+    const FieldValue age = eval.Read(kAge);
+    const char sex = SexLetter(eval.Read(kSex));
     if (age.empty()) {
       return eval.Stop(kEnterAge, kAge);
     }
@@ -283,7 +279,7 @@ EvaluationResult CheckScreening(WeightControlState& state, const FieldTexts& fie
   }
 
   const bool heightOnGrid = ReadHeight(eval, state);
-  state.weight = eval.Read(kWeight, kWeightChars).number;
+  state.weight = eval.Read(kWeight).number;
   if (!heightOnGrid) {
     return eval.Stop(kHeightNotQuarter, kHeightHundredths);
   }
@@ -325,7 +321,7 @@ EvaluationResult CalculateBodyFat(WeightControlState& state, const FieldTexts& f
   eval.result.evaluated = true;
   eval.result.promptCleared = true;
 
-  const FieldValue age = eval.Read(kAge, kTwoChars);
+  const FieldValue age = eval.Read(kAge);
   if (age.empty()) {
     return eval.Stop(kEnterAge, kAge);
   }
@@ -333,10 +329,10 @@ EvaluationResult CalculateBodyFat(WeightControlState& state, const FieldTexts& f
     return eval.Stop(kAgeOutOfRange, kAge);
   }
   state.age = age.number;
-  if (eval.Read(kHeightWhole, kTwoChars).empty()) {
+  if (eval.Read(kHeightWhole).empty()) {
     return eval.Stop(kEnterHeight, kHeightWhole);
   }
-  const FieldValue weight = eval.Read(kWeight, kWeightChars);
+  const FieldValue weight = eval.Read(kWeight);
   if (female && weight.empty()) {
     return eval.Stop(kEnterWeight, kWeight);
   }

@@ -482,7 +482,7 @@ TEST_F(HeftrakCommands, EditsTakeDownTheResultsTheyNoLongerMatch) {
     ASSERT_TRUE(PrintEnabled()) << c.name;
     const Texts maleBefore = TextsOf(kMaleAverageAbdomen, kMaleBodyFat);
     const Texts femaleBefore = TextsOf(kFemaleAverageHips, kFemaleBodyFat);
-    harness::FocusField(c.edited);  // may bring a calculator's prompt
+    harness::SelectField(c.edited);  // may bring a calculator's prompt
     const MessageCode before = Window().message;
     harness::Type("4");
     EXPECT_EQ(PrintEnabled(), c.printAfter) << c.name;
