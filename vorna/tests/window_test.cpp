@@ -117,6 +117,36 @@ TEST_F(VornaWindow, TypingStopsWhereTheFieldIsFull) {
   }
 }
 
+// Clear leaves no field scrolled: the next soldier's figures show whole.
+TEST_F(VornaWindow, ClearLeavesNothingScrolled) {
+  const shell::FieldTable& fields = shell::App().fields;
+  for (int id = kAge; id < kEntryFieldCount; ++id) {
+    // Typed straight into the edit control, past its length, as nothing the
+    // clerk types can any more.
+    HWND field = Field(id);
+    SendMessageA(field, EM_LIMITTEXT, 0, 0);
+    harness::FocusField(id);
+    for (const char* c = id == kSex ? "MFMFMFMFMFMFMF" : "1234567890123456"; *c != '\0'; ++c) {
+      CallWindowProcA(fields.procs[static_cast<std::size_t>(id)], field, WM_CHAR,
+                      static_cast<WPARAM>(*c), 1);
+    }
+    SendMessageA(field, EM_LIMITTEXT, static_cast<WPARAM>(FieldChars(id)), 0);
+    ASSERT_LT(static_cast<short>(LOWORD(SendMessageA(field, EM_POSFROMCHAR, 0, 0))), 0) << id;
+  }
+  harness::FocusField(kAge);
+  harness::PressAlt('l');
+  const char* typed[kEntryFieldCount] = {"25", "F", "50", "60", "13", "30"};
+  for (int id = kAge; id < kEntryFieldCount; ++id) {
+    harness::FocusField(id);
+    Type(typed[id]);
+    ASSERT_EQ(TextOf(Field(id)), typed[id]) << id;
+    // The first character stands at the field's left edge, in sight.
+    const LRESULT first = SendMessageA(Field(id), EM_POSFROMCHAR, 0, 0);
+    EXPECT_GE(static_cast<short>(LOWORD(first)), 0) << id;
+    EXPECT_LE(static_cast<short>(LOWORD(first)), 2) << id;
+  }
+}
+
 TEST_F(VornaWindow, KeysMoveByTheFieldRules) {
   const struct {
     const char* name;
