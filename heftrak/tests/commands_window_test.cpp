@@ -293,6 +293,24 @@ TEST_F(HeftrakCommands, MaleCalculateFillsTheMaleResults) {
   EXPECT_TRUE(PrintEnabled());
 }
 
+// A click into a read-only result does not make it where the caret comes
+// back to when the window is restored or a dialog closes.
+TEST_F(HeftrakCommands, OnlyEntryFieldsBecomeTheFocusTarget) {
+  MaleSoldier();
+  PressAlt('c');
+  ASSERT_EQ(FocusedId(), kSex);
+  for (int result : {static_cast<int>(kMaleAbdomenNeckFactor), static_cast<int>(kFemaleBodyFat)}) {
+    SendMessageA(Field(result), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendMessageA(Field(result), WM_LBUTTONUP, 0, 0);
+    harness::Pump();
+    ASSERT_EQ(FocusedId(), result);
+    SetFocus(nullptr);  // as a minimised window loses it
+    SetFocus(shell::App().mainWindow);
+    harness::Pump();
+    EXPECT_EQ(FocusedId(), kSex) << result;
+  }
+}
+
 TEST_F(HeftrakCommands, FemaleCalculateFillsTheFemaleResults) {
   FemaleSoldier();
   paints.clear();
