@@ -143,19 +143,37 @@ void ReadReadings(Evaluation& eval, Readings<Sites>& readings, FieldId (*whole)(
   }
 }
 
-// The first reading, in reading order and then site order, whose hundredths
-// are off the grid.
+// The first bad measurement, in reading order and then site order: a reading
+// of 0 whole inches (no tape reading is under an inch, and averaging one in
+// would halve its site), or hundredths off the grid.
 template <std::size_t Sites>
-std::optional<FieldId> FirstOffGrid(const Readings<Sites>& readings, FieldId (*whole)(int, int)) {
+std::optional<FieldId> FirstBadReading(const Readings<Sites>& readings,
+                                       FieldId (*whole)(int, int)) {
   for (int k = 0; k < kReadingsPerSite; ++k) {
     for (int site = 0; site < static_cast<int>(Sites); ++site) {
-      if (!OnQuarterGrid(
-              readings[static_cast<std::size_t>(site)][static_cast<std::size_t>(k)].hundredths)) {
+      const CircumferenceReading& reading =
+          readings[static_cast<std::size_t>(site)][static_cast<std::size_t>(k)];
+      if (reading.entered && reading.whole == 0) {
+        return whole(site, k);
+      }
+      if (!OnQuarterGrid(reading.hundredths)) {
         return HundredthsOf(whole(site, k));
       }
     }
   }
   return std::nullopt;
+}
+
+// The first entered reading of a calculator's first site, where checking the
+// measurements starts.
+template <std::size_t Sites>
+FieldId FirstReading(const Readings<Sites>& readings, FieldId (*whole)(int, int)) {
+  for (int k = 0; k < kReadingsPerSite; ++k) {
+    if (readings[0][static_cast<std::size_t>(k)].entered) {
+      return whole(0, k);
+    }
+  }
+  return whole(0, 0);
 }
 
 // Readings of one site agree when every pair of non-zero readings differs by
@@ -195,7 +213,8 @@ void SetExtraLine(EvaluationResult& result, ExtraLine kind, const char* format,
   std::snprintf(result.extraLineText.data(), result.extraLineText.size(), format, figure);
 }
 
-void CalculateMale(Evaluation& eval, WeightControlState& state) {
+// The male figures, from the readings and the height.
+void CalculateMale(WeightControlState& state) {
   for (int site = 0; site < kMaleSites; ++site) {
     state.maleAverages[static_cast<std::size_t>(site)] =
         Average(state.maleReadings[static_cast<std::size_t>(site)]);
@@ -204,8 +223,11 @@ void CalculateMale(Evaluation& eval, WeightControlState& state) {
   state.abdomenNeckFactor = AbdomenNeckFactor(state.difference);
   state.heightFactor = MaleHeightFactor(state.height);
   state.percentBodyFat = state.abdomenNeckFactor - state.heightFactor;
-  state.sex = 'M';
+}
 
+// Puts the male result on the window.
+void ShowMale(Evaluation& eval, WeightControlState& state) {
+  state.sex = 'M';
   eval.WriteFigure(kMaleAverageAbdomen, state.maleAverages[kAbdomen], 5, Align::Left);
   eval.WriteFigure(kMaleAverageNeck, state.maleAverages[kMaleNeck], 5, Align::Left);
   eval.WriteFigure(kMaleDifference, state.difference, 5, Align::Left);
@@ -216,7 +238,8 @@ void CalculateMale(Evaluation& eval, WeightControlState& state) {
   eval.Write(kSex, "M", WriteKind::Rewrite);
 }
 
-void CalculateFemale(Evaluation& eval, WeightControlState& state) {
+// The female factors, from the readings, the weight and the height.
+void CalculateFemale(WeightControlState& state) {
   for (int site = 0; site < kFemaleSites; ++site) {
     state.femaleAverages[static_cast<std::size_t>(site)] =
         Average(state.femaleReadings[static_cast<std::size_t>(site)]);
@@ -231,8 +254,12 @@ void CalculateFemale(Evaluation& eval, WeightControlState& state) {
   f.totalAB = f.weight + f.hip;
   f.totalDEFG = ((f.height + f.forearm) + f.neck) + f.wrist;
   f.bodyFat = f.totalAB - f.totalDEFG;
-  state.sex = 'F';
+}
 
+// Puts the female result on the window.
+void ShowFemale(Evaluation& eval, WeightControlState& state) {
+  state.sex = 'F';
+  const FemaleFactors& f = state.female;
   for (int site = 0; site < kFemaleSites; ++site) {
     eval.WriteFigure(static_cast<FieldId>(kFemaleAverageHips + site),
                      state.femaleAverages[static_cast<std::size_t>(site)], 5, Align::Right);
@@ -346,32 +373,48 @@ EvaluationResult CalculateBodyFat(WeightControlState& state, const FieldTexts& f
   std::optional<FieldId> offGrid;
   if (male) {
     ReadReadings<kMaleSites>(eval, state.maleReadings, MaleReadingWhole);
-    offGrid = FirstOffGrid<kMaleSites>(state.maleReadings, MaleReadingWhole);
+    offGrid = FirstBadReading<kMaleSites>(state.maleReadings, MaleReadingWhole);
   } else {
     ReadReadings<kFemaleSites>(eval, state.femaleReadings, FemaleReadingWhole);
-    offGrid = FirstOffGrid<kFemaleSites>(state.femaleReadings, FemaleReadingWhole);
+    offGrid = FirstBadReading<kFemaleSites>(state.femaleReadings, FemaleReadingWhole);
   }
   if (offGrid) {
     return eval.Stop(kReadingNotQuarter, *offGrid);
   }
 
-  // The report can be printed from here on, even when the readings disagree.
-  eval.result.printEnabled = true;
   const int sites = male ? kMaleSites : kFemaleSites;
   for (int site = 0; site < sites; ++site) {
     const auto& readings = male ? state.maleReadings[static_cast<std::size_t>(site)]
                                 : state.femaleReadings[static_cast<std::size_t>(site)];
     if (const std::optional<int> first = Disagreement(readings)) {
+      // The report can be printed even when the readings disagree.
+      eval.result.printEnabled = true;
       return eval.Stop(kReadingsDisagree,
                        male ? MaleReadingWhole(site, *first) : FemaleReadingWhole(site, *first));
     }
   }
 
+  // No body can hold less than no fat: readings that say so were mistaken
+  // (swapped, say), and such a figure must neither pass the soldier nor
+  // reach a report.
+  WeightControlState figures = state;
+  if (male) {
+    CalculateMale(figures);
+  } else {
+    CalculateFemale(figures);
+  }
+  if ((male ? figures.percentBodyFat : figures.female.bodyFat) < 0.0f) {
+    return eval.Stop(kBodyFatBelowZero,
+                     male ? FirstReading(state.maleReadings, MaleReadingWhole)
+                          : FirstReading(state.femaleReadings, FemaleReadingWhole));
+  }
+  state = figures;
+  eval.result.printEnabled = true;
   state.bodyFatShown = true;
   if (male) {
-    CalculateMale(eval, state);
+    ShowMale(eval, state);
   } else {
-    CalculateFemale(eval, state);
+    ShowFemale(eval, state);
   }
   state.ageSexValidated = true;
 

@@ -335,6 +335,20 @@ TEST_F(HeftrakCommands, FemaleCalculateFillsTheFemaleResults) {
   EXPECT_EQ(FocusedId(), kSex);
 }
 
+// Swapped readings give a figure no body has: no result, no verdict, nothing
+// to print, and the clerk is sent back to the readings.
+TEST_F(HeftrakCommands, ABodyFatBelowZeroIsRefused) {
+  Screen("25", "M", "70", "00", "");
+  Reading(MaleReadingWhole(kAbdomen, 0), "15", "00");
+  Reading(MaleReadingWhole(kMaleNeck, 0), "16", "00");
+  PressAlt('c');
+  EXPECT_EQ(Window().message, kBodyFatBelowZero);
+  EXPECT_EQ(TextsOf(kMaleAverageAbdomen, kMaleBodyFat), Empty(17, 22));
+  EXPECT_FALSE(PrintEnabled());
+  EXPECT_FALSE(Window().state.bodyFatShown);
+  EXPECT_EQ(FocusedId(), MaleReadingWhole(kAbdomen, 0));
+}
+
 TEST_F(HeftrakCommands, ReadingsThatDisagreeAreNamedAndFocused) {
   Screen("25", "", "72", "00", "");
   Reading(MaleReadingWhole(kAbdomen, 0), "35", "25");
