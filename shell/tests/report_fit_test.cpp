@@ -10,19 +10,15 @@ namespace {
 
 // The CUPS "PDF" printer under Wine's PostScript driver, as measured there:
 // its default font is DejaVu Sans Mono, 100 pixels high with 14 of internal
-// leading (character height 86), every glyph 52 pixels wide at that height
-// (1233/2048 of the character height, rounded to whole pixels: 12 at 20, 13
-// at 21); the printable width is 2479 pixels (A4 at 300 dpi). The margin is
-// five System-font dialog base units of Wine, 5 x 8.
+// leading (character height 86); the PDF advances every glyph by 1233/2048 of
+// the character height (51.78 pixels at 86, 17.46 at 29, which GDI reports
+// rounded: 52 and 17); the printable width is 2479 pixels (A4 at 300 dpi).
+// The margin is five System-font dialog base units of Wine, 5 x 8.
 constexpr int kPrinterHeight = 86;
 constexpr PageGeometry kPdfPage{100, 2479, 40};
 
-int GlyphWidth(int height) {
-  return static_cast<int>(std::lround(height * 1233.0 / 2048.0));
-}
-
 int PdfWidth(std::string_view text, int height) {
-  return static_cast<int>(text.size()) * GlyphWidth(height);
+  return static_cast<int>(std::ceil(static_cast<double>(text.size()) * height * 1233 / 2048));
 }
 
 // A face whose glyph widths round up and keep a pixel between them: widths
@@ -59,7 +55,7 @@ TEST(FittedCharacterHeight, NameAndDateReadableAtTheLargestHeightThatAllows) {
   };
   const Case cases[] = {
       {"short name", {"Doe", "John", "Q", "", {}, "07 Dec 2026"}, PdfWidth, kPrinterHeight},
-      {"25-character name", {"Johnson", "Michael", "A", "", {}, "07 Dec 2026"}, PdfWidth, 77},
+      {"25-character name", {"Johnson", "Michael", "A", "", {}, "07 Dec 2026"}, PdfWidth, 76},
       // 97 characters and a blank in the 1199 pixels before the middle.
       {"every name field full", {full, full, full, "", {}, "07 Dec 2026"}, PdfWidth, 20},
       {"date field full", {"Doe", "John", "Q", "", {}, full}, PdfWidth, 58},

@@ -1,5 +1,6 @@
 #include "shell/win32/report_page.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "shell/core/print_setup.h"
@@ -36,18 +37,31 @@ HFONT FaceAt(LOGFONTA face, int characterHeight) {
   return CreateFontIndirectA(&face);
 }
 
-// A text's width in the printer's face at any character height, measured on
-// the printer itself: glyph widths need not scale exactly with the height.
-int WidthAt(HDC dc, const LOGFONTA& face, int ownHeight, std::string_view text, int height) {
-  if (height == ownHeight) {
-    return Width(dc, text);
-  }
+// A text's width in the printer's face at a character height; 0 when the
+// printer cannot make that font (the job fails when it asks for it).
+int WidthIn(HDC dc, const LOGFONTA& face, std::string_view text, int height) {
   OwnedObject<HFONT> font(FaceAt(face, height));
-  if (font.get() == nullptr) {  // the job fails when it asks for this font
-    return static_cast<int>(static_cast<long long>(Width(dc, text)) * height / ownHeight);
+  if (font.get() == nullptr) {
+    return 0;
   }
   Selection selected(dc, font.get());
   return Width(dc, text);
+}
+
+// Outline fonts are designed on a grid of 2048 units to the em (or a coarser
+// one): at that character height their glyph widths are exact.
+constexpr int kDesignHeight = 2048;
+
+// A text's width at a character height, as wide as the page will show it. A
+// driver may report each glyph's width rounded to whole pixels yet place the
+// glyphs at their exact advance (Wine's PostScript driver reports 17 pixels
+// for a glyph it advances by 17.46), so the width is never taken below the
+// text's width at the design height scaled down.
+int PrintedWidth(HDC dc, const LOGFONTA& face, int ownHeight, std::string_view text, int height) {
+  const int reported = height == ownHeight ? Width(dc, text) : WidthIn(dc, face, text, height);
+  const long long design = WidthIn(dc, face, text, kDesignHeight);
+  const long long exact = (design * height + kDesignHeight - 1) / kDesignHeight;
+  return static_cast<int>(std::max<long long>(reported, exact));
 }
 
 // The page, in a face fitted to it. False when the printer refused any part.
@@ -67,7 +81,7 @@ bool PrintPage(PrintJob& job, const Report& report) {
   const int ownHeight = metrics.tmHeight - metrics.tmInternalLeading;
   const int fitted =
       FittedCharacterHeight(report, page, ownHeight, [&](std::string_view text, int height) {
-        return WidthAt(dc, face, ownHeight, text, height);
+        return PrintedWidth(dc, face, ownHeight, text, height);
       });
   if (fitted != ownHeight && !job.UseFont(FaceAt(face, fitted))) {
     return false;
