@@ -2,7 +2,7 @@
 
 #include "heftrak/core/field_ids.h"
 #include "heftrak/core/layout.h"
-#include "heftrak/win32/heftrak_ids.h"  // command ids only: plain definitions
+#include "heftrak/resources/heftrak_ids.h"
 
 namespace heftrak {
 
@@ -144,14 +144,14 @@ std::vector<ButtonPlace> Buttons(const shell::LayoutGrid& g) {
   const int lower = 10 * g.Y + 3 * g.QY;
   const int charts = 23 * g.Y + 3 * g.QY;
   return {
-      {"Chec&k", IDC_CHECK, 4 * g.X, upper, w, h, true},
-      {"C&lear", IDC_CLEAR, 4 * g.X, lower, w, h, true},
-      {"&Calculate", IDC_CALCULATE, 22 * g.X, upper, w, h, true},
-      {"Clea&r Calc.", IDC_CLEAR_CALC, 22 * g.X, lower, w, h, true},
+      {"Chec&k", kCheckCommand, 4 * g.X, upper, w, h, true},
+      {"C&lear", kClearCommand, 4 * g.X, lower, w, h, true},
+      {"&Calculate", kCalculateCommand, 22 * g.X, upper, w, h, true},
+      {"Clea&r Calc.", kClearCalcCommand, 22 * g.X, lower, w, h, true},
       // Nothing to print until an evaluation has got past its checks.
-      {"&Print", IDC_PRINT, 62 * g.X, 3 * g.Y + g.QY, w, h, false},
-      {"Charts", IDC_CHARTS_MALE, 2 * g.X + 3 * g.QX, charts, w, h, true},
-      {"Charts", IDC_CHARTS_FEMALE, 38 * g.X + 3 * g.QX, charts, w, h, true},
+      {"&Print", kPrintCommand, 62 * g.X, 3 * g.Y + g.QY, w, h, false},
+      {"Charts", kMaleChartsCommand, 2 * g.X + 3 * g.QX, charts, w, h, true},
+      {"Charts", kFemaleChartsCommand, 38 * g.X + 3 * g.QX, charts, w, h, true},
   };
 }
 

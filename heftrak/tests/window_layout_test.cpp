@@ -7,7 +7,7 @@
 #include <string>
 
 #include "heftrak/core/layout.h"
-#include "heftrak/win32/heftrak_ids.h"
+#include "heftrak/resources/heftrak_ids.h"
 
 namespace heftrak {
 namespace {
@@ -41,13 +41,13 @@ TEST(WindowLayout, ButtonsAreTwelveCharactersWideAndPrintStartsDisabled) {
     bool enabled;
   };
   const Expected expected[] = {
-      {"Chec&k", IDC_CHECK, 32, 140, true},
-      {"C&lear", IDC_CLEAR, 32, 172, true},
-      {"&Calculate", IDC_CALCULATE, 176, 140, true},
-      {"Clea&r Calc.", IDC_CLEAR_CALC, 176, 172, true},
-      {"&Print", IDC_PRINT, 496, 52, false},
-      {"Charts", IDC_CHARTS_MALE, 22, 380, true},
-      {"Charts", IDC_CHARTS_FEMALE, 310, 380, true},
+      {"Chec&k", kCheckCommand, 32, 140, true},
+      {"C&lear", kClearCommand, 32, 172, true},
+      {"&Calculate", kCalculateCommand, 176, 140, true},
+      {"Clea&r Calc.", kClearCalcCommand, 176, 172, true},
+      {"&Print", kPrintCommand, 496, 52, false},
+      {"Charts", kMaleChartsCommand, 22, 380, true},
+      {"Charts", kFemaleChartsCommand, 310, 380, true},
   };
   const std::vector<ButtonPlace> buttons = LayoutFor(kGrid8x16).buttons;
   ASSERT_EQ(buttons.size(), std::size(expected));
