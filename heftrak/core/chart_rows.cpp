@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <utility>
 
 #include "heftrak/core/female_factors.h"
 #include "heftrak/core/male_factors.h"
@@ -16,71 +15,64 @@ namespace {
 // Room for the longest row ("279 - 185.86") with plenty to spare.
 constexpr std::size_t kRowCapacity = 32;
 
-// An inch-based factor table: its first grid point and how many quarter
-// inches it runs, and the printf width of its factor column.
-struct InchTable {
-  float (*lookup)(float);
-  float first;
-  int rows;
+// An inch-based factor list: the table it walks and the printf width of its
+// factor column.
+struct InchList {
+  const InchFactorTable& table;
   int factorWidth;
 };
 
-InchTable InchTableOf(ChartList list) {
+InchList InchListOf(ChartList list) {
   switch (list) {
     case ChartList::AbdomenNeck:
-      return {AbdomenNeckFactor, 5.0f, 144, 6};
+      return {kAbdomenNeckFactors, 6};
     case ChartList::MaleHeight:
-      return {MaleHeightFactor, 60.0f, 100, 5};
+      return {kMaleHeightFactors, 5};
     case ChartList::Hip:
-      return {HipFactor, 30.0f, 96, 5};
+      return {kHipFactors, 5};
     case ChartList::FemaleHeight:
-      return {FemaleHeightFactor, 55.0f, 120, 6};
+      return {kFemaleHeightFactors, 6};
     case ChartList::Forearm:
-      return {ForearmFactor, 5.0f, 44, 5};
+      return {kForearmFactors, 5};
     case ChartList::Neck:
-      return {NeckFactor, 5.0f, 44, 6};
+      return {kNeckFactors, 6};
     default:  // the wrist; the other lists are not inch tables
-      return {WristFactor, 5.0f, 44, 5};
+      return {kWristFactors, 5};
   }
 }
 
-// "%-5.2f - %-W.2f": the measurement and its factor, trailing blanks kept.
-std::string FactorRow(float measurement, float factor, int factorWidth) {
-  char left[kRowCapacity];
+// "MEASUREMENT - %-W.2f": the factor left-justified, trailing blanks kept.
+std::string FactorRow(const char* measurement, float factor, int factorWidth) {
   char right[kRowCapacity];
-  shell::FormatFixed(left, sizeof left, measurement, 2, 5, shell::Align::Left);
   shell::FormatFixed(right, sizeof right, factor, 2, factorWidth, shell::Align::Left);
-  std::string row = left;
+  std::string row = measurement;
   row += " - ";
   row += right;
   return row;
 }
 
-std::vector<std::string> InchRows(const InchTable& table) {
+// Every entry of the table, from its first measurement up, with the factor
+// its lookup gives for that measurement.
+std::vector<std::string> InchRows(const InchList& list) {
   std::vector<std::string> rows;
-  rows.reserve(static_cast<std::size_t>(table.rows));
-  for (int i = 0; i < table.rows; ++i) {
-    // Quarter steps are exact in a float, so every point is its own grid value.
-    const float measurement = table.first + 0.25f * static_cast<float>(i);
-    rows.push_back(FactorRow(measurement, table.lookup(measurement), table.factorWidth));
+  rows.reserve(list.table.factors.size());
+  for (int i = 0; i < EntryCount(list.table); ++i) {
+    const float inches = MeasurementAt(list.table, i);
+    char measurement[kRowCapacity];
+    shell::FormatFixed(measurement, sizeof measurement, inches, 2, 5, shell::Align::Left);
+    rows.push_back(FactorRow(measurement, FactorFor(list.table, inches), list.factorWidth));
   }
   return rows;
 }
 
 std::vector<std::string> WeightRows() {
-  constexpr int kFirst = 90;
-  constexpr int kLast = 279;
   std::vector<std::string> rows;
-  rows.reserve(kLast - kFirst + 1);
-  for (int pounds = kFirst; pounds <= kLast; ++pounds) {
-    char left[kRowCapacity];
-    char right[kRowCapacity];
-    std::snprintf(left, sizeof left, "%-3i", pounds);
-    shell::FormatFixed(right, sizeof right, WeightFactor(pounds), 2, 6, shell::Align::Left);
-    std::string row = left;
-    row += " - ";
-    row += right;
-    rows.push_back(std::move(row));
+  rows.reserve(kWeightFactors.factors.size());
+  for (int i = 0; i < EntryCount(kWeightFactors); ++i) {
+    const int pounds = MeasurementAt(kWeightFactors, i);
+    char measurement[kRowCapacity];
+    std::snprintf(measurement, sizeof measurement, "%-3i", pounds);
+    rows.push_back(FactorRow(measurement, FactorFor(kWeightFactors, pounds), 6));
   }
   return rows;
 }
@@ -114,7 +106,7 @@ std::vector<std::string> ChartRows(ChartList list, int chartAge) {
     case ChartList::Weight:
       return WeightRows();
     default:
-      return InchRows(InchTableOf(list));
+      return InchRows(InchListOf(list));
   }
 }
 
