@@ -1,8 +1,12 @@
 #include "heftrak/core/chart_rows.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdio>
+#include <utility>
 
+#include "heftrak/core/age_groups.h"
+#include "heftrak/core/body_fat_limit.h"
 #include "heftrak/core/female_factors.h"
 #include "heftrak/core/male_factors.h"
 #include "heftrak/core/screening_table.h"
@@ -90,6 +94,25 @@ std::vector<std::string> ScreeningRows(int (*maxWeight)(int, int), int firstHeig
   return rows;
 }
 
+// One row per age group, youngest first: "17-20 - 20.0" ... ">39   - 26.0".
+// Display texts only: the verdicts take their limits from MaxBodyFat.
+std::vector<std::string> LimitRows(char sex) {
+  constexpr int kLabelWidth = 5;  // "17-20"
+  std::vector<std::string> rows;
+  for (int group = 0; group < kAgeGroupCount; ++group) {
+    char label[kRowCapacity];
+    std::snprintf(label, sizeof label, "%-*s", kLabelWidth, AgeGroupLabel(group, "-").c_str());
+    char limit[kRowCapacity];
+    shell::FormatFixed(limit, sizeof limit, MaxBodyFatOfGroup(group, sex), 1, 0,
+                       shell::Align::Left);
+    std::string row = label;
+    row += " - ";
+    row += limit;
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
 }  // namespace
 
 std::vector<std::string> ChartRows(ChartList list, int chartAge) {
@@ -98,11 +121,10 @@ std::vector<std::string> ChartRows(ChartList list, int chartAge) {
       return ScreeningRows(MaleMaxWeight, kMaleScreeningFirstHeight, chartAge);
     case ChartList::FemaleScreening:
       return ScreeningRows(FemaleMaxWeight, kFemaleScreeningFirstHeight, chartAge);
-    // Display texts only: the verdicts take their limits from MaxBodyFat.
     case ChartList::MaleLimits:
-      return {"17-20 - 20.0", "21-27 - 22.0", "28-39 - 24.0", ">39   - 26.0"};
+      return LimitRows('M');
     case ChartList::FemaleLimits:
-      return {"17-20 - 30.0", "21-27 - 32.0", "28-39 - 34.0", ">39   - 36.0"};
+      return LimitRows('F');
     case ChartList::Weight:
       return WeightRows();
     default:
@@ -114,17 +136,16 @@ const char* AgeHeading(int chartAge) {
   if (chartAge < 0) {
     return "Age: Not Entered";
   }
-  // The heading names the column the screening list shows.
-  switch (ScreeningAgeColumn(chartAge)) {
-    case 0:
-      return "Age: 17 - 20";
-    case 1:
-      return "Age: 21 - 27";
-    case 2:
-      return "Age: 28 - 39";
-    default:
-      return "Age: >39";
-  }
+  // Built once: the panels keep the pointer for as long as they are drawn.
+  static const std::array<std::string, kAgeGroupCount> kHeadings = [] {
+    std::array<std::string, kAgeGroupCount> headings;
+    for (int group = 0; group < kAgeGroupCount; ++group) {
+      headings[static_cast<std::size_t>(group)] = "Age: " + AgeGroupLabel(group, " - ");
+    }
+    return headings;
+  }();
+  // The heading names the group whose column the screening list shows.
+  return kHeadings[static_cast<std::size_t>(AgeGroupOf(chartAge))].c_str();
 }
 
 ChartDialogLayout ChartLayout(ChartSex sex, const shell::LayoutGrid& grid) {

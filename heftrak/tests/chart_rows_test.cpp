@@ -1,9 +1,12 @@
 #include "heftrak/core/chart_rows.h"
 
+#include <cstdio>
 #include <set>
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "heftrak/core/body_fat_limit.h"
 
 namespace heftrak {
 namespace {
@@ -108,6 +111,40 @@ TEST(ChartRows, AgeHeadingNamesTheColumnShown) {
   };
   for (const auto& c : kCases) {
     EXPECT_STREQ(AgeHeading(c.age), c.heading) << c.age;
+  }
+}
+
+// Whether an age group's text ("17-20", "17 - 20" or ">39") takes in `age`.
+bool GroupHolds(const std::string& text, int age) {
+  int first = 0;
+  int last = 0;
+  if (std::sscanf(text.c_str(), ">%d", &first) == 1) {
+    return age > first;
+  }
+  return std::sscanf(text.c_str(), "%d - %d", &first, &last) == 2 && first <= age && age <= last;
+}
+
+// For every age a soldier may have, the heading names the age's group, and
+// the limits list shows the limit the verdict applies on that group's row.
+TEST(ChartRows, HeadingAndLimitRowsAgreeWithTheVerdictAtEveryAge) {
+  for (int age = 17; age <= 70; ++age) {
+    const std::string heading = AgeHeading(age);
+    ASSERT_EQ(heading.rfind("Age: ", 0), 0u) << heading;
+    EXPECT_TRUE(GroupHolds(heading.substr(5), age)) << heading << " for " << age;
+    for (const char sex : {'M', 'F'}) {
+      int rowsHolding = 0;
+      for (const std::string& row :
+           ChartRows(sex == 'M' ? ChartList::MaleLimits : ChartList::FemaleLimits, age)) {
+        const std::size_t dash = row.find(" - ");
+        if (GroupHolds(row.substr(0, dash), age)) {
+          ++rowsHolding;
+          char limit[16];
+          std::snprintf(limit, sizeof limit, "%.1f", static_cast<double>(MaxBodyFat(age, sex)));
+          EXPECT_EQ(row.substr(dash + 3), limit) << sex << " " << age;
+        }
+      }
+      EXPECT_EQ(rowsHolding, 1) << sex << " " << age;
+    }
   }
 }
 
