@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdio>
-#include <utility>
 
 #include "heftrak/core/age_groups.h"
 #include "heftrak/core/body_fat_limit.h"
@@ -45,14 +44,19 @@ InchList InchListOf(ChartList list) {
   }
 }
 
+// The two columns of a row, as the charts separate them.
+std::string Columns(const char* left, const char* right) {
+  std::string row = left;
+  row += " - ";
+  row += right;
+  return row;
+}
+
 // "MEASUREMENT - %-W.2f": the factor left-justified, trailing blanks kept.
 std::string FactorRow(const char* measurement, float factor, int factorWidth) {
   char right[kRowCapacity];
   shell::FormatFixed(right, sizeof right, factor, 2, factorWidth, shell::Align::Left);
-  std::string row = measurement;
-  row += " - ";
-  row += right;
-  return row;
+  return Columns(measurement, right);
 }
 
 // Every entry of the table, from its first measurement up, with the factor
@@ -105,10 +109,7 @@ std::vector<std::string> LimitRows(char sex) {
     char limit[kRowCapacity];
     shell::FormatFixed(limit, sizeof limit, MaxBodyFatOfGroup(group, sex), 1, 0,
                        shell::Align::Left);
-    std::string row = label;
-    row += " - ";
-    row += limit;
-    rows.push_back(std::move(row));
+    rows.push_back(Columns(label, limit));
   }
   return rows;
 }

@@ -14,7 +14,8 @@ EntryRows EntryRowsFor(const shell::LayoutGrid& g) {
   rows.pitch = g.Y + 2 * g.QY;
   rows.age = 2 * g.Y + 2 * g.QY + g.QX;
   rows.sex = rows.age + rows.pitch;
-  // A quarter Y lower than a third row: the events stand apart from age and sex.
+  // A little below where a third row would stand: the events keep apart from
+  // age and sex.
   rows.pushups = 5 * g.Y + 3 * g.QY + g.QX;
   rows.situps = rows.pushups + rows.pitch;
   rows.run = rows.situps + rows.pitch;
