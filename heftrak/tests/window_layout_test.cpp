@@ -196,7 +196,6 @@ TEST(WindowLayout, MaleOnlyAndPromptLinesStandOnTheirPanels) {
     EXPECT_GT(option.labelLeft, option.boxLeft + option.side);
     EXPECT_GT(option.underlineY, option.boxTop);
     EXPECT_LT(option.underlineY, option.boxTop + option.height);
-    EXPECT_EQ(MaleOnlyOption(option, 90).clickWidth, 90);
 
     const Box prompt = BoxOf(PromptBox(g));
     const shell::Point line0 = PromptOrigin(g);
