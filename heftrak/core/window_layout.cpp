@@ -8,20 +8,6 @@ namespace heftrak {
 
 namespace {
 
-// The tops of the first rows of each group of fields.
-struct Rows {
-  int screen;         // Age
-  int male;           // abdomen readings
-  int maleResults;    // Difference
-  int female;         // hips readings
-  int femaleFactors;  // Weight Factor
-};
-
-Rows RowsFor(const shell::LayoutGrid& g) {
-  return {2 * g.Y + 2 * g.QY, 16 * g.Y + 2 * g.QY, 19 * g.Y + 3 * g.QY, 9 * g.Y + 2 * g.QY,
-          15 * g.Y + 3 * g.QY};
-}
-
 std::vector<PanelPlace> Panels(const shell::LayoutGrid& g) {
   const int tab = g.Y + 1;
   return {
@@ -40,7 +26,7 @@ std::vector<PanelPlace> Panels(const shell::LayoutGrid& g) {
 
 std::vector<FrameStack> Frames(const shell::LayoutGrid& g) {
   const WindowMeasures m = MeasuresFor(g);
-  const Rows rows = RowsFor(g);
+  const RowTops rows = RowTopsFor(g);
   // A frame is one pixel above and left of its field and wider than it; a
   // stack follows the fields at the row pitch R.
   const int h = g.Y + 3;
@@ -100,7 +86,7 @@ void AddColumnHeads(std::vector<Label>& labels, int firstLeft, int firstTop,
 
 std::vector<Label> Labels(const shell::LayoutGrid& g) {
   const WindowMeasures m = MeasuresFor(g);
-  const Rows rows = RowsFor(g);
+  const RowTops rows = RowTopsFor(g);
   std::vector<Label> labels = {
       {"Weight Screen", 4 * g.X, 2 * g.QY, TextAlign::Left},
       {"Calculators", 23 * g.X + 2 * g.QX, 6 * g.Y + 2 * g.QY, TextAlign::Left},
@@ -163,7 +149,7 @@ WindowLayout LayoutFor(const shell::LayoutGrid& grid) {
 
 FrameStack SexFieldFrame(const shell::LayoutGrid& g) {
   const WindowMeasures m = MeasuresFor(g);
-  return {m.S, RowsFor(g).screen + m.R - 1, g.Y + 3, m.W - 2 * g.QX + 2, 2 * g.QY - 3, 1};
+  return {m.S, RowTopsFor(g).screen + m.R - 1, g.Y + 3, m.W - 2 * g.QX + 2, 2 * g.QY - 3, 1};
 }
 
 PanelPlace PromptBox(const shell::LayoutGrid& g) {
