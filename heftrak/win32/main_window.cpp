@@ -30,8 +30,8 @@ void OnCreate(HWND window) {
   for (const shell::ButtonPlace& button : LayoutFor(g).buttons) {
     shell::CreateButton(window, button);
   }
-  const MaleOnlyPlace place = MaleOnlyFor(g);
-  shell::PlaceMaleOnly(window, place.boxLeft, place.boxTop);
+  const shell::Point box = MaleOnlyBox(g);
+  shell::PlaceMaleOnly(window, box.x, box.y);
   shell::AddAboutEntry(window);
 }
 

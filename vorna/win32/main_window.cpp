@@ -23,8 +23,6 @@ TextMeasures MeasureTexts(HWND window) {
   TextMeasures measures;
   shell::WindowDC dc(window);
   if (dc) {
-    measures.underlineWidth = shell::TextWidth(dc.get(), "M");
-    measures.optionClickWidth = shell::TextWidth(dc.get(), "Male Onlynly");
     measures.chartTextWidth = shell::TextWidth(dc.get(), "27:54  |  100");
   }
   measures.scrollBarWidth = GetSystemMetrics(SM_CXVSCROLL);
@@ -39,11 +37,8 @@ void OnCreate(HWND window) {
   SetWindowLongPtrA(window, GWL_STYLE, GetWindowLongPtrA(window, GWL_STYLE) | WS_CLIPCHILDREN);
   w.layout = LayoutFor(shell::App().grid, MeasureTexts(window));
 
-  constexpr int kButtonIds[kButtonCount] = {kCalculateCommand, kClearCommand, kPrintCommand};
-  for (int i = 0; i < kButtonCount; ++i) {
-    const Button& b = w.layout.buttons[static_cast<std::size_t>(i)];
-    shell::CreateButton(
-        window, {b.text, kButtonIds[i], b.left, b.top, b.width, b.height, b.enabledAtStart});
+  for (const shell::ButtonPlace& button : w.layout.buttons) {
+    shell::CreateButton(window, button);
   }
   // Unsorted, so the rows keep the order they are added in. The list keeps
   // its height to whole rows, which leaves the title below it clear.
@@ -52,7 +47,7 @@ void OnCreate(HWND window) {
       w.layout.chartLeft, w.layout.chartTop, w.layout.chartWidth, w.layout.chartHeight, window,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChartList)), shell::App().instance, nullptr);
   shell::App().chartList = w.chartList;
-  shell::PlaceMaleOnly(window, w.layout.maleOnly.boxLeft, w.layout.maleOnly.boxTop);
+  shell::PlaceMaleOnly(window, w.layout.maleOnlyBox.x, w.layout.maleOnlyBox.y);
   shell::AddAboutEntry(window);
 }
 
