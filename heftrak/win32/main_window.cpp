@@ -69,7 +69,7 @@ void OnCommand(HWND window, int command, LPARAM control) {
       Run(window, &ClearCalculators);
       break;
     case kMaleOnlyCommand:
-      ToggleMaleOnly(window);
+      shell::ToggleMaleOnly(window);
       break;
     case kPrintCommand:
       shell::ShowPrintDialog(window, kPrintDialogIds);
@@ -127,14 +127,6 @@ void OnFieldNotification(HWND window, int field, int code) {
 WeightControlWindow& Window() {
   static WeightControlWindow window;
   return window;
-}
-
-void ToggleMaleOnly(HWND window) {
-  char sex[2] = {};
-  shell::ReadFieldText(shell::App().fields.At(kSex), sex, sizeof sex);
-  shell::RequestList requests;
-  ToggleMaleOnly(Window().state, sex[0], requests);
-  shell::Replay(window, requests);
 }
 
 void CarryOutProgramRequest(HWND window, const shell::Request& request) {

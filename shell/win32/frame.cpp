@@ -40,7 +40,7 @@ bool HandleFrameMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
       // EditProc's click (Backspace in Sex while the option is on) is a
       // forced toggle, wherever it says it landed.
       if (app.syntheticClick || InsideMaleOnly(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
-        app.program->toggleMaleOnly(window);
+        ToggleMaleOnly(window);
       }
       return true;
     default:

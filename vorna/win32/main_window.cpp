@@ -106,7 +106,7 @@ void OnCommand(HWND window, int id, int code, HWND control) {
       ClearTest(Window().state, requests);
       break;
     case kMaleOnlyCommand:
-      ToggleMaleOnly(window);
+      shell::ToggleMaleOnly(window);
       return;
     case kPrintCommand:
       OpenPrintDialog(window);
@@ -127,14 +127,6 @@ void OnCommand(HWND window, int id, int code, HWND control) {
 FitnessTestWindow& Window() {
   static FitnessTestWindow window;
   return window;
-}
-
-void ToggleMaleOnly(HWND window) {
-  char sex[2] = {};
-  shell::ReadFieldText(shell::App().fields.At(kSex), sex, sizeof sex);
-  shell::RequestList requests;
-  ToggleMaleOnly(Window().state, sex[0], requests);
-  shell::Replay(window, requests);
 }
 
 void ClearMessageLine(HWND window) {
