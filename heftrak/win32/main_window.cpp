@@ -60,7 +60,7 @@ void OpenCharts(HWND window, bool male) {
   ShowCharts(window, male ? ChartSex::Male : ChartSex::Female, ChartAge(age));
 }
 
-void OnCommand(HWND window, int command, LPARAM control) {
+void OnCommand(HWND window, int command, bool fromControl) {
   switch (command) {
     case kCalculateCommand:
       RunEvaluation(window, &CalculateBodyFat);
@@ -86,7 +86,7 @@ void OnCommand(HWND window, int command, LPARAM control) {
       break;
     case IDM_PRINT_REPORT:
       // Only from the personal data dialog, which sends it without a control.
-      if (control == 0) {
+      if (!fromControl) {
         shell::PrintReport(BodyFatReport(Window().state, shell::ReadPersonalData()));
       }
       break;
@@ -138,27 +138,10 @@ void CarryOutProgramRequest(HWND window, const shell::Request& request) {
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (shell::HandleFrameMessage(window, message, wParam, lParam)) {
-    return 0;
-  }
-  switch (message) {
-    case WM_CREATE:
-      OnCreate(window);
-      return 0;
-    case WM_PAINT:
-      OnPaint(window);
-      return 0;
-    case WM_COMMAND:
-      if (lParam != 0 && LOWORD(wParam) < kMainFieldCount) {
-        OnFieldNotification(window, LOWORD(wParam), HIWORD(wParam));
-      } else if (lParam == 0 || HIWORD(wParam) == BN_CLICKED) {
-        OnCommand(window, LOWORD(wParam), lParam);
-      }
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+  static const shell::WindowHandlers handlers = {
+      &OnCreate, &OnPaint, &OnFieldNotification, &OnCommand, nullptr,
+  };
+  return shell::DispatchMainWindow(window, message, wParam, lParam, handlers);
 }
 
 }  // namespace heftrak

@@ -82,21 +82,29 @@ void OnFieldChanged(HWND window, int field) {
   shell::Replay(window, requests);
 }
 
-void OnCommand(HWND window, int id, int code, HWND control) {
-  if (control != nullptr) {
-    if (id >= kAge && id < kEntryFieldCount) {
-      if (code == EN_SETFOCUS) {
-        Window().state.currentField = static_cast<FieldId>(id);
-        FillChart(window, id);
-      } else if (code == EN_CHANGE) {
-        OnFieldChanged(window, id);
-      }
-      return;
-    }
-    if (code != BN_CLICKED) {
-      return;  // the chart list's notifications, say
-    }
+// The entry fields' notifications: a field focused becomes the current field
+// and brings its chart; a change wipes what no longer matches.
+void OnFieldNotification(HWND window, int field, int code) {
+  if (code == EN_SETFOCUS) {
+    Window().state.currentField = static_cast<FieldId>(field);
+    FillChart(window, field);
+  } else if (code == EN_CHANGE) {
+    OnFieldChanged(window, field);
   }
+}
+
+// The window as it stands on the screen, message included, into a device
+// context of the caller's.
+bool OnPrintClient(HWND /*window*/, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+  if (message != WM_PRINTCLIENT) {
+    return false;
+  }
+  PaintWindowOn(reinterpret_cast<HDC>(wParam), Window(), Window().messageOnLine,
+                Window().messageColour);
+  return true;
+}
+
+void OnCommand(HWND window, int id, bool fromControl) {
   shell::RequestList requests;
   switch (id) {
     case kCalculateCommand:
@@ -112,7 +120,7 @@ void OnCommand(HWND window, int id, int code, HWND control) {
       OpenPrintDialog(window);
       return;
     case IDM_PRINT_REPORT:
-      if (control == nullptr) {
+      if (!fromControl) {
         PrintScoreReport();
       }
       return;
@@ -169,29 +177,10 @@ void CarryOutProgramRequest(HWND window, const shell::Request& request) {
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (shell::HandleFrameMessage(window, message, wParam, lParam)) {
-    return 0;
-  }
-  switch (message) {
-    case WM_CREATE:
-      OnCreate(window);
-      return 0;
-    case WM_PAINT:
-      OnPaint(window);
-      return 0;
-    case WM_PRINTCLIENT:
-      // The window as it stands on the screen, message included, into a
-      // device context of the caller's.
-      PaintWindowOn(reinterpret_cast<HDC>(wParam), Window(), Window().messageOnLine,
-                    Window().messageColour);
-      return 0;
-    case WM_COMMAND:
-      OnCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+  static const shell::WindowHandlers handlers = {
+      &OnCreate, &OnPaint, &OnFieldNotification, &OnCommand, &OnPrintClient,
+  };
+  return shell::DispatchMainWindow(window, message, wParam, lParam, handlers);
 }
 
 }  // namespace vorna
