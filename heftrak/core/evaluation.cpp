@@ -391,18 +391,18 @@ void Calculate(Evaluation& eval, WeightControlState& state, bool male) {
   // No body can hold less than no fat: readings that say so were mistaken
   // (swapped, say), and such a figure must neither pass the soldier nor
   // reach a report.
-  WeightControlState figures = state;
+  // The figures are kept as computed, as a stop keeps whatever came before
+  // it; without the mark below they are never shown or printed.
   if (male) {
-    CalculateMale(figures);
+    CalculateMale(state);
   } else {
-    CalculateFemale(figures);
+    CalculateFemale(state);
   }
-  if ((male ? figures.percentBodyFat : figures.female.bodyFat) < 0.0f) {
+  if ((male ? state.percentBodyFat : state.female.bodyFat) < 0.0f) {
     return eval.Stop(kBodyFatBelowZero,
                      male ? FirstReading(state.maleReadings, MaleReadingWhole)
                           : FirstReading(state.femaleReadings, FemaleReadingWhole));
   }
-  state = figures;
   eval.printEnabled = true;
   eval.MarkShown(kMarkBodyFatShown, male ? 1 : 0);
   if (male) {

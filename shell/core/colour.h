@@ -5,10 +5,11 @@
 
 namespace shell {
 
+// Plain data: a colour is always given, never left to a default.
 struct Rgb {
-  std::uint8_t red = 0;
-  std::uint8_t green = 0;
-  std::uint8_t blue = 0;
+  std::uint8_t red;
+  std::uint8_t green;
+  std::uint8_t blue;
   friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 

@@ -7,26 +7,15 @@ namespace shell {
 namespace {
 
 void CopyText(Request& request, std::string_view text) {
+  // The texts are a few characters: a plain loop beats a call to memmove.
   const std::size_t length = std::min(text.size(), request.text.size() - 1);
-  std::copy_n(text.data(), length, request.text.data());
+  for (std::size_t i = 0; i < length; ++i) {
+    request.text[i] = text[i];
+  }
   request.text[length] = '\0';
 }
 
 }  // namespace
-
-Request* RequestList::Add(RequestKind kind, int target) {
-  if (count_ >= items_.size()) {
-    overflowed_ = true;
-    return nullptr;
-  }
-  Request& request = items_[count_++];
-  request = Request{};
-  request.kind = kind;
-  request.target = target;
-  request.write = Write::Edit;
-  request.colour = kBlack;
-  return &request;
-}
 
 void RequestList::SetText(int field, std::string_view text, Write write) {
   if (Request* request = Add(RequestKind::SetText, field)) {

@@ -45,7 +45,7 @@ enum class RequestKind {
 inline constexpr std::size_t kRequestTextSize = 48;
 
 // Plain data without member initializers, so a list's unused room costs
-// nothing: a request is always made whole, as Request{} and then filled in.
+// nothing: the list fills in every field of a request it adds.
 struct Request {
   RequestKind kind;
   int target;
@@ -62,7 +62,7 @@ struct Request {
 // happens.
 class RequestList {
  public:
-  static constexpr std::size_t kCapacity = 96;
+  static constexpr std::size_t kCapacity = 64;
 
   void SetText(int field, std::string_view text, Write write);
   // A figure with two decimals, as printf's "%W.2f" or "%-W.2f" writes it.
@@ -86,7 +86,22 @@ class RequestList {
   bool overflowed() const { return overflowed_; }
 
  private:
-  Request* Add(RequestKind kind, int target = 0);
+  // Inline: a command adds a few dozen, and the evaluations run for whole
+  // rosters as well as for the window.
+  Request* Add(RequestKind kind, int target = 0) {
+    if (count_ >= items_.size()) {
+      overflowed_ = true;
+      return nullptr;
+    }
+    Request& request = items_[count_++];
+    request.kind = kind;
+    request.target = target;
+    request.value = 0;
+    request.write = Write::Edit;
+    request.text[0] = '\0';
+    request.colour = kBlack;
+    return &request;
+  }
 
   std::array<Request, kCapacity> items_;  // only the first count_ are made
   std::size_t count_ = 0;
