@@ -1,0 +1,186 @@
+// heftrak-roster gives the figures the window gives: for generated soldiers,
+// each result column equals what Check and Calculate show for the same field
+// texts, computed here straight from the evaluations.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <string>
+
+#include "heftrak/core/evaluation.h"
+#include "heftrak/core/messages.h"
+#include "heftrak/core/roster_program.h"
+#include "roster/core/csv.h"
+#include "roster/core/run.h"
+
+namespace heftrak {
+namespace {
+
+constexpr const char* kSiteNames[] = {"abdomen", "neck", "hips", "forearm", "wrist"};
+
+struct Soldier {
+  std::map<std::string, std::string> cells;  // by column
+  std::array<std::string, kMainFieldCount> texts;
+  bool readings = false;
+};
+
+void Put(Soldier& s, FieldId whole, const std::string& column, int inches, int hundredths) {
+  char cell[16];
+  std::snprintf(cell, sizeof cell, "%d.%02d", inches, hundredths);
+  s.cells[column] = cell;
+  s.texts[whole] = std::to_string(inches);
+  s.texts[HundredthsOf(whole)] = std::string(cell).substr(std::string(cell).find('.') + 1);
+}
+
+// Mostly sound figures, now and then one the window refuses.
+Soldier Generate(std::mt19937& random) {
+  const auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  Soldier s;
+  const bool male = pick(0, 1) == 0;
+  const int age = pick(15, 72);
+  const int whole = pick(58, 80);
+  const int hundredths = pick(0, 20) == 0 ? 10 : 25 * pick(0, 3);
+  const int weight = pick(0, 10) == 0 ? 0 : pick(90, 260);
+  s.cells["age"] = s.texts[kAge] = std::to_string(age);
+  s.cells["sex"] = s.texts[kSex] = male ? "M" : "F";
+  Put(s, kHeightWhole, "height", whole, hundredths);
+  s.cells["weight"] = s.texts[kWeight] = weight == 0 ? "" : std::to_string(weight);
+  const int bases[] = {pick(28, 50), pick(12, 20), pick(34, 50), pick(8, 13), pick(5, 7)};
+  const int taped = pick(0, 5) == 0 ? 0 : 3;  // some rows are only screened
+  for (int site = 0; site < 5; ++site) {
+    if ((site == 0 && !male) || (site >= 2 && male)) {
+      continue;
+    }
+    const int readings = std::min(taped, pick(1, 3));
+    for (int k = 0; k < readings; ++k) {
+      const int quarters = 4 * bases[site] + pick(0, 1) + (pick(0, 30) == 0 ? 2 : 0);
+      const FieldId field =
+          male ? MaleReadingWhole(site, k)
+               : FemaleReadingWhole(site == 1 ? kFemaleNeck : (site == 4 ? kWrist : site - 2), k);
+      Put(s, field, kSiteNames[site] + std::to_string(k + 1), quarters / 4, 25 * (quarters % 4));
+      s.readings = true;
+    }
+  }
+  return s;
+}
+
+std::string Joined(MessageCode code) {
+  std::string text;
+  const Message& message = MessageFor(code);
+  for (std::size_t i = 0; i < message.lineCount; ++i) {
+    text += i == 0 ? "" : " ";
+    for (std::size_t s = 0; s < message.lines[i].segmentCount; ++s) {
+      text += message.lines[i].segments[s].text;
+    }
+  }
+  return text;
+}
+
+std::string Shown(const EvaluationResult& result, FieldId field) {
+  for (std::size_t i = 0; i < result.writeCount; ++i) {
+    if (result.writes[i].field == field) {
+      std::string text = result.writes[i].text.data();
+      text.erase(0, text.find_first_not_of(' '));
+      return text.substr(0, text.find_last_not_of(' ') + 1);
+    }
+  }
+  return "";
+}
+
+// The number in the prompt box's extra line, "Max allowable weight: 195 lbs.".
+std::string ExtraFigure(const EvaluationResult& result) {
+  const std::string line = result.extraLineText.data();
+  const std::size_t colon = line.find(": ");
+  return line.substr(colon + 2, line.find_first_of(" %", colon + 2) - colon - 2);
+}
+
+bool Verdict(MessageCode code) {
+  return code == kNoMessage || code == kNotWithinWeight || code == kWithinWeight ||
+         code == kNotWithinBodyFat || code == kWithinBodyFat;
+}
+
+// What the window shows for the soldier, in the roster's result columns.
+std::map<std::string, std::string> WindowShows(const Soldier& s) {
+  std::map<std::string, std::string> shown;
+  FieldTexts fields{};
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    fields[i] = s.texts[i];
+  }
+  WeightControlState state;
+  const EvaluationResult check = CheckScreening(state, fields);
+  if (!Verdict(check.message)) {
+    return {{"message", Joined(check.message)}};
+  }
+  shown["max_weight"] = ExtraFigure(check);
+  if (check.message != kNoMessage) {
+    shown["weight_within"] = check.message == kWithinWeight ? "yes" : "no";
+  }
+  shown["message"] = Joined(check.message);
+  if (!s.readings) {
+    return shown;
+  }
+  const EvaluationResult calculate = CalculateBodyFat(state, fields);
+  if (!Verdict(calculate.message)) {
+    return {{"message", Joined(calculate.message)}};
+  }
+  const bool male = state.sex == 'M';
+  shown["abdomen_avg"] = male ? Shown(calculate, kMaleAverageAbdomen) : "";
+  shown["neck_avg"] = Shown(calculate, male ? kMaleAverageNeck : kFemaleAverageNeck);
+  shown["hips_avg"] = Shown(calculate, kFemaleAverageHips);
+  shown["forearm_avg"] = Shown(calculate, kFemaleAverageForearm);
+  shown["wrist_avg"] = Shown(calculate, kFemaleAverageWrist);
+  shown["body_fat"] = Shown(calculate, male ? kMaleBodyFat : kFemaleBodyFat);
+  shown["body_fat_limit"] = ExtraFigure(calculate);
+  shown["body_fat_within"] = calculate.message == kWithinBodyFat ? "yes" : "no";
+  shown["message"] += (shown["message"].empty() ? "" : " ") + Joined(calculate.message);
+  return shown;
+}
+
+TEST(HeftrakRoster, GivesTheFiguresTheWindowShows) {
+  std::mt19937 random(20261207);
+  std::vector<Soldier> soldiers;
+  std::string csv = "age,sex,height,weight";
+  for (const char* site : kSiteNames) {
+    for (int k = 1; k <= 3; ++k) {
+      csv += std::string(",") + site + std::to_string(k);
+    }
+  }
+  csv += "\n";
+  for (int i = 0; i < 400; ++i) {
+    soldiers.push_back(Generate(random));
+    const Soldier& s = soldiers.back();
+    csv += s.cells.at("age") + "," + s.cells.at("sex") + "," + s.cells.at("height") + "," +
+           s.cells.at("weight");
+    for (const char* site : kSiteNames) {
+      for (int k = 1; k <= 3; ++k) {
+        const auto cell = s.cells.find(site + std::to_string(k));
+        csv += "," + (cell == s.cells.end() ? std::string() : cell->second);
+      }
+    }
+    csv += "\n";
+  }
+  const roster::RosterRun run = ScoreRoster(RosterProgram(), csv, {});
+  ASSERT_EQ(run.error, "");
+  const roster::CsvTable output = roster::ParseCsv(run.resultsCsv);
+  ASSERT_EQ(output.records.size(), soldiers.size() + 1);
+  const std::vector<std::string>& header = output.records[0].cells;
+  int refused = 0;
+  for (std::size_t i = 0; i < soldiers.size(); ++i) {
+    const std::map<std::string, std::string> shown = WindowShows(soldiers[i]);
+    refused += shown.size() == 1 ? 1 : 0;
+    const std::vector<std::string>& row = output.records[i + 1].cells;
+    for (std::size_t column = 19; column < header.size(); ++column) {
+      const auto expected = shown.find(header[column]);
+      EXPECT_EQ(row[column], expected == shown.end() ? "" : expected->second)
+          << "row " << i + 2 << ", " << header[column];
+    }
+  }
+  EXPECT_EQ(run.summary.refused, refused);
+  EXPECT_GT(refused, 20);  // the generator gives each kind of row
+  EXPECT_GT(run.summary.tallies[0], 50);
+}
+
+}  // namespace
+}  // namespace heftrak

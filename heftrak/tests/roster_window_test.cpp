@@ -1,0 +1,138 @@
+// A few roster rows typed into the real weight control window under Wine:
+// what the window shows after Check and Calculate is what heftrak-roster
+// writes for the same rows.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "heftrak/core/roster_fields.h"
+#include "heftrak/core/roster_program.h"
+#include "heftrak/win32/main_window.h"
+#include "heftrak/win32/program.h"
+#include "heftrak/win32/prompt_record.h"
+#include "roster/core/csv.h"
+#include "roster/core/header.h"
+#include "roster/core/run.h"
+#include "shell/tests/win32_harness.h"
+
+namespace heftrak {
+namespace {
+
+constexpr std::string_view kRoster =
+    "age,sex,height,weight,abdomen1,abdomen2,abdomen3,neck1,neck2,neck3,hips1,forearm1,wrist1\n"
+    "25,m,72,210,40,40.25,,15,15.25,,,,\n"  // over the weight, over the body fat
+    "30,F,64,150,,,,13.5,,,40,10,6.25\n"    // within the body fat
+    "21,M,69.5,170,,,,,,,,,\n"              // screened only, within
+    "44,f,62.5,,,,,,,,,,\n"                 // no weight: the maximum only
+    "20,M,70,200,36,36.75,,15,,,,,\n"       // readings that disagree
+    "71,M,70,180,,,,,,,,,\n";               // age out of range
+
+std::string Trimmed(std::string text) {
+  text.erase(0, text.find_first_not_of(' '));
+  return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+class HeftrakRosterWindow : public harness::ProgramSuite<&Program> {
+ protected:
+  // Types the row's field texts as a clerk would, then runs Check and, with
+  // readings, Calculate; returns the window's results by result column.
+  std::map<std::string, std::string> TypeAndRun(const RowFields& row) {
+    harness::FocusField(kSex);
+    harness::PressAlt('l');
+    harness::PressAlt('r');
+    for (int id = 0; id < kMainFieldCount; ++id) {
+      if (!row.texts[static_cast<std::size_t>(id)].empty()) {
+        harness::FocusField(id);
+        harness::Type(row.texts[static_cast<std::size_t>(id)].c_str());
+      }
+    }
+    std::map<std::string, std::string> shown;
+    std::vector<std::string> messages;
+    for (char command : std::string(row.readings ? "kc" : "k")) {
+      std::vector<PromptPaint> paints;
+      RecordPromptPaint(&paints);
+      harness::PressAlt(command);
+      RecordPromptPaint(nullptr);
+      std::map<int, std::string> lines;  // the box's lines since its last clear, by height
+      for (const PromptPaint& paint : paints) {
+        if (paint.cleared) {
+          lines.clear();
+        } else {
+          lines[paint.y] += paint.text;
+        }
+      }
+      std::string message;
+      for (const auto& [y, line] : lines) {
+        if (line.starts_with("Max allowable weight: ")) {
+          shown["max_weight"] = line.substr(22, line.find(' ', 22) - 22);
+        } else if (line.starts_with("Max percent body fat: ")) {
+          shown["body_fat_limit"] = line.substr(22, line.find('%') - 22);
+        } else {
+          message += (message.empty() ? "" : " ") + line;
+        }
+      }
+      messages.push_back(message);
+    }
+    const WeightControlState& state = Window().state;
+    if (state.screeningShown && state.weight != 0) {
+      shown["weight_within"] = state.screeningWithin ? "yes" : "no";
+    }
+    if (state.bodyFatShown) {
+      shown["body_fat_within"] = state.bodyFatWithin ? "yes" : "no";
+      const bool male = state.sex == 'M';
+      const auto field = [](int id) {
+        return Trimmed(harness::TextOf(shell::App().fields.At(id)));
+      };
+      shown["abdomen_avg"] = male ? field(kMaleAverageAbdomen) : "";
+      shown["neck_avg"] = field(male ? kMaleAverageNeck : kFemaleAverageNeck);
+      shown["hips_avg"] = male ? "" : field(kFemaleAverageHips);
+      shown["forearm_avg"] = male ? "" : field(kFemaleAverageForearm);
+      shown["wrist_avg"] = male ? "" : field(kFemaleAverageWrist);
+      shown["body_fat"] = field(male ? kMaleBodyFat : kFemaleBodyFat);
+    }
+    std::string all;
+    for (const std::string& message : messages) {
+      all += (all.empty() || message.empty() ? "" : " ") + message;
+    }
+    shown["message"] = all;
+    shown["refusal"] = messages.back();  // a refused row shows the refusal alone
+    return shown;
+  }
+};
+
+TEST_F(HeftrakRosterWindow, ShowsWhatTheRosterWrites) {
+  const roster::RosterRun run = ScoreRoster(RosterProgram(), kRoster, {});
+  ASSERT_EQ(run.error, "");
+  const roster::CsvTable input = roster::ParseCsv(kRoster);
+  const roster::CsvTable output = roster::ParseCsv(run.resultsCsv);
+  ASSERT_EQ(output.records.size(), input.records.size());
+  const roster::HeaderMatch match = MatchHeader(RosterProgram(), input.records[0].cells);
+  const std::vector<std::string>& header = output.records[0].cells;
+  for (std::size_t r = 1; r < input.records.size(); ++r) {
+    std::vector<std::string_view> cells;
+    for (int at : match.figures) {
+      cells.push_back(at < 0 ? std::string_view()
+                             : input.records[r].cells[static_cast<std::size_t>(at)]);
+    }
+    const std::map<std::string, std::string> shown =
+        TypeAndRun(FieldsOfRow(cells, RosterProgram().figures));
+    const std::vector<std::string>& written = output.records[r].cells;
+    // A scored row always has the maximum weight of its Check.
+    const bool refused = written[input.records[0].cells.size()].empty();
+    for (std::size_t column = input.records[0].cells.size(); column < header.size(); ++column) {
+      const bool message = header[column] == "message";
+      const auto window = shown.find(refused && message ? "refusal" : header[column]);
+      EXPECT_EQ(written[column],
+                window == shown.end() || (refused && !message) ? "" : window->second)
+          << "line " << r + 1 << ", " << header[column];
+    }
+  }
+  EXPECT_EQ(run.summary.refused, 2);
+}
+
+}  // namespace
+}  // namespace heftrak

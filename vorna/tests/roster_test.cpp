@@ -1,0 +1,105 @@
+// vorna-roster gives the figures the window gives: for generated soldiers,
+// each result column equals what Calculate paints for the same field texts,
+// computed here straight from the evaluation.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <string>
+
+#include "roster/core/csv.h"
+#include "roster/core/run.h"
+#include "vorna/core/evaluation.h"
+#include "vorna/core/roster_program.h"
+
+namespace vorna {
+namespace {
+
+struct Soldier {
+  std::string csv;  // age,sex,pushups,situps,run
+  std::array<std::string, kEntryFieldCount> texts;
+};
+
+Soldier Generate(std::mt19937& random) {
+  const auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  Soldier s;
+  s.texts[kAge] = std::to_string(pick(15, 72));
+  s.texts[kSex] = pick(0, 1) == 0 ? "M" : "F";
+  s.texts[kPushups] = pick(0, 15) == 0 ? "" : std::to_string(pick(0, 120));
+  s.texts[kSitups] = pick(0, 15) == 0 ? "" : std::to_string(pick(0, 120));
+  const int minutes = pick(10, 30);
+  const int seconds = pick(0, 40) == 0 ? pick(60, 99) : pick(0, 59);
+  char run[8];
+  std::snprintf(run, sizeof run, pick(0, 1) == 0 ? "%d:%02d" : "%d%02d", minutes, seconds);
+  const bool ran = pick(0, 15) != 0;
+  s.texts[kRunMinutes] = ran ? std::to_string(minutes) : "";
+  s.texts[kRunSeconds] = ran ? std::string(run).substr(std::string(run).size() - 2) : "";
+  s.csv = s.texts[kAge] + "," + s.texts[kSex] + "," + s.texts[kPushups] + "," + s.texts[kSitups] +
+          "," + (ran ? run : "");
+  return s;
+}
+
+// What the window paints for the soldier, in the roster's result columns.
+std::map<std::string, std::string> WindowShows(const Soldier& s) {
+  EntryTexts entries{};
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    entries[i] = s.texts[i];
+  }
+  TestState state;
+  RequestLog requests;
+  EvaluateScores(state, entries, requests);
+  std::map<std::string, std::string> shown;
+  const char* boxes[] = {"pushup_points", "situp_points", "run_points", "total", "scaled"};
+  for (const Request& request : requests) {
+    if (request.kind == RequestKind::ShowMessage) {
+      return {{"message", FitnessMessageText(request.target)}};
+    }
+    if (request.kind == RequestKind::PaintResult) {
+      shown[boxes[request.target]] = request.text.c_str();
+    }
+  }
+  if (shown.empty()) {
+    return {{"message", "Nothing to score: pushups, situps and run are empty."}};
+  }
+  if (shown.contains("total")) {
+    // Red total: failed; blue scaled total: maxed.
+    shown["verdict"] = state.totalColour == kRed  ? "failed"
+                       : shown.contains("scaled") ? "maxed"
+                                                  : "passed";
+  }
+  return shown;
+}
+
+TEST(VornaRoster, GivesTheFiguresTheWindowShows) {
+  std::mt19937 random(20261207);
+  std::vector<Soldier> soldiers;
+  std::string csv = "age,sex,pushups,situps,run\n";
+  for (int i = 0; i < 400; ++i) {
+    soldiers.push_back(Generate(random));
+    csv += soldiers.back().csv + "\n";
+  }
+  const roster::RosterRun run = ScoreRoster(RosterProgram(), csv, {});
+  ASSERT_EQ(run.error, "");
+  const roster::CsvTable output = roster::ParseCsv(run.resultsCsv);
+  ASSERT_EQ(output.records.size(), soldiers.size() + 1);
+  const std::vector<std::string>& header = output.records[0].cells;
+  int refused = 0;
+  for (std::size_t i = 0; i < soldiers.size(); ++i) {
+    const std::map<std::string, std::string> shown = WindowShows(soldiers[i]);
+    refused += shown.contains("message") ? 1 : 0;
+    const std::vector<std::string>& row = output.records[i + 1].cells;
+    for (std::size_t column = 5; column < header.size(); ++column) {
+      const auto expected = shown.find(header[column]);
+      EXPECT_EQ(row[column], expected == shown.end() ? "" : expected->second)
+          << "row " << i + 2 << ", " << header[column];
+    }
+  }
+  EXPECT_EQ(run.summary.refused, refused);
+  EXPECT_GT(refused, 20);
+  EXPECT_GT(run.summary.tallies[0] + run.summary.tallies[2], 30);
+}
+
+}  // namespace
+}  // namespace vorna
