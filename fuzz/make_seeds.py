@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes hand-made seed inputs for the evaluations' fuzz target: a flags byte,
 then each field text as a length byte and its bytes (60 HEFTRAK fields, then the
-6 VORNA fields). The fuzzer grows the saved corpus from these."""
+6 VORNA fields), and the example rosters, which the target also reads whole
+as roster files. The fuzzer grows the saved corpus from these."""
 import sys
 from pathlib import Path
 
@@ -40,6 +41,11 @@ SEEDS = {
                                                [("15", "05")]]),
                        ["16", "X", "999", "999", "0", "75"]),
 }
+
+# Whole inputs read as roster files: the example rosters.
+examples = Path(__file__).parent.parent / "examples"
+for program in ("heftrak", "vorna"):
+    SEEDS[f"roster_{program}"] = (examples / f"{program}-roster.csv").read_bytes()
 
 out = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).parent / "corpus")
 out.mkdir(parents=True, exist_ok=True)

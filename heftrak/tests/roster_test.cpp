@@ -43,10 +43,13 @@ Soldier Generate(std::mt19937& random) {
   const int whole = pick(58, 80);
   const int hundredths = pick(0, 20) == 0 ? 10 : 25 * pick(0, 3);
   const int weight = pick(0, 10) == 0 ? 0 : pick(90, 260);
-  s.cells["age"] = s.texts[kAge] = std::to_string(age);
-  s.cells["sex"] = s.texts[kSex] = male ? "M" : "F";
+  s.texts[kAge] = std::to_string(age);
+  s.texts[kSex] = std::string(1, male ? 'M' : 'F');
+  s.texts[kWeight] = weight == 0 ? std::string() : std::to_string(weight);
+  s.cells["age"] = s.texts[kAge];
+  s.cells["sex"] = s.texts[kSex];
+  s.cells["weight"] = s.texts[kWeight];
   Put(s, kHeightWhole, "height", whole, hundredths);
-  s.cells["weight"] = s.texts[kWeight] = weight == 0 ? "" : std::to_string(weight);
   const int bases[] = {pick(28, 50), pick(12, 20), pick(34, 50), pick(8, 13), pick(5, 7)};
   const int taped = pick(0, 5) == 0 ? 0 : 3;  // some rows are only screened
   for (int site = 0; site < 5; ++site) {
@@ -59,7 +62,8 @@ Soldier Generate(std::mt19937& random) {
       const FieldId field =
           male ? MaleReadingWhole(site, k)
                : FemaleReadingWhole(site == 1 ? kFemaleNeck : (site == 4 ? kWrist : site - 2), k);
-      Put(s, field, kSiteNames[site] + std::to_string(k + 1), quarters / 4, 25 * (quarters % 4));
+      Put(s, field, std::string(kSiteNames[site]).append(std::to_string(k + 1)), quarters / 4,
+          25 * (quarters % 4));
       s.readings = true;
     }
   }
@@ -134,7 +138,7 @@ std::map<std::string, std::string> WindowShows(const Soldier& s) {
   shown["body_fat"] = Shown(calculate, male ? kMaleBodyFat : kFemaleBodyFat);
   shown["body_fat_limit"] = ExtraFigure(calculate);
   shown["body_fat_within"] = calculate.message == kWithinBodyFat ? "yes" : "no";
-  shown["message"] += (shown["message"].empty() ? "" : " ") + Joined(calculate.message);
+  shown["message"].append(shown["message"].empty() ? "" : " ").append(Joined(calculate.message));
   return shown;
 }
 

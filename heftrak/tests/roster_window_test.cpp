@@ -72,7 +72,7 @@ class HeftrakRosterWindow : public harness::ProgramSuite<&Program> {
         } else if (line.starts_with("Max percent body fat: ")) {
           shown["body_fat_limit"] = line.substr(22, line.find('%') - 22);
         } else {
-          message += (message.empty() ? "" : " ") + line;
+          message.append(message.empty() ? "" : " ").append(line);
         }
       }
       messages.push_back(message);
@@ -96,7 +96,7 @@ class HeftrakRosterWindow : public harness::ProgramSuite<&Program> {
     }
     std::string all;
     for (const std::string& message : messages) {
-      all += (all.empty() || message.empty() ? "" : " ") + message;
+      all.append(all.empty() || message.empty() ? "" : " ").append(message);
     }
     shown["message"] = all;
     shown["refusal"] = messages.back();  // a refused row shows the refusal alone

@@ -78,11 +78,12 @@ class BeeperSetting {
   BeeperSetting& operator=(const BeeperSetting&) = delete;
 };
 
-// A console that holds no other process was made for this one (a drop on
-// the program in Explorer, a double click): it closes when the program ends.
-bool OwnConsole() {
+// A console window that holds no other process was made for this one (a drop
+// on the program in Explorer, a double click): it closes when the program
+// ends. A console without a window (Wine in a terminal) stays anyway.
+bool OwnConsoleWindow() {
   DWORD processes[2] = {};
-  return GetConsoleProcessList(processes, 2) == 1;
+  return GetConsoleWindow() != nullptr && GetConsoleProcessList(processes, 2) == 1;
 }
 
 }  // namespace
@@ -97,7 +98,7 @@ int ConsoleMain(const RosterProgram& program, int, char**) {
   const Platform platform = {&ReadRosterFile, &ReplaceRosterFile, &SameRosterFile,
                              &Print,          &PrinterText,       &Today};
   const int status = RunRosterProgram(program, platform, Arguments(), std::cout, std::cerr);
-  if (OwnConsole()) {
+  if (OwnConsoleWindow()) {
     std::cout << "Press Enter to close this window." << std::endl;
     std::string line;
     std::getline(std::cin, line);
