@@ -10,8 +10,8 @@
 #include "heftrak/core/evaluation.h"
 #include "heftrak/core/messages.h"
 #include "heftrak/core/roster_program.h"
-#include "roster/core/csv.h"
 #include "roster/core/run.h"
+#include "roster/tests/expect_rows.h"
 
 namespace heftrak {
 namespace {
@@ -106,8 +106,8 @@ bool Verdict(MessageCode code) {
 }
 
 // What the window shows for the soldier, in the roster's result columns.
-std::map<std::string, std::string> WindowShows(const Soldier& s) {
-  std::map<std::string, std::string> shown;
+roster::Shown WindowShows(const Soldier& s) {
+  roster::Shown shown;
   FieldTexts fields{};
   for (std::size_t i = 0; i < fields.size(); ++i) {
     fields[i] = s.texts[i];
@@ -165,22 +165,14 @@ TEST(HeftrakRoster, GivesTheFiguresTheWindowShows) {
     }
     csv += "\n";
   }
-  const roster::RosterRun run = ScoreRoster(RosterProgram(), csv, {});
-  ASSERT_EQ(run.error, "");
-  const roster::CsvTable output = roster::ParseCsv(run.resultsCsv);
-  ASSERT_EQ(output.records.size(), soldiers.size() + 1);
-  const std::vector<std::string>& header = output.records[0].cells;
+  std::vector<roster::Shown> shown;
   int refused = 0;
-  for (std::size_t i = 0; i < soldiers.size(); ++i) {
-    const std::map<std::string, std::string> shown = WindowShows(soldiers[i]);
-    refused += shown.size() == 1 ? 1 : 0;
-    const std::vector<std::string>& row = output.records[i + 1].cells;
-    for (std::size_t column = 19; column < header.size(); ++column) {
-      const auto expected = shown.find(header[column]);
-      EXPECT_EQ(row[column], expected == shown.end() ? "" : expected->second)
-          << "row " << i + 2 << ", " << header[column];
-    }
+  for (const Soldier& soldier : soldiers) {
+    shown.push_back(WindowShows(soldier));
+    refused += shown.back().size() == 1 ? 1 : 0;
   }
+  const roster::RosterRun run = ScoreRoster(RosterProgram(), csv, {});
+  roster::ExpectRows(run, 19, shown);
   EXPECT_EQ(run.summary.refused, refused);
   EXPECT_GT(refused, 20);  // the generator gives each kind of row
   EXPECT_GT(run.summary.tallies[0], 50);

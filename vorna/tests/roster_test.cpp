@@ -7,8 +7,8 @@
 #include <random>
 #include <string>
 
-#include "roster/core/csv.h"
 #include "roster/core/run.h"
+#include "roster/tests/expect_rows.h"
 #include "vorna/core/evaluation.h"
 #include "vorna/core/roster_program.h"
 
@@ -42,7 +42,7 @@ Soldier Generate(std::mt19937& random) {
 }
 
 // What the window paints for the soldier, in the roster's result columns.
-std::map<std::string, std::string> WindowShows(const Soldier& s) {
+roster::Shown WindowShows(const Soldier& s) {
   EntryTexts entries{};
   for (std::size_t i = 0; i < entries.size(); ++i) {
     entries[i] = s.texts[i];
@@ -50,7 +50,7 @@ std::map<std::string, std::string> WindowShows(const Soldier& s) {
   TestState state;
   RequestLog requests;
   EvaluateScores(state, entries, requests);
-  std::map<std::string, std::string> shown;
+  roster::Shown shown;
   const char* boxes[] = {"pushup_points", "situp_points", "run_points", "total", "scaled"};
   for (const Request& request : requests) {
     if (request.kind == RequestKind::ShowMessage) {
@@ -80,22 +80,14 @@ TEST(VornaRoster, GivesTheFiguresTheWindowShows) {
     soldiers.push_back(Generate(random));
     csv += soldiers.back().csv + "\n";
   }
-  const roster::RosterRun run = ScoreRoster(RosterProgram(), csv, {});
-  ASSERT_EQ(run.error, "");
-  const roster::CsvTable output = roster::ParseCsv(run.resultsCsv);
-  ASSERT_EQ(output.records.size(), soldiers.size() + 1);
-  const std::vector<std::string>& header = output.records[0].cells;
+  std::vector<roster::Shown> shown;
   int refused = 0;
-  for (std::size_t i = 0; i < soldiers.size(); ++i) {
-    const std::map<std::string, std::string> shown = WindowShows(soldiers[i]);
-    refused += shown.contains("message") ? 1 : 0;
-    const std::vector<std::string>& row = output.records[i + 1].cells;
-    for (std::size_t column = 5; column < header.size(); ++column) {
-      const auto expected = shown.find(header[column]);
-      EXPECT_EQ(row[column], expected == shown.end() ? "" : expected->second)
-          << "row " << i + 2 << ", " << header[column];
-    }
+  for (const Soldier& soldier : soldiers) {
+    shown.push_back(WindowShows(soldier));
+    refused += shown.back().contains("message") ? 1 : 0;
   }
+  const roster::RosterRun run = ScoreRoster(RosterProgram(), csv, {});
+  roster::ExpectRows(run, 5, shown);
   EXPECT_EQ(run.summary.refused, refused);
   EXPECT_GT(refused, 20);
   EXPECT_GT(run.summary.tallies[0] + run.summary.tallies[2], 30);
