@@ -47,7 +47,7 @@ class RowBuilder {
 
   void Digits(int index, FieldId field, std::size_t digits, std::string_view expected) {
     if (const auto text = roster::DigitsCell(Cell(index), digits)) {
-      row.texts[field] = *text;
+      row.texts[static_cast<std::size_t>(field)] = *text;
     } else {
       Refuse(index, expected);
     }
@@ -56,8 +56,8 @@ class RowBuilder {
   // Whole inches and hundredths into a field and the one after it.
   void Inches(int index, FieldId whole) {
     if (const auto parts = roster::InchesCell(Cell(index))) {
-      row.texts[whole] = (*parts)[0];
-      row.texts[HundredthsOf(whole)] = (*parts)[1];
+      row.texts[static_cast<std::size_t>(whole)] = (*parts)[0];
+      row.texts[static_cast<std::size_t>(HundredthsOf(whole))] = (*parts)[1];
     } else {
       Refuse(index, roster::kExpectInches);
     }

@@ -54,7 +54,7 @@ EvaluationResult Run(Evaluate evaluate, WeightControlState& state, RowFields& ro
   }
   const EvaluationResult result = evaluate(state, texts);
   for (std::size_t i = 0; i < result.writeCount; ++i) {
-    row.texts[result.writes[i].field] = result.writes[i].text.data();
+    row.texts[static_cast<std::size_t>(result.writes[i].field)] = result.writes[i].text.data();
   }
   return result;
 }

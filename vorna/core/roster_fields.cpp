@@ -16,7 +16,7 @@ RowFields FieldsOfRow(std::span<const std::string_view> cells,
   const auto digits = [&](int cell, FieldId field, std::string_view expected) {
     const std::size_t length = kFieldChars[static_cast<std::size_t>(field)];
     if (const auto text = roster::DigitsCell(cells[static_cast<std::size_t>(cell)], length)) {
-      row.texts[field] = *text;
+      row.texts[static_cast<std::size_t>(field)] = *text;
     } else {
       refuse(cell, expected);
     }
