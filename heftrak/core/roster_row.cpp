@@ -15,6 +15,10 @@ namespace heftrak {
 
 namespace {
 
+constexpr const char* kIncompleteReadings =
+    "Calculate needs a reading of every site: abdomen and neck for men; hips, forearm, neck and "
+    "wrist for women.";
+
 bool IsVerdict(MessageCode code) {
   return code == kNoMessage || code == kNotWithinWeight || code == kWithinWeight ||
          code == kNotWithinBodyFat || code == kWithinBodyFat;
@@ -111,6 +115,12 @@ roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* 
     }
     const EvaluationResult result = Run(evaluate, state, row);
     evaluated = evaluated || result.evaluated;
+    if (evaluate == &CalculateBodyFat && !result.evaluated) {
+      // The window does nothing then; a roster must not drop typed readings unsaid.
+      score.refused = true;
+      score.message = kIncompleteReadings;
+      return score;
+    }
     if (!IsVerdict(result.message)) {
       score.refused = true;
       score.message.clear();

@@ -10,6 +10,7 @@
 #include "heftrak/core/evaluation.h"
 #include "heftrak/core/messages.h"
 #include "heftrak/core/roster_program.h"
+#include "roster/core/csv.h"
 #include "roster/core/run.h"
 #include "roster/tests/expect_rows.h"
 
@@ -176,6 +177,36 @@ TEST(HeftrakRoster, GivesTheFiguresTheWindowShows) {
   EXPECT_EQ(run.summary.refused, refused);
   EXPECT_GT(refused, 20);  // the generator gives each kind of row
   EXPECT_GT(run.summary.tallies[0], 50);
+}
+
+// Rows the window would answer with silence, or that no field could hold.
+TEST(HeftrakRoster, RefusesRowsItCannotScoreWithAMessage) {
+  const struct {
+    const char* row;  // age,sex,height,weight,abdomen1,neck1,hips1
+    const char* message;
+  } cases[] = {
+      {"25,M,,180,,,", "Nothing to score: the height is empty."},
+      {"25,F,64,150,,13,40",
+       "Calculate needs a reading of every site: abdomen and neck for men; hips, forearm, neck "
+       "and wrist for women."},
+      {"25,M,70,180,36,15,40",
+       "Column \"hips1\" holds a reading, but the hip is measured for women only."},
+      {"25,F,64,150,36,,",
+       "Column \"abdomen1\" holds a reading, but the abdomen is measured for "
+       "men only."},
+      {"25,M,70,1800,,,",
+       "Column \"weight\" holds \"1800\": expected a whole number of up to "
+       "three digits."},
+      {"25,,70,180,36,15,", "Enter sex: F or M (f or m)."},
+  };
+  for (const auto& c : cases) {
+    const std::string csv = std::string("age,sex,height,weight,abdomen1,neck1,hips1\n") + c.row;
+    const roster::RosterRun run = ScoreRoster(RosterProgram(), csv, {});
+    const roster::CsvTable results = roster::ParseCsv(run.resultsCsv);
+    ASSERT_EQ(results.records.size(), 2u);
+    EXPECT_EQ(run.summary.refused, 1) << c.row;
+    EXPECT_EQ(results.records[1].cells.back(), c.message);
+  }
 }
 
 }  // namespace
