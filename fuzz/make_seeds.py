@@ -46,6 +46,13 @@ SEEDS = {
 examples = Path(__file__).parent.parent / "examples"
 for program in ("heftrak", "vorna"):
     SEEDS[f"roster_{program}"] = (examples / f"{program}-roster.csv").read_bytes()
+# And the roster reader's edges: a byte-order mark, quoted line breaks and
+# quotes, an unclosed quote, text after a closing quote, a ragged row.
+SEEDS["roster_quoted"] = (b'\xef\xbb\xbfAGE, Sex ,run,pushups,situps,last\r\n'
+                          b'25,m,"13:00",75,80,"Doe, ""J""\r\nJr."\r\n,,,,,\r\n')
+SEEDS["roster_unclosed"] = b'age,sex,height,weight\n25,M,"72\n'
+SEEDS["roster_after_quote"] = b'age,sex,height,weight\r"25"x,F,64,150\r'
+SEEDS["roster_ragged"] = b'age,sex,height,weight,neck1,hips1\n30,F,64.25,150,13.5,40,extra\n,,\n'
 
 out = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).parent / "corpus")
 out.mkdir(parents=True, exist_ok=True)
