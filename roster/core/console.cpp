@@ -10,29 +10,38 @@ bool IsSeparator(char c) {
   return c == '/' || c == '\\';
 }
 
+// One line on the error stream, after the program's name.
+void Complain(const RosterProgram& program, const Platform& platform, std::string_view text) {
+  std::string line(program.name);
+  line.append(": ").append(text).append("\n");
+  platform.writeErr(line);
+}
+
 // Prints every report in roster order; stops at the first failure, since a
 // printer that failed once will not print the rest properly either.
 bool PrintReports(const RosterProgram& program, const Platform& platform,
-                  const std::vector<ReportToPrint>& reports, std::ostream& out, std::ostream& err) {
+                  const std::vector<ReportToPrint>& reports) {
   if (platform.print == nullptr) {
-    err << program.name << ": this build cannot print; no report was printed.\n";
+    Complain(program, platform, "this build cannot print; no report was printed.");
     return false;
   }
   std::size_t printed = 0;
   for (const ReportToPrint& job : reports) {
     std::string why;
     if (!platform.print(job.report, why)) {
-      err << program.name << ": the report of line " << job.line;
+      std::string text = "the report of line " + std::to_string(job.line);
       if (!job.soldier.empty()) {
-        err << " (" << job.soldier << ")";
+        text.append(" (").append(job.soldier).append(")");
       }
-      err << " was not printed: " << why << "; " << printed << " of " << reports.size()
-          << " reports printed.\n";
+      text.append(" was not printed: ").append(why).append("; ").append(std::to_string(printed));
+      text.append(" of ").append(std::to_string(reports.size())).append(" reports printed.");
+      Complain(program, platform, text);
       return false;
     }
     ++printed;
   }
-  out << printed << (printed == 1 ? " report" : " reports") << " printed.\n";
+  platform.writeOut(std::to_string(printed) + (printed == 1 ? " report" : " reports") +
+                    " printed.\n");
   return true;
 }
 
@@ -100,15 +109,15 @@ std::string UsageText(const RosterProgram& program) {
 }
 
 int RunRosterProgram(const RosterProgram& program, const Platform& platform,
-                     std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+                     std::span<const std::string> args) {
   std::string error;
   const Options options = ParseOptions(args, error);
   if (!error.empty()) {
-    err << program.name << ": " << error << " (" << program.name << " --help tells more)\n";
+    Complain(program, platform, error + " (" + program.name + " --help tells more)");
     return kUnusable;
   }
   if (options.help) {
-    out << UsageText(program);
+    platform.writeOut(UsageText(program));
     return kAllScored;
   }
   const std::string output =
@@ -117,11 +126,11 @@ int RunRosterProgram(const RosterProgram& program, const Platform& platform,
   std::string csv;
   std::string why;
   if (!platform.readFile(options.input, csv, why)) {
-    err << program.name << ": " << options.input << ": " << why << "\n";
+    Complain(program, platform, options.input + ": " + why);
     return kUnusable;
   }
   if (output == options.input || platform.sameFile(output, options.input)) {
-    err << program.name << ": " << output << " is the roster itself; name another results file\n";
+    Complain(program, platform, output + " is the roster itself; name another results file");
     return kUnusable;
   }
   RosterSettings settings;
@@ -130,16 +139,15 @@ int RunRosterProgram(const RosterProgram& program, const Platform& platform,
   settings.printerText = platform.printerText;
   const RosterRun run = ScoreRoster(program, csv, settings);
   if (!run.error.empty()) {
-    err << program.name << ": " << options.input << ", " << run.error << "\n";
+    Complain(program, platform, options.input + ", " + run.error);
     return kUnusable;
   }
   if (!platform.replaceFile(output, run.resultsCsv, why)) {
-    err << program.name << ": " << output << ": " << why << "\n";
+    Complain(program, platform, output + ": " + why);
     return kUnusable;
   }
-  out << SummaryText(program, run.summary) << "\n"
-      << "Results: " << output << "\n";
-  if (options.print && !PrintReports(program, platform, run.reports, out, err)) {
+  platform.writeOut(SummaryText(program, run.summary) + "\nResults: " + output + "\n");
+  if (options.print && !PrintReports(program, platform, run.reports)) {
     return kUnusable;
   }
   return run.summary.refused > 0 ? kSomeRefused : kAllScored;

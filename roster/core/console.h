@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstddef>
-#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -53,9 +52,12 @@ struct Platform {
   bool (*print)(const shell::Report& report, std::string& why);
   std::string (*printerText)(std::string_view utf8);  // nullptr: as it stands
   std::string (*today)();                             // the print dialog's default date
+  // Lines for the user: the summary, and the one-line errors.
+  void (*writeOut)(std::string_view text);
+  void (*writeErr)(std::string_view text);
 };
 
 int RunRosterProgram(const RosterProgram& program, const Platform& platform,
-                     std::span<const std::string> args, std::ostream& out, std::ostream& err);
+                     std::span<const std::string> args);
 
 }  // namespace roster

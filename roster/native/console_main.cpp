@@ -4,9 +4,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -122,6 +122,17 @@ bool SameFile(const std::string& a, const std::string& b) {
          first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
+void Write(std::FILE* stream, std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+  std::fflush(stream);
+}
+void WriteOut(std::string_view text) {
+  Write(stdout, text);
+}
+void WriteErr(std::string_view text) {
+  Write(stderr, text);
+}
+
 std::string Today() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -133,8 +144,9 @@ std::string Today() {
 
 int ConsoleMain(const RosterProgram& program, int argc, char** argv) {
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  const Platform platform = {&ReadFile, &ReplaceFile, &SameFile, nullptr, nullptr, &Today};
-  return RunRosterProgram(program, platform, args, std::cout, std::cerr);
+  const Platform platform = {&ReadFile, &ReplaceFile, &SameFile, nullptr,
+                             nullptr,   &Today,       &WriteOut, &WriteErr};
+  return RunRosterProgram(program, platform, args);
 }
 
 }  // namespace roster

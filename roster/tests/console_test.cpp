@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 
 #include "roster/core/cells.h"
 
@@ -71,6 +70,14 @@ bool Print(const shell::Report& report, std::string& why) {
 std::string Today() {
   return "07 Dec 2026";
 }
+std::string written;
+std::string complained;
+void WriteOut(std::string_view text) {
+  written += text;
+}
+void WriteErr(std::string_view text) {
+  complained += text;
+}
 
 struct Outcome {
   int status;
@@ -79,11 +86,12 @@ struct Outcome {
 };
 
 Outcome RunProgram(std::vector<std::string> args, bool canPrint = true) {
-  const Platform platform = {&Read, &Replace, &Same, canPrint ? &Print : nullptr, nullptr, &Today};
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunRosterProgram(kProgram, platform, args, out, err);
-  return {status, out.str(), err.str()};
+  const Platform platform = {&Read,   &Replace, &Same,     canPrint ? &Print : nullptr,
+                             nullptr, &Today,   &WriteOut, &WriteErr};
+  written.clear();
+  complained.clear();
+  const int status = RunRosterProgram(kProgram, platform, args);
+  return {status, written, complained};
 }
 
 class Console : public ::testing::Test {

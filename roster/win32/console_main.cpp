@@ -5,8 +5,8 @@
 
 #include <shellapi.h>
 
+#include <cstdio>
 #include <ctime>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -44,6 +44,17 @@ bool Print(const shell::Report& report, std::string& why) {
     return false;
   }
   return true;
+}
+
+void Write(std::FILE* stream, std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+  std::fflush(stream);
+}
+void WriteOut(std::string_view text) {
+  Write(stdout, text);
+}
+void WriteErr(std::string_view text) {
+  Write(stderr, text);
 }
 
 std::string Today() {
@@ -96,12 +107,13 @@ int ConsoleMain(const RosterProgram& program, int, char**) {
   shell::App().grid = shell::GridFromBaseUnits(LOWORD(units), HIWORD(units));
 
   const Platform platform = {&ReadRosterFile, &ReplaceRosterFile, &SameRosterFile,
-                             &Print,          &PrinterText,       &Today};
-  const int status = RunRosterProgram(program, platform, Arguments(), std::cout, std::cerr);
+                             &Print,          &PrinterText,       &Today,
+                             &WriteOut,       &WriteErr};
+  const int status = RunRosterProgram(program, platform, Arguments());
   if (OwnConsoleWindow()) {
-    std::cout << "Press Enter to close this window." << std::endl;
-    std::string line;
-    std::getline(std::cin, line);
+    WriteOut("Press Enter to close this window.\n");
+    char line[16];
+    std::fgets(line, sizeof line, stdin);
   }
   return status;
 }
