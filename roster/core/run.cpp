@@ -131,6 +131,11 @@ RosterRun ScoreRoster(const RosterProgram& program, std::string_view csv,
                       const RosterSettings& settings) {
   RosterRun run;
   run.summary.tallies.assign(program.tallies.size(), 0);
+  // Spreadsheets offer "Unicode text" too; it would read as a header of noise.
+  if (csv.starts_with("\xFF\xFE") || csv.starts_with("\xFE\xFF")) {
+    run.error = "the file is UTF-16 text; save the sheet as CSV (UTF-8 or the system's code page)";
+    return run;
+  }
   const CsvTable table = ParseCsv(csv);
   if (table.error) {
     run.error = "line " + std::to_string(table.error->line) + ": " + table.error->what;

@@ -118,6 +118,7 @@ TEST_F(Console, ExitStatusAndOneLineForEachKindOfProblem) {
   files["bad-quote.csv"] = "score\n\"1\n";
   files["no-column.csv"] = "last,scor\nDoe,1\n";
   files["empty.csv"] = "\xEF\xBB\xBF\r\n";
+  files["utf16.csv"] = std::string("\xFF\xFEs\0c\0", 6);
   files["refused.csv"] = "score\n0\n5\n";
   files["wide.csv"] = "score\n5,,\n5,1\n";
   const struct {
@@ -137,6 +138,7 @@ TEST_F(Console, ExitStatusAndOneLineForEachKindOfProblem) {
        kUnusable,
        "test-roster: no-column.csv, line 1: the header has no column \"score\"\n"},
       {{"empty.csv"}, kUnusable, "test-roster: empty.csv, the file is empty\n"},
+      {{"utf16.csv"}, kUnusable, "test-roster: utf16.csv, the file is UTF-16 text"},
       {{"roster.csv", "-o", "roster.csv"},
        kUnusable,
        "test-roster: roster.csv is the roster itself; name another results file\n"},
