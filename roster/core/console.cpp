@@ -1,10 +1,17 @@
 #include "roster/core/console.h"
 
+#include <cstdio>
+
 #include "roster/core/run.h"
 
 namespace roster {
 
 namespace {
+
+void Write(std::FILE* stream, std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+  std::fflush(stream);
+}
 
 bool IsSeparator(char c) {
   return c == '/' || c == '\\';
@@ -151,6 +158,14 @@ int RunRosterProgram(const RosterProgram& program, const Platform& platform,
     return kUnusable;
   }
   return run.summary.refused > 0 ? kSomeRefused : kAllScored;
+}
+
+void WriteStandardOut(std::string_view text) {
+  Write(stdout, text);
+}
+
+void WriteStandardErr(std::string_view text) {
+  Write(stderr, text);
 }
 
 }  // namespace roster

@@ -60,4 +60,8 @@ struct Platform {
 int RunRosterProgram(const RosterProgram& program, const Platform& platform,
                      std::span<const std::string> args);
 
+// The standard output and error streams, written through at once.
+void WriteStandardOut(std::string_view text);
+void WriteStandardErr(std::string_view text);
+
 }  // namespace roster

@@ -122,17 +122,6 @@ bool SameFile(const std::string& a, const std::string& b) {
          first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-void Write(std::FILE* stream, std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), stream);
-  std::fflush(stream);
-}
-void WriteOut(std::string_view text) {
-  Write(stdout, text);
-}
-void WriteErr(std::string_view text) {
-  Write(stderr, text);
-}
-
 std::string Today() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -144,8 +133,8 @@ std::string Today() {
 
 int ConsoleMain(const RosterProgram& program, int argc, char** argv) {
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  const Platform platform = {&ReadFile, &ReplaceFile, &SameFile, nullptr,
-                             nullptr,   &Today,       &WriteOut, &WriteErr};
+  const Platform platform = {&ReadFile, &ReplaceFile, &SameFile,         nullptr,
+                             nullptr,   &Today,       &WriteStandardOut, &WriteStandardErr};
   return RunRosterProgram(program, platform, args);
 }
 

@@ -46,17 +46,6 @@ bool Print(const shell::Report& report, std::string& why) {
   return true;
 }
 
-void Write(std::FILE* stream, std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), stream);
-  std::fflush(stream);
-}
-void WriteOut(std::string_view text) {
-  Write(stdout, text);
-}
-void WriteErr(std::string_view text) {
-  Write(stderr, text);
-}
-
 std::string Today() {
   const std::time_t now = std::time(nullptr);
   const std::tm* local = std::localtime(&now);
@@ -106,12 +95,12 @@ int ConsoleMain(const RosterProgram& program, int, char**) {
   const LONG units = GetDialogBaseUnits();
   shell::App().grid = shell::GridFromBaseUnits(LOWORD(units), HIWORD(units));
 
-  const Platform platform = {&ReadRosterFile, &ReplaceRosterFile, &SameRosterFile,
-                             &Print,          &PrinterText,       &Today,
-                             &WriteOut,       &WriteErr};
+  const Platform platform = {
+      &ReadRosterFile, &ReplaceRosterFile, &SameRosterFile,  &Print, &PrinterText,
+      &Today,          &WriteStandardOut,  &WriteStandardErr};
   const int status = RunRosterProgram(program, platform, Arguments());
   if (OwnConsoleWindow()) {
-    WriteOut("Press Enter to close this window.\n");
+    WriteStandardOut("Press Enter to close this window.\n");
     char line[16];
     std::fgets(line, sizeof line, stdin);
   }
