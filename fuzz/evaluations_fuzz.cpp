@@ -13,11 +13,13 @@
 #include <string_view>
 
 #include "heftrak/core/evaluation.h"
+#include "heftrak/core/keyboard.h"
 #include "heftrak/core/roster_program.h"
 #include "roster/core/csv.h"
 #include "roster/core/run.h"
 #include "shell/core/navigation.h"
 #include "vorna/core/evaluation.h"
+#include "vorna/core/keyboard.h"
 #include "vorna/core/roster_program.h"
 
 namespace {
@@ -88,7 +90,7 @@ void CheckHeftrak(const heftrak::EvaluationResult& result) {
 
 void CheckVorna(const vorna::RequestLog& log, const vorna::TestState& state) {
   using namespace vorna;
-  Require(log.count <= 20, "too many requests");
+  Require(log.count <= 21, "too many requests");
   Require(log.count > 0 && log.items[log.count - 1].kind == RequestKind::Focus,
           "Calculate must end by giving the focus to a field");
   for (const Request& request : log) {
@@ -102,9 +104,7 @@ void CheckVorna(const vorna::RequestLog& log, const vorna::TestState& state) {
         Require(request.target >= kAge && request.target < kEntryFieldCount, "focus field");
         break;
       case RequestKind::ShowMessage:
-        Require(request.target == 1 || request.target == 3 || request.target == 4 ||
-                    request.target == 5,
-                "unknown message");
+        Require(FitnessMessageText(request.target)[0] != '\0', "unknown message");
         break;
       case RequestKind::PaintLabel:
       case RequestKind::PaintResult:
@@ -122,15 +122,25 @@ void CheckVorna(const vorna::RequestLog& log, const vorna::TestState& state) {
 }
 
 void CheckPaste(const shell::NavigationRules& rules, int field, std::string_view clipboard) {
-  const shell::PasteDecision paste = shell::DecidePaste(rules, field, clipboard);
-  if (!paste.accept || field >= rules.freeTextLimit) {
+  const shell::PasteDecision paste = shell::DecidePaste(rules, field, clipboard, {});
+  if (!paste.accept) {
     return;
   }
-  Require(!paste.text.empty(), "an empty paste accepted");
-  for (const char ch : paste.text) {
-    const bool passes =
-        field == rules.sexField ? (ch == 'M' || ch == 'F') : (ch >= '0' && ch <= '9');
-    Require(passes, "a pasted character the field would not take typed");
+  Require(paste.parts >= 1 && paste.parts <= 3, "a paste into no field or too many");
+  for (int k = 0; k < paste.parts; ++k) {
+    const std::string& text = paste.texts[static_cast<std::size_t>(k)];
+    const int limit = rules.fieldChars(field + k);
+    Require(limit == 0 || text.size() <= static_cast<std::size_t>(limit),
+            "a paste longer than its field");
+    if (field + k >= rules.freeTextLimit) {
+      continue;
+    }
+    Require(paste.parts > 1 || !text.empty(), "an empty paste accepted");
+    for (const char ch : text) {
+      const bool passes =
+          field + k == rules.sexField ? (ch == 'M' || ch == 'F') : (ch >= '0' && ch <= '9');
+      Require(passes, "a pasted character the field would not take typed");
+    }
   }
 }
 
@@ -170,7 +180,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     text = input.Text();
   }
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    CheckPaste(shell::kHeftrakNavigation, static_cast<int>(i), fields[i]);
+    CheckPaste(heftrak::kNavigation, static_cast<int>(i), fields[i]);
   }
   CheckHeftrak(heftrak::CheckScreening(weightState, fields));
   CheckHeftrak(heftrak::CalculateBodyFat(weightState, fields));
@@ -181,7 +191,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     text = input.Text();
   }
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    CheckPaste(shell::kVornaNavigation, static_cast<int>(i), entries[i]);
+    CheckPaste(vorna::kNavigation, static_cast<int>(i), entries[i]);
   }
   for (int round = 0; round < 2; ++round) {  // the second round runs accepted
     vorna::RequestLog log;

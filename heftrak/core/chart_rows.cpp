@@ -264,4 +264,21 @@ std::vector<ChartPanel> ChartPanels(ChartSex sex, const shell::LayoutGrid& grid,
   return panels;
 }
 
+shell::Size ChartClientSize(ChartSex sex, const shell::LayoutGrid& grid,
+                            const std::vector<shell::Size>& controlEnds) {
+  shell::Size size;
+  const auto reach = [&size](int right, int bottom) {
+    size.width = right > size.width ? right : size.width;
+    size.height = bottom > size.height ? bottom : size.height;
+  };
+  for (const ChartPanel& panel : ChartPanels(sex, grid, kChartAgeNotEntered)) {
+    // A panel's white lower and right edges lie just outside it.
+    reach(panel.left + panel.width + 2, panel.top + panel.height + 2);
+  }
+  for (const shell::Size& end : controlEnds) {
+    reach(end.width, end.height);
+  }
+  return {size.width + grid.X, size.height + grid.Y};
+}
+
 }  // namespace heftrak

@@ -84,4 +84,11 @@ ChartDialogLayout ChartLayout(ChartSex sex, const shell::LayoutGrid& grid);
 // one for `chartAge`.
 std::vector<ChartPanel> ChartPanels(ChartSex sex, const shell::LayoutGrid& grid, int chartAge);
 
+// The client area a chart dialog needs: every panel with its edges and every
+// control, whose right and bottom ends are `controlEnds` (as created, for the
+// lists' widths are measured), with a grid unit to spare. The template's size
+// comes from its font, and a stand-in for a missing font can make it smaller.
+shell::Size ChartClientSize(ChartSex sex, const shell::LayoutGrid& grid,
+                            const std::vector<shell::Size>& controlEnds);
+
 }  // namespace heftrak

@@ -20,11 +20,6 @@ using shell::Align;
 using shell::FieldValue;
 using shell::ReadField;
 
-// Characters the window reads from each kind of field.
-constexpr std::size_t kTwoChars = 2;
-constexpr std::size_t kWeightChars = 3;
-constexpr std::size_t kSexChars = 1;
-
 bool OnQuarterGrid(int hundredths) {
   return hundredths == 0 || hundredths == 25 || hundredths == 50 || hundredths == 75;
 }
@@ -33,8 +28,9 @@ class Evaluation {
  public:
   explicit Evaluation(const FieldTexts& fields) : fields_(fields) {}
 
-  FieldValue Read(FieldId field, std::size_t chars) const {
-    return ReadField(fields_[static_cast<std::size_t>(field)], chars);
+  FieldValue Read(FieldId field) const {
+    return ReadField(fields_[static_cast<std::size_t>(field)],
+                     static_cast<std::size_t>(FieldChars(field)));
   }
 
   // The next write in order; nullptr once the list is full (it never is: an
@@ -75,7 +71,7 @@ class Evaluation {
   // the field rewritten), while "05" stays 5 and fails the quarter-inch check;
   // 0 is rewritten "00" when `rewriteZero` holds.
   int Hundredths(FieldId field, bool rewriteZero, WriteKind kind) {
-    const FieldValue value = Read(field, kTwoChars);
+    const FieldValue value = Read(field);
     if (value.number == 5 && value.text[0] != '0') {
       Write(field, "50", kind);
       return 50;
@@ -114,7 +110,7 @@ bool AgeInRange(int age) {
 
 // Reads the height into the state; false when its hundredths are off the grid.
 bool ReadHeight(Evaluation& eval, WeightControlState& state) {
-  state.heightWhole = eval.Read(kHeightWhole, kTwoChars).number;
+  state.heightWhole = eval.Read(kHeightWhole).number;
   state.heightHundredths = eval.Hundredths(kHeightHundredths, true, WriteKind::Rewrite);
   state.height =
       static_cast<float>(state.heightWhole) + static_cast<float>(state.heightHundredths) / 100.0f;
@@ -127,7 +123,7 @@ using Readings = std::array<std::array<CircumferenceReading, kReadingsPerSite>, 
 int EnteredCount(const Evaluation& eval, FieldId (*whole)(int, int), int site) {
   int count = 0;
   for (int k = 0; k < kReadingsPerSite; ++k) {
-    count += eval.Read(whole(site, k), kTwoChars).empty() ? 0 : 1;
+    count += eval.Read(whole(site, k)).empty() ? 0 : 1;
   }
   return count;
 }
@@ -138,7 +134,7 @@ void ReadReadings(Evaluation& eval, Readings<Sites>& readings, FieldId (*whole)(
     for (int site = 0; site < static_cast<int>(Sites); ++site) {
       CircumferenceReading& reading =
           readings[static_cast<std::size_t>(site)][static_cast<std::size_t>(k)];
-      const FieldValue wholeValue = eval.Read(whole(site, k), kTwoChars);
+      const FieldValue wholeValue = eval.Read(whole(site, k));
       reading.entered = !wholeValue.empty();
       reading.whole = wholeValue.number;
       reading.hundredths =
@@ -147,19 +143,37 @@ void ReadReadings(Evaluation& eval, Readings<Sites>& readings, FieldId (*whole)(
   }
 }
 
-// The first reading, in reading order and then site order, whose hundredths
-// are off the grid.
+// The first bad measurement, in reading order and then site order: a reading
+// of 0 whole inches (no tape reading is under an inch, and averaging one in
+// would halve its site), or hundredths off the grid.
 template <std::size_t Sites>
-std::optional<FieldId> FirstOffGrid(const Readings<Sites>& readings, FieldId (*whole)(int, int)) {
+std::optional<FieldId> FirstBadReading(const Readings<Sites>& readings,
+                                       FieldId (*whole)(int, int)) {
   for (int k = 0; k < kReadingsPerSite; ++k) {
     for (int site = 0; site < static_cast<int>(Sites); ++site) {
-      if (!OnQuarterGrid(
-              readings[static_cast<std::size_t>(site)][static_cast<std::size_t>(k)].hundredths)) {
+      const CircumferenceReading& reading =
+          readings[static_cast<std::size_t>(site)][static_cast<std::size_t>(k)];
+      if (reading.entered && reading.whole == 0) {
+        return whole(site, k);
+      }
+      if (!OnQuarterGrid(reading.hundredths)) {
         return HundredthsOf(whole(site, k));
       }
     }
   }
   return std::nullopt;
+}
+
+// The first entered reading of a calculator's first site, where checking the
+// measurements starts.
+template <std::size_t Sites>
+FieldId FirstReading(const Readings<Sites>& readings, FieldId (*whole)(int, int)) {
+  for (int k = 0; k < kReadingsPerSite; ++k) {
+    if (readings[0][static_cast<std::size_t>(k)].entered) {
+      return whole(0, k);
+    }
+  }
+  return whole(0, 0);
 }
 
 // Readings of one site agree when every pair of non-zero readings differs by
@@ -199,7 +213,8 @@ void SetExtraLine(EvaluationResult& result, ExtraLine kind, const char* format,
   std::snprintf(result.extraLineText.data(), result.extraLineText.size(), format, figure);
 }
 
-void CalculateMale(Evaluation& eval, WeightControlState& state) {
+// The male figures, from the readings and the height.
+void CalculateMale(WeightControlState& state) {
   for (int site = 0; site < kMaleSites; ++site) {
     state.maleAverages[static_cast<std::size_t>(site)] =
         Average(state.maleReadings[static_cast<std::size_t>(site)]);
@@ -208,8 +223,11 @@ void CalculateMale(Evaluation& eval, WeightControlState& state) {
   state.abdomenNeckFactor = AbdomenNeckFactor(state.difference);
   state.heightFactor = MaleHeightFactor(state.height);
   state.percentBodyFat = state.abdomenNeckFactor - state.heightFactor;
-  state.sex = 'M';
+}
 
+// Puts the male result on the window.
+void ShowMale(Evaluation& eval, WeightControlState& state) {
+  state.sex = 'M';
   eval.WriteFigure(kMaleAverageAbdomen, state.maleAverages[kAbdomen], 5, Align::Left);
   eval.WriteFigure(kMaleAverageNeck, state.maleAverages[kMaleNeck], 5, Align::Left);
   eval.WriteFigure(kMaleDifference, state.difference, 5, Align::Left);
@@ -220,7 +238,8 @@ void CalculateMale(Evaluation& eval, WeightControlState& state) {
   eval.Write(kSex, "M", WriteKind::Rewrite);
 }
 
-void CalculateFemale(Evaluation& eval, WeightControlState& state) {
+// The female factors, from the readings, the weight and the height.
+void CalculateFemale(WeightControlState& state) {
   for (int site = 0; site < kFemaleSites; ++site) {
     state.femaleAverages[static_cast<std::size_t>(site)] =
         Average(state.femaleReadings[static_cast<std::size_t>(site)]);
@@ -235,8 +254,12 @@ void CalculateFemale(Evaluation& eval, WeightControlState& state) {
   f.totalAB = f.weight + f.hip;
   f.totalDEFG = ((f.height + f.forearm) + f.neck) + f.wrist;
   f.bodyFat = f.totalAB - f.totalDEFG;
-  state.sex = 'F';
+}
 
+// Puts the female result on the window.
+void ShowFemale(Evaluation& eval, WeightControlState& state) {
+  state.sex = 'F';
+  const FemaleFactors& f = state.female;
   for (int site = 0; site < kFemaleSites; ++site) {
     eval.WriteFigure(static_cast<FieldId>(kFemaleAverageHips + site),
                      state.femaleAverages[static_cast<std::size_t>(site)], 5, Align::Right);
@@ -259,15 +282,15 @@ bool WithinBodyFatLimit(float percentBodyFat, float limit) {
 
 EvaluationResult CheckScreening(WeightControlState& state, const FieldTexts& fields) {
   Evaluation eval(fields);
-  if (eval.Read(kHeightWhole, kTwoChars).empty()) {
+  if (eval.Read(kHeightWhole).empty()) {
     return eval.result;
   }
   eval.result.evaluated = true;
   eval.result.promptCleared = true;
 
   if (!state.ageSexValidated) {
-    const FieldValue age = eval.Read(kAge, kTwoChars);
-    const char sex = SexLetter(eval.Read(kSex, kSexChars));
+    const FieldValue age = eval.Read(kAge);
+    const char sex = SexLetter(eval.Read(kSex));
     if (age.empty()) {
       return eval.Stop(kEnterAge, kAge);
     }
@@ -283,7 +306,7 @@ EvaluationResult CheckScreening(WeightControlState& state, const FieldTexts& fie
   }
 
   const bool heightOnGrid = ReadHeight(eval, state);
-  state.weight = eval.Read(kWeight, kWeightChars).number;
+  state.weight = eval.Read(kWeight).number;
   if (!heightOnGrid) {
     return eval.Stop(kHeightNotQuarter, kHeightHundredths);
   }
@@ -325,7 +348,7 @@ EvaluationResult CalculateBodyFat(WeightControlState& state, const FieldTexts& f
   eval.result.evaluated = true;
   eval.result.promptCleared = true;
 
-  const FieldValue age = eval.Read(kAge, kTwoChars);
+  const FieldValue age = eval.Read(kAge);
   if (age.empty()) {
     return eval.Stop(kEnterAge, kAge);
   }
@@ -333,10 +356,10 @@ EvaluationResult CalculateBodyFat(WeightControlState& state, const FieldTexts& f
     return eval.Stop(kAgeOutOfRange, kAge);
   }
   state.age = age.number;
-  if (eval.Read(kHeightWhole, kTwoChars).empty()) {
+  if (eval.Read(kHeightWhole).empty()) {
     return eval.Stop(kEnterHeight, kHeightWhole);
   }
-  const FieldValue weight = eval.Read(kWeight, kWeightChars);
+  const FieldValue weight = eval.Read(kWeight);
   if (female && weight.empty()) {
     return eval.Stop(kEnterWeight, kWeight);
   }
@@ -350,32 +373,48 @@ EvaluationResult CalculateBodyFat(WeightControlState& state, const FieldTexts& f
   std::optional<FieldId> offGrid;
   if (male) {
     ReadReadings<kMaleSites>(eval, state.maleReadings, MaleReadingWhole);
-    offGrid = FirstOffGrid<kMaleSites>(state.maleReadings, MaleReadingWhole);
+    offGrid = FirstBadReading<kMaleSites>(state.maleReadings, MaleReadingWhole);
   } else {
     ReadReadings<kFemaleSites>(eval, state.femaleReadings, FemaleReadingWhole);
-    offGrid = FirstOffGrid<kFemaleSites>(state.femaleReadings, FemaleReadingWhole);
+    offGrid = FirstBadReading<kFemaleSites>(state.femaleReadings, FemaleReadingWhole);
   }
   if (offGrid) {
     return eval.Stop(kReadingNotQuarter, *offGrid);
   }
 
-  // The report can be printed from here on, even when the readings disagree.
-  eval.result.printEnabled = true;
   const int sites = male ? kMaleSites : kFemaleSites;
   for (int site = 0; site < sites; ++site) {
     const auto& readings = male ? state.maleReadings[static_cast<std::size_t>(site)]
                                 : state.femaleReadings[static_cast<std::size_t>(site)];
     if (const std::optional<int> first = Disagreement(readings)) {
+      // The report can be printed even when the readings disagree.
+      eval.result.printEnabled = true;
       return eval.Stop(kReadingsDisagree,
                        male ? MaleReadingWhole(site, *first) : FemaleReadingWhole(site, *first));
     }
   }
 
+  // No body can hold less than no fat: readings that say so were mistaken
+  // (swapped, say), and such a figure must neither pass the soldier nor
+  // reach a report.
+  WeightControlState figures = state;
+  if (male) {
+    CalculateMale(figures);
+  } else {
+    CalculateFemale(figures);
+  }
+  if ((male ? figures.percentBodyFat : figures.female.bodyFat) < 0.0f) {
+    return eval.Stop(kBodyFatBelowZero,
+                     male ? FirstReading(state.maleReadings, MaleReadingWhole)
+                          : FirstReading(state.femaleReadings, FemaleReadingWhole));
+  }
+  state = figures;
+  eval.result.printEnabled = true;
   state.bodyFatShown = true;
   if (male) {
-    CalculateMale(eval, state);
+    ShowMale(eval, state);
   } else {
-    CalculateFemale(eval, state);
+    ShowFemale(eval, state);
   }
   state.ageSexValidated = true;
 

@@ -19,8 +19,8 @@ struct CircumferenceReading {
   int whole = 0;         // whole inches as entered
   int hundredths = 0;    // hundredths as entered, after the "50" and "00" rewrites
   bool entered = false;  // the whole-inch field is not empty
-  // A reading with whole inches 0 is counted in its site's average but adds
-  // nothing to the sum.
+  // Readings are averaged only once every entered one has whole inches (no
+  // tape reading is under an inch).
   bool contributes() const { return whole != 0; }
   float value() const {
     return static_cast<float>(whole) + static_cast<float>(hundredths) / 100.0f;

@@ -2,6 +2,8 @@
 // control identifier and its index in the window's field table.
 #pragma once
 
+#include "shell/core/print_dialog_layout.h"
+
 namespace heftrak {
 
 enum FieldId : int {
@@ -53,6 +55,26 @@ constexpr FieldId FemaleReadingWhole(int site, int reading) {
 }
 constexpr FieldId HundredthsOf(FieldId whole) {
   return static_cast<FieldId>(whole + 1);
+}
+
+// The personal data dialog's fields follow the window's in the field table.
+inline constexpr shell::PrintDialogIds kPrintDialogIds = {{61, 62, 63}, 64, 65, 66, 68};
+inline constexpr int kFieldSlots = 72;
+
+// How many characters the program reads from a field, and so how many the
+// field holds: Age 2, Sex 1, Weight 3, the whole inches and the hundredths
+// of a height or reading 2 each; the dialog's as the report prints them.
+// The read-only results take what the program writes (0: no limit).
+constexpr int FieldChars(int field) {
+  if (field == kSex) {
+    return 1;
+  }
+  if (field == kWeight) {
+    return 3;
+  }
+  const bool twoDigits = (field >= kAge && field < kMaleAverageAbdomen) ||
+                         (field >= kFemaleReadingsFirst && field < kFemaleAverageHips);
+  return twoDigits ? 2 : shell::PrintDialogFieldChars(kPrintDialogIds, field);
 }
 
 }  // namespace heftrak

@@ -26,8 +26,8 @@ std::vector<shell::FieldPlacement> FieldPlacements(const shell::LayoutGrid& g) {
   std::vector<shell::FieldPlacement> fields;
   fields.reserve(kMainFieldCount);
   const auto add = [&](int left, int top, int width, bool readOnly, bool rightAligned) {
-    fields.push_back(
-        {static_cast<int>(fields.size()), left, top, width, g.Y, readOnly, rightAligned});
+    const int id = static_cast<int>(fields.size());
+    fields.push_back({id, left, top, width, g.Y, readOnly, rightAligned, FieldChars(id)});
   };
   const int screenTop = 2 * g.Y + 2 * g.QY;
   add(m.S + 1, screenTop, m.W, false, false);                                  // Age

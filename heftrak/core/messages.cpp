@@ -62,6 +62,8 @@ constexpr Entry kMessages[] = {
      Lines(Plain(kQuarterReadings), Plain(kDifference1), Plain(kDifference2),
            Plain("Age, height and weight must be entered."))},
     {kEnterWeight, Lines(Plain("Enter weight."))},
+    {kBodyFatBelowZero,
+     Lines(Plain("Percent body fat cannot be below zero."), Plain("Check measurements."))},
 };
 
 constexpr Message kEmpty{};

@@ -23,6 +23,7 @@ enum MessageCode : int {
   kMaleCalculatorPrompt = 15,
   kFemaleCalculatorPrompt = 16,
   kEnterWeight = 17,
+  kBodyFatBelowZero = 18,  // readings no body can give: they were mistaken
 };
 
 enum class TextColour { Black, Red, Blue };

@@ -58,7 +58,8 @@ std::optional<MessageCode> FocusPrompt(int from, int to) {
 }
 
 int ChartAge(std::string_view ageText) {
-  const shell::FieldValue age = shell::ReadField(ageText, 2);
+  const shell::FieldValue age =
+      shell::ReadField(ageText, static_cast<std::size_t>(FieldChars(kAge)));
   if (age.empty()) {
     return -1;
   }

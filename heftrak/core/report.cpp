@@ -152,10 +152,12 @@ shell::Report BodyFatReport(const WeightControlState& state, const shell::Person
     shell::AddLine(report, 10, Written(line, length));
     AddScreening(report, state);
   }
+  // A percent body fat below zero comes only from mistaken readings: it is
+  // never a result, and no verdict is printed for it.
   if (state.bodyFatShown) {
-    if (state.sex == 'M') {
+    if (state.sex == 'M' && state.percentBodyFat >= 0.0f) {
       AddMale(report, state);
-    } else if (state.sex == 'F') {
+    } else if (state.sex == 'F' && state.female.bodyFat >= 0.0f) {
       AddFemale(report, state);
     }
   }

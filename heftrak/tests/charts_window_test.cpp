@@ -38,6 +38,8 @@ struct DialogView {
   bool openAfterEscape = false;
   bool openAfterOtherCommand = false;
   std::vector<ChartPanel> painted;
+  RECT client{};
+  std::vector<RECT> children;
 };
 
 std::string Row(HWND list, int index) {
@@ -108,6 +110,11 @@ DialogView OpenChart(ChartSex sex, int chartAge, Closing closing) {
             }
             view.focusedId = harness::FocusedId();
             view.exitPlace = harness::PlaceOf(GetDlgItem(dialog, 1));
+            GetClientRect(dialog, &view.client);
+            for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+              view.children.push_back(harness::PlaceOf(child));
+            }
             RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
             PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
             return false;
@@ -145,6 +152,22 @@ class HeftrakCharts : public ::testing::Test {
     harness::StopProgram();
   }
 };
+
+// Every list, button and panel lies inside the client area, whatever font
+// stood in for the template's.
+void ExpectAllInside(const DialogView& view) {
+  EXPECT_GE(view.children.size(), 5u);
+  for (const RECT& child : view.children) {
+    EXPECT_GE(child.left, 0);
+    EXPECT_GE(child.top, 0);
+    EXPECT_LE(child.right, view.client.right) << "a control runs off the right";
+    EXPECT_LE(child.bottom, view.client.bottom) << "a control runs off the bottom";
+  }
+  for (const ChartPanel& panel : view.painted) {
+    EXPECT_LE(panel.left + panel.width + 2, view.client.right) << panel.left;
+    EXPECT_LE(panel.top + panel.height + 2, view.client.bottom) << panel.top;
+  }
+}
 
 struct Expected {
   int rows;
@@ -207,6 +230,7 @@ TEST_F(HeftrakCharts, MaleChartsForEachChartAge) {
     EXPECT_EQ(view.exitPlace.right - view.exitPlace.left, 96);
     EXPECT_EQ(view.exitPlace.bottom - view.exitPlace.top, 28);
     EXPECT_STREQ(PaintedHeading(view), c.heading);
+    ExpectAllInside(view);
     EXPECT_TRUE(IsWindowEnabled(shell::App().mainWindow));
   }
 }
@@ -235,6 +259,7 @@ TEST_F(HeftrakCharts, FemaleChartsForEachChartAge) {
     EXPECT_TRUE(view.openAfterEscape);
     EXPECT_TRUE(view.openAfterOtherCommand);
     EXPECT_STREQ(PaintedHeading(view), c.heading);
+    ExpectAllInside(view);
   }
 }
 

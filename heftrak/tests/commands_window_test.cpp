@@ -293,6 +293,24 @@ TEST_F(HeftrakCommands, MaleCalculateFillsTheMaleResults) {
   EXPECT_TRUE(PrintEnabled());
 }
 
+// A click into a read-only result does not make it where the caret comes
+// back to when the window is restored or a dialog closes.
+TEST_F(HeftrakCommands, OnlyEntryFieldsBecomeTheFocusTarget) {
+  MaleSoldier();
+  PressAlt('c');
+  ASSERT_EQ(FocusedId(), kSex);
+  for (int result : {static_cast<int>(kMaleAbdomenNeckFactor), static_cast<int>(kFemaleBodyFat)}) {
+    SendMessageA(Field(result), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendMessageA(Field(result), WM_LBUTTONUP, 0, 0);
+    harness::Pump();
+    ASSERT_EQ(FocusedId(), result);
+    SetFocus(nullptr);  // as a minimised window loses it
+    SetFocus(shell::App().mainWindow);
+    harness::Pump();
+    EXPECT_EQ(FocusedId(), kSex) << result;
+  }
+}
+
 TEST_F(HeftrakCommands, FemaleCalculateFillsTheFemaleResults) {
   FemaleSoldier();
   paints.clear();
@@ -315,6 +333,20 @@ TEST_F(HeftrakCommands, FemaleCalculateFillsTheFemaleResults) {
   EXPECT_EQ(Window().message, kWithinBodyFat);
   EXPECT_EQ(PromptTexts().back(), "Max percent body fat: 34.0%.");
   EXPECT_EQ(FocusedId(), kSex);
+}
+
+// Swapped readings give a figure no body has: no result, no verdict, nothing
+// to print, and the clerk is sent back to the readings.
+TEST_F(HeftrakCommands, ABodyFatBelowZeroIsRefused) {
+  Screen("25", "M", "70", "00", "");
+  Reading(MaleReadingWhole(kAbdomen, 0), "15", "00");
+  Reading(MaleReadingWhole(kMaleNeck, 0), "16", "00");
+  PressAlt('c');
+  EXPECT_EQ(Window().message, kBodyFatBelowZero);
+  EXPECT_EQ(TextsOf(kMaleAverageAbdomen, kMaleBodyFat), Empty(17, 22));
+  EXPECT_FALSE(PrintEnabled());
+  EXPECT_FALSE(Window().state.bodyFatShown);
+  EXPECT_EQ(FocusedId(), MaleReadingWhole(kAbdomen, 0));
 }
 
 TEST_F(HeftrakCommands, ReadingsThatDisagreeAreNamedAndFocused) {
@@ -482,7 +514,7 @@ TEST_F(HeftrakCommands, EditsTakeDownTheResultsTheyNoLongerMatch) {
     ASSERT_TRUE(PrintEnabled()) << c.name;
     const Texts maleBefore = TextsOf(kMaleAverageAbdomen, kMaleBodyFat);
     const Texts femaleBefore = TextsOf(kFemaleAverageHips, kFemaleBodyFat);
-    harness::FocusField(c.edited);  // may bring a calculator's prompt
+    harness::SelectField(c.edited);  // may bring a calculator's prompt
     const MessageCode before = Window().message;
     harness::Type("4");
     EXPECT_EQ(PrintEnabled(), c.printAfter) << c.name;

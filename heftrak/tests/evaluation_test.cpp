@@ -244,6 +244,29 @@ TEST(CalculateBodyFat, ValidatesInOrder) {
        kReadingNotQuarter, static_cast<FieldId>(MaleReadingWhole(kMaleNeck, 0) + 1), false},
       {"female offender", FemaleSoldier().Female(kWrist, 0, "6", "60"), kReadingNotQuarter,
        static_cast<FieldId>(FemaleReadingWhole(kWrist, 0) + 1), false},
+      // No tape reading is under an inch: averaged in, a 0 would halve its site.
+      {"a reading of 0 inches", MaleSoldier().Male(kAbdomen, 1, "0", ""), kReadingNotQuarter,
+       MaleReadingWhole(kAbdomen, 1), false},
+      {"0 inches and 50 hundredths", FemaleSoldier().Female(kHips, 1, "00", "50"),
+       kReadingNotQuarter, FemaleReadingWhole(kHips, 1), false},
+      {"a 0 is found in the same order as bad hundredths",
+       MaleSoldier().Male(kAbdomen, 1, "35", "10").Male(kMaleNeck, 0, "0", "00"),
+       kReadingNotQuarter, MaleReadingWhole(kMaleNeck, 0), false},
+      // Swapped or mistaken readings must neither pass the soldier nor print.
+      {"abdomen smaller than the neck",
+       Fields()
+           .Screen("25", "M", "70", "00", "180")
+           .Male(kAbdomen, 0, "15", "00")
+           .Male(kMaleNeck, 0, "16", "00"),
+       kBodyFatBelowZero, MaleReadingWhole(kAbdomen, 0), false},
+      {"female readings no body gives",
+       Fields()
+           .Screen("30", "F", "80", "00", "90")
+           .Female(kHips, 1, "30", "00")
+           .Female(kForearm, 0, "15", "00")
+           .Female(kFemaleNeck, 0, "15", "00")
+           .Female(kWrist, 0, "15", "00"),
+       kBodyFatBelowZero, FemaleReadingWhole(kHips, 1), false},
       {"readings half an inch apart", MaleSoldier().Male(kAbdomen, 1, "35", "50"),
        kReadingsDisagree, MaleReadingWhole(kAbdomen, 0), true},
       {"3rd against 1st", MaleSoldier().Male(kAbdomen, 1, "35", "25").Male(kAbdomen, 2, "35", "50"),

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Runs the print test program under Wine with the CUPS printer "PDF" as the
-# prefix's default printer, then reads back the two PDFs it printed.
+# prefix's default printer, then reads back the four PDFs it printed: the
+# same report twice, then with two long names. Its fifth print goes to a
+# printer that refuses every job and must leave no PDF.
 set -euo pipefail
 test_exe=$1
+here=$(dirname "$0")
 # cups-pdf writes into the PDF folder of the job owner's home as the
 # password file gives it, whatever HOME says.
 pdfs="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
@@ -10,24 +13,51 @@ mkdir -p "$pdfs"
 mark=$(mktemp)
 trap 'rm -f "$mark"' EXIT
 
-wine "$test_exe" --gtest_brief=1
+# A queue of its own that refuses jobs, so the shared "PDF" printer keeps
+# taking everyone else's.
+refusing=PDF-refusing
+if ! lpstat -p "$refusing" >/dev/null 2>&1; then
+  # lpadmin warns that printer drivers are deprecated; only a failure matters.
+  if ! lpadmin -p "$refusing" -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null; then
+    echo "cannot add the printer $refusing (lpadmin needs the rights of root)"
+    exit 1
+  fi
+fi
+cupsreject "$refusing"
+
+# Others may print reports at the same time: this run's carry its own rank.
+rank="SGT-$$-$RANDOM"
+PRINT_RANK=$rank REFUSING_PRINTER=$refusing wine "$test_exe" --gtest_brief=1
+
+ours() { # this run's PDFs, in the order they were printed
+  find "$pdfs" -maxdepth 1 -name 'Weight_Control*.pdf' -newer "$mark" -printf '%T@ %p\n' |
+    sort -n | cut -d' ' -f2- | while read -r pdf; do
+    if pdftotext "$pdf" - 2>/dev/null | grep -qF "Rank: $rank"; then
+      echo "$pdf"
+    fi
+  done
+}
 
 # cups-pdf writes each job a moment after the program has handed it over.
 found=()
 for _ in $(seq 100); do
-  mapfile -t found < <(find "$pdfs" -maxdepth 1 -name 'Weight_Control*.pdf' -newer "$mark" | sort)
-  [ "${#found[@]}" -ge 2 ] && break
+  mapfile -t found < <(ours)
+  [ "${#found[@]}" -ge 4 ] && break
   sleep 0.3
 done
-if [ "${#found[@]}" -lt 2 ]; then
-  echo "expected two PDFs in $pdfs, found ${#found[@]}"
+sleep 1 # time for a fifth, which must not come
+mapfile -t found < <(ours)
+if [ "${#found[@]}" -ne 4 ]; then
+  echo "expected four PDFs in $pdfs, found ${#found[@]}"
+  rm -f "${found[@]}"
   exit 1
 fi
-sleep 0.5
+trap 'rm -f "$mark" "${found[@]}"' EXIT
+
+text() { pdftotext -layout "$1" - | tr -s ' '; }
 # pdftotext approximates the column spacing, so runs of blanks count as one.
-first=$(pdftotext -layout "${found[0]}" - | tr -s ' ')
-second=$(pdftotext -layout "${found[1]}" - | tr -s ' ')
-rm -f "${found[@]}"
+first=$(text "${found[0]}")
+second=$(text "${found[1]}")
 
 failed=0
 expect() {
@@ -39,7 +69,7 @@ expect() {
 expect "Body Fat Content Report"
 expect "Name: Doe, John Q."
 expect "Date: 07 Dec 2026"
-expect "Rank: SGT"
+expect "Rank: $rank"
 expect "SSN: 123/45/6789"
 expect "Age: 25"
 expect "Sex: M"
@@ -56,5 +86,13 @@ if [ "$first" != "$second" ]; then
   failed=1
 fi
 [ "$failed" -eq 0 ] || printf 'The report read:\n%s\n' "$first"
-[ "$failed" -eq 0 ] && echo "two identical reports printed to PDF"
+
+# Every name line whole, left of the Date, on the page as printed.
+names=("Name: Doe, John Q." "Name: Doe, John Q." "Name: Johnson, Michael A."
+  "Name: Vandenberghe-Montgomery-Smith, Alexander-Maximilian-Fredrick J.")
+for i in 0 1 2 3; do
+  python3 "$here/print_to_pdf.py" "${found[$i]}" "${names[$i]}" || failed=1
+done
+
+[ "$failed" -eq 0 ] && echo "four reports printed to PDF, names whole; the refused one told"
 exit "$failed"

@@ -124,13 +124,10 @@ TEST_F(HeftrakPaint, LinesStandOneTextLineApart) {
   const struct {
     MessageCode code;
     int lines;
-  } cases[] = {{kWithinWeight, 1},
-               {kNotWithinWeight, 2},
-               {kReadingsDisagree, 2},
-               {kStartPrompt, 3},
-               {kMaleCalculatorPrompt, 4},
-               {kNoMessage, 0},
-               {static_cast<MessageCode>(18), 0}};
+  } cases[] = {{kWithinWeight, 1},         {kNotWithinWeight, 2},
+               {kReadingsDisagree, 2},     {kStartPrompt, 3},
+               {kMaleCalculatorPrompt, 4}, {kNoMessage, 0},
+               {kBodyFatBelowZero, 2},     {static_cast<MessageCode>(19), 0}};
   for (const auto& c : cases) {
     WhiteCanvas canvas(420, 100);
     PaintPromptOn(canvas.dc(), c.code, 10, 4, Window().colours);

@@ -143,6 +143,18 @@ TEST(BodyFatReport, PrintsTheLinesOfWhatWasEvaluated) {
        "Sex: F",
        kFemaleBody,
        {{12, "Soldier is ", "not"}, {31, "Soldier ", "is"}}},
+      {"readings that give a body fat below zero print no result",
+       Fields()
+           .Screen("25", "M", "70", "00", "180")
+           .Male(kAbdomen, 0, "15", "00")
+           .Male(kMaleNeck, 0, "16", "00"),
+       Run::CheckThenCalculate,
+       "Sex: M",
+       {{9, "Height (in.): 70.00"},
+        {10, "Weight (lbs.): 180"},
+        {11, "Max Allowable Weight:  185"},
+        {12, "Soldier is within weight limit."}},
+       {{12, "Soldier ", "is"}}},
   };
   for (const ReportCase& c : cases) {
     SCOPED_TRACE(c.name);

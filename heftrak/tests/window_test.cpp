@@ -113,13 +113,33 @@ TEST_F(HeftrakWindow, TheLongestFiguresFitTheirFields) {
   }
 }
 
-TEST_F(HeftrakWindow, TheSexFieldTakesMOrFInUpperCase) {
-  Type("x5m");
-  EXPECT_EQ(TextOf(Field(kSex)), "M");
+TEST_F(HeftrakWindow, FieldsTakeWhatTheirFilterLetsThroughUpToWhatIsRead) {
+  const struct {
+    int field;
+    const char* typed;
+    const char* shown;
+  } cases[] = {
+      {kSex, "x5m", "M"},
+      {kSex, "mf", "M"},
+      {kAge, "a2b5", "25"},
+      {kAge, "171", "17"},
+      {kWeight, "1855", "185"},
+      {kHeightHundredths, "505", "50"},
+      {MaleReadingWhole(kAbdomen, 0), "3", "3"},
+  };
+  for (const auto& c : cases) {
+    harness::ClearFields();
+    harness::FocusField(c.field);
+    Type(c.typed);
+    EXPECT_EQ(TextOf(Field(c.field)), c.shown) << c.typed;
+  }
+  // A whole height pasted into its first field fills both.
   harness::ClearFields();
-  harness::FocusField(kAge);
-  Type("a2b5");
-  EXPECT_EQ(TextOf(Field(kAge)), "25");
+  harness::PutOnClipboard("70.5");
+  harness::FocusField(kHeightWhole);
+  Type("\x16");  // Ctrl+V
+  EXPECT_EQ(TextOf(Field(kHeightWhole)), "70");
+  EXPECT_EQ(TextOf(Field(kHeightHundredths)), "50");
 }
 
 TEST_F(HeftrakWindow, TypingTheHeightAdvancesIntoItsHundredths) {

@@ -1,5 +1,6 @@
 #include "heftrak/win32/charts.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,31 @@ HMENU ControlId(int id) {
 // The lists take no font and no notifications: the charts are read, not used.
 constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL;
 
+// Makes the dialog large enough for everything on it, whatever font its
+// template resolved to.
+void FitClientArea(HWND dialog, ChartSex sex) {
+  std::vector<shell::Size> ends;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT place;
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+    ends.push_back({place.right, place.bottom});
+  }
+  const shell::Size needed = ChartClientSize(sex, shell::App().grid, ends);
+  RECT client;
+  GetClientRect(dialog, &client);
+  if (client.right >= needed.width && client.bottom >= needed.height) {
+    return;
+  }
+  RECT frame{0, 0, std::max(static_cast<int>(client.right), needed.width),
+             std::max(static_cast<int>(client.bottom), needed.height)};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
+  SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void CreateControls(HWND dialog, ChartSex sex) {
   const shell::AppState& app = shell::App();
   const ChartDialogLayout layout = ChartLayout(sex, app.grid);
@@ -44,6 +70,8 @@ void CreateControls(HWND dialog, ChartSex sex) {
                                       p.height, dialog, ControlId(p.id), app.instance, nullptr));
     }
   }
+
+  FitClientArea(dialog, sex);
 
   // The age does not change while the dialog is open: the main window is disabled.
   const int chartAge = Window().state.chartAge;

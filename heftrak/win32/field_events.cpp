@@ -52,7 +52,11 @@ void OnChange(HWND window, int field) {
 
 void OnSetFocus(HWND window, int field) {
   WeightControlWindow& w = Window();
-  w.focusTarget = static_cast<FieldId>(field);
+  // A click can put the caret into a read-only result, but the window must
+  // not bring it back there after a restore or a dialog.
+  if (!IsResultField(field)) {
+    w.focusTarget = static_cast<FieldId>(field);
+  }
   if (w.windowMovingFocus) {
     return;
   }

@@ -1,6 +1,7 @@
 // Print (103) opens the personal data dialog; print report (200), sent by
 // that dialog's Print button, prints the "Body Fat Content Report" from the
 // window's state and the open dialog's fields.
+#include "heftrak/core/field_ids.h"
 #include "heftrak/core/report.h"
 #include "heftrak/win32/main_window.h"
 #include "heftrak/win32/window_parts.h"
@@ -8,12 +9,6 @@
 #include "shell/win32/report_page.h"
 
 namespace heftrak {
-
-namespace {
-
-constexpr shell::PrintDialogIds kPrintDialogIds = {{61, 62, 63}, 64, 65, 66, 68};
-
-}  // namespace
 
 void OnPrint(HWND window) {
   shell::ShowPrintDialog(window, kPrintDialogIds);

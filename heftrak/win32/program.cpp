@@ -1,5 +1,6 @@
 #include "heftrak/win32/program.h"
 
+#include "heftrak/core/keyboard.h"
 #include "heftrak/core/layout.h"
 #include "heftrak/win32/heftrak_ids.h"
 #include "heftrak/win32/main_window.h"
@@ -15,7 +16,7 @@ const shell::ProgramDescription& Program() {
       0,
       &WindowSize,
       &FieldPlacements,
-      &shell::kHeftrakNavigation,
+      &kNavigation,
       [] { return Window().maleOnly; },
   };
   return program;

@@ -29,6 +29,7 @@ struct FieldPlacement {
   int height = 0;
   bool readOnly = false;
   bool rightAligned = false;  // made as a multi-line edit, the only kind that aligns right
+  int maxChars = 0;           // characters it holds; 0: no limit
 };
 
 struct Size {

@@ -1,100 +1,49 @@
 #include "shell/core/navigation.h"
 
 #include <cstddef>
+#include <utility>
+
+#include "shell/core/split_entry.h"
 
 namespace shell {
 namespace {
 
-constexpr bool kSwallow = true;
-
-// HEFTRAK: 0 Age, 1 Sex, 2/3 Height, 4 Weight, 5-16 the male readings, 23-46
-// the female readings (odd whole inches, even hundredths), 61-68 the dialog.
-constexpr SplitValue kHeftrakSplits[] = {
-    {{2, 2}, 2},       // height
-    {{5, 15, 2}, 2},   // abdomen and neck
-    {{23, 45, 2}, 2},  // hips, forearm, neck, wrist
-    {{61, 61}, 3},     // SSN first part
-    {{62, 62}, 2},     // SSN second part, followed by the last
-};
-
-// Tab and Enter walk one reading (both of its fields) per step; Up and Down go
-// to the same reading one row up or down. The right-aligned multi-line fields
-// (29, 31, 33, 41, 43, 45) swallow the keys that would act inside them.
-constexpr MoveRule kHeftrakMoves[] = {
-    {Stroke::Enter, {2, 2}, Step::By, 2},
-    {Stroke::Enter, {5, 13, 2}, Step::By, 2},
-    {Stroke::Enter, {23, 27, 2}, Step::By, 2},
-    {Stroke::Enter, {35, 39, 2}, Step::By, 2},
-    {Stroke::Enter, {29, 33, 2}, Step::By, 2, kSwallow},
-    {Stroke::Enter, {41, 43, 2}, Step::By, 2, kSwallow},
-    {Stroke::Enter, {45, 45}, Step::Stay, 0, kSwallow},
-    // Weight, the last neck reading and the last wrist field end their calculator.
-    {Stroke::Enter, {4, 4}, Step::Stay, 0},
-    {Stroke::Enter, {15, 16}, Step::Stay, 0},
-    {Stroke::Enter, {46, 46}, Step::Stay, 0},
-    {Stroke::Enter, {0, 71}, Step::By, 1},
-
-    {Stroke::Tab, {2, 2}, Step::By, 2},
-    {Stroke::Tab, {5, 13, 2}, Step::By, 2},
-    {Stroke::Tab, {23, 43, 2}, Step::By, 2},
-    {Stroke::Tab, {15, 16}, Step::To, 23},
-    {Stroke::Tab, {45, 46}, Step::Stay, 0},
-    {Stroke::Tab, {0, 71}, Step::By, 1},
-
-    {Stroke::ShiftTab, {3, 4}, Step::By, -2},
-    {Stroke::ShiftTab, {6, 7}, Step::By, -2},
-    {Stroke::ShiftTab, {9, 15, 2}, Step::By, -2},
-    {Stroke::ShiftTab, {25, 45, 2}, Step::By, -2},
-    {Stroke::ShiftTab, {8, 16, 2}, Step::By, -3},
-    {Stroke::ShiftTab, {26, 46, 2}, Step::By, -3},
-    {Stroke::ShiftTab, {23, 24}, Step::To, 15},
-    {Stroke::ShiftTab, {0, 0}, Step::Stay, 0},
-    {Stroke::ShiftTab, {0, 71}, Step::By, -1},
-
-    {Stroke::Up, {3, 4}, Step::By, -2},
-    {Stroke::Up, {29, 33, 2}, Step::By, -6, kSwallow},
-    {Stroke::Up, {41, 45, 2}, Step::By, -6, kSwallow},
-    {Stroke::Up, {11, 16}, Step::By, -6},
-    {Stroke::Up, {30, 46}, Step::By, -6},
-    {Stroke::Up, {1, 2}, Step::By, -1},
-
-    {Stroke::Down, {2, 2}, Step::To, 4},
-    {Stroke::Down, {29, 33, 2}, Step::By, 6, kSwallow},
-    {Stroke::Down, {0, 1}, Step::By, 1},
-    {Stroke::Down, {3, 3}, Step::By, 1},
-    {Stroke::Down, {5, 10}, Step::By, 6},
-    {Stroke::Down, {23, 40}, Step::By, 6},
-};
-
-// VORNA: 0 Age, 1 Sex, 2 push-ups, 3 sit-ups, 4/5 run minutes and seconds,
-// 8-14 the dialog.
-constexpr SplitValue kVornaSplits[] = {
-    {{4, 4}, 2},  // run time
-    {{8, 8}, 3},  // SSN first part
-    {{9, 9}, 2},  // SSN second part, followed by the last
-};
-
-constexpr MoveRule kVornaMoves[] = {
-    {Stroke::Enter, {0, 3}, Step::By, 1},
-
-    {Stroke::Tab, {5, 5}, Step::Stay, 0},      {Stroke::Tab, {0, 15}, Step::By, 1},
-
-    {Stroke::ShiftTab, {0, 0}, Step::Stay, 0}, {Stroke::ShiftTab, {0, 15}, Step::By, -1},
-
-    {Stroke::Up, {5, 5}, Step::To, 3},  // run seconds sit beside minutes, below sit-ups
-    {Stroke::Up, {0, 0}, Step::Stay, 0},       {Stroke::Up, {0, 15}, Step::By, -1},
-
-    {Stroke::Down, {0, 3}, Step::By, 1},
-};
+// The split value whose first part `field` is, or nullptr.
+const SplitValue* SplitOf(const NavigationRules& rules, int field) {
+  for (const SplitValue& split : rules.splits) {
+    if (split.firstParts.Contains(field)) {
+      return &split;
+    }
+  }
+  return nullptr;
+}
 
 // Digits of the first part of a split value, 0 when `field` is none.
 int FirstPartDigits(const NavigationRules& rules, int field) {
-  for (const SplitValue& split : rules.splits) {
-    if (split.firstParts.Contains(field)) {
-      return split.digits;
-    }
+  const SplitValue* split = SplitOf(rules, field);
+  return split != nullptr ? split->digits : 0;
+}
+
+int FieldChars(const NavigationRules& rules, int field) {
+  return rules.fieldChars != nullptr ? rules.fieldChars(field) : 0;
+}
+
+// Characters a field has room for besides those a typed or pasted text keeps.
+bool Fits(const NavigationRules& rules, int field, const FieldContent& content, std::size_t added) {
+  const int limit = FieldChars(rules, field);
+  if (limit <= 0) {
+    return true;
   }
-  return 0;
+  const long long kept = static_cast<long long>(content.length) - content.selected;
+  return kept + static_cast<long long>(added) <= limit;
+}
+
+// The editing shortcuts (Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z) reach a field
+// as control characters. They are commands, not text, so no field's filter
+// takes them away; the field's own procedure carries them out, and a paste
+// comes back through the paste filter.
+bool IsEditingShortcut(char ch) {
+  return ch == 0x01 || ch == 0x03 || ch == 0x16 || ch == 0x18 || ch == 0x1A;
 }
 
 bool IsSecondPart(const NavigationRules& rules, int field) {
@@ -167,7 +116,15 @@ KeyDecision DecideCharacter(const NavigationRules& rules, int field, const KeyIn
     }
     return decision;
   }
+  if (IsEditingShortcut(input.ch)) {
+    return decision;
+  }
   decision.ch = PassedCharacter(rules, field, input.ch);
+  // A character the field has no room for is refused like a filtered one, so
+  // the field never holds more than the program reads of it.
+  if (decision.ch != 0 && !Fits(rules, field, {input.length, input.selected}, 1)) {
+    decision.ch = 0;
+  }
   if (decision.ch == 0) {
     decision.swallow = true;
     return decision;
@@ -180,27 +137,57 @@ KeyDecision DecideCharacter(const NavigationRules& rules, int field, const KeyIn
   return decision;
 }
 
+// A whole value pasted into the first part of its split value: every part
+// filled, provided each part's text is one the part would take.
+PasteDecision SplitPaste(const NavigationRules& rules, int field, std::string_view pasted) {
+  PasteDecision decision;
+  const SplitValue* split = SplitOf(rules, field);
+  if (split == nullptr) {
+    return decision;
+  }
+  std::array<std::string, 3> parts;
+  int count = 0;
+  switch (split->kind) {
+    case SplitKind::Inches:
+      // Only a figure with its point is a whole height or reading: digits
+      // alone that do not fit are too many for the whole inches.
+      if (const auto inches =
+              pasted.find('.') != std::string_view::npos ? SplitInches(pasted) : std::nullopt) {
+        parts = {(*inches)[0], (*inches)[1], {}};
+        count = 2;
+      }
+      break;
+    case SplitKind::RunTime:
+      if (const auto time = SplitRunTime(pasted)) {
+        parts = {(*time)[0], (*time)[1], {}};
+        count = 2;
+      }
+      break;
+    case SplitKind::Ssn:
+      if (const auto ssn = SplitSsn(pasted)) {
+        parts = *ssn;
+        count = 3;
+      }
+      break;
+    case SplitKind::None:
+      break;
+  }
+  for (int k = 0; k < count; ++k) {
+    const int part = field + k;
+    const auto& text = parts[static_cast<std::size_t>(k)];
+    if (!InTable(rules, part) || !Fits(rules, part, {}, text.size())) {
+      return decision;
+    }
+  }
+  if (count > 0) {
+    decision.accept = true;
+    decision.texts = std::move(parts);
+    decision.parts = count;
+  }
+  return decision;
+}
+
 }  // namespace
-
-const NavigationRules kHeftrakNavigation = {
-    .slots = 72,
-    .freeTextLimit = 64,
-    .sexField = 1,
-    .firstDialogField = 60,
-    .chartPaging = false,
-    .splits = kHeftrakSplits,
-    .moves = kHeftrakMoves,
-};
-
-const NavigationRules kVornaNavigation = {
-    .slots = 16,
-    .freeTextLimit = 11,
-    .sexField = 1,
-    .firstDialogField = 6,
-    .chartPaging = true,
-    .splits = kVornaSplits,
-    .moves = kVornaMoves,
-};
 
 KeyDecision DecideKey(const NavigationRules& rules, int field, const KeyInput& input) {
   KeyDecision decision;
@@ -244,11 +231,15 @@ KeyDecision DecideKey(const NavigationRules& rules, int field, const KeyInput& i
   return decision;
 }
 
-PasteDecision DecidePaste(const NavigationRules& rules, int field, std::string_view clipboard) {
+PasteDecision DecidePaste(const NavigationRules& rules, int field, std::string_view clipboard,
+                          const FieldContent& content) {
   PasteDecision decision;
   if (!InTable(rules, field) || field >= rules.freeTextLimit) {
-    decision.accept = true;
-    decision.text = clipboard;
+    if (Fits(rules, field, content, clipboard.size())) {
+      decision.accept = true;
+      decision.texts[0] = clipboard;
+      decision.parts = 1;
+    }
     return decision;
   }
   constexpr std::string_view kBlanks = " \t\r\n";
@@ -257,16 +248,23 @@ PasteDecision DecidePaste(const NavigationRules& rules, int field, std::string_v
     return decision;
   }
   const std::size_t last = clipboard.find_last_not_of(kBlanks);
-  for (const char ch : clipboard.substr(first, last - first + 1)) {
+  const std::string_view pasted = clipboard.substr(first, last - first + 1);
+  std::string filtered;
+  for (const char ch : pasted) {
     const char passed = PassedCharacter(rules, field, ch);
     if (passed == 0) {
-      decision.text.clear();
-      return decision;
+      filtered.clear();
+      break;
     }
-    decision.text += passed;
+    filtered += passed;
   }
-  decision.accept = true;
-  return decision;
+  if (!filtered.empty() && Fits(rules, field, content, filtered.size())) {
+    decision.accept = true;
+    decision.texts[0] = std::move(filtered);
+    decision.parts = 1;
+    return decision;
+  }
+  return SplitPaste(rules, field, pasted);
 }
 
 }  // namespace shell

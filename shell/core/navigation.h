@@ -5,6 +5,7 @@
 // rules themselves are plain data, one set per program.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,6 +22,8 @@ struct KeyInput {
   char ch = 0;            // Key::Char: the character typed
   bool shift = false;     // Key::Tab: Shift is held (Shift+Tab)
   int caret = 0;          // the caret's character position; 0 is the start of the field
+  int length = 0;         // Key::Char: characters in the field
+  int selected = 0;       // Key::Char: characters selected, which a typed one replaces
   std::string_view text;  // Key::Right: the field's text; no more than 3 characters matter
   bool maleOnly = false;  // the main window's "Male Only" option is on
 };
@@ -50,12 +53,17 @@ struct FieldRange {
   }
 };
 
+// How a whole value pasted into the first part of a split value is taken
+// apart (none: the part takes only what fits it).
+enum class SplitKind { None, Inches, RunTime, Ssn };
+
 // A value typed into two fields (whole inches and hundredths, minutes and
 // seconds, SSN parts): the first part holds `digits` digits and is followed by
 // its second part at identifier + 1.
 struct SplitValue {
   FieldRange firstParts;
   int digits = 2;
+  SplitKind kind = SplitKind::None;
 };
 
 // The keys whose focus moves depend on the field alone.
@@ -80,26 +88,40 @@ struct NavigationRules {
   int firstDialogField;  // the personal data dialog's fields, whose Tab and Enter the
                          // dialog manager handles: no Tab or Enter rule applies to them
   bool chartPaging;      // Page Up / Page Down scroll the scoring chart
+  // How many characters a field holds: what the program reads of it, so that
+  // what a field shows is all that counts. 0: no limit (read-only results).
+  int (*fieldChars)(int field);
   std::span<const SplitValue> splits;
   std::span<const MoveRule> moves;  // the first rule matching stroke and field wins
 };
 
-extern const NavigationRules kHeftrakNavigation;
-extern const NavigationRules kVornaNavigation;
-
 KeyDecision DecideKey(const NavigationRules& rules, int field, const KeyInput& input);
+
+// The characters a field holds and how many of them are selected.
+struct FieldContent {
+  int length = 0;
+  int selected = 0;
+};
 
 // What a field takes from the clipboard. The key filter never sees pasted
 // text, so it is checked here against the same rules: blanks and line ends
 // around it are dropped (a copied spreadsheet cell ends in one), then every
-// character must be one the field would take typed, the Sex letter upper-cased.
-// Anything else is refused whole, rather than left for the evaluation to read
-// as no digits. Free-text fields take whatever the clipboard holds.
+// character must be one the field would take typed, the Sex letter upper-cased,
+// and the result must fit the field. Anything else is refused whole, rather
+// than cut short or left for the evaluation to read as no digits. Free-text
+// fields take the clipboard as it is, when it fits.
+//
+// A whole height, reading, run time or SSN pasted into the first part of its
+// split value fills every part: the parts' texts replace what they held.
 struct PasteDecision {
   bool accept = false;
-  std::string text;  // what to paste when accepted
+  // parts 1: texts[0] replaces the selection of the field pasted into.
+  // parts 2 or 3: texts[k] becomes the whole text of field + k.
+  std::array<std::string, 3> texts;
+  int parts = 0;
 };
 
-PasteDecision DecidePaste(const NavigationRules& rules, int field, std::string_view clipboard);
+PasteDecision DecidePaste(const NavigationRules& rules, int field, std::string_view clipboard,
+                          const FieldContent& content);
 
 }  // namespace shell

@@ -8,7 +8,7 @@ PrintDialogLayout LayoutPrintDialog(const LayoutGrid& g, const PrintDialogIds& i
   const int W4 = 4 * g.X + g.QX;
   const int H = g.Y + 2 * g.QY;
   const auto field = [&](int id, int left, int top, int width) {
-    return FieldPlacement{id, left, top, width, g.Y, false, false};
+    return FieldPlacement{id, left, top, width, g.Y, false, false, PrintDialogFieldChars(ids, id)};
   };
   PrintDialogLayout layout{};
   layout.printButton = {42 * g.X, 4 * g.Y + g.QY, 12 * g.X, 7 * g.QY};

@@ -6,6 +6,7 @@
 #include "shell/core/drawing_geometry.h"
 #include "shell/core/label.h"
 #include "shell/core/layout_grid.h"
+#include "shell/core/report.h"
 
 namespace shell {
 
@@ -20,6 +21,19 @@ struct PrintDialogIds {
 };
 
 inline constexpr int kRankBoxId = 67;
+
+// How many characters a field of the dialog holds: what the report prints of
+// it. 0 for a field that is not the dialog's.
+constexpr int PrintDialogFieldChars(const PrintDialogIds& ids, int field) {
+  for (int part = 0; part < 3; ++part) {
+    if (field == ids.ssn[part]) {
+      return static_cast<int>(kSsnPartChars[part]);
+    }
+  }
+  const bool named = field == ids.lastName || field == ids.firstName ||
+                     field == ids.middleInitial || field == ids.date || field == kRankBoxId;
+  return named ? static_cast<int>(kPersonalFieldChars) : 0;
+}
 inline constexpr int kPrintButtonId = 200;
 inline constexpr int kExitButtonId = 201;
 

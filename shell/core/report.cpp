@@ -10,10 +10,10 @@ namespace {
 
 // A personal field as the header prints it: its first characters only, and
 // nothing after a NUL (the dialog's fields are C strings).
-std::string_view Field(const std::string& text) {
+std::string_view Field(const std::string& text, std::size_t chars = kPersonalFieldChars) {
   std::string_view view = text;
   view = view.substr(0, view.find('\0'));
-  return view.substr(0, kPersonalFieldChars);
+  return view.substr(0, chars);
 }
 
 std::string Concatenated(std::initializer_list<std::string_view> parts) {
@@ -41,8 +41,9 @@ Report ReportWithHeader(std::string_view title, std::string_view documentName,
   report.lines.push_back({3, Concatenated({"Date: ", Field(person.date)}), LinePlace::Middle});
   AddLine(report, 4, Concatenated({"Rank: ", Field(person.rank)}));
   AddLine(report, 5,
-          Concatenated({"SSN: ", Field(person.ssn[0]), "/", Field(person.ssn[1]), "/",
-                        Field(person.ssn[2])}));
+          Concatenated({"SSN: ", Field(person.ssn[0], kSsnPartChars[0]), "/",
+                        Field(person.ssn[1], kSsnPartChars[1]), "/",
+                        Field(person.ssn[2], kSsnPartChars[2])}));
   // "Age: " and any int with its sign fit in 17 characters.
   char ageLine[32];
   const int length = std::snprintf(ageLine, sizeof ageLine, "Age: %i", age);

@@ -49,6 +49,8 @@ struct PersonalData {
 };
 
 inline constexpr std::size_t kPersonalFieldChars = 29;
+// The three parts of a social security number: 3, 2 and 4 digits.
+inline constexpr std::size_t kSsnPartChars[3] = {3, 2, 4};
 
 // The title (line 1, centred) and the personal data header (lines 3 to 7).
 // `sex` is the letter the calculation used; '\0' prints as nothing.

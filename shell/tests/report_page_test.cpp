@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/core/report.h"
+#include "shell/win32/observer.h"
 #include "shell/win32/report_page.h"
 
 namespace shell {
@@ -17,6 +19,7 @@ struct TextRecord {
   int x;
   int y;
   std::string text;
+  DWORD backgroundMode;
 };
 
 struct Segment {
@@ -27,6 +30,7 @@ struct Recording {
   std::vector<TextRecord> texts;
   std::vector<Segment> lines;
   POINT pen{};
+  DWORD backgroundMode = OPAQUE;  // a new device context's
 };
 
 int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) {
@@ -40,9 +44,13 @@ int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM
       for (DWORD i = 0; i < text->emrtext.nChars; ++i) {
         value += record->iType == EMR_EXTTEXTOUTW ? bytes[2 * i] : bytes[i];
       }
-      out.texts.push_back({text->emrtext.ptlReference.x, text->emrtext.ptlReference.y, value});
+      out.texts.push_back(
+          {text->emrtext.ptlReference.x, text->emrtext.ptlReference.y, value, out.backgroundMode});
       break;
     }
+    case EMR_SETBKMODE:
+      out.backgroundMode = reinterpret_cast<const EMRSETBKMODE*>(record)->iMode;
+      break;
     case EMR_MOVETOEX: {
       const auto* move = reinterpret_cast<const EMRMOVETOEX*>(record);
       out.pen = {move->ptl.x, move->ptl.y};
@@ -110,6 +118,10 @@ TEST(ReportPage, PlacesLinesByNumberAndUnderlinesTheVerdictWord) {
   ASSERT_NE(title, nullptr);
   EXPECT_EQ(title->y, 50);
   EXPECT_EQ(title->x, 1000);  // centred: the reference point is the middle
+  // An opaque cell would blank out whatever text it runs into.
+  for (const TextRecord& text : r.texts) {
+    EXPECT_EQ(text.backgroundMode, static_cast<DWORD>(TRANSPARENT)) << text.text;
+  }
 
   ASSERT_EQ(r.lines.size(), 1u);
   const Segment& rule = r.lines[0];
@@ -122,17 +134,36 @@ TEST(ReportPage, PlacesLinesByNumberAndUnderlinesTheVerdictWord) {
   EXPECT_EQ(rule.x2 - rule.x1, 3 * charWidth);
 }
 
-TEST(ReportPage, NoUsablePrinterPrintsNothingAndSaysSo) {
-  char saved[80];
-  GetProfileStringA("windows", "device", ",,,", saved, sizeof saved);
+TEST(ReportPage, PrintThatCannotBeMadeSoundsTheAlertAndClaimsNothing) {
+  int alerts = 0;
+  Observer observer;
+  observer.alerted = [&alerts] { ++alerts; };
+  Observe(&observer);
   Report report;
   report.documentName = "Weight Control";
   report.lines = {{1, "Body Fat Content Report", LinePlace::Centre}};
+
+  char saved[80];
+  GetProfileStringA("windows", "device", ",,,", saved, sizeof saved);
   for (const char* entry : {"NoCommasAtAll", ",,,", "Missing,Driver"}) {
     WriteProfileStringA("windows", "device", entry);
+    alerts = 0;
     EXPECT_FALSE(PrintReport(report)) << entry;
+    EXPECT_EQ(alerts, 1) << entry;
   }
   WriteProfileStringA("windows", "device", saved);
+
+  // Device contexts that open but take no document: the job fails at its start.
+  const std::pair<const char*, HDC> refusing[] = {
+      {"memory", CreateCompatibleDC(nullptr)},
+      {"metafile", CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr)}};
+  for (const auto& [what, dc] : refusing) {
+    ASSERT_NE(dc, nullptr) << what;
+    alerts = 0;
+    EXPECT_FALSE(PrintReportOn(dc, report)) << what;
+    EXPECT_EQ(alerts, 1) << what;
+  }
+  Observe(nullptr);
 }
 
 }  // namespace

@@ -126,6 +126,15 @@ inline void FocusField(int id) {
   Pump();
 }
 
+// Puts the focus into a field with all its text selected, so what is typed
+// next replaces it.
+inline void SelectField(int id) {
+  HWND field = shell::App().fields.At(id);
+  SetFocus(field);
+  SendMessageA(field, EM_SETSEL, 0, -1);
+  Pump();
+}
+
 inline void ClearFields() {
   const shell::FieldTable& fields = shell::App().fields;
   for (int id = 0; id < fields.slots; ++id) {

@@ -26,11 +26,11 @@ void PaintAbout(HWND dialog) {
   const shell::AppState& app = shell::App();
   const shell::LayoutGrid& g = app.grid;
   InvalidateRect(dialog, nullptr, TRUE);
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(dialog, &paint);
-  if (dc == nullptr) {
+  shell::PaintDC paint(dialog);
+  if (!paint) {
     return;
   }
+  HDC dc = paint.get();
   SetBkMode(dc, TRANSPARENT);
   if (app.logo != nullptr) {
     BITMAP logo{};
@@ -56,7 +56,6 @@ void PaintAbout(HWND dialog) {
   DrawCentred(dc, 12 * g.X, 2 * g.Y + 2 * g.QY, "Version " CALC_VERSION_TEXT);
   DrawCentred(dc, 12 * g.X, 11 * g.Y, kMakerAddress);
   SetTextAlign(dc, alignment);
-  EndPaint(dialog, &paint);
 }
 
 }  // namespace

@@ -25,6 +25,9 @@ HWND CreateEntryField(HWND parent, const FieldPlacement& p, DWORD extraStyle) {
   HWND field =
       CreateWindowExA(0, "edit", "", style, p.left, p.top, p.width, p.height, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)), app.instance, nullptr);
+  if (field != nullptr && p.maxChars > 0) {
+    SendMessageA(field, EM_LIMITTEXT, static_cast<WPARAM>(p.maxChars), 0);
+  }
   if (field != nullptr && p.id >= 0 && p.id < app.fields.slots) {
     const auto slot = static_cast<std::size_t>(p.id);
     app.fields.windows[slot] = field;

@@ -34,11 +34,27 @@ Key KeyOf(UINT message, WPARAM wParam) {
   }
 }
 
-int CaretPosition(HWND field) {
+struct TextSelection {
+  int start = 0;
+  int end = 0;
+};
+
+TextSelection SelectionOf(HWND field) {
   DWORD start = 0;
   DWORD end = 0;
   SendMessageA(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  return static_cast<int>(start);
+  return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+FieldContent ContentOf(HWND field) {
+  const TextSelection selection = SelectionOf(field);
+  return {GetWindowTextLengthA(field), selection.end - selection.start};
+}
+
+// Replaces a field's whole text as typing would, with its change notification.
+void ReplaceWhole(HWND field, const std::string& text) {
+  SendMessageA(field, EM_SETSEL, 0, -1);
+  SendMessageA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void CarryOut(const KeyDecision& decision) {
@@ -65,14 +81,21 @@ bool PasteFiltered(HWND field, int id) {
   if (!ReadClipboardText(field, clipboard)) {
     return false;
   }
-  const PasteDecision decision = DecidePaste(*App().program->navigation, id, clipboard);
-  if (decision.accept && decision.text == clipboard) {
+  const PasteDecision decision =
+      DecidePaste(*App().program->navigation, id, clipboard, ContentOf(field));
+  if (!decision.accept) {
+    return true;
+  }
+  if (decision.parts == 1 && decision.texts[0] == clipboard) {
     return false;
   }
-  if (decision.accept) {
-    // Replaces the selection as a paste would, with its change notification
-    // and the field's length limit.
-    SendMessageA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(decision.text.c_str()));
+  if (decision.parts == 1) {
+    // Replaces the selection as a paste would, with its change notification.
+    SendMessageA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(decision.texts[0].c_str()));
+    return true;
+  }
+  for (int part = 0; part < decision.parts; ++part) {
+    ReplaceWhole(App().fields.At(id + part), decision.texts[static_cast<std::size_t>(part)]);
   }
   return true;
 }
@@ -104,7 +127,10 @@ LRESULT CALLBACK EditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam
     input.key = KeyOf(message, wParam);
     input.ch = static_cast<char>(wParam & 0xFF);
     input.shift = GetKeyState(VK_SHIFT) < 0;
-    input.caret = CaretPosition(field);
+    const TextSelection selection = SelectionOf(field);
+    input.caret = selection.start;
+    input.length = GetWindowTextLengthA(field);
+    input.selected = selection.end - selection.start;
     char text[4] = {};  // no rule looks past the third character
     if (input.key == Key::Right) {
       GetWindowTextA(field, text, sizeof text);

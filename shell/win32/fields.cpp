@@ -10,6 +10,11 @@ void EmptyField(HWND field) {
   // does (and nothing at all for an empty field), without the clipboard.
   SendMessageA(field, EM_SETSEL, 0, -1);
   SendMessageA(field, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+  // An edit control may keep its sideways scroll when its text goes, and
+  // then show the next figures typed with their first characters hidden.
+  // Bringing the caret at the start into sight scrolls all the way back.
+  SendMessageA(field, EM_SETSEL, 0, 0);
+  SendMessageA(field, EM_SCROLLCARET, 0, 0);
 }
 
 void SetFieldText(HWND field, const char* text) {

@@ -7,7 +7,7 @@ namespace shell {
 
 // Empties a field as a user's select-all and cut would, with the same change
 // notification, but leaves the clipboard alone: whatever the user had copied
-// is still there afterwards.
+// is still there afterwards. Nothing of the old text stays scrolled out.
 void EmptyField(HWND field);
 
 // Sets a field's text (a single-line field reports the change, a multi-line

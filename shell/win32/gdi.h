@@ -25,6 +25,26 @@ class WindowDC {
   HDC dc_;
 };
 
+// The device context of a window's paint, begun and ended with the scope.
+class PaintDC {
+ public:
+  explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~PaintDC() {
+    if (dc_ != nullptr) {
+      EndPaint(window_, &paint_);
+    }
+  }
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+  HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
 // A memory device context compatible with another, deleted at the end of the scope.
 class MemoryDC {
  public:

@@ -7,6 +7,7 @@
 #include "shell/win32/app.h"
 #include "shell/win32/drawing.h"
 #include "shell/win32/fields.h"
+#include "shell/win32/gdi.h"
 #include "shell/win32/text.h"
 
 namespace {
@@ -70,11 +71,11 @@ void OnInitDialog(HWND dialog, const shell::PrintDialogIds& ids) {
 void OnPaint(HWND dialog) {
   const shell::PrintDialogLayout layout = shell::LayoutPrintDialog(shell::App().grid, State().ids);
   InvalidateRect(dialog, nullptr, TRUE);
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(dialog, &paint);
-  if (dc == nullptr) {
+  shell::PaintDC paint(dialog);
+  if (!paint) {
     return;
   }
+  HDC dc = paint.get();
   for (const shell::Label& label : layout.labels) {
     shell::TextAt(dc, label);
   }
@@ -84,7 +85,6 @@ void OnPaint(HWND dialog) {
   for (const shell::Label& slash : layout.slashes) {
     shell::TextAt(dc, slash);
   }
-  EndPaint(dialog, &paint);
 }
 
 void OnPrintButton(HWND dialog) {

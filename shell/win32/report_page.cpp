@@ -1,16 +1,21 @@
 #include "shell/win32/report_page.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "shell/core/print_setup.h"
 #include "shell/win32/app.h"
 #include "shell/win32/beeper.h"
+#include "shell/win32/gdi.h"
+#include "shell/win32/print_job.h"
 
 namespace shell {
 
 namespace {
 
-int Width(HDC dc, const std::string& text) {
+int Width(HDC dc, std::string_view text) {
   SIZE size{};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
   return size.cx;
 }
 
@@ -25,46 +30,75 @@ HDC OpenDefaultPrinter() {
                    nullptr);
 }
 
-// How far right the report's longest line reaches in the current font.
-int RightmostEnd(HDC dc, const Report& report, const PageGeometry& page) {
-  int rightmost = 0;
-  for (const ReportLine& line : report.lines) {
-    const int width = Width(dc, line.text);
-    int end = page.margin + width;
-    if (line.place == LinePlace::Centre) {
-      end = page.pageWidth / 2 + (width + 1) / 2;
-    } else if (line.place == LinePlace::Middle) {
-      end = page.pageWidth / 2 + width;
-    }
-    rightmost = end > rightmost ? end : rightmost;
-  }
-  return rightmost;
+// The printer's own face at another character height; its width follows.
+HFONT FaceAt(LOGFONTA face, int characterHeight) {
+  face.lfHeight = -characterHeight;
+  face.lfWidth = 0;
+  return CreateFontIndirectA(&face);
 }
 
-// A printer whose default font is too large for the page (Wine's PostScript
-// driver: 100-pixel lines at 300 dpi) would cut the ends of the longer lines
-// off. Then the same face is used at the size that fits; line numbers and
-// columns stay as they are.
-HFONT FittingFont(HDC dc, const Report& report, const PageGeometry& page) {
-  const int rightmost = RightmostEnd(dc, report, page);
-  if (rightmost <= page.pageWidth || rightmost <= 0) {
-    return nullptr;
+// A text's width in the printer's face at a character height; 0 when the
+// printer cannot make that font (the job fails when it asks for it).
+int WidthIn(HDC dc, const LOGFONTA& face, std::string_view text, int height) {
+  OwnedObject<HFONT> font(FaceAt(face, height));
+  if (font.get() == nullptr) {
+    return 0;
   }
-  LOGFONTA font{};
-  if (GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font) == 0) {
-    return nullptr;
+  Selection selected(dc, font.get());
+  return Width(dc, text);
+}
+
+// Outline fonts are designed on a grid of 2048 units to the em (or a coarser
+// one): at that character height their glyph widths are exact.
+constexpr int kDesignHeight = 2048;
+
+// A text's width at a character height, as wide as the page will show it. A
+// driver may report each glyph's width rounded to whole pixels yet place the
+// glyphs at their exact advance (Wine's PostScript driver reports 17 pixels
+// for a glyph it advances by 17.46), so the width is never taken below the
+// text's width at the design height scaled down.
+int PrintedWidth(HDC dc, const LOGFONTA& face, int ownHeight, std::string_view text, int height) {
+  const int reported = height == ownHeight ? Width(dc, text) : WidthIn(dc, face, text, height);
+  const long long design = WidthIn(dc, face, text, kDesignHeight);
+  const long long exact = (design * height + kDesignHeight - 1) / kDesignHeight;
+  return static_cast<int>(std::max<long long>(reported, exact));
+}
+
+// The page, in a face fitted to it. False when the printer refused any part.
+bool PrintPage(PrintJob& job, const Report& report) {
+  if (!job.StartPage(report.documentName.c_str())) {
+    return false;
   }
+  HDC dc = job.dc();
+  // The margin is five screen character widths, taken as printer pixels.
+  PageGeometry page{0, GetDeviceCaps(dc, HORZRES), 5 * App().grid.X};
+  LOGFONTA face{};
   TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  const long long height = metrics.tmHeight - metrics.tmInternalLeading;
-  font.lfHeight = -static_cast<LONG>(height * (page.pageWidth - 1) / rightmost);
-  font.lfWidth = 0;
-  return CreateFontIndirectA(&font);
+  if (GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof face, &face) == 0 ||
+      GetTextMetricsA(dc, &metrics) == 0) {
+    return false;
+  }
+  const int ownHeight = metrics.tmHeight - metrics.tmInternalLeading;
+  const int fitted =
+      FittedCharacterHeight(report, page, ownHeight, [&](std::string_view text, int height) {
+        return PrintedWidth(dc, face, ownHeight, text, height);
+      });
+  if (fitted != ownHeight && !job.UseFont(FaceAt(face, fitted))) {
+    return false;
+  }
+  if (GetTextMetricsA(dc, &metrics) == 0) {
+    return false;
+  }
+  page.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+  RenderReport(dc, report, page);
+  return job.Finish();
 }
 
 }  // namespace
 
 void RenderReport(HDC dc, const Report& report, const PageGeometry& page) {
+  // Text cells never blank out a neighbour's text.
+  const int previousMode = SetBkMode(dc, TRANSPARENT);
   for (const ReportLine& line : report.lines) {
     const int y = line.line * page.lineHeight;
     const int length = static_cast<int>(line.text.size());
@@ -89,35 +123,22 @@ void RenderReport(HDC dc, const Report& report, const PageGeometry& page) {
     MoveToEx(dc, left, y, nullptr);
     LineTo(dc, left + Width(dc, underline.word), y);
   }
+  if (previousMode != 0) {
+    SetBkMode(dc, previousMode);
+  }
 }
 
-// The margin is five screen character widths, taken as printer pixels.
 bool PrintReport(const Report& report) {
-  HDC printer = OpenDefaultPrinter();
-  if (printer == nullptr) {
+  return PrintReportOn(OpenDefaultPrinter(), report);
+}
+
+bool PrintReportOn(HDC printer, const Report& report) {
+  PrintJob job(printer);
+  const bool printed = job && PrintPage(job, report);
+  if (!printed) {
     Alert();
-    return false;
   }
-  PageGeometry page{0, GetDeviceCaps(printer, HORZRES), 5 * App().grid.X};
-  HFONT fitting = FittingFont(printer, report, page);
-  HGDIOBJ defaultFont = fitting != nullptr ? SelectObject(printer, fitting) : nullptr;
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(printer, &metrics);
-  page.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
-  DOCINFOA document{};
-  document.cbSize = sizeof document;
-  document.lpszDocName = report.documentName.c_str();
-  StartDocA(printer, &document);
-  StartPage(printer);
-  RenderReport(printer, report, page);
-  EndPage(printer);
-  EndDoc(printer);
-  if (fitting != nullptr) {
-    SelectObject(printer, defaultFont);
-    DeleteObject(fitting);
-  }
-  DeleteDC(printer);
-  return true;
+  return printed;
 }
 
 }  // namespace shell

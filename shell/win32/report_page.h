@@ -4,24 +4,22 @@
 #include <windows.h>
 
 #include "shell/core/report.h"
+#include "shell/core/report_fit.h"
 
 namespace shell {
 
-// Prints the report as one job on the system's default printer. With no
-// usable printer nothing is printed, no job is started, and the alert
+// Prints the report as one job on the system's default printer; true only
+// when the print system took the whole page. With no usable printer, or a
+// job the printer or its spooler refuses, nothing is claimed: the alert
 // sounds, so the user does not take the silence for a printed page.
 bool PrintReport(const Report& report);
 
-// The geometry of a page: line k has its top at k x lineHeight; margin
-// lines start at `margin`, the title is centred on pageWidth / 2.
-struct PageGeometry {
-  int lineHeight;
-  int pageWidth;
-  int margin;
-};
+// The same on a printer device context already open, which it takes over.
+bool PrintReportOn(HDC printer, const Report& report);
 
 // Draws every line and underline of the report on a device context in its
-// current font (the printer's, or a metafile's in the tests).
+// current font (the printer's, or a metafile's in the tests), never over
+// what is already there.
 void RenderReport(HDC dc, const Report& report, const PageGeometry& page);
 
 }  // namespace shell

@@ -183,9 +183,6 @@ void Calculate(TestState& state, const EntryTexts& entries, RequestLog& requests
     state.accepted = true;
   }
 
-  state.resultsShown = true;
-  Add(requests, RequestKind::EnablePrint);
-
   if (!pushups.empty()) {
     state.pushups = pushups.number;
     ScoreEvent(state, requests, kPushupEvent, pushups.number);
@@ -206,7 +203,23 @@ void Calculate(TestState& state, const EntryTexts& entries, RequestLog& requests
       ScoreEvent(state, requests, kRunEvent, MinSec(minutes.number, seconds.number));
     }
   }
+  // A report needs at least one scored event: with none (only a run whose
+  // seconds were refused) there is nothing to print.
+  for (const EventScore& score : state.events) {
+    if (!score.pointsText.empty()) {
+      state.resultsShown = true;
+    }
+  }
+  if (state.resultsShown) {
+    Add(requests, RequestKind::EnablePrint);
+  }
   ShowTotals(state, requests);
+  // The verdict in words as well, for whoever cannot tell the total's red
+  // from black.
+  if (const FitnessMessage verdict = VerdictMessage(VerdictOf(state));
+      verdict != kNoFitnessMessage) {
+    Add(requests, RequestKind::ShowMessage, verdict, {}, state.totalColour);
+  }
 }
 
 }  // namespace
@@ -221,9 +234,29 @@ const char* FitnessMessageText(int code) {
       return "Enter Age.";
     case kEnterSex:
       return "Enter Sex: F or M (f or m).";
+    case kFailedMessage:
+      return "Soldier has failed the VORNA";
+    case kPassedMessage:
+      return "Soldier has passed the VORNA";
+    case kMaxedMessage:
+      return "Soldier has maxed the VORNA";
     default:
       return "";
   }
+}
+
+FitnessMessage VerdictMessage(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::Failed:
+      return kFailedMessage;
+    case Verdict::Passed:
+      return kPassedMessage;
+    case Verdict::Maxed:
+      return kMaxedMessage;
+    case Verdict::NotScored:
+      break;
+  }
+  return kNoFitnessMessage;
 }
 
 bool AcceptAgeAndSex(TestState& state, const EntryTexts& entries) {

@@ -18,7 +18,15 @@ enum FitnessMessage : int {
   kSecondsOutOfRange = 3,  // "Seconds must be between 0 and 59."
   kEnterAge = 4,           // "Enter Age."
   kEnterSex = 5,           // "Enter Sex: F or M (f or m)."
+  // The verdict of a soldier scored in every event, in words, as the report
+  // words it; shown in the colour of the total.
+  kFailedMessage = 10,  // "Soldier has failed the VORNA"
+  kPassedMessage = 11,  // "Soldier has passed the VORNA"
+  kMaxedMessage = 12,   // "Soldier has maxed the VORNA"
 };
+
+// The message that words a verdict; kNoFitnessMessage when nothing is scored.
+FitnessMessage VerdictMessage(Verdict verdict);
 
 // The text of a message; an empty string for a code that has none.
 const char* FitnessMessageText(int code);
@@ -38,7 +46,7 @@ enum class RequestKind {
   SetFieldText,      // field, text: write a completed run text back into its field
   PaintLabel,        // box, colour: the "Points", "Total" or "Scaled" label of a box
   PaintResult,       // box, text, colour: a figure in its result box
-  ShowMessage,       // message: paint a message on the message line
+  ShowMessage,       // message, colour: paint a message on the message line
   Alert,             // sound the alert
   EnablePrint,       // make the Print button available
   Focus,             // field: give the focus to an entry field
@@ -51,7 +59,7 @@ struct Request {
   Rgb colour = kBlack;
 };
 
-// A bounded list: one evaluation makes at most 20 requests.
+// A bounded list: one evaluation makes at most 21 requests.
 struct RequestLog {
   std::array<Request, 32> items{};
   std::size_t count = 0;

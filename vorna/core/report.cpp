@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "vorna/core/evaluation.h"
+
 namespace vorna {
 
 namespace {
@@ -29,8 +31,9 @@ int PointsOf(const TestState& state, Event event) {
   return state.events[static_cast<std::size_t>(event)].points;
 }
 
-void AddVerdict(shell::Report& report, const char* word) {
-  shell::AddLine(report, 18, std::string("Soldier has ") + word + " the VORNA");
+// The verdict sentence as the window words it, its verdict word underlined.
+void AddVerdict(shell::Report& report, Verdict verdict, const char* word) {
+  shell::AddLine(report, 18, FitnessMessageText(VerdictMessage(verdict)));
   shell::AddUnderline(report, 18, "Soldier has ", word);
 }
 
@@ -73,13 +76,13 @@ shell::Report ScoreReport(const TestState& state, const shell::PersonalData& per
     case Verdict::Maxed:
       length = std::snprintf(line, sizeof line, "Scaled Total Points:    %i", state.scaledTotal);
       shell::AddLine(report, 16, Written(line, length));
-      AddVerdict(report, "maxed");
+      AddVerdict(report, Verdict::Maxed, "maxed");
       break;
     case Verdict::Passed:
-      AddVerdict(report, "passed");
+      AddVerdict(report, Verdict::Passed, "passed");
       break;
     case Verdict::Failed:
-      AddVerdict(report, "failed");
+      AddVerdict(report, Verdict::Failed, "failed");
       break;
     case Verdict::NotScored:
       break;

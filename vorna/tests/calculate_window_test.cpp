@@ -10,6 +10,7 @@
 #include "vorna/core/evaluation.h"
 #include "vorna/core/scoring.h"
 #include "vorna/tests/vorna_window_fixture.h"
+#include "vorna/win32/paint.h"
 
 namespace vorna {
 namespace {
@@ -104,28 +105,35 @@ TEST_F(VornaCalculate, ScoresTotalsAndColours) {
     const char* name;
     const char* entries[kEntryFieldCount];
     Expected shown;
+    int verdict;  // worded on the message line, in the total's colour
   } cases[] = {
       {"maxed at exactly 100",
        {"25", "M", "75", "80", "13", "00"},
        {{"100", "100", "100", "300", "300"},
-        {kInkBlack, kInkBlack, kInkBlack, kInkBlack, kInkBlue}}},
+        {kInkBlack, kInkBlack, kInkBlack, kInkBlack, kInkBlue}},
+       kMaxedMessage},
       {"one short of the maximum passes",
        {"25", "M", "74", "80", "13", "00"},
-       {{"99", "100", "100", "299", ""}, {kInkBlack, kInkBlack, kInkBlack, kInkBlack, kWell}}},
+       {{"99", "100", "100", "299", ""}, {kInkBlack, kInkBlack, kInkBlack, kInkBlack, kWell}},
+       kPassedMessage},
       {"scaled beyond 300",
        {"20", "M", "80", "90", "12", "00"},
        {{"100", "100", "100", "300", "331"},
-        {kInkBlack, kInkBlack, kInkBlack, kInkBlack, kInkBlue}}},
+        {kInkBlack, kInkBlack, kInkBlack, kInkBlack, kInkBlue}},
+       kMaxedMessage},
       {"59 in one event fails",
        {"20", "M", PushupsWorth(59, 20), "90", "12", "00"},
-       {{"59", "100", "100", "259", ""}, {kInkRed, kInkBlack, kInkBlack, kInkRed, kWell}}},
+       {{"59", "100", "100", "259", ""}, {kInkRed, kInkBlack, kInkBlack, kInkRed, kWell}},
+       kFailedMessage},
       {"60 everywhere passes",
        {"20", "M", "42", "53", "15", "54"},
-       {{"60", "60", "60", "180", ""}, {kInkBlack, kInkBlack, kInkBlack, kInkBlack, kWell}}},
+       {{"60", "60", "60", "180", ""}, {kInkBlack, kInkBlack, kInkBlack, kInkBlack, kWell}},
+       kPassedMessage},
       {"the scaled total stops at 999",
        {"20", "M", "999", "999", "0", "00"},
        {{"100", "100", "100", "300", "999"},
-        {kInkBlack, kInkBlack, kInkBlack, kInkBlack, kInkBlue}}},
+        {kInkBlack, kInkBlack, kInkBlack, kInkBlack, kInkBlue}},
+       kMaxedMessage},
   };
   for (const auto& c : cases) {
     SetUp();
@@ -134,12 +142,34 @@ TEST_F(VornaCalculate, ScoresTotalsAndColours) {
     Enter(e[0], e[1], e[2], e[3], e[4], e[5]);
     PressAlt('c');
     ExpectShown(c.shown, c.name, &screen);
-    EXPECT_EQ(Window().messageOnLine, 0) << c.name;
+    EXPECT_EQ(Window().messageOnLine, c.verdict) << c.name;
+    EXPECT_EQ(ColourOf(Window().messageColour), c.shown.colours[kTotalBox]) << c.name;
     EXPECT_TRUE(PrintEnabled()) << c.name;
     // The field changed last: the seconds, or the minutes when Calculate
     // wrote them back.
     EXPECT_EQ(FocusedId(), e[4][1] == '\0' ? kRunMinutes : kRunSeconds) << c.name;
   }
+}
+
+// A run whose seconds are refused, with no other event, scores nothing: there
+// is no report to print.
+TEST_F(VornaCalculate, NothingScoredLeavesPrintDisabled) {
+  Enter("20", "M", nullptr, nullptr, "15", "75");
+  PressAlt('c');
+  EXPECT_EQ(Window().messageOnLine, kSecondsOutOfRange);
+  EXPECT_FALSE(PrintEnabled());
+  EXPECT_FALSE(Window().state.resultsShown);
+}
+
+// The worded verdict belongs to the total: an edit that takes the total down
+// takes it too.
+TEST_F(VornaCalculate, TheWordedVerdictGoesWithTheTotal) {
+  Enter("20", "M", "42", "53", "15", "54");
+  PressAlt('c');
+  ASSERT_EQ(Window().messageOnLine, kPassedMessage);
+  Enter(nullptr, nullptr, "20", nullptr, nullptr, nullptr);
+  EXPECT_EQ(ShownText(kTotalBox), "");
+  EXPECT_EQ(Window().messageOnLine, 0);
 }
 
 TEST_F(VornaCalculate, ValidationMessagesMoveTheFocusAndScoreNothing) {

@@ -34,7 +34,7 @@ std::string Render(const Request& r) {
     case RequestKind::PaintResult:
       return "result " + target + " " + text + " " + ColourName(r.colour);
     case RequestKind::ShowMessage:
-      return "message " + target;
+      return "message " + target + " " + ColourName(r.colour);
     case RequestKind::Alert:
       return "alert";
     case RequestKind::EnablePrint:
@@ -93,99 +93,105 @@ struct Case {
 TEST(EvaluateScoresTest, RequestSequences) {
   const Case kCases[] = {
       {"every event at exactly 100 is maxed", Entries("25", "M", "75", "80", "13", "00"),
-       Join(Join({"clear", "print"}, ScoredEvents("'100' black", "'100' black", "'100' black")),
+       Join(Join(Join({"clear"}, ScoredEvents("'100' black", "'100' black", "'100' black")),
+                 {"print"}),
             {"result 3 '300' black", "label 3 black", "result 4 '300' blue", "label 4 black",
-             "focus 1"}),
+             "message 12 black", "focus 1"}),
        Verdict::Maxed},
       {"one event short of 100 passes without a scaled total",
        Entries("25", "M", "74", "80", "13", "00"),
-       Join(Join({"clear", "print"}, ScoredEvents("'99' black", "'100' black", "'100' black")),
-            {"result 3 '299' black", "label 3 black", "focus 1"}),
+       Join(Join(Join({"clear"}, ScoredEvents("'99' black", "'100' black", "'100' black")),
+                 {"print"}),
+            {"result 3 '299' black", "label 3 black", "message 11 black", "focus 1"}),
        Verdict::Passed},
       {"points beyond 100 are shown as 100", Entries("20", "M", "80", "90", "12", "00"),
-       Join(Join({"clear", "print"}, ScoredEvents("'100' black", "'100' black", "'100' black")),
+       Join(Join(Join({"clear"}, ScoredEvents("'100' black", "'100' black", "'100' black")),
+                 {"print"}),
             {"result 3 '300' black", "label 3 black", "result 4 '331' blue", "label 4 black",
-             "focus 1"}),
+             "message 12 black", "focus 1"}),
        Verdict::Maxed},
       {"a 59 fails however high the rest", Entries("20", "M", "41", "99", "12", "00"),
-       Join(Join({"clear", "print"}, ScoredEvents("'59' red", "'100' black", "'100' black")),
-            {"result 3 '259' red", "label 3 black", "focus 1"}),
+       Join(
+           Join(Join({"clear"}, ScoredEvents("'59' red", "'100' black", "'100' black")), {"print"}),
+           {"result 3 '259' red", "label 3 black", "message 10 red", "focus 1"}),
        Verdict::Failed},
       {"exactly 60 everywhere passes", Entries("20", "M", "42", "53", "15", "54"),
-       Join(Join({"clear", "print"}, ScoredEvents("'60' black", "'60' black", "'60' black")),
-            {"result 3 '180' black", "label 3 black", "focus 1"}),
+       Join(
+           Join(Join({"clear"}, ScoredEvents("'60' black", "'60' black", "'60' black")), {"print"}),
+           {"result 3 '180' black", "label 3 black", "message 11 black", "focus 1"}),
        Verdict::Passed},
       {"a very slow run is shown negative, in red", Entries("20", "m", "71", "78", "30", "00"),
-       Join(Join({"clear", "print"}, ScoredEvents("'100' black", "'100' black", "'-62' red")),
-            {"result 3 '138' red", "label 3 black", "focus 1"}),
+       Join(Join(Join({"clear"}, ScoredEvents("'100' black", "'100' black", "'-62' red")),
+                 {"print"}),
+            {"result 3 '138' red", "label 3 black", "message 10 red", "focus 1"}),
        Verdict::Failed},
       {"women are scored by the female columns", Entries("23", "f", "9", "50", "15", "36"),
-       Join(Join({"clear", "print"}, ScoredEvents("'49' red", "'60' black", "'100' black")),
-            {"result 3 '209' red", "label 3 black", "focus 1"}),
+       Join(Join(Join({"clear"}, ScoredEvents("'49' red", "'60' black", "'100' black")), {"print"}),
+            {"result 3 '209' red", "label 3 black", "message 10 red", "focus 1"}),
        Verdict::Failed},
       {"age below 17",
        Entries("16", "M", "40", "", "", ""),
-       {"clear", "alert", "message 1", "focus 0", "focus 0"},
+       {"clear", "alert", "message 1 black", "focus 0", "focus 0"},
        Verdict::NotScored},
       {"age above 70",
        Entries("71", "F", "40", "", "", ""),
-       {"clear", "alert", "message 1", "focus 0", "focus 0"},
+       {"clear", "alert", "message 1 black", "focus 0", "focus 0"},
        Verdict::NotScored},
       {"age and sex empty: only the age is asked for",
        Entries("", "", "40", "", "", ""),
-       {"clear", "alert", "message 4", "focus 0", "focus 0"},
+       {"clear", "alert", "message 4 black", "focus 0", "focus 0"},
        Verdict::NotScored},
       {"sex empty",
        Entries("30", "", "", "40", "", ""),
-       {"clear", "alert", "message 5", "focus 1", "focus 1"},
+       {"clear", "alert", "message 5 black", "focus 1", "focus 1"},
        Verdict::NotScored},
       {"sex empty is asked for before a wrong age",
        Entries("99", "", "", "40", "", ""),
-       {"clear", "alert", "message 5", "focus 1", "focus 1"},
+       {"clear", "alert", "message 5 black", "focus 1", "focus 1"},
        Verdict::NotScored},
       {"a pasted sex letter other than M or F is no sex",
        Entries("30", "x", "", "40", "", ""),
-       {"clear", "alert", "message 5", "focus 1", "focus 1"},
+       {"clear", "alert", "message 5 black", "focus 1", "focus 1"},
        Verdict::NotScored},
       {"one minutes digit and no seconds are completed",
        Entries("20", "M", "", "", "9", ""),
-       {"clear", "set 4 '09'", "set 5 '00'", "print", "label 2 black", "result 2 '100' black",
+       {"clear", "set 4 '09'", "set 5 '00'", "label 2 black", "result 2 '100' black", "print",
         "focus 5"},
        Verdict::NotScored},
       {"only the minutes digit is completed",
        Entries("20", "M", "", "", "9", "30"),
-       {"clear", "set 4 '09'", "print", "label 2 black", "result 2 '100' black", "focus 4"},
+       {"clear", "set 4 '09'", "label 2 black", "result 2 '100' black", "print", "focus 4"},
        Verdict::NotScored},
       {"one seconds digit gets its leading zero",
        Entries("20", "M", "", "", "15", "4"),
-       {"clear", "set 5 '04'", "print", "label 2 black", "result 2 '71' black", "focus 5"},
+       {"clear", "set 5 '04'", "label 2 black", "result 2 '71' black", "print", "focus 5"},
        Verdict::NotScored},
       {"the run is completed even when the age is missing",
        Entries("", "M", "", "", "9", ""),
-       {"clear", "set 4 '09'", "set 5 '00'", "alert", "message 4", "focus 0", "focus 0"},
+       {"clear", "set 4 '09'", "set 5 '00'", "alert", "message 4 black", "focus 0", "focus 0"},
        Verdict::NotScored},
       {"seconds above 59 leave the run unscored",
        Entries("20", "M", "42", "53", "14", "75"),
-       {"clear", "print", "label 0 black", "result 0 '60' black", "label 1 black",
-        "result 1 '60' black", "message 3", "alert", "focus 5", "focus 5"},
+       {"clear", "label 0 black", "result 0 '60' black", "label 1 black", "result 1 '60' black",
+        "message 3 black", "alert", "focus 5", "print", "focus 5"},
        Verdict::NotScored},
-      {"60 seconds are too many",
+      {"60 seconds are too many: with nothing scored there is nothing to print",
        Entries("20", "M", "", "", "14", "60"),
-       {"clear", "print", "message 3", "alert", "focus 5", "focus 5"},
+       {"clear", "message 3 black", "alert", "focus 5", "focus 5"},
        Verdict::NotScored},
       {"59 seconds are the most",
        Entries("20", "M", "", "", "14", "59"),
-       {"clear", "print", "label 2 black", "result 2 '72' black", "focus 1"},
+       {"clear", "label 2 black", "result 2 '72' black", "print", "focus 1"},
        Verdict::NotScored},
       {"seconds alone score nothing and say nothing",
        Entries("", "", "", "", "", "30"),
        {"clear", "focus 1"},
        Verdict::NotScored},
       {"huge raw scores: scaled total capped at 999", Entries("20", "M", "999", "999", "0", ""),
-       Join(Join({"clear", "set 4 '00'", "set 5 '00'", "print"},
+       Join(Join({"clear", "set 4 '00'", "set 5 '00'"},
                  ScoredEvents("'100' black", "'100' black", "'100' black")),
-            {"result 3 '300' black", "label 3 black", "result 4 '999' blue", "label 4 black",
-             "focus 5"}),
+            {"print", "result 3 '300' black", "label 3 black", "result 4 '999' blue",
+             "label 4 black", "message 12 black", "focus 5"}),
        Verdict::Maxed},
   };
   for (const Case& c : kCases) {
@@ -241,8 +247,8 @@ TEST(EvaluateScoresTest, AcceptedAgeAndSexAreNotCheckedAgain) {
   accepted.sex = 'F';
   accepted.currentField = kPushups;
   const Outcome outcome = Calculate(Entries("", "", "45", "", "", ""), accepted);
-  EXPECT_EQ(outcome.log, (std::vector<std::string>{"clear", "print", "label 0 black",
-                                                   "result 0 '100' black", "focus 2"}));
+  EXPECT_EQ(outcome.log, (std::vector<std::string>{"clear", "label 0 black", "result 0 '100' black",
+                                                   "print", "focus 2"}));
   EXPECT_EQ(outcome.state.age, 35);
   EXPECT_EQ(outcome.state.sex, 'F');
 }
@@ -277,21 +283,22 @@ TEST(EvaluateScoresTest, PastedJunkIsReadOnlyAsFarAsEachFieldReaches) {
   const JunkCase kCases[] = {
       {"long texts: only the first characters count",
        Entries(age, sex, pushups, situps, minutes, seconds),
-       Join(Join({"clear", "print"}, ScoredEvents("'100' black", "'100' black", "'100' black")),
+       Join(Join(Join({"clear"}, ScoredEvents("'100' black", "'100' black", "'100' black")),
+                 {"print"}),
             {"result 3 '300' black", "label 3 black", "result 4 '300' blue", "label 4 black",
-             "focus 1"})},
+             "message 12 black", "focus 1"})},
       {"letters in the number fields read as no digits",
        Entries("25", "M", "abc", "", "", ""),
-       {"clear", "print", "label 0 black", "result 0 '20' red", "focus 1"}},
+       {"clear", "label 0 black", "result 0 '20' red", "print", "focus 1"}},
       {"letters in the age",
        Entries("xy", "M", "40", "", "", ""),
-       {"clear", "alert", "message 1", "focus 0", "focus 0"}},
+       {"clear", "alert", "message 1 black", "focus 0", "focus 0"}},
       {"500 letters everywhere",
        Entries(longJunk, longJunk, longJunk, longJunk, longJunk, longJunk),
-       {"clear", "alert", "message 5", "focus 1", "focus 1"}},
+       {"clear", "alert", "message 5 black", "focus 1", "focus 1"}},
       {"a single letter in the run fields is not padded",
        Entries("25", "M", "", "", "z", "q"),
-       {"clear", "print", "label 2 black", "result 2 '100' black", "focus 1"}},
+       {"clear", "label 2 black", "result 2 '100' black", "print", "focus 1"}},
   };
   for (const JunkCase& c : kCases) {
     SCOPED_TRACE(c.name);
@@ -337,6 +344,10 @@ TEST(FitnessMessageTextTest, TextsByCode) {
   EXPECT_STREQ(FitnessMessageText(kSecondsOutOfRange), "Seconds must be between 0 and 59.");
   EXPECT_STREQ(FitnessMessageText(kEnterAge), "Enter Age.");
   EXPECT_STREQ(FitnessMessageText(kEnterSex), "Enter Sex: F or M (f or m).");
+  EXPECT_STREQ(FitnessMessageText(VerdictMessage(Verdict::Failed)), "Soldier has failed the VORNA");
+  EXPECT_STREQ(FitnessMessageText(VerdictMessage(Verdict::Passed)), "Soldier has passed the VORNA");
+  EXPECT_STREQ(FitnessMessageText(VerdictMessage(Verdict::Maxed)), "Soldier has maxed the VORNA");
+  EXPECT_EQ(VerdictMessage(Verdict::NotScored), kNoFitnessMessage);
   for (int code : {0, 2, 6, -1}) {
     EXPECT_STREQ(FitnessMessageText(code), "") << code;
   }

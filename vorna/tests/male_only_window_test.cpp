@@ -79,9 +79,9 @@ TEST_F(VornaMaleOnly, AnEmptySexBecomesMale) {
 }
 
 TEST_F(VornaMaleOnly, TheUserChangingSexEndsIt) {
-  // Typing F.
+  // Typing F over the M.
   PressAlt('m');
-  harness::FocusField(kSex);
+  harness::SelectField(kSex);
   harness::Type("f");
   EXPECT_FALSE(MaleOnly());
   // Backspace in Sex: EditProc's synthetic click switches it off first.

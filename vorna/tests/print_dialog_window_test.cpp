@@ -21,7 +21,7 @@ struct DialogSeen {
   std::string date;
   int focusedAtStart = -1;
   RECT lastNamePlace{};
-  std::string middleInitial, rankTyped, ssnFirst, ssnSecond;
+  std::string middleInitial, rankTyped, ssnFirst, ssnSecond, ssnPasted;
   int focusAfterSsn = -1;
   std::string dateAfterRepaint;
   int focusAfterPrint = -1;
@@ -79,6 +79,12 @@ TEST_F(PrintDialog, CollectsThePersonalDataAndStaysOpenAfterPrinting) {
           seen.ssnFirst = Text(GetDlgItem(dialog, 8));
           seen.ssnSecond = Text(GetDlgItem(dialog, 9));
           seen.focusAfterSsn = harness::FocusedId();
+          // A whole number pasted into the first part fills all three.
+          harness::PutOnClipboard("987654321");
+          SendMessageA(GetDlgItem(dialog, 8), EM_SETSEL, 0, -1);
+          TypeInto(GetDlgItem(dialog, 8), "\x16");  // Ctrl+V
+          seen.ssnPasted = Text(GetDlgItem(dialog, 8)) + "/" + Text(GetDlgItem(dialog, 9)) + "/" +
+                           Text(GetDlgItem(dialog, 10));
 
           SetWindowTextA(GetDlgItem(dialog, 14), "01 Jan 2000");
           RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -113,6 +119,7 @@ TEST_F(PrintDialog, CollectsThePersonalDataAndStaysOpenAfterPrinting) {
   EXPECT_EQ(seen.ssnFirst, "123");
   EXPECT_EQ(seen.ssnSecond, "45");
   EXPECT_EQ(seen.focusAfterSsn, 10);
+  EXPECT_EQ(seen.ssnPasted, "987/65/4321");
   EXPECT_EQ(seen.dateAfterRepaint, "01 Jan 2000");  // a typed date survives a repaint
   EXPECT_EQ(seen.focusAfterPrint, 11);
   EXPECT_TRUE(seen.openAfterEscapeAndEnter);

@@ -32,13 +32,14 @@ inline bool PrintEnabled() {
   return IsWindowEnabled(Control(IDC_PRINT)) != FALSE;
 }
 
-// Types each given text into its field; nullptr leaves a field alone.
+// Types each given text into its field over what it held; nullptr leaves a
+// field alone.
 inline void Enter(const char* age, const char* sex, const char* pushups, const char* situps,
                   const char* minutes, const char* seconds) {
   const char* texts[kEntryFieldCount] = {age, sex, pushups, situps, minutes, seconds};
   for (int id = 0; id < kEntryFieldCount; ++id) {
     if (texts[id] != nullptr) {
-      harness::FocusField(id);
+      harness::SelectField(id);
       harness::Type(texts[id]);
     }
   }

@@ -57,26 +57,93 @@ TEST_F(VornaWindow, TypingFiltersAndTheRunMinutesAdvance) {
   EXPECT_EQ(FocusedId(), kRunSeconds);  // seconds never advance
 }
 
-// Shift+Insert pastes what the field would take typed, and nothing else: a
-// pasted "ab" in the run minutes would otherwise score as a 0:00 run.
+// Shift+Insert and Ctrl+V paste what the field would take typed, and nothing
+// else: a pasted "ab" in the run minutes would otherwise score as a 0:00 run,
+// and a pasted "1234" push-ups as 123. A whole run time pasted into the
+// minutes fills both run fields.
 TEST_F(VornaWindow, PastingPassesTheTypingFilter) {
   struct PasteCase {
     int field;
     const char* clipboard;
+    bool ctrlV;
     const char* shown;
+    const char* nextShown;  // of the field after it; nullptr: there is none
   };
   const PasteCase cases[] = {
-      {kRunMinutes, "ab", ""}, {kRunMinutes, "13\r\n", "13"},
-      {kPushups, "7 5", ""},   {kPushups, "75", "75"},
-      {kSex, "m", "M"},        {kSex, "x", ""},
+      {kRunMinutes, "ab", false, "", ""},
+      {kRunMinutes, "13\r\n", true, "13", ""},
+      {kPushups, "7 5", true, "", ""},
+      {kPushups, "75", false, "75", ""},
+      {kPushups, "1234", true, "", ""},
+      {kSex, "m", true, "M", ""},
+      {kSex, "x", false, "", ""},
+      {kRunMinutes, "9:05", true, "9", "05"},
+      {kRunMinutes, "1330", false, "13", "30"},
+      {kRunSeconds, "13:30", true, "", nullptr},
   };
   for (const PasteCase& c : cases) {
     harness::ClearFields();
     harness::PutOnClipboard(c.clipboard);
     harness::FocusField(c.field);
-    Press(VK_INSERT, true);
+    if (c.ctrlV) {
+      Type("\x16");  // what the keyboard sends for Ctrl+V
+    } else {
+      Press(VK_INSERT, true);
+    }
     EXPECT_EQ(TextOf(Field(c.field)), c.shown) << c.field << " '" << c.clipboard << "'";
+    if (c.nextShown != nullptr) {
+      EXPECT_EQ(TextOf(Field(c.field + 1)), c.nextShown) << c.field << " '" << c.clipboard << "'";
+    }
     EXPECT_EQ(harness::ClipboardText(), c.clipboard);  // a paste leaves the clipboard as it was
+  }
+}
+
+// A field takes no more than the program reads of it: what it shows is what
+// is scored.
+TEST_F(VornaWindow, TypingStopsWhereTheFieldIsFull) {
+  const struct {
+    int field;
+    const char* typed;
+    const char* shown;
+  } cases[] = {
+      {kAge, "170", "17"},       {kAge, "020", "02"},        {kSex, "mf", "M"},
+      {kPushups, "0050", "005"}, {kRunSeconds, "059", "05"},
+  };
+  for (const auto& c : cases) {
+    harness::ClearFields();
+    harness::FocusField(c.field);
+    Type(c.typed);
+    EXPECT_EQ(TextOf(Field(c.field)), c.shown) << c.typed;
+  }
+}
+
+// Clear leaves no field scrolled: the next soldier's figures show whole.
+TEST_F(VornaWindow, ClearLeavesNothingScrolled) {
+  const shell::FieldTable& fields = shell::App().fields;
+  for (int id = kAge; id < kEntryFieldCount; ++id) {
+    // Typed straight into the edit control, past its length, as nothing the
+    // clerk types can any more.
+    HWND field = Field(id);
+    SendMessageA(field, EM_LIMITTEXT, 0, 0);
+    harness::FocusField(id);
+    for (const char* c = id == kSex ? "MFMFMFMFMFMFMF" : "1234567890123456"; *c != '\0'; ++c) {
+      CallWindowProcA(fields.procs[static_cast<std::size_t>(id)], field, WM_CHAR,
+                      static_cast<WPARAM>(*c), 1);
+    }
+    SendMessageA(field, EM_LIMITTEXT, static_cast<WPARAM>(FieldChars(id)), 0);
+    ASSERT_LT(static_cast<short>(LOWORD(SendMessageA(field, EM_POSFROMCHAR, 0, 0))), 0) << id;
+  }
+  harness::FocusField(kAge);
+  harness::PressAlt('l');
+  const char* typed[kEntryFieldCount] = {"25", "F", "50", "60", "13", "30"};
+  for (int id = kAge; id < kEntryFieldCount; ++id) {
+    harness::FocusField(id);
+    Type(typed[id]);
+    ASSERT_EQ(TextOf(Field(id)), typed[id]) << id;
+    // The first character stands at the field's left edge, in sight.
+    const LRESULT first = SendMessageA(Field(id), EM_POSFROMCHAR, 0, 0);
+    EXPECT_GE(static_cast<short>(LOWORD(first)), 0) << id;
+    EXPECT_LE(static_cast<short>(LOWORD(first)), 2) << id;
   }
 }
 

@@ -153,7 +153,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_PRINTCLIENT:
       // The window as it stands on the screen, message included, into a
       // device context of the caller's.
-      PaintWindowOn(reinterpret_cast<HDC>(wParam), Window(), Window().messageOnLine);
+      PaintWindowOn(reinterpret_cast<HDC>(wParam), Window(), Window().messageOnLine,
+                    Window().messageColour);
       return 0;
     case WM_LBUTTONDOWN:
       OnMainWindowClick(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));

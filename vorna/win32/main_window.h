@@ -18,6 +18,7 @@ struct FitnessTestWindow {
   // The message painted on the message line, 0 while the line is empty. Any
   // repaint draws the line empty again.
   int messageOnLine = 0;
+  Rgb messageColour = kBlack;
   // Calculate is writing a completed run time back into its field: the
   // field's change notification must not wipe the results just worked out.
   bool rewriting = false;

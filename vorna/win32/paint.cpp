@@ -69,8 +69,9 @@ void DrawMessageLineOn(HDC dc, const WindowLayout& layout) {
   PanelsOn(dc, layout.messageLine);
 }
 
-void DrawMessageOn(HDC dc, const WindowLayout& layout, int message) {
-  shell::TextAt(dc, layout.messageLeft, layout.messageTop, FitnessMessageText(message));
+void DrawMessageOn(HDC dc, const WindowLayout& layout, int message, Rgb colour) {
+  shell::TextAt(dc, layout.messageLeft, layout.messageTop, FitnessMessageText(message),
+                shell::TextAlign::Left, ColourOf(colour));
 }
 
 void DrawResultLabelOn(HDC dc, const WindowLayout& layout, int box, Rgb colour) {
@@ -134,7 +135,7 @@ void WipeChartTitleOn(HDC dc, const WindowLayout& layout) {
   shell::FillRectsOn(dc, {layout.chartTitleRect, layout.chartHeaderRect});
 }
 
-void PaintWindowOn(HDC dc, const FitnessTestWindow& window, int message) {
+void PaintWindowOn(HDC dc, const FitnessTestWindow& window, int message, Rgb colour) {
   const WindowLayout& l = window.layout;
   const TestState& state = window.state;
   for (const Stack& panel : l.panels) {
@@ -170,7 +171,7 @@ void PaintWindowOn(HDC dc, const FitnessTestWindow& window, int message) {
   ResultLabelAndFigureOn(dc, l, state, kScaledBox);
 
   if (message != 0) {
-    DrawMessageOn(dc, l, message);
+    DrawMessageOn(dc, l, message, colour);
   }
 }
 

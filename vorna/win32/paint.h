@@ -15,12 +15,12 @@ COLORREF ColourOf(Rgb colour);
 
 // The whole window as the state stands: panels, frames, labels, Male Only,
 // results, chart title and header. `message` is what stands on the message
-// line (0 for nothing: a repaint draws the line empty).
-void PaintWindowOn(HDC dc, const FitnessTestWindow& window, int message);
+// line (0 for nothing: a repaint draws the line empty), in its colour.
+void PaintWindowOn(HDC dc, const FitnessTestWindow& window, int message, Rgb colour = kBlack);
 
 // The message line empty, and a message on it.
 void DrawMessageLineOn(HDC dc, const WindowLayout& layout);
-void DrawMessageOn(HDC dc, const WindowLayout& layout, int message);
+void DrawMessageOn(HDC dc, const WindowLayout& layout, int message, Rgb colour = kBlack);
 
 // A result box's label ("Points", "Total", "Scaled") in a colour.
 void DrawResultLabelOn(HDC dc, const WindowLayout& layout, int box, Rgb colour);

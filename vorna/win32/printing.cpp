@@ -2,16 +2,11 @@
 
 #include "shell/win32/print_dialog.h"
 #include "shell/win32/report_page.h"
+#include "vorna/core/field_ids.h"
 #include "vorna/core/report.h"
 #include "vorna/win32/main_window.h"
 
 namespace vorna {
-
-namespace {
-
-constexpr shell::PrintDialogIds kPrintDialogIds = {{8, 9, 10}, 11, 12, 13, 14};
-
-}  // namespace
 
 void OpenPrintDialog(HWND window) {
   shell::ShowPrintDialog(window, kPrintDialogIds);

@@ -1,5 +1,6 @@
 #include "vorna/win32/program.h"
 
+#include "vorna/core/keyboard.h"
 #include "vorna/core/layout.h"
 #include "vorna/win32/main_window.h"
 #include "vorna/win32/vorna_ids.h"
@@ -15,7 +16,7 @@ const shell::ProgramDescription& Program() {
       1,
       &WindowSize,
       &FieldPlacements,
-      &shell::kVornaNavigation,
+      &kNavigation,
       [] { return Window().state.maleOnly; },
   };
   return program;

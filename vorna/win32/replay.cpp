@@ -35,8 +35,10 @@ void CarryOut(HWND window, const Request& request) {
       });
       break;
     case RequestKind::ShowMessage:
-      DrawOnWindow(window, [&](HDC dc) { DrawMessageOn(dc, w.layout, request.target); });
+      DrawOnWindow(window,
+                   [&](HDC dc) { DrawMessageOn(dc, w.layout, request.target, request.colour); });
       w.messageOnLine = request.target;
+      w.messageColour = request.colour;
       break;
     case RequestKind::Alert:
       shell::Alert();

@@ -45,11 +45,16 @@ void OnFieldChanged(HWND window, int field) {
     state.currentField = static_cast<FieldId>(field);
     return;
   }
-  // Any change invalidates the total and with it the scaled total.
+  // Any change invalidates the total and with it the scaled total, and the
+  // verdict worded on the message line.
   if (!state.totalText.empty()) {
     WipeResult(window, kTotalBox);
     if (!state.scaledText.empty()) {
       WipeResult(window, kScaledBox);
+    }
+    if (w.messageOnLine >= kFailedMessage && w.messageOnLine <= kMaxedMessage) {
+      DrawOnWindow(window, [&](HDC dc) { DrawMessageLineOn(dc, w.layout); });
+      w.messageOnLine = 0;
     }
   }
   state.currentField = static_cast<FieldId>(field);
