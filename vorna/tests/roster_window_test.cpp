@@ -43,9 +43,9 @@ TEST_F(RosterWindow, ShowsWhatTheRosterWrites) {
     harness::PressAlt('c');
 
     roster::Shown& shown = rows.emplace_back();
-    if (Window().messageOnLine != 0) {  // refused: the message alone, no results
-      shown["message"] = FitnessMessageText(Window().messageOnLine);
-      continue;
+    shown["message"] = FitnessMessageText(Window().messageOnLine);
+    if (Window().messageOnLine != 0 && Window().messageOnLine < kFailedMessage) {
+      continue;  // refused: the message alone, no results
     }
     const char* boxes[] = {"pushup_points", "situp_points", "run_points", "total", "scaled"};
     for (int box = 0; box < 5; ++box) {
