@@ -4,8 +4,6 @@ namespace roster {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
@@ -17,8 +15,8 @@ bool IsLineEnd(char c) {
 class Parser {
  public:
   explicit Parser(std::string_view text) : text_(text) {
-    if (text_.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-      at_ = kByteOrderMark.size();
+    if (text_.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
+      at_ = kUtf8ByteOrderMark.size();
     }
   }
 

@@ -17,6 +17,8 @@
 
 namespace roster {
 
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 struct CsvRecord {
   int line = 0;  // the file line the record starts on, from 1
   std::vector<std::string> cells;

@@ -161,6 +161,11 @@ RosterRun ScoreRoster(const RosterProgram& program, std::string_view csv,
     names.push_back(program.results[column].name);
   }
   names.push_back(kMessageColumn);
+  // A spreadsheet that saved its roster with a byte-order mark reads the
+  // results as UTF-8 only with one; without, it takes them for its code page.
+  if (csv.starts_with(kUtf8ByteOrderMark)) {
+    run.resultsCsv = kUtf8ByteOrderMark;
+  }
   AppendCsvRecord(run.resultsCsv, names);
 
   RosterScorer scorer(program, settings, match);

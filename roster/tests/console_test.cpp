@@ -112,6 +112,11 @@ TEST_F(Console, ScoresIntoTheResultsFileBesideTheRoster) {
   EXPECT_EQ(files["roster-results.csv"],
             "Last,Score,Note,double,message\r\nDoe,2,x,4,\r\nRoe,1,,2,\r\n");
   EXPECT_EQ(files["roster.csv"], "Last,Score,Note\r\nDoe,2,x\r\nRoe,1,\r\n");
+
+  // A roster saved with a byte-order mark gets results with one.
+  files["marked.csv"] = "\xEF\xBB\xBFscore\n3\n";
+  EXPECT_EQ(RunProgram({"marked.csv"}).status, kAllScored);
+  EXPECT_EQ(files["marked-results.csv"], "\xEF\xBB\xBFscore,double,message\r\n3,6,\r\n");
 }
 
 TEST_F(Console, ExitStatusAndOneLineForEachKindOfProblem) {
