@@ -74,7 +74,9 @@ void BM_CalculateBodyFatMale(benchmark::State& state) {
   const long before = allocations.load();
   for (auto _ : state) {
     heftrak::WeightControlState weight;
-    benchmark::DoNotOptimize(heftrak::CalculateBodyFat(weight, fields));
+    shell::RequestList requests;
+    heftrak::CalculateBodyFat(weight, fields, requests);
+    benchmark::DoNotOptimize(requests);
   }
   CountAllocations(state, before);
 }
@@ -85,7 +87,9 @@ void BM_CalculateBodyFatFemale(benchmark::State& state) {
   const long before = allocations.load();
   for (auto _ : state) {
     heftrak::WeightControlState weight;
-    benchmark::DoNotOptimize(heftrak::CalculateBodyFat(weight, fields));
+    shell::RequestList requests;
+    heftrak::CalculateBodyFat(weight, fields, requests);
+    benchmark::DoNotOptimize(requests);
   }
   CountAllocations(state, before);
 }
@@ -96,7 +100,9 @@ void BM_CheckScreening(benchmark::State& state) {
   const long before = allocations.load();
   for (auto _ : state) {
     heftrak::WeightControlState weight;
-    benchmark::DoNotOptimize(heftrak::CheckScreening(weight, fields));
+    shell::RequestList requests;
+    heftrak::CheckScreening(weight, fields, requests);
+    benchmark::DoNotOptimize(requests);
   }
   CountAllocations(state, before);
 }
@@ -107,7 +113,7 @@ void BM_EvaluateScoresAllEvents(benchmark::State& state) {
   const long before = allocations.load();
   for (auto _ : state) {
     vorna::TestState test;
-    vorna::RequestLog log;
+    shell::RequestList log;
     vorna::EvaluateScores(test, entries, log);
     benchmark::DoNotOptimize(log);
   }

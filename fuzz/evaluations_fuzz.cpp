@@ -67,38 +67,66 @@ bool IsEntryField(int field) {
          (field >= heftrak::kFemaleReadingsFirst && field < heftrak::kFemaleAverageHips);
 }
 
-void CheckHeftrak(const heftrak::EvaluationResult& result) {
+void CheckHeftrak(const shell::RequestList& list) {
   using namespace heftrak;
-  Require(result.message == kNoMessage || MessageFor(result.message).lineCount > 0,
-          "unknown message code");
-  Require(result.message == kNoMessage || result.alert, "a message without the alert");
-  Require(!result.focus || IsEntryField(*result.focus), "focus outside the entry fields");
-  Require(result.writeCount <= result.writes.size(), "write count out of range");
-  for (std::size_t i = 0; i < result.writeCount; ++i) {
-    const FieldWrite& write = result.writes[i];
-    Require(write.field >= kAge && write.field < kMainFieldCount, "write to an unknown field");
-    const bool entry = write.kind != WriteKind::Result;
-    Require(entry == IsEntryField(write.field), "write kind does not match its field");
-    Require(Terminated(write.text.data(), write.text.size(), entry ? 2 : 7),
-            "field text longer than its field");
+  using shell::RequestKind;
+  Require(!list.overflowed(), "more requests than a list holds");
+  Require(list.size() > 0 && (list.end() - 1)->kind == RequestKind::Focus,
+          "a command must end by giving the focus to a field");
+  bool message = false;
+  bool alert = false;
+  for (const shell::Request& request : list) {
+    switch (request.kind) {
+      case RequestKind::ShowMessage:
+        Require(MessageFor(request.target).lineCount > 0, "unknown message code");
+        message = true;
+        break;
+      case RequestKind::Alert:
+        alert = true;
+        break;
+      case RequestKind::Focus:
+        Require(IsEntryField(request.target), "focus outside the entry fields");
+        break;
+      case RequestKind::SetText: {
+        Require(request.target >= kAge && request.target < kMainFieldCount,
+                "write to an unknown field");
+        const bool entry = IsEntryField(request.target);
+        Require(Terminated(request.c_str(), request.text.size(), entry ? 2 : 7),
+                "field text longer than its field");
+        break;
+      }
+      case RequestKind::ExtraLine:
+        Require(Terminated(request.c_str(), request.text.size(), 39), "extra line too long");
+        break;
+      default:
+        break;
+    }
   }
-  Require(Terminated(result.extraLineText.data(), result.extraLineText.size(), 40),
-          "extra line too long");
-  Require(result.evaluated || (result.writeCount == 0 && result.message == kNoMessage),
-          "a result that was not evaluated changes the window");
+  Require(message == alert, "a message without the alert, or an alert without one");
 }
 
-void CheckVorna(const vorna::RequestLog& log, const vorna::TestState& state) {
+void RunHeftrak(heftrak::WeightControlState& state, const heftrak::FieldTexts& fields,
+                void (*evaluate)(heftrak::WeightControlState&, const heftrak::FieldTexts&,
+                                 shell::RequestList&)) {
+  shell::RequestList list;
+  evaluate(state, fields, list);
+  CheckHeftrak(list);
+  heftrak::ApplyToState(state, list);
+}
+
+void CheckVorna(const shell::RequestList& log, const vorna::TestState& state) {
   using namespace vorna;
-  Require(log.count <= 21, "too many requests");
-  Require(log.count > 0 && log.items[log.count - 1].kind == RequestKind::Focus,
+  using shell::Request;
+  using shell::RequestKind;
+  Require(!log.overflowed() && log.size() <= 21, "too many requests");
+  Require(log.size() > 0 && (log.end() - 1)->kind == RequestKind::Focus,
           "Calculate must end by giving the focus to a field");
   for (const Request& request : log) {
     switch (request.kind) {
-      case RequestKind::SetFieldText:
+      case RequestKind::SetText:
         Require(request.target == kRunMinutes || request.target == kRunSeconds,
                 "only the run fields are written back");
-        Require(Terminated(request.text.c_str(), request.text.chars.size(), 2), "run text");
+        Require(Terminated(request.c_str(), request.text.size(), 2), "run text");
         break;
       case RequestKind::Focus:
         Require(request.target >= kAge && request.target < kEntryFieldCount, "focus field");
@@ -109,7 +137,7 @@ void CheckVorna(const vorna::RequestLog& log, const vorna::TestState& state) {
       case RequestKind::PaintLabel:
       case RequestKind::PaintResult:
         Require(request.target >= kPushupBox && request.target < kResultBoxCount, "result box");
-        Require(Terminated(request.text.c_str(), request.text.chars.size(), 3), "figure text");
+        Require(Terminated(request.c_str(), request.text.size(), 3), "figure text");
         break;
       default:
         break;
@@ -182,8 +210,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < fields.size(); ++i) {
     CheckPaste(heftrak::kNavigation, static_cast<int>(i), fields[i]);
   }
-  CheckHeftrak(heftrak::CheckScreening(weightState, fields));
-  CheckHeftrak(heftrak::CalculateBodyFat(weightState, fields));
+  RunHeftrak(weightState, fields, &heftrak::CheckScreening);
+  RunHeftrak(weightState, fields, &heftrak::CalculateBodyFat);
 
   vorna::TestState testState;
   vorna::EntryTexts entries{};
@@ -194,7 +222,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckPaste(vorna::kNavigation, static_cast<int>(i), entries[i]);
   }
   for (int round = 0; round < 2; ++round) {  // the second round runs accepted
-    vorna::RequestLog log;
+    shell::RequestList log;
     vorna::EvaluateScores(testState, entries, log);
     CheckVorna(log, testState);
   }

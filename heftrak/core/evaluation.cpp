@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
+#include <string>
 
 #include "heftrak/core/body_fat_limit.h"
 #include "heftrak/core/female_factors.h"
 #include "heftrak/core/male_factors.h"
 #include "heftrak/core/quarter_inch.h"
 #include "heftrak/core/screening_table.h"
+#include "shell/core/age_sex.h"
 #include "shell/core/field_text.h"
 #include "shell/core/fixed_format.h"
 
@@ -19,99 +22,116 @@ namespace {
 using shell::Align;
 using shell::FieldValue;
 using shell::ReadField;
+using shell::RequestList;
 
 bool OnQuarterGrid(int hundredths) {
   return hundredths == 0 || hundredths == 25 || hundredths == 50 || hundredths == 75;
 }
 
+// One evaluation in progress: it reads the fields, keeps the state, and
+// appends what the window must do. The end of a command (the shown mark,
+// Print, the message with its line below and the alert, the focus) always
+// comes in the same order, after every write.
 class Evaluation {
  public:
-  explicit Evaluation(const FieldTexts& fields) : fields_(fields) {}
+  Evaluation(WeightControlState& state, const FieldTexts& fields, RequestList& requests)
+      : state_(state), fields_(fields), requests_(requests) {}
 
   FieldValue Read(FieldId field) const {
     return ReadField(fields_[static_cast<std::size_t>(field)],
                      static_cast<std::size_t>(FieldChars(field)));
   }
 
-  // The next write in order; nullptr once the list is full (it never is: an
-  // evaluation makes at most 27 writes).
-  FieldWrite* NextWrite(FieldId field, WriteKind kind) {
-    if (result.writeCount >= result.writes.size()) {
-      return nullptr;
-    }
-    FieldWrite& write = result.writes[result.writeCount++];
-    write.field = field;
-    write.kind = kind;
-    return &write;
-  }
-
-  void Write(FieldId field, std::string_view text, WriteKind kind) {
-    if (FieldWrite* write = NextWrite(field, kind)) {
-      const std::size_t length = std::min(text.size(), write->text.size() - 1);
-      std::copy_n(text.data(), length, write->text.data());
-      write->text[length] = '\0';
-    }
+  // A write into an entry field. Its change notification will make it the
+  // focus target, and so does the state here.
+  void Write(FieldId field, std::string_view text, shell::Write write) {
+    requests_.SetText(field, text, write);
+    state_.focusTarget = field;
   }
 
   void WriteFigure(FieldId field, float value, int width, Align align) {
-    if (FieldWrite* write = NextWrite(field, WriteKind::Result)) {
-      shell::FormatFixed(write->text.data(), write->text.size(), value, 2, width, align);
-    }
-  }
-
-  // A message that ends the evaluation, with the alert and the field to correct.
-  EvaluationResult Stop(MessageCode message, FieldId focus) {
-    result.message = message;
-    result.alert = true;
-    result.focus = focus;
-    return result;
+    requests_.SetFigure(field, value, width, align);
   }
 
   // The hundredths of a split inch figure. "5" means .50 (it is taken as 50 and
   // the field rewritten), while "05" stays 5 and fails the quarter-inch check;
   // 0 is rewritten "00" when `rewriteZero` holds.
-  int Hundredths(FieldId field, bool rewriteZero, WriteKind kind) {
+  int Hundredths(FieldId field, bool rewriteZero, shell::Write write) {
     const FieldValue value = Read(field);
     if (value.number == 5 && value.text[0] != '0') {
-      Write(field, "50", kind);
+      Write(field, "50", write);
       return 50;
     }
     if (value.number == 0 && rewriteZero) {
-      Write(field, "00", kind);
+      Write(field, "00", write);
     }
     return value.number;
   }
 
-  EvaluationResult result;
+  // The evaluation has something to evaluate: the prompt box is cleared.
+  void Begin() { requests_.ClearMessage(); }
+
+  // A message that ends the evaluation, with the alert and the field to
+  // correct (or the field to go on from).
+  void Stop(MessageCode message, FieldId focus) {
+    message_ = message;
+    state_.focusTarget = focus;
+    Finish();
+  }
+
+  // The end of the command, in the order the clerk sees it.
+  void Finish() {
+    if (mark_ != 0) {
+      requests_.Program(mark_, markValue_);
+    }
+    if (printEnabled) {
+      requests_.EnablePrint(true);
+    }
+    if (switchMaleOnlyOff && state_.maleOnly) {
+      state_.maleOnly = false;
+      requests_.MaleOnly(false);
+    }
+    if (message_ != kNoMessage) {
+      requests_.ShowMessage(message_);
+    }
+    // After the message: showing one redraws the whole prompt box.
+    if (extraLine_[0] != '\0') {
+      requests_.ExtraLine(extraLine_.data());
+    }
+    if (message_ != kNoMessage) {
+      requests_.Alert();
+      requests_.Focus(state_.focusTarget);
+    }
+  }
+
+  // The result is on the window once its writes are: marked after them, so
+  // their change notifications cannot take it down again.
+  void MarkShown(ProgramRequest mark, int value = 0) {
+    mark_ = mark;
+    markValue_ = value;
+  }
+
+  void SetExtraLine(const char* format, const char* figure) {
+    std::snprintf(extraLine_.data(), extraLine_.size(), format, figure);
+  }
+
+  bool printEnabled = false;
+  bool switchMaleOnlyOff = false;  // a female result switches Male Only off
 
  private:
+  WeightControlState& state_;
   const FieldTexts& fields_;
+  RequestList& requests_;
+  MessageCode message_ = kNoMessage;
+  int mark_ = 0;
+  int markValue_ = 0;
+  std::array<char, shell::kRequestTextSize> extraLine_{};
 };
-
-// The sex letter of the Sex field: 'M' or 'F', or '\0' when the field is
-// empty or holds anything else (only pasting can put another letter there).
-char SexLetter(const FieldValue& sex) {
-  if (sex.empty()) {
-    return '\0';
-  }
-  const char letter = sex.text[0];
-  if (letter == 'M' || letter == 'm') {
-    return 'M';
-  }
-  if (letter == 'F' || letter == 'f') {
-    return 'F';
-  }
-  return '\0';
-}
-
-bool AgeInRange(int age) {
-  return age >= 17 && age <= 70;
-}
 
 // Reads the height into the state; false when its hundredths are off the grid.
 bool ReadHeight(Evaluation& eval, WeightControlState& state) {
   state.heightWhole = eval.Read(kHeightWhole).number;
-  state.heightHundredths = eval.Hundredths(kHeightHundredths, true, WriteKind::Rewrite);
+  state.heightHundredths = eval.Hundredths(kHeightHundredths, true, shell::Write::Rewrite);
   state.height =
       static_cast<float>(state.heightWhole) + static_cast<float>(state.heightHundredths) / 100.0f;
   return OnQuarterGrid(state.heightHundredths);
@@ -138,7 +158,7 @@ void ReadReadings(Evaluation& eval, Readings<Sites>& readings, FieldId (*whole)(
       reading.entered = !wholeValue.empty();
       reading.whole = wholeValue.number;
       reading.hundredths =
-          eval.Hundredths(HundredthsOf(whole(site, k)), reading.whole != 0, WriteKind::Edit);
+          eval.Hundredths(HundredthsOf(whole(site, k)), reading.whole != 0, shell::Write::Edit);
     }
   }
 }
@@ -207,12 +227,6 @@ float Average(const std::array<CircumferenceReading, kReadingsPerSite>& site) {
   return count == 0 ? 0.0f : RoundToQuarterInch(sum / static_cast<float>(count));
 }
 
-void SetExtraLine(EvaluationResult& result, ExtraLine kind, const char* format,
-                  const char* figure) {
-  result.extraLine = kind;
-  std::snprintf(result.extraLineText.data(), result.extraLineText.size(), format, figure);
-}
-
 // The male figures, from the readings and the height.
 void CalculateMale(WeightControlState& state) {
   for (int site = 0; site < kMaleSites; ++site) {
@@ -235,7 +249,7 @@ void ShowMale(Evaluation& eval, WeightControlState& state) {
   eval.WriteFigure(kMaleHeightFactor, state.heightFactor, 5, Align::Left);
   eval.WriteFigure(kMaleBodyFat, state.percentBodyFat, 5, Align::Left);
   // Last, so that the Sex field is the window's focus target afterwards.
-  eval.Write(kSex, "M", WriteKind::Rewrite);
+  eval.Write(kSex, "M", shell::Write::Rewrite);
 }
 
 // The female factors, from the readings, the weight and the height.
@@ -270,37 +284,27 @@ void ShowFemale(Evaluation& eval, WeightControlState& state) {
   for (float factor : factors) {
     eval.WriteFigure(static_cast<FieldId>(field++), factor, 5, Align::Left);
   }
-  eval.Write(kSex, "F", WriteKind::Rewrite);
-  eval.result.switchMaleOnlyOff = true;
+  eval.Write(kSex, "F", shell::Write::Rewrite);
+  eval.switchMaleOnlyOff = true;
 }
 
-}  // namespace
-
-bool WithinBodyFatLimit(float percentBodyFat, float limit) {
-  return shell::RoundToPlaces(percentBodyFat, 2) <= shell::RoundToPlaces(limit, 2);
-}
-
-EvaluationResult CheckScreening(WeightControlState& state, const FieldTexts& fields) {
-  Evaluation eval(fields);
-  if (eval.Read(kHeightWhole).empty()) {
-    return eval.result;
-  }
-  eval.result.evaluated = true;
-  eval.result.promptCleared = true;
-
+// Check, once there is a height: age and sex, the height on the quarter-inch
+// grid, then the weight against the screening table.
+void Screen(Evaluation& eval, WeightControlState& state) {
   if (!state.ageSexValidated) {
-    const FieldValue age = eval.Read(kAge);
-    const char sex = SexLetter(eval.Read(kSex));
-    if (age.empty()) {
-      return eval.Stop(kEnterAge, kAge);
+    int age = 0;
+    char sex = '\0';
+    switch (shell::CheckAgeAndSex(eval.Read(kAge), eval.Read(kSex), age, sex)) {
+      case shell::AgeSexCheck::NoAge:
+        return eval.Stop(kEnterAge, kAge);
+      case shell::AgeSexCheck::NoSex:
+        return eval.Stop(kEnterSex, kSex);
+      case shell::AgeSexCheck::AgeOutOfRange:
+        return eval.Stop(kAgeOutOfRange, kAge);
+      case shell::AgeSexCheck::Accepted:
+        break;
     }
-    if (sex == '\0') {
-      return eval.Stop(kEnterSex, kSex);
-    }
-    if (!AgeInRange(age.number)) {
-      return eval.Stop(kAgeOutOfRange, kAge);
-    }
-    state.age = age.number;
+    state.age = age;
     state.sex = sex;
     state.ageSexValidated = true;
   }
@@ -311,17 +315,17 @@ EvaluationResult CheckScreening(WeightControlState& state, const FieldTexts& fie
     return eval.Stop(kHeightNotQuarter, kHeightHundredths);
   }
 
-  state.screeningShown = true;
-  eval.result.printEnabled = true;
+  eval.MarkShown(kMarkScreeningShown);
+  eval.printEnabled = true;
   // 70.50 screens as 71 inches, 70.25 as 70.
   const int screeningHeight = state.heightWhole + (state.heightHundredths >= 50 ? 1 : 0);
   const int maxWeight = state.sex == 'M' ? MaleMaxWeight(state.age, screeningHeight)
                                          : FemaleMaxWeight(state.age, screeningHeight);
   char figure[16];
   std::snprintf(figure, sizeof figure, "%d", maxWeight);
-  SetExtraLine(eval.result, ExtraLine::MaxWeight, "Max allowable weight: %s lbs.", figure);
+  eval.SetExtraLine("Max allowable weight: %s lbs.", figure);
   if (state.weight == 0) {
-    return eval.result;  // only the maximum is shown: no verdict
+    return eval.Finish();  // only the maximum is shown: no verdict
   }
   state.screeningWithin = state.weight <= maxWeight;
   if (state.screeningWithin) {
@@ -332,28 +336,18 @@ EvaluationResult CheckScreening(WeightControlState& state, const FieldTexts& fie
                    state.sex == 'M' ? MaleReadingWhole(kAbdomen, 0) : FemaleReadingWhole(kHips, 0));
 }
 
-EvaluationResult CalculateBodyFat(WeightControlState& state, const FieldTexts& fields) {
-  Evaluation eval(fields);
-  bool male = true;
-  for (int site = 0; site < kMaleSites; ++site) {
-    male = male && EnteredCount(eval, MaleReadingWhole, site) > 0;
-  }
-  bool female = !male;
-  for (int site = 0; female && site < kFemaleSites; ++site) {
-    female = EnteredCount(eval, FemaleReadingWhole, site) > 0;
-  }
-  if (!male && !female) {
-    return eval.result;
-  }
-  eval.result.evaluated = true;
-  eval.result.promptCleared = true;
-
+// Calculate, once a calculator is chosen: the age and height, then the
+// readings, their agreement, and the percent body fat against the limit.
+void Calculate(Evaluation& eval, WeightControlState& state, bool male) {
+  const bool female = !male;
   const FieldValue age = eval.Read(kAge);
-  if (age.empty()) {
-    return eval.Stop(kEnterAge, kAge);
-  }
-  if (!AgeInRange(age.number)) {
-    return eval.Stop(kAgeOutOfRange, kAge);
+  switch (shell::CheckAge(age)) {
+    case shell::AgeSexCheck::NoAge:
+      return eval.Stop(kEnterAge, kAge);
+    case shell::AgeSexCheck::AgeOutOfRange:
+      return eval.Stop(kAgeOutOfRange, kAge);
+    default:
+      break;
   }
   state.age = age.number;
   if (eval.Read(kHeightWhole).empty()) {
@@ -388,7 +382,7 @@ EvaluationResult CalculateBodyFat(WeightControlState& state, const FieldTexts& f
                                 : state.femaleReadings[static_cast<std::size_t>(site)];
     if (const std::optional<int> first = Disagreement(readings)) {
       // The report can be printed even when the readings disagree.
-      eval.result.printEnabled = true;
+      eval.printEnabled = true;
       return eval.Stop(kReadingsDisagree,
                        male ? MaleReadingWhole(site, *first) : FemaleReadingWhole(site, *first));
     }
@@ -409,8 +403,8 @@ EvaluationResult CalculateBodyFat(WeightControlState& state, const FieldTexts& f
                           : FirstReading(state.femaleReadings, FemaleReadingWhole));
   }
   state = figures;
-  eval.result.printEnabled = true;
-  state.bodyFatShown = true;
+  eval.printEnabled = true;
+  eval.MarkShown(kMarkBodyFatShown, male ? 1 : 0);
   if (male) {
     ShowMale(eval, state);
   } else {
@@ -423,8 +417,70 @@ EvaluationResult CalculateBodyFat(WeightControlState& state, const FieldTexts& f
   state.bodyFatWithin = WithinBodyFatLimit(bodyFat, limit);
   char figure[16];
   shell::FormatFixed(figure, sizeof figure, limit, 1, 4, Align::Left);
-  SetExtraLine(eval.result, ExtraLine::MaxBodyFat, "Max percent body fat: %s%%.", figure);
+  eval.SetExtraLine("Max percent body fat: %s%%.", figure);
   return eval.Stop(state.bodyFatWithin ? kWithinBodyFat : kNotWithinBodyFat, kSex);
+}
+
+}  // namespace
+
+void ApplyToState(WeightControlState& state, const shell::Request& request) {
+  if (request.kind != shell::RequestKind::Program) {
+    return;
+  }
+  switch (request.target) {
+    case kMarkScreeningShown:
+      state.screeningShown = true;
+      break;
+    case kMarkBodyFatShown:
+      state.bodyFatShown = true;
+      state.bodyFatFromMale = request.value != 0;
+      break;
+    case kMarkNothingShown:
+      state.ageSexValidated = false;
+      state.screeningShown = false;
+      state.bodyFatShown = false;
+      break;
+    default:
+      break;
+  }
+}
+
+void ApplyToState(WeightControlState& state, const RequestList& requests) {
+  for (const shell::Request& request : requests) {
+    ApplyToState(state, request);
+  }
+}
+
+bool WithinBodyFatLimit(float percentBodyFat, float limit) {
+  return shell::RoundToPlaces(percentBodyFat, 2) <= shell::RoundToPlaces(limit, 2);
+}
+
+void CheckScreening(WeightControlState& state, const FieldTexts& fields, RequestList& requests) {
+  Evaluation eval(state, fields, requests);
+  if (eval.Read(kHeightWhole).empty()) {
+    requests.Focus(state.focusTarget);
+    return;
+  }
+  eval.Begin();
+  Screen(eval, state);
+  requests.Focus(state.focusTarget);
+}
+
+void CalculateBodyFat(WeightControlState& state, const FieldTexts& fields, RequestList& requests) {
+  Evaluation eval(state, fields, requests);
+  bool male = true;
+  for (int site = 0; site < kMaleSites; ++site) {
+    male = male && EnteredCount(eval, MaleReadingWhole, site) > 0;
+  }
+  bool female = !male;
+  for (int site = 0; female && site < kFemaleSites; ++site) {
+    female = EnteredCount(eval, FemaleReadingWhole, site) > 0;
+  }
+  if (male || female) {
+    eval.Begin();
+    Calculate(eval, state, male);
+  }
+  requests.Focus(state.focusTarget);
 }
 
 }  // namespace heftrak

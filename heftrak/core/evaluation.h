@@ -6,11 +6,11 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <string_view>
 
 #include "heftrak/core/field_ids.h"
 #include "heftrak/core/messages.h"
+#include "shell/core/requests.h"
 
 namespace heftrak {
 
@@ -61,52 +61,37 @@ struct WeightControlState {
   bool screeningShown = false;
   bool bodyFatShown = false;
   bool ageSexValidated = false;
-  // The age the chart dialogs show: the Age field's number limited to
-  // 17..70, or -1 when the field is empty. Set just before a chart opens.
-  int chartAge = -1;
+  bool bodyFatFromMale = false;  // which calculator the shown body fat came from
+  // The entry field that gets the focus back whenever the window does.
+  FieldId focusTarget = kSex;
+  bool maleOnly = false;  // the "Male Only" option
 };
 
-// Room for any text an evaluation writes into a field (at most "-123.45").
-inline constexpr std::size_t kFieldTextCapacity = 12;
-
-enum class WriteKind {
-  Rewrite,  // an entry field the window rewrites with its change reaction suppressed
-  Edit,     // an entry field rewrite that counts as an edit of that field
-  Result,   // a result field
-};
-
-struct FieldWrite {
-  FieldId field = kAge;
-  std::array<char, kFieldTextCapacity> text{};
-  WriteKind kind = WriteKind::Result;
-};
-
-// The line an evaluation adds two lines below the message in the prompt box.
-enum class ExtraLine { None, MaxWeight, MaxBodyFat };
-
-struct EvaluationResult {
-  // False when the command found nothing to evaluate: the window changes
-  // nothing and gives the focus back to its focus target.
-  bool evaluated = false;
-  bool promptCleared = false;
-  MessageCode message = kNoMessage;  // every message comes with the alert
-  bool alert = false;
-  std::optional<FieldId> focus;  // empty: the window's focus target
-  bool printEnabled = false;
-  bool switchMaleOnlyOff = false;  // a female result switches Male Only off
-  ExtraLine extraLine = ExtraLine::None;
-  std::array<char, 48> extraLineText{};
-  // Field texts to set, in the order the window must set them.
-  std::array<FieldWrite, 40> writes{};
-  std::size_t writeCount = 0;
+// What only HEFTRAK's window does, asked for with shell::RequestKind::Program.
+enum ProgramRequest : int {
+  kMarkScreeningShown = 1,  // a screening verdict is on the window
+  kMarkBodyFatShown = 2,    // a body-fat result is; value 1: the male calculator's
+  kMarkNothingShown = 3,    // Clear: no result on the window, age and sex to check again
+  kRedrawSexFrame = 4,      // the Sex field's frame drawn again
 };
 
 // The texts of the sixty fields, indexed by FieldId. A field may hold any
 // text (pasting bypasses the key filter); only its first characters are read.
 using FieldTexts = std::array<std::string_view, kMainFieldCount>;
 
-EvaluationResult CheckScreening(WeightControlState& state, const FieldTexts& fields);
-EvaluationResult CalculateBodyFat(WeightControlState& state, const FieldTexts& fields);
+// Check and Calculate: they read the fields, decide on the state and append
+// what the window must do. A result is marked shown only after the writes
+// that put it on the window.
+void CheckScreening(WeightControlState& state, const FieldTexts& fields,
+                    shell::RequestList& requests);
+void CalculateBodyFat(WeightControlState& state, const FieldTexts& fields,
+                      shell::RequestList& requests);
+
+// Carries out a request of HEFTRAK's own that changes the state (the marks
+// of what is shown; the other requests only draw). The window calls it as it
+// replays a list, and so does anyone who runs the core without a window.
+void ApplyToState(WeightControlState& state, const shell::Request& request);
+void ApplyToState(WeightControlState& state, const shell::RequestList& requests);
 
 // Within the body-fat limit, judged on the figure the user sees: the percent
 // body fat rounded to hundredths. Summing two-decimal factors in single

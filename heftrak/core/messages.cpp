@@ -5,14 +5,14 @@ namespace heftrak {
 namespace {
 
 constexpr MessageLine Plain(const char* text) {
-  return {{{{text, TextColour::Black}}}, 1};
+  return {{{{text, shell::kBlack}}}, 1};
 }
 
 // "Soldier is not within ..." with the red " not", "Soldier is within ..."
 // with the blue " is": the coloured word is its own segment.
-constexpr MessageLine Verdict(const char* before, const char* word, TextColour colour,
+constexpr MessageLine Verdict(const char* before, const char* word, shell::Rgb colour,
                               const char* after) {
-  return {{{{before, TextColour::Black}, {word, colour}, {after, TextColour::Black}}}, 3};
+  return {{{{before, shell::kBlack}, {word, colour}, {after, shell::kBlack}}}, 3};
 }
 
 constexpr Message Lines(MessageLine a) {
@@ -42,10 +42,9 @@ constexpr Entry kMessages[] = {
     {kHeightNotQuarter, Lines(Plain("Enter height to nearest 0.25 inch."))},
     {kEnterAge, Lines(Plain("Enter age."))},
     {kEnterSex, Lines(Plain("Enter sex: F or M (f or m)."))},
-    {kNotWithinWeight,
-     Lines(Verdict("Soldier is", " not", TextColour::Red, " within weight limit."),
-           Plain("Soldier must be taped."))},
-    {kWithinWeight, Lines(Verdict("Soldier", " is", TextColour::Blue, " within weight limit."))},
+    {kNotWithinWeight, Lines(Verdict("Soldier is", " not", shell::kRed, " within weight limit."),
+                             Plain("Soldier must be taped."))},
+    {kWithinWeight, Lines(Verdict("Soldier", " is", shell::kBlue, " within weight limit."))},
     {kStartPrompt, Lines(Plain("Enter height to nearest 0.25 inch."),
                          Plain("Height is automatically rounded to the"),
                          Plain("nearest inch for screening table weight."))},
@@ -53,9 +52,9 @@ constexpr Entry kMessages[] = {
     {kReadingsDisagree, Lines(Plain(kDifference1), Plain(kDifference2))},
     {kEnterHeight, Lines(Plain("Enter height."))},
     {kNotWithinBodyFat,
-     Lines(Verdict("Soldier is", " not", TextColour::Red, " within percent body fat limit."))},
+     Lines(Verdict("Soldier is", " not", shell::kRed, " within percent body fat limit."))},
     {kWithinBodyFat,
-     Lines(Verdict("Soldier", " is", TextColour::Blue, " within percent body fat limit."))},
+     Lines(Verdict("Soldier", " is", shell::kBlue, " within percent body fat limit."))},
     {kMaleCalculatorPrompt, Lines(Plain(kQuarterReadings), Plain(kDifference1), Plain(kDifference2),
                                   Plain("Age and height must be entered."))},
     {kFemaleCalculatorPrompt,

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 
+#include "shell/core/colour.h"
+
 namespace heftrak {
 
 enum MessageCode : int {
@@ -26,13 +28,11 @@ enum MessageCode : int {
   kBodyFatBelowZero = 18,  // readings no body can give: they were mistaken
 };
 
-enum class TextColour { Black, Red, Blue };
-
 // A run of text in one colour. A line of several segments is drawn with each
 // segment starting where the measured text before it ends.
 struct Segment {
   const char* text = "";
-  TextColour colour = TextColour::Black;
+  shell::Rgb colour = shell::kBlack;
 };
 
 struct MessageLine {

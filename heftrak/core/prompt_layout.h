@@ -10,7 +10,7 @@ namespace heftrak {
 
 struct PlacedSegment {
   const char* text = "";
-  TextColour colour = TextColour::Black;
+  shell::Rgb colour = shell::kBlack;
   int x = 0;
   int y = 0;
 };

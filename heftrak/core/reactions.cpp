@@ -2,46 +2,144 @@
 
 #include <algorithm>
 
+#include "shell/core/age_sex.h"
 #include "shell/core/field_text.h"
+#include "shell/core/male_only.h"
 
 namespace heftrak {
 
-ChangeActions ChangeReaction(int field, const ChangeFlags& flags) {
-  ChangeActions actions;
-  if (flags.rewriting) {
-    return actions;
+namespace {
+
+using shell::RequestList;
+using shell::Write;
+
+void EmptyResults(FieldRange results, RequestList& requests) {
+  for (int id = results.first; id <= results.last; ++id) {
+    requests.SetText(id, "", Write::Rewrite);
   }
-  if (field == kSex && flags.maleOnly && !flags.settingSex) {
-    actions.switchMaleOnlyOff = true;
+}
+
+void SwitchMaleOnlyOff(WeightControlState& state, RequestList& requests) {
+  state.maleOnly = false;
+  requests.MaleOnly(false);
+}
+
+}  // namespace
+
+void FieldChanged(WeightControlState& state, int field, ChangeBy by, RequestList& requests) {
+  // Only fields the clerk can type into become the focus target: the window
+  // empties and fills the read-only results itself, and the caret must not
+  // come back into one of them.
+  if (!IsResultField(field)) {
+    state.focusTarget = static_cast<FieldId>(field);
+  }
+  if (by == ChangeBy::Rewrite) {
+    return;
+  }
+  if (field == kSex && state.maleOnly && by != ChangeBy::KeepMaleOnly) {
+    SwitchMaleOnlyOff(state, requests);
   }
   if (field == kAge || field == kSex) {
-    actions.invalidateAgeSex = true;
+    state.ageSexValidated = false;  // the next Check reads both again
   }
+  bool disablePrint = false;
+  bool startPrompt = false;
+  bool emptyMale = false;
+  bool emptyFemale = false;
   if (IsScreeningField(field)) {
-    if (flags.screeningShown) {
-      actions.disablePrint = true;
-      actions.hideScreening = true;
-      actions.showStartPrompt = true;
+    if (state.screeningShown) {
+      disablePrint = startPrompt = true;
+      state.screeningShown = false;
     }
-    if (flags.bodyFatShown) {
-      actions.disablePrint = true;
-      actions.hideBodyFat = true;
-      actions.showStartPrompt = true;
-      actions.emptyMaleResults = true;
-      actions.emptyFemaleResults = true;
+    if (state.bodyFatShown) {
+      disablePrint = startPrompt = emptyMale = emptyFemale = true;
+      state.bodyFatShown = false;
     }
-  } else if (flags.bodyFatShown && (IsMaleReading(field) || IsFemaleReading(field))) {
+  } else if (state.bodyFatShown && (IsMaleReading(field) || IsFemaleReading(field))) {
     // Even with a screening verdict still standing, the report would print
     // a body fat that no longer matches the readings.
-    actions.disablePrint = true;
-    actions.emptyMaleResults = IsMaleReading(field);
-    actions.emptyFemaleResults = IsFemaleReading(field);
+    disablePrint = true;
+    emptyMale = IsMaleReading(field);
+    emptyFemale = IsFemaleReading(field);
     // An edit in the other calculator empties only that one's old figures;
     // the shown result still matches its readings and must still come down
     // when one of those is edited.
-    actions.hideBodyFat = IsMaleReading(field) == flags.bodyFatFromMale;
+    if (IsMaleReading(field) == state.bodyFatFromMale) {
+      state.bodyFatShown = false;
+    }
   }
-  return actions;
+  if (disablePrint) {
+    requests.EnablePrint(false);
+  }
+  if (startPrompt) {
+    requests.ShowMessage(kStartPrompt);
+  }
+  if (emptyMale) {
+    EmptyResults(kMaleResults, requests);
+  }
+  if (emptyFemale) {
+    EmptyResults(kFemaleResults, requests);
+  }
+}
+
+void FieldFocused(WeightControlState& state, int from, int to, bool byWindow,
+                  RequestList& requests) {
+  // A click can put the caret into a read-only result, but the window must
+  // not bring it back there after a restore or a dialog.
+  if (!IsResultField(to)) {
+    state.focusTarget = static_cast<FieldId>(to);
+  }
+  if (byWindow) {
+    return;  // a verdict just painted stays on the window
+  }
+  if (const std::optional<MessageCode> prompt = FocusPrompt(from, to)) {
+    requests.ShowMessage(*prompt);
+  }
+}
+
+void ClearWeightScreen(WeightControlState& state, RequestList& requests) {
+  requests.EnablePrint(false);
+  state.weight = 0;
+  // Each emptied field runs its change reaction, as the clerk's cut would;
+  // with Male Only on, Sex is emptied and refilled with "M" by the program.
+  const Write write = state.maleOnly ? Write::KeepMaleOnly : Write::Edit;
+  for (int id = kAge; id <= kWeight; ++id) {
+    requests.EmptyField(id, write);
+  }
+  if (state.maleOnly) {
+    requests.SetText(kSex, "M", Write::KeepMaleOnly);
+  }
+  EmptyResults(kMaleResults, requests);
+  EmptyResults(kFemaleResults, requests);
+  // After the reactions above, which answer a result still on the window.
+  requests.Program(kMarkNothingShown);
+  requests.Focus(kSex);
+}
+
+void ClearCalculators(WeightControlState& state, RequestList& requests) {
+  state.bodyFatShown = false;
+  requests.EnablePrint(false);
+  for (int id = kMaleReadingsFirst; id < kMaleAverageAbdomen; ++id) {
+    requests.EmptyField(id);
+  }
+  EmptyResults(kMaleResults, requests);
+  for (int id = kFemaleReadingsFirst; id < kFemaleAverageHips; ++id) {
+    requests.EmptyField(id);
+  }
+  EmptyResults(kFemaleResults, requests);
+  requests.Focus(kSex);
+}
+
+void ToggleMaleOnly(WeightControlState& state, char sexInField, RequestList& requests) {
+  if (state.maleOnly) {
+    SwitchMaleOnlyOff(state, requests);
+    return;
+  }
+  state.maleOnly = true;
+  state.sex = sexInField;
+  if (shell::SwitchMaleOnlyOn(sexInField, kSex, kRedrawSexFrame, requests)) {
+    state.sex = 'M';
+  }
 }
 
 std::optional<MessageCode> FocusPrompt(int from, int to) {
@@ -63,7 +161,7 @@ int ChartAge(std::string_view ageText) {
   if (age.empty()) {
     return -1;
   }
-  return std::clamp(age.number, 17, 70);
+  return std::clamp(age.number, shell::kYoungestAge, shell::kOldestAge);
 }
 
 }  // namespace heftrak

@@ -1,13 +1,17 @@
-// How the weight control window answers edits and focus moves, and the age
-// the chart dialogs open with: the rules, apart from the window that carries
-// them out.
+// How the weight control window answers what is not Check or Calculate: an
+// edit takes down the results it no longer matches, a focus move brings a
+// calculator's prompt, the two Clears, "Male Only", and the age the chart
+// dialogs open with. Each decides on the state and appends what the window
+// must do; the window replays it.
 #pragma once
 
 #include <optional>
 #include <string_view>
 
+#include "heftrak/core/evaluation.h"
 #include "heftrak/core/field_ids.h"
 #include "heftrak/core/messages.h"
+#include "shell/core/requests.h"
 
 namespace heftrak {
 
@@ -38,40 +42,39 @@ constexpr bool IsResultField(int field) {
          InRange(field, kFemaleResults.first, kFemaleResults.last);
 }
 
-// What the window knows when a field reports a change of its text.
-struct ChangeFlags {
-  bool rewriting = false;   // the window rewrites a field after an evaluation
-  bool settingSex = false;  // Male Only or Clear puts "M" into Sex
-  bool maleOnly = false;
-  bool screeningShown = false;
-  bool bodyFatShown = false;
-  bool bodyFatFromMale = false;  // which calculator the shown body fat came from
+// Whose change a field's change notification reports.
+enum class ChangeBy {
+  Clerk,         // typed, cut, pasted, or emptied by a Clear
+  Rewrite,       // the window completing what was typed ("5" to "50"), or a result
+  KeepMaleOnly,  // Sex written or emptied for "Male Only"
 };
 
-struct ChangeActions {
-  bool switchMaleOnlyOff = false;  // a forced toggle
-  bool invalidateAgeSex = false;   // the next Check reads Age and Sex again
-  bool disablePrint = false;
-  bool hideScreening = false;  // screening shown = false
-  bool hideBodyFat = false;    // body fat shown = false
-  bool showStartPrompt = false;
-  bool emptyMaleResults = false;
-  bool emptyFemaleResults = false;
-  friend bool operator==(const ChangeActions&, const ChangeActions&) = default;
-};
+// The change notification of field `field`: it becomes the focus target (an
+// entry field only), and a result it no longer matches comes down, with it
+// the report.
+void FieldChanged(WeightControlState& state, int field, ChangeBy by, shell::RequestList& requests);
 
-// The change reaction of one field (the window makes the field its focus
-// target first, whatever the flags). A result the edit no longer matches is
-// taken off the window, and with it the report.
-ChangeActions ChangeReaction(int field, const ChangeFlags& flags);
+// The focus moved from `from` (-1: nowhere yet) to `to`; the prompts answer
+// only the clerk's own moves, not the window's.
+void FieldFocused(WeightControlState& state, int from, int to, bool byWindow,
+                  shell::RequestList& requests);
 
-// The prompt for a focus move the user made from `from` (-1: none yet) to
+// Clear (106): the Weight Screen emptied, the results with it.
+void ClearWeightScreen(WeightControlState& state, shell::RequestList& requests);
+
+// Clear Calc. (101): both calculators emptied; the Weight Screen stays.
+void ClearCalculators(WeightControlState& state, shell::RequestList& requests);
+
+// "Male Only" switched over; `sexInField` is the letter the Sex field holds.
+void ToggleMaleOnly(WeightControlState& state, char sexInField, shell::RequestList& requests);
+
+// The prompt for a focus move the clerk made from `from` (-1: none yet) to
 // `to`: the calculator's prompt on entering it, the start prompt on coming
 // back to the Weight Screen from a calculator; nothing otherwise.
 std::optional<MessageCode> FocusPrompt(int from, int to);
 
 // The age a chart dialog opens with: -1 when the Age field is empty,
-// otherwise its number limited to 17..70.
+// otherwise its number limited to the ages the tables hold.
 int ChartAge(std::string_view ageText);
 
 }  // namespace heftrak

@@ -19,15 +19,7 @@ using FrameStack = shell::Stack;
 using shell::Label;
 using shell::TextAlign;
 
-struct ButtonPlace {
-  const char* caption = "";
-  int command = 0;
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  bool enabled = true;
-};
+using shell::ButtonPlace;
 
 // The window's fixed parts in the order they are painted or created.
 struct WindowLayout {

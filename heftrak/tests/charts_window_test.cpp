@@ -9,11 +9,10 @@
 #include <vector>
 
 #include "heftrak/core/chart_rows.h"
-#include "heftrak/win32/chart_paint_record.h"
 #include "heftrak/win32/charts.h"
-#include "heftrak/win32/main_window.h"
 #include "heftrak/win32/program.h"
 #include "shell/tests/win32_harness.h"
+#include "shell/win32/observer.h"
 
 namespace heftrak {
 namespace {
@@ -37,7 +36,8 @@ struct DialogView {
   RECT exitPlace{};
   bool openAfterEscape = false;
   bool openAfterOtherCommand = false;
-  std::vector<ChartPanel> painted;
+  std::vector<shell::Stack> panels;  // painted, in order
+  std::vector<std::string> texts;    // painted, in order
   RECT client{};
   std::vector<RECT> children;
 };
@@ -87,18 +87,14 @@ enum class Closing { Enter, ExitButton };
 // a stray command (it must stay open), then closes it the given way (after
 // which it must be gone).
 DialogView OpenChart(ChartSex sex, int chartAge, Closing closing) {
-  Window().state.chartAge = chartAge;
   DialogView view;
-  RecordChartPaint(&view.painted);
+  shell::Observer observer;
+  observer.panelDrawn = [&view](HWND, const shell::Stack& panel) { view.panels.push_back(panel); };
+  observer.textDrawn = [&view](HWND, const shell::DrawnText& t) { view.texts.push_back(t.text); };
+  shell::Observe(&observer);
   int step = 0;
   harness::WithModalDialog(
-      [sex] {
-        if (sex == ChartSex::Male) {
-          ShowMaleCharts(shell::App().mainWindow);
-        } else {
-          ShowFemaleCharts(shell::App().mainWindow);
-        }
-      },
+      [sex, chartAge] { ShowCharts(shell::App().mainWindow, sex, chartAge); },
       [&](HWND dialog) {
         switch (step++) {
           case 0: {
@@ -138,7 +134,7 @@ DialogView OpenChart(ChartSex sex, int chartAge, Closing closing) {
             return true;
         }
       });
-  RecordChartPaint(nullptr);
+  shell::Observe(nullptr);
   EXPECT_GE(step, 3) << "the dialog closed before Enter or Exit";
   EXPECT_LE(step, 3) << "Enter or Exit left the dialog open";
   return view;
@@ -147,10 +143,7 @@ DialogView OpenChart(ChartSex sex, int chartAge, Closing closing) {
 class HeftrakCharts : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { harness::StartProgram(Program()); }
-  static void TearDownTestSuite() {
-    Window().state.chartAge = kChartAgeNotEntered;
-    harness::StopProgram();
-  }
+  static void TearDownTestSuite() { harness::StopProgram(); }
 };
 
 // Every list, button and panel lies inside the client area, whatever font
@@ -163,7 +156,8 @@ void ExpectAllInside(const DialogView& view) {
     EXPECT_LE(child.right, view.client.right) << "a control runs off the right";
     EXPECT_LE(child.bottom, view.client.bottom) << "a control runs off the bottom";
   }
-  for (const ChartPanel& panel : view.painted) {
+  EXPECT_FALSE(view.panels.empty());
+  for (const shell::Stack& panel : view.panels) {
     EXPECT_LE(panel.left + panel.width + 2, view.client.right) << panel.left;
     EXPECT_LE(panel.top + panel.height + 2, view.client.bottom) << panel.top;
   }
@@ -198,10 +192,14 @@ struct AgeCase {
   const char* heading;
 };
 
-const char* PaintedHeading(const DialogView& view) {
-  // The screening panel is the second one painted; its first text is the age.
-  return view.painted.size() >= 2 && !view.painted[1].texts.empty() ? view.painted[1].texts[0].text
-                                                                    : "<not painted>";
+// The age heading painted: the first text that begins "Age:".
+std::string PaintedHeading(const DialogView& view) {
+  for (const std::string& text : view.texts) {
+    if (text.rfind("Age:", 0) == 0) {
+      return text;
+    }
+  }
+  return "<not painted>";
 }
 
 TEST_F(HeftrakCharts, MaleChartsForEachChartAge) {
@@ -229,7 +227,7 @@ TEST_F(HeftrakCharts, MaleChartsForEachChartAge) {
     EXPECT_EQ(view.exitPlace.top, 168);
     EXPECT_EQ(view.exitPlace.right - view.exitPlace.left, 96);
     EXPECT_EQ(view.exitPlace.bottom - view.exitPlace.top, 28);
-    EXPECT_STREQ(PaintedHeading(view), c.heading);
+    EXPECT_EQ(PaintedHeading(view), c.heading);
     ExpectAllInside(view);
     EXPECT_TRUE(IsWindowEnabled(shell::App().mainWindow));
   }
@@ -258,7 +256,7 @@ TEST_F(HeftrakCharts, FemaleChartsForEachChartAge) {
                        {44, "5.00  - 2.54 ", "15.75 - 8.01 "}});
     EXPECT_TRUE(view.openAfterEscape);
     EXPECT_TRUE(view.openAfterOtherCommand);
-    EXPECT_STREQ(PaintedHeading(view), c.heading);
+    EXPECT_EQ(PaintedHeading(view), c.heading);
     ExpectAllInside(view);
   }
 }

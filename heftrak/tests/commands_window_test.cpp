@@ -5,19 +5,21 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "heftrak/core/chart_rows.h"
 #include "heftrak/core/field_ids.h"
 #include "heftrak/core/window_layout.h"
 #include "heftrak/win32/heftrak_ids.h"
 #include "heftrak/win32/main_window.h"
 #include "heftrak/win32/program.h"
-#include "heftrak/win32/prompt_record.h"
 #include "heftrak/win32/window_parts.h"
 #include "shell/tests/win32_harness.h"
 #include "shell/win32/gdi.h"
+#include "shell/win32/observer.h"
 #include "shell/win32/text.h"
 
 namespace heftrak {
@@ -101,19 +103,42 @@ Texts Empty(int first, int last) {
   return texts;
 }
 
+// What goes into the prompt box: the box drawn again (which wipes it), or a
+// text drawn into it.
+struct PromptPaint {
+  bool cleared = false;
+  std::string text;
+  int x = 0;
+  int y = 0;
+  COLORREF colour = 0;
+};
+
 class HeftrakCommands : public harness::ProgramSuite<&Program> {
  protected:
   void SetUp() override {
     harness::FocusField(kSex);
-    if (Window().maleOnly) {
+    if (Window().state.maleOnly) {
       PressAlt('m');
     }
     PressAlt('l');
     PressAlt('r');
-    ShowMessage(Main(), kStartPrompt);
-    RecordPromptPaint(&paints);
+    ShowMessage(Main(), kStartPrompt, shell::kBlack);
+    const PanelPlace box = PromptBox(shell::App().grid);
+    observer.panelDrawn = [this, box](HWND window, const shell::Stack& panel) {
+      if (window == Main() && panel == box) {
+        paints.push_back({true, {}, 0, 0, 0});
+      }
+    };
+    observer.textDrawn = [this, box](HWND window, const shell::DrawnText& t) {
+      const bool inBox = t.x >= box.left && t.x < box.left + box.width && t.y >= box.top &&
+                         t.y < box.top + box.height;
+      if (window == Main() && inBox) {
+        paints.push_back({false, t.text, t.x, t.y, t.colour});
+      }
+    };
+    shell::Observe(&observer);
   }
-  void TearDown() override { RecordPromptPaint(nullptr); }
+  void TearDown() override { shell::Observe(nullptr); }
 
   // The texts drawn into the prompt box since the last time it was cleared.
   std::vector<PromptPaint> SinceLastClear() const {
@@ -136,6 +161,7 @@ class HeftrakCommands : public harness::ProgramSuite<&Program> {
   }
 
   std::vector<PromptPaint> paints;
+  shell::Observer observer;
 };
 
 // ---- The window -----------------------------------------------------------
@@ -263,7 +289,7 @@ TEST_F(HeftrakCommands, CheckValidatesAgeSexAndHeightInOrder) {
 TEST_F(HeftrakCommands, CheckWithoutAHeightChangesNothing) {
   Screen("25", "M", "", "", "180");
   harness::FocusField(kAge);
-  ShowMessage(Main(), kEnterAge);
+  ShowMessage(Main(), kEnterAge, shell::kBlack);
   paints.clear();
   PressAlt('k');
   EXPECT_EQ(Window().message, kEnterAge);
@@ -383,7 +409,7 @@ TEST_F(HeftrakCommands, TheCalculatorIsChosenFromTheEnteredReadings) {
   Screen("25", "", "72", "00", "");
   Reading(MaleReadingWhole(kAbdomen, 0), "35", "00");
   Reading(FemaleReadingWhole(kHips, 0), "40", "00");
-  ShowMessage(Main(), kStartPrompt);
+  ShowMessage(Main(), kStartPrompt, shell::kBlack);
   paints.clear();
   PressAlt('c');
   EXPECT_EQ(Window().message, kStartPrompt);
@@ -441,7 +467,7 @@ TEST_F(HeftrakCommands, ClearCalcEmptiesBothCalculatorsOnly) {
   PressAlt('c');  // male: abdomen without neck is not enough; female runs
   ASSERT_EQ(Window().message, kWithinBodyFat);
   harness::FocusField(FemaleReadingWhole(kHips, 0));
-  ShowMessage(Main(), kWithinBodyFat);
+  ShowMessage(Main(), kWithinBodyFat, shell::kBlack);
   PressAlt('r');
   EXPECT_EQ(TextsOf(kMaleReadingsFirst, kFemaleBodyFat), Empty(kMaleReadingsFirst, 59));
   EXPECT_EQ(TextsOf(kAge, kWeight), (Texts{{0, "30"}, {1, "F"}, {2, "64"}, {3, "00"}, {4, "150"}}));
@@ -525,7 +551,7 @@ TEST_F(HeftrakCommands, EditsTakeDownTheResultsTheyNoLongerMatch) {
               c.femaleResultsStay ? femaleBefore : Empty(47, 59))
         << c.name;
     EXPECT_EQ(Window().message, c.startPrompt ? kStartPrompt : before) << c.name;
-    EXPECT_EQ(Window().focusTarget, c.edited) << c.name << ": the field typed into";
+    EXPECT_EQ(Window().state.focusTarget, c.edited) << c.name << ": the field typed into";
   }
 }
 
@@ -546,34 +572,34 @@ TEST_F(HeftrakCommands, MaleOnlyPutsMIntoSexAndTypingThereSwitchesItOff) {
   Screen("25", "F", "72", "00", "");
   harness::FocusField(kWeight);
   PressAlt('m');
-  EXPECT_TRUE(Window().maleOnly);
+  EXPECT_TRUE(Window().state.maleOnly);
   EXPECT_EQ(Text(kSex), "M");
   EXPECT_EQ(FocusedId(), kSex);
   EXPECT_EQ(Window().state.sex, 'M');
 
   // Clear empties Sex and puts "M" back without switching the option off.
   PressAlt('l');
-  EXPECT_TRUE(Window().maleOnly);
+  EXPECT_TRUE(Window().state.maleOnly);
   EXPECT_EQ(Text(kSex), "M");
 
   // Typing into Sex does switch it off.
   SendMessageA(Field(kSex), EM_SETSEL, 0, -1);
   harness::Type("f");
-  EXPECT_FALSE(Window().maleOnly);
+  EXPECT_FALSE(Window().state.maleOnly);
   EXPECT_EQ(Text(kSex), "F");
 
   // Alt+M twice: on and off again; "M" stays.
   PressAlt('M');
   PressAlt('m');
-  EXPECT_FALSE(Window().maleOnly);
+  EXPECT_FALSE(Window().state.maleOnly);
   EXPECT_EQ(Text(kSex), "M");
 
   // Backspace in Sex while it is on: EditProc's click switches it off.
   PressAlt('m');
-  ASSERT_TRUE(Window().maleOnly);
+  ASSERT_TRUE(Window().state.maleOnly);
   harness::FocusField(kSex);
   harness::Press(VK_BACK);
-  EXPECT_FALSE(Window().maleOnly);
+  EXPECT_FALSE(Window().state.maleOnly);
 }
 
 TEST_F(HeftrakCommands, MaleOnlyTakesClicksStrictlyInsideItsArea) {
@@ -598,22 +624,22 @@ TEST_F(HeftrakCommands, MaleOnlyTakesClicksStrictlyInsideItsArea) {
       {"one text line down", place.boxLeft + 5, place.boxTop + place.height, false},
   };
   for (const auto& c : clicks) {
-    const bool before = Window().maleOnly;
+    const bool before = Window().state.maleOnly;
     PostMessageA(Main(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
     harness::Pump();
-    EXPECT_EQ(Window().maleOnly != before, c.toggles) << c.name;
+    EXPECT_EQ(Window().state.maleOnly != before, c.toggles) << c.name;
   }
 }
 
 TEST_F(HeftrakCommands, AWomansCalculationSwitchesMaleOnlyOff) {
   PressAlt('m');
-  ASSERT_TRUE(Window().maleOnly);
+  ASSERT_TRUE(Window().state.maleOnly);
   FemaleSoldier();  // typing "" into Sex switched it off: switch it on again
   Set(kSex, "");
   PressAlt('m');
-  ASSERT_TRUE(Window().maleOnly);
+  ASSERT_TRUE(Window().state.maleOnly);
   PressAlt('c');
-  EXPECT_FALSE(Window().maleOnly);
+  EXPECT_FALSE(Window().state.maleOnly);
   EXPECT_EQ(Text(kSex), "F");
   EXPECT_EQ(Window().message, kWithinBodyFat);
 }
@@ -630,7 +656,7 @@ TEST_F(HeftrakCommands, TheUsersFocusMovesBringTheCalculatorsPrompts) {
       {FemaleReadingWhole(kHips, 0), kFemaleCalculatorPrompt},
       {kWeight, kStartPrompt},
   };
-  ShowMessage(Main(), kEnterAge);
+  ShowMessage(Main(), kEnterAge, shell::kBlack);
   harness::FocusField(kAge);
   EXPECT_EQ(Window().message, kEnterAge) << "within the Weight Screen the message stays";
   for (const auto& move : moves) {
@@ -640,7 +666,7 @@ TEST_F(HeftrakCommands, TheUsersFocusMovesBringTheCalculatorsPrompts) {
   // Into a calculator's result field and back: the Weight Screen's prompt.
   harness::FocusField(MaleReadingWhole(kAbdomen, 0));
   harness::FocusField(kMaleBodyFat);
-  ShowMessage(Main(), kEnterAge);
+  ShowMessage(Main(), kEnterAge, shell::kBlack);
   harness::FocusField(kSex);
   EXPECT_EQ(Window().message, kStartPrompt);
 }
@@ -689,18 +715,27 @@ TEST_F(HeftrakCommands, ChartsOpenWithTheAgeLimitedToTheTables) {
                {"33", IDC_CHARTS_FEMALE, 33}};
   for (const auto& c : cases) {
     Set(kAge, c.age);
-    Window().state.chartAge = 0;
-    int seen = 0;
+    std::vector<std::string> texts;
+    observer.textDrawn = [&texts](HWND, const shell::DrawnText& t) { texts.push_back(t.text); };
     bool opened = false;
+    const auto headed = [&texts] {
+      return std::any_of(texts.begin(), texts.end(),
+                         [](const std::string& t) { return t.rfind("Age:", 0) == 0; });
+    };
     harness::WithModalDialog([&] { SendMessageA(GetDlgItem(Main(), c.command), BM_CLICK, 0, 0); },
                              [&](HWND dialog) {
                                opened = true;
-                               seen = Window().state.chartAge;
+                               RedrawWindow(dialog, nullptr, nullptr,
+                                            RDW_INVALIDATE | RDW_UPDATENOW);
+                               if (!headed()) {
+                                 return false;  // not painted yet: look again on the next tick
+                               }
                                PostMessageA(dialog, WM_COMMAND, 1, 0);
                                return true;
                              });
     EXPECT_TRUE(opened) << c.age;
-    EXPECT_EQ(seen, c.chartAge) << c.age;
+    // The heading names the age group of the age the chart opened with.
+    EXPECT_NE(std::find(texts.begin(), texts.end(), AgeHeading(c.chartAge)), texts.end()) << c.age;
   }
 }
 

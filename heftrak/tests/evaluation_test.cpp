@@ -8,25 +8,152 @@
 #include <utility>
 #include <vector>
 
+#include "heftrak/core/reactions.h"
 #include "heftrak/tests/field_texts.h"
+#include "shell/tests/request_text.h"
 
 namespace heftrak {
 namespace {
 
 using Writes = std::vector<std::pair<int, std::string>>;
+enum class WriteKind { Rewrite, Edit, Result };
 
-Writes WritesOf(const EvaluationResult& result, WriteKind kind) {
+// What a command did, read back from its requests as the window carries
+// them out (the marks of what is shown applied to the state, as the window
+// applies them).
+struct Outcome {
+  bool evaluated = false;  // the prompt box was cleared
+  MessageCode message = kNoMessage;
+  bool alert = false;
+  std::optional<int> focus;  // the field a validation message sends the clerk to
+  bool printEnabled = false;
+  bool switchMaleOnlyOff = false;
+  std::string extraLine;
+  std::vector<std::pair<WriteKind, std::pair<int, std::string>>> writes;
+  std::vector<std::string> effects;  // every request, in order
+};
+
+Outcome Read(WeightControlState& state, const shell::RequestList& list) {
+  Outcome outcome;
+  EXPECT_FALSE(list.overflowed());
+  for (const shell::Request& r : list) {
+    switch (r.kind) {
+      case shell::RequestKind::ClearMessage:
+        outcome.evaluated = true;
+        break;
+      case shell::RequestKind::ShowMessage:
+        outcome.message = static_cast<MessageCode>(r.target);
+        break;
+      case shell::RequestKind::Alert:
+        outcome.alert = true;
+        break;
+      case shell::RequestKind::Focus:
+        if (outcome.alert && !outcome.focus) {
+          outcome.focus = r.target;
+        }
+        break;
+      case shell::RequestKind::EnablePrint:
+        outcome.printEnabled = r.target != 0;
+        break;
+      case shell::RequestKind::MaleOnly:
+        outcome.switchMaleOnlyOff = r.target == 0;
+        break;
+      case shell::RequestKind::ExtraLine:
+        outcome.extraLine = r.c_str();
+        break;
+      case shell::RequestKind::SetText: {
+        const WriteKind kind = IsResultField(r.target)         ? WriteKind::Result
+                               : r.write == shell::Write::Edit ? WriteKind::Edit
+                                                               : WriteKind::Rewrite;
+        outcome.writes.push_back({kind, {r.target, r.c_str()}});
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  ApplyToState(state, list);
+  outcome.effects = requests::Render(list);
+  return outcome;
+}
+
+Outcome Check(WeightControlState& state, const FieldTexts& fields) {
+  shell::RequestList list;
+  CheckScreening(state, fields, list);
+  return Read(state, list);
+}
+
+Outcome Calculate(WeightControlState& state, const FieldTexts& fields) {
+  shell::RequestList list;
+  CalculateBodyFat(state, fields, list);
+  return Read(state, list);
+}
+
+Writes WritesOf(const Outcome& outcome, WriteKind kind) {
   Writes writes;
-  for (std::size_t i = 0; i < result.writeCount; ++i) {
-    if (result.writes[i].kind == kind) {
-      writes.emplace_back(result.writes[i].field, result.writes[i].text.data());
+  for (const auto& [writeKind, write] : outcome.writes) {
+    if (writeKind == kind) {
+      writes.push_back(write);
     }
   }
   return writes;
 }
 
-std::string ExtraLineOf(const EvaluationResult& result) {
-  return result.extraLineText.data();
+// ---- The order of effects ---------------------------------------------
+
+// What the clerk sees, in order: the prompt box cleared, the fields written
+// (the Sex rewrite last, so Sex becomes the focus target), the result marked
+// shown only after its writes, Print, the message with its line below, the
+// alert, and the focus.
+TEST(Evaluations, EffectsComeInTheOrderTheClerkSeesThem) {
+  const Fields male = Fields()
+                          .Screen("25", "", "72", "00", "")
+                          .Male(kAbdomen, 0, "35", "00")
+                          .Male(kAbdomen, 1, "35", "")
+                          .Male(kMaleNeck, 0, "15", "00");
+  const struct {
+    const char* name;
+    bool calculate;
+    Fields fields;
+    std::vector<std::string> effects;
+  } cases[] = {
+      {"Check: must be taped",
+       false,
+       Fields().Screen("25", "M", "72", "", "196"),
+       {"clear", "set 3 '00'", "program 1 0", "print", "message 6 black",
+        "extra 'Max allowable weight: 195 lbs.'", "alert", "focus 5", "focus 5"}},
+      {"Check without a weight: the maximum alone",
+       false,
+       Fields().Screen("25", "M", "72", "5", ""),
+       {"clear", "set 3 '50'", "program 1 0", "print", "extra 'Max allowable weight: 200 lbs.'",
+        "focus 3"}},
+      {"Check without a height: nothing",
+       false,
+       Fields().Screen("25", "M", "", "5", ""),
+       {"focus 1"}},
+      {"Check without an age",
+       false,
+       Fields().Screen("", "M", "72", "5", "180"),
+       {"clear", "message 4 black", "alert", "focus 0", "focus 0"}},
+      {"Calculate: a man within",
+       true,
+       male,
+       {"clear", "set 3 '00'", "set 6 '00' edit", "set 12 '00' edit", "set 8 '00' edit",
+        "set 17 '35.00'", "set 18 '15.00'", "set 19 '20.00'", "set 20 ' 99.48'", "set 21 '80.67'",
+        "set 22 '18.81'", "set 1 'M'", "program 2 1", "print", "message 14 black",
+        "extra 'Max percent body fat: 22.0%.'", "alert", "focus 1", "focus 1"}},
+      {"Calculate: readings apart, printable all the same",
+       true,
+       Fields(male).Male(kAbdomen, 1, "35", "50"),
+       {"clear", "set 3 '00'", "set 6 '00' edit", "set 12 '00' edit", "print", "message 10 black",
+        "alert", "focus 5", "focus 5"}},
+  };
+  for (const auto& c : cases) {
+    WeightControlState state;
+    const Outcome outcome =
+        c.calculate ? Calculate(state, c.fields.texts) : Check(state, c.fields.texts);
+    EXPECT_EQ(outcome.effects, c.effects) << c.name;
+  }
 }
 
 // ---- Check -------------------------------------------------------------
@@ -70,13 +197,12 @@ TEST(CheckScreening, ValidatesInOrderAndGivesTheVerdict) {
   };
   for (const CheckCase& c : cases) {
     WeightControlState state;
-    const EvaluationResult result = CheckScreening(state, c.fields.texts);
+    const Outcome result = Check(state, c.fields.texts);
     EXPECT_TRUE(result.evaluated) << c.name;
-    EXPECT_TRUE(result.promptCleared) << c.name;
     EXPECT_EQ(result.message, c.message) << c.name;
     EXPECT_EQ(result.alert, c.message != kNoMessage) << c.name;
     EXPECT_EQ(result.focus, c.focus) << c.name;
-    EXPECT_EQ(ExtraLineOf(result), c.extraLine) << c.name;
+    EXPECT_EQ(result.extraLine, c.extraLine) << c.name;
     EXPECT_EQ(result.printEnabled, c.printEnabled) << c.name;
     EXPECT_EQ(state.screeningShown, c.printEnabled) << c.name;
   }
@@ -84,12 +210,10 @@ TEST(CheckScreening, ValidatesInOrderAndGivesTheVerdict) {
 
 TEST(CheckScreening, DoesNothingWithoutAHeight) {
   WeightControlState state;
-  const EvaluationResult result =
-      CheckScreening(state, Fields().Screen("25", "M", "", "50", "195").texts);
+  const Outcome result = Check(state, Fields().Screen("25", "M", "", "50", "195").texts);
   EXPECT_FALSE(result.evaluated);
-  EXPECT_FALSE(result.promptCleared);
   EXPECT_FALSE(result.focus);
-  EXPECT_EQ(result.writeCount, 0u);
+  EXPECT_TRUE(result.writes.empty());
   EXPECT_FALSE(state.screeningShown);
 }
 
@@ -97,15 +221,13 @@ TEST(CheckScreening, RewritesTheHeightHundredthsWithoutCountingAnEdit) {
   const std::pair<const char*, const char*> cases[] = {{"", "00"}, {"0", "00"}, {"5", "50"}};
   for (const auto& [typed, shown] : cases) {
     WeightControlState state;
-    const EvaluationResult result =
-        CheckScreening(state, Fields().Screen("25", "M", "70", typed, "").texts);
+    const Outcome result = Check(state, Fields().Screen("25", "M", "70", typed, "").texts);
     EXPECT_EQ(WritesOf(result, WriteKind::Rewrite), (Writes{{kHeightHundredths, shown}})) << typed;
     EXPECT_TRUE(WritesOf(result, WriteKind::Edit).empty());
   }
   WeightControlState state;
-  const EvaluationResult result =
-      CheckScreening(state, Fields().Screen("25", "M", "70", "75", "").texts);
-  EXPECT_EQ(result.writeCount, 0u);
+  const Outcome result = Check(state, Fields().Screen("25", "M", "70", "75", "").texts);
+  EXPECT_TRUE(result.writes.empty());
   EXPECT_EQ(state.height, 70.75f);
 }
 
@@ -114,15 +236,14 @@ TEST(CheckScreening, ValidatedAgeAndSexAreNotReadAgain) {
   state.ageSexValidated = true;
   state.age = 25;
   state.sex = 'F';
-  const EvaluationResult result =
-      CheckScreening(state, Fields().Screen("", "", "66", "00", "146").texts);
+  const Outcome result = Check(state, Fields().Screen("", "", "66", "00", "146").texts);
   EXPECT_EQ(result.message, kWithinWeight);
-  EXPECT_EQ(ExtraLineOf(result), "Max allowable weight: 146 lbs.");
+  EXPECT_EQ(result.extraLine, "Max allowable weight: 146 lbs.");
 }
 
 TEST(CheckScreening, RecordsTheVerdictAndFiguresInTheState) {
   WeightControlState state;
-  CheckScreening(state, Fields().Screen("25", "m", "72", "5", "196").texts);
+  Check(state, Fields().Screen("25", "m", "72", "5", "196").texts);
   EXPECT_EQ(state.age, 25);
   EXPECT_EQ(state.sex, 'M');
   EXPECT_EQ(state.heightWhole, 72);
@@ -161,13 +282,13 @@ Fields FemaleSoldier() {
 
 TEST(CalculateBodyFat, MaleResultFieldsAndVerdict) {
   WeightControlState state;
-  const EvaluationResult result = CalculateBodyFat(state, MaleSoldier().texts);
+  const Outcome result = Calculate(state, MaleSoldier().texts);
   EXPECT_EQ(result.message, kWithinBodyFat);
   EXPECT_TRUE(result.alert);
   EXPECT_EQ(result.focus, kSex);
   EXPECT_TRUE(result.printEnabled);
   EXPECT_FALSE(result.switchMaleOnlyOff);
-  EXPECT_EQ(ExtraLineOf(result), "Max percent body fat: 22.0%.");
+  EXPECT_EQ(result.extraLine, "Max percent body fat: 22.0%.");
   EXPECT_EQ(WritesOf(result, WriteKind::Result), (Writes{{17, "35.00"},
                                                          {18, "15.00"},
                                                          {19, "20.00"},
@@ -179,10 +300,8 @@ TEST(CalculateBodyFat, MaleResultFieldsAndVerdict) {
                                                        {MaleReadingWhole(kMaleNeck, 0) + 1, "00"},
                                                        {MaleReadingWhole(kAbdomen, 1) + 1, "00"}}));
   // The Sex rewrite comes last, so that Sex is the window's focus target.
-  const FieldWrite& last = result.writes[result.writeCount - 1];
-  EXPECT_EQ(last.field, kSex);
-  EXPECT_STREQ(last.text.data(), "M");
-  EXPECT_EQ(last.kind, WriteKind::Rewrite);
+  EXPECT_EQ(result.writes.back(),
+            (std::pair{WriteKind::Rewrite, std::pair<int, std::string>{kSex, "M"}}));
   EXPECT_EQ(state.sex, 'M');
   EXPECT_TRUE(state.bodyFatShown);
   EXPECT_TRUE(state.bodyFatWithin);
@@ -192,11 +311,13 @@ TEST(CalculateBodyFat, MaleResultFieldsAndVerdict) {
 
 TEST(CalculateBodyFat, FemaleResultFieldsAndVerdict) {
   WeightControlState state;
-  const EvaluationResult result = CalculateBodyFat(state, FemaleSoldier().texts);
+  state.maleOnly = true;  // a woman's result switches it off
+  const Outcome result = Calculate(state, FemaleSoldier().texts);
   EXPECT_EQ(result.message, kWithinBodyFat);
   EXPECT_EQ(result.focus, kSex);
   EXPECT_TRUE(result.switchMaleOnlyOff);
-  EXPECT_EQ(ExtraLineOf(result), "Max percent body fat: 34.0%.");
+  EXPECT_FALSE(state.maleOnly);
+  EXPECT_EQ(result.extraLine, "Max percent body fat: 34.0%.");
   EXPECT_EQ(WritesOf(result, WriteKind::Result), (Writes{{47, "40.00"},
                                                          {48, "10.00"},
                                                          {49, "13.00"},
@@ -280,7 +401,7 @@ TEST(CalculateBodyFat, ValidatesInOrder) {
   };
   for (const CalculateCase& c : cases) {
     WeightControlState state;
-    const EvaluationResult result = CalculateBodyFat(state, c.fields.texts);
+    const Outcome result = Calculate(state, c.fields.texts);
     EXPECT_EQ(result.message, c.message) << c.name;
     EXPECT_TRUE(result.alert) << c.name;
     EXPECT_EQ(result.focus, c.focus) << c.name;
@@ -292,8 +413,7 @@ TEST(CalculateBodyFat, ValidatesInOrder) {
 
 TEST(CalculateBodyFat, ReadingsAQuarterApartAgree) {
   WeightControlState state;
-  const EvaluationResult result =
-      CalculateBodyFat(state, MaleSoldier().Male(kAbdomen, 1, "35", "25").texts);
+  const Outcome result = Calculate(state, MaleSoldier().Male(kAbdomen, 1, "35", "25").texts);
   EXPECT_EQ(result.message, kWithinBodyFat);
   // 35.00 and 35.25 average 35.125, which rounds up to 35.25.
   EXPECT_EQ(state.maleAverages[kAbdomen], 35.25f);
@@ -302,21 +422,20 @@ TEST(CalculateBodyFat, ReadingsAQuarterApartAgree) {
 TEST(CalculateBodyFat, ChoosesItsCalculatorFromTheEnteredReadings) {
   WeightControlState state;
   // One abdomen reading and no neck, no female readings: nothing at all.
-  EvaluationResult result = CalculateBodyFat(
-      state, Fields().Screen("25", "M", "72", "00", "").Male(0, 0, "35", "").texts);
+  Outcome result =
+      Calculate(state, Fields().Screen("25", "M", "72", "00", "").Male(0, 0, "35", "").texts);
   EXPECT_FALSE(result.evaluated);
-  EXPECT_FALSE(result.promptCleared);
   EXPECT_EQ(result.message, kNoMessage);
 
   // Three of the four female sites: nothing either.
-  result = CalculateBodyFat(state, FemaleSoldier().Female(kWrist, 0, "", "").texts);
+  result = Calculate(state, FemaleSoldier().Female(kWrist, 0, "", "").texts);
   EXPECT_FALSE(result.evaluated);
 
   // Both calculators filled in: the male one runs.
   Fields both = FemaleSoldier();
   both.Male(kAbdomen, 0, "35", "00").Male(kMaleNeck, 0, "15", "00").Set(kAge, "25");
   both.Set(kHeightWhole, "72");
-  result = CalculateBodyFat(state, both.texts);
+  result = Calculate(state, both.texts);
   EXPECT_EQ(state.sex, 'M');
   EXPECT_EQ(result.message, kWithinBodyFat);
 }
@@ -329,7 +448,7 @@ TEST(CalculateBodyFat, AveragesAndRoundsEachSite) {
                             .Male(kMaleNeck, 0, "15", "5")
                             .Male(kMaleNeck, 1, "15", "25")
                             .Set(kHeightHundredths, "5");
-  const EvaluationResult result = CalculateBodyFat(state, fields.texts);
+  const Outcome result = Calculate(state, fields.texts);
   EXPECT_EQ(result.message, kWithinBodyFat);
   EXPECT_EQ(state.maleAverages[kAbdomen], 36.75f);  // 36.625 rounds up
   EXPECT_EQ(state.maleAverages[kMaleNeck], 15.5f);  // 15.375 rounds up
@@ -345,14 +464,14 @@ TEST(CalculateBodyFat, NotWithinAboveTheLimit) {
   WeightControlState state;
   // At age 20 the male limit is 20 %; abdomen 37.00 - neck 15.00 = 22.00
   // gives 102.64 - 80.67 = 21.97 %.
-  const EvaluationResult result = CalculateBodyFat(state, MaleSoldier()
-                                                              .Set(kAge, "20")
-                                                              .Male(kAbdomen, 0, "37", "00")
-                                                              .Male(kAbdomen, 1, "37", "00")
-                                                              .texts);
+  const Outcome result = Calculate(state, MaleSoldier()
+                                              .Set(kAge, "20")
+                                              .Male(kAbdomen, 0, "37", "00")
+                                              .Male(kAbdomen, 1, "37", "00")
+                                              .texts);
   EXPECT_EQ(result.message, kNotWithinBodyFat);
   EXPECT_FALSE(state.bodyFatWithin);
-  EXPECT_EQ(ExtraLineOf(result), "Max percent body fat: 20.0%.");
+  EXPECT_EQ(result.extraLine, "Max percent body fat: 20.0%.");
 }
 
 TEST(CalculateBodyFat, AShownLimitFigureIsWithin) {
@@ -366,7 +485,7 @@ TEST(CalculateBodyFat, AShownLimitFigureIsWithin) {
                             .Female(kForearm, 0, "7", "00")
                             .Female(kFemaleNeck, 0, "8", "00")
                             .Female(kWrist, 0, "6", "25");
-  const EvaluationResult result = CalculateBodyFat(state, fields.texts);
+  const Outcome result = Calculate(state, fields.texts);
   // Four units in the last place above 30, in both builds: any wider
   // intermediate precision (x87) would give other bits.
   EXPECT_EQ(std::bit_cast<std::uint32_t>(state.female.bodyFat), 0x41F00004u);

@@ -11,6 +11,8 @@
 #include "heftrak/win32/window_parts.h"
 #include "shell/tests/win32_harness.h"
 #include "shell/win32/gdi.h"
+#include "shell/win32/male_only.h"
+#include "shell/win32/observer.h"
 #include "shell/win32/text.h"
 
 namespace heftrak {
@@ -74,7 +76,7 @@ TEST_F(HeftrakPaint, TheColouredWordFollowsTheMeasuredTextBeforeIt) {
                {kWithinWeight, "Soldier", " is", Bluish}};
   for (const auto& c : cases) {
     WhiteCanvas canvas(420, 80);
-    PaintPromptOn(canvas.dc(), c.code, 10, 4, Window().colours);
+    PaintPromptOn(canvas.dc(), c.code, 10, 4);
     const int wordLeft = 10 + canvas.Width(c.before);
     const int wordRight = wordLeft + canvas.Width(c.word);
     const RECT line0{0, 4, 420, 20};
@@ -107,12 +109,12 @@ TEST_F(HeftrakPaint, PromptTextStaysInsideThePromptBox) {
 
   WhiteCanvas unclipped(640, 120);
   const shell::Selection wideOnUnclipped(unclipped.dc(), wide.get());
-  PaintPromptOn(unclipped.dc(), kStartPrompt, origin.x, origin.y, Window().colours);
+  PaintPromptOn(unclipped.dc(), kStartPrompt, origin.x, origin.y);
   ASSERT_GE(unclipped.Columns(beyond, Inked).first, 0) << "the line fits: nothing to show";
 
   WhiteCanvas onWindow(640, 120);
   const shell::Selection wideOnWindow(onWindow.dc(), wide.get());
-  PaintPromptInBox(onWindow.dc(), kStartPrompt, origin.x, origin.y, Window().colours);
+  PaintPromptInBox(onWindow.dc(), kStartPrompt, origin.x, origin.y);
   EXPECT_EQ(onWindow.Columns(beyond, Inked).first, -1);
   EXPECT_GE(
       onWindow.Columns({origin.x, origin.y, box.left + box.width, origin.y + g.Y}, Inked).first,
@@ -130,7 +132,7 @@ TEST_F(HeftrakPaint, LinesStandOneTextLineApart) {
                {kBodyFatBelowZero, 2},     {static_cast<MessageCode>(19), 0}};
   for (const auto& c : cases) {
     WhiteCanvas canvas(420, 100);
-    PaintPromptOn(canvas.dc(), c.code, 10, 4, Window().colours);
+    PaintPromptOn(canvas.dc(), c.code, 10, 4);
     for (int k = 0; k < 5; ++k) {
       const RECT band{0, 4 + k * Y, 420, 4 + (k + 1) * Y};
       EXPECT_EQ(canvas.Columns(band, Inked).first >= 0, k < c.lines)
@@ -147,7 +149,7 @@ TEST_F(HeftrakPaint, TheRepaintDrawsTheWholeWindowWithTheMessageOnly) {
   const int cx = option.boxLeft + option.side / 2;
   const int cy = option.boxTop + option.side / 2;
   for (bool maleOnly : {false, true}) {
-    w.maleOnly = maleOnly;
+    w.state.maleOnly = maleOnly;
     WhiteCanvas canvas(640, 480);
     PaintWindowOn(canvas.dc(), w);
     // Panels and frames: the prompt box's grey upper edge; Age's frame, one
@@ -179,31 +181,32 @@ TEST_F(HeftrakPaint, TheRepaintDrawsTheWholeWindowWithTheMessageOnly) {
   }
 }
 
+// Switching the option on and off draws straight onto the window; a
+// mirror sees what the window would show.
 TEST_F(HeftrakPaint, SwitchingMaleOnlyOffWipesTheCrossAndTheOutline) {
   const shell::LayoutGrid& g = shell::App().grid;
-  const MaleOnlyPlace option = MaleOnlyFor(g);
-  const int cx = option.boxLeft + option.side / 2;
-  const int cy = option.boxTop + option.side / 2;
-  const int outlineX = option.boxLeft + option.side + g.QX + 1;
-  WeightControlWindow w = Window();
+  const shell::MaleOnlyPlace& option = shell::MaleOnlyPlacement();
+  const shell::MarkedOption& box = option.option;
+  const int cx = box.boxLeft + box.side / 2;
+  const int cy = box.boxTop + box.side / 2;
+  const int outlineX = box.boxLeft + box.side + g.QX + 1;
   WhiteCanvas canvas(640, 80);
-  RECT panel{option.boxLeft - 10, 0, 640, 80};
+  RECT panel{box.boxLeft - 10, 0, 640, 80};
   FillRect(canvas.dc(), &panel, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-  w.maleOnly = true;
-  RedrawMaleOnlyOn(canvas.dc(), w, false);
+  shell::Observer mirror;
+  mirror.mirror = canvas.dc();
+  shell::Observe(&mirror);
+  shell::ShowMaleOnly(shell::App().mainWindow, true);
   ASSERT_EQ(canvas.At(cx, cy), RGB(0, 0, 0));
-  ASSERT_EQ(canvas.At(outlineX, option.boxTop + 1), RGB(0, 0, 0));
-  w.maleOnly = false;
-  RedrawMaleOnlyOn(canvas.dc(), w, true);
+  ASSERT_EQ(canvas.At(outlineX, box.boxTop + 1), RGB(0, 0, 0));
+  shell::ShowMaleOnly(shell::App().mainWindow, false);
+  shell::Observe(nullptr);
   EXPECT_EQ(canvas.At(cx, cy), kWhite);
-  EXPECT_EQ(canvas.At(outlineX, option.boxTop + 1), RGB(192, 192, 192));
-  EXPECT_EQ(canvas.At(option.boxLeft + w.maleOnlyClickWidth + 1, option.boxTop + 3),
-            RGB(192, 192, 192));
+  EXPECT_EQ(canvas.At(outlineX, box.boxTop + 1), RGB(192, 192, 192));
+  EXPECT_EQ(canvas.At(box.boxLeft + box.clickWidth + 1, box.boxTop + 3), RGB(192, 192, 192));
   // The label is still there.
   EXPECT_GE(
-      canvas
-          .Columns({option.labelLeft, option.boxTop, option.labelLeft + 80, option.boxTop + g.Y},
-                   Dark)
+      canvas.Columns({option.labelLeft, box.boxTop, option.labelLeft + 80, box.boxTop + g.Y}, Dark)
           .first,
       option.labelLeft);
 }

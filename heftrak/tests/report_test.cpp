@@ -32,10 +32,14 @@ enum class Run { Check, Calculate, CheckThenCalculate };
 WeightControlState Evaluated(const Fields& fields, Run run) {
   WeightControlState state;
   if (run != Run::Calculate) {
-    CheckScreening(state, fields.texts);
+    shell::RequestList requests;
+    CheckScreening(state, fields.texts, requests);
+    ApplyToState(state, requests);
   }
   if (run != Run::Check) {
-    CalculateBodyFat(state, fields.texts);
+    shell::RequestList requests;
+    CalculateBodyFat(state, fields.texts, requests);
+    ApplyToState(state, requests);
   }
   return state;
 }

@@ -5,9 +5,7 @@
 #include <vector>
 
 #include "heftrak/core/chart_rows.h"
-#include "heftrak/win32/chart_paint_record.h"
 #include "heftrak/win32/heftrak_ids.h"
-#include "heftrak/win32/main_window.h"
 #include "shell/win32/app.h"
 #include "shell/win32/drawing.h"
 #include "shell/win32/gdi.h"
@@ -16,8 +14,6 @@
 namespace heftrak {
 
 namespace {
-
-std::vector<ChartPanel>* paintRecord = nullptr;
 
 HMENU ControlId(int id) {
   return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
@@ -51,7 +47,15 @@ void FitClientArea(HWND dialog, ChartSex sex) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CreateControls(HWND dialog, ChartSex sex) {
+// The chart age travels with the dialog: set from the creation parameter,
+// read at every paint. The main window is disabled meanwhile, so it cannot
+// change.
+int ChartAgeOf(HWND dialog) {
+  return static_cast<int>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+void CreateControls(HWND dialog, ChartSex sex, int chartAge) {
+  SetWindowLongPtrA(dialog, DWLP_USER, chartAge);
   const shell::AppState& app = shell::App();
   const ChartDialogLayout layout = ChartLayout(sex, app.grid);
   const ChartButtonPlacement& exit = layout.exitButton;
@@ -73,8 +77,6 @@ void CreateControls(HWND dialog, ChartSex sex) {
 
   FitClientArea(dialog, sex);
 
-  // The age does not change while the dialog is open: the main window is disabled.
-  const int chartAge = Window().state.chartAge;
   for (std::size_t i = 0; i < lists.size(); ++i) {
     if (lists[i] == nullptr) {
       continue;
@@ -89,29 +91,22 @@ void PaintChart(HWND dialog, ChartSex sex) {
   // Everything is redrawn on every paint, over a freshly erased background;
   // the lists, being child windows, then paint themselves over the panels.
   InvalidateRect(dialog, nullptr, TRUE);
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(dialog, &paint);
-  if (dc == nullptr) {
+  shell::PaintDC dc(dialog);
+  if (!dc) {
     return;
   }
-  const std::vector<ChartPanel> panels =
-      ChartPanels(sex, shell::App().grid, Window().state.chartAge);
-  for (const ChartPanel& panel : panels) {
-    shell::DrawPanel(panel.left, panel.top, panel.height, panel.width, 0, 1, 0, dialog);
+  for (const ChartPanel& panel : ChartPanels(sex, shell::App().grid, ChartAgeOf(dialog))) {
+    shell::DrawPanel({panel.left, panel.top, panel.height, panel.width, 0, 1}, dialog);
     for (const ChartText& text : panel.texts) {
-      shell::TextAt(dc, text.x, text.y, text.text, shell::TextAlign::Centre);
+      shell::TextAt(dc.get(), text.x, text.y, text.text, shell::TextAlign::Centre);
     }
-  }
-  EndPaint(dialog, &paint);
-  if (paintRecord != nullptr) {
-    paintRecord->insert(paintRecord->end(), panels.begin(), panels.end());
   }
 }
 
-INT_PTR ChartProc(HWND dialog, UINT message, WPARAM wParam, ChartSex sex) {
+INT_PTR ChartProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, ChartSex sex) {
   switch (message) {
     case WM_INITDIALOG:
-      CreateControls(dialog, sex);
+      CreateControls(dialog, sex, static_cast<int>(lParam));
       return TRUE;
     case WM_PAINT:
       PaintChart(dialog, sex);
@@ -130,24 +125,20 @@ INT_PTR ChartProc(HWND dialog, UINT message, WPARAM wParam, ChartSex sex) {
 
 }  // namespace
 
-void RecordChartPaint(std::vector<ChartPanel>* record) {
-  paintRecord = record;
-}
-
-void ShowMaleCharts(HWND owner) {
-  DialogBoxParamA(shell::App().instance, RES_DIALOG_CHART_MALE, owner, &MChartProc, 0);
-}
-
-void ShowFemaleCharts(HWND owner) {
-  DialogBoxParamA(shell::App().instance, RES_DIALOG_CHART_FEMALE, owner, &FChartProc, 0);
+void ShowCharts(HWND owner, ChartSex sex, int chartAge) {
+  if (sex == ChartSex::Male) {
+    DialogBoxParamA(shell::App().instance, RES_DIALOG_CHART_MALE, owner, &MChartProc, chartAge);
+  } else {
+    DialogBoxParamA(shell::App().instance, RES_DIALOG_CHART_FEMALE, owner, &FChartProc, chartAge);
+  }
 }
 
 }  // namespace heftrak
 
-INT_PTR CALLBACK MChartProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
-  return heftrak::ChartProc(dialog, message, wParam, heftrak::ChartSex::Male);
+INT_PTR CALLBACK MChartProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  return heftrak::ChartProc(dialog, message, wParam, lParam, heftrak::ChartSex::Male);
 }
 
-INT_PTR CALLBACK FChartProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
-  return heftrak::ChartProc(dialog, message, wParam, heftrak::ChartSex::Female);
+INT_PTR CALLBACK FChartProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  return heftrak::ChartProc(dialog, message, wParam, lParam, heftrak::ChartSex::Female);
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "heftrak/core/chart_rows.h"
+
 // Dialog procedures are exported by name.
 extern "C" __declspec(dllexport) INT_PTR CALLBACK
     MChartProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
@@ -11,9 +13,8 @@ extern "C" __declspec(dllexport) INT_PTR CALLBACK
 
 namespace heftrak {
 
-// Run a chart dialog modally over `owner` for the chart age left in the
-// window's state; return when Exit (or Enter) closes it.
-void ShowMaleCharts(HWND owner);
-void ShowFemaleCharts(HWND owner);
+// Runs a chart dialog modally over `owner` for `chartAge` (-1: no age
+// entered); returns when Exit (or Enter) closes it.
+void ShowCharts(HWND owner, ChartSex sex, int chartAge);
 
 }  // namespace heftrak

@@ -1,24 +1,24 @@
 #include "heftrak/win32/main_window.h"
 
+#include "heftrak/core/reactions.h"
+#include "heftrak/core/report.h"
 #include "heftrak/core/window_layout.h"
+#include "heftrak/win32/charts.h"
 #include "heftrak/win32/heftrak_ids.h"
 #include "heftrak/win32/window_parts.h"
 #include "shell/win32/app.h"
+#include "shell/win32/drawing.h"
+#include "shell/win32/fields.h"
 #include "shell/win32/frame.h"
+#include "shell/win32/male_only.h"
+#include "shell/win32/print_dialog.h"
+#include "shell/win32/replay.h"
+#include "shell/win32/report_page.h"
+#include "shell/win32/text.h"
 
 namespace heftrak {
 
 namespace {
-
-void CreateButtons(HWND window) {
-  const shell::AppState& app = shell::App();
-  for (const ButtonPlace& b : LayoutFor(app.grid).buttons) {
-    const DWORD style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | (b.enabled ? 0u : WS_DISABLED);
-    CreateWindowExA(0, "button", b.caption, style, b.left, b.top, b.width, b.height, window,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.command)), app.instance,
-                    nullptr);
-  }
-}
 
 void OnCreate(HWND window) {
   WeightControlWindow& w = Window();
@@ -26,9 +26,100 @@ void OnCreate(HWND window) {
   // Panels and frames are drawn with the window's own device context at any
   // moment; clipping the children keeps them from painting over the fields.
   SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | WS_CLIPCHILDREN);
-  CreateButtons(window);
-  MeasureMaleOnly(window);
+  const shell::LayoutGrid& g = shell::App().grid;
+  for (const shell::ButtonPlace& button : LayoutFor(g).buttons) {
+    shell::CreateButton(window, button);
+  }
+  const MaleOnlyPlace place = MaleOnlyFor(g);
+  shell::PlaceMaleOnly(window, place.boxLeft, place.boxTop);
   shell::AddAboutEntry(window);
+}
+
+// Runs one of the core's commands on the state and replays what it decided.
+void Run(HWND window, void (*command)(WeightControlState&, shell::RequestList&)) {
+  shell::RequestList requests;
+  command(Window().state, requests);
+  shell::Replay(window, requests);
+}
+
+using Evaluate = void (*)(WeightControlState&, const FieldTexts&, shell::RequestList&);
+
+// Check and Calculate over the fields as they stand.
+void RunEvaluation(HWND window, Evaluate evaluate) {
+  shell::RequestList requests;
+  {
+    const shell::EntrySnapshot<kMainFieldCount> fields;
+    evaluate(Window().state, fields.texts(), requests);
+  }
+  shell::Replay(window, requests);
+}
+
+void OpenCharts(HWND window, bool male) {
+  char age[8] = {};
+  shell::ReadFieldText(shell::App().fields.At(kAge), age, sizeof age);
+  ShowCharts(window, male ? ChartSex::Male : ChartSex::Female, ChartAge(age));
+}
+
+void OnCommand(HWND window, int command, LPARAM control) {
+  switch (command) {
+    case IDC_CALCULATE:
+      RunEvaluation(window, &CalculateBodyFat);
+      break;
+    case IDC_CLEAR_CALC:
+      Run(window, &ClearCalculators);
+      break;
+    case IDM_MALE_ONLY:
+      ToggleMaleOnly(window);
+      break;
+    case IDC_PRINT:
+      shell::ShowPrintDialog(window, kPrintDialogIds);
+      break;
+    case IDC_CHECK:
+      RunEvaluation(window, &CheckScreening);
+      break;
+    case IDC_CLEAR:
+      Run(window, &ClearWeightScreen);
+      break;
+    case IDC_CHARTS_MALE:
+    case IDC_CHARTS_FEMALE:
+      OpenCharts(window, command == IDC_CHARTS_MALE);
+      break;
+    case IDM_PRINT_REPORT:
+      // Only from the personal data dialog, which sends it without a control.
+      if (control == 0) {
+        shell::PrintReport(BodyFatReport(Window().state, shell::ReadPersonalData()));
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+// The entry fields' notifications: results that no longer match their
+// entries come down, and the prompt follows the clerk from one calculator to
+// the other.
+void OnFieldNotification(HWND window, int field, int code) {
+  WeightControlWindow& w = Window();
+  const shell::AppState& app = shell::App();
+  shell::RequestList requests;
+  switch (code) {
+    case EN_CHANGE: {
+      const ChangeBy by = app.rewriting         ? ChangeBy::Rewrite
+                          : app.keepingMaleOnly ? ChangeBy::KeepMaleOnly
+                                                : ChangeBy::Clerk;
+      FieldChanged(w.state, field, by, requests);
+      break;
+    }
+    case EN_SETFOCUS:
+      FieldFocused(w.state, w.lastFieldLeft, field, app.movingFocus, requests);
+      break;
+    case EN_KILLFOCUS:
+      w.lastFieldLeft = field;
+      return;
+    default:
+      return;
+  }
+  shell::Replay(window, requests);
 }
 
 }  // namespace
@@ -38,29 +129,32 @@ WeightControlWindow& Window() {
   return window;
 }
 
+void ToggleMaleOnly(HWND window) {
+  char sex[2] = {};
+  shell::ReadFieldText(shell::App().fields.At(kSex), sex, sizeof sex);
+  shell::RequestList requests;
+  ToggleMaleOnly(Window().state, sex[0], requests);
+  shell::Replay(window, requests);
+}
+
+void CarryOutProgramRequest(HWND window, const shell::Request& request) {
+  if (request.target == kRedrawSexFrame) {
+    shell::DrawFieldFrame(SexFieldFrame(shell::App().grid), window);
+  } else {
+    ApplyToState(Window().state, request);
+  }
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (shell::HandleFrameMessage(window, message, wParam, lParam)) {
+    return 0;
+  }
   switch (message) {
     case WM_CREATE:
       OnCreate(window);
       return 0;
     case WM_PAINT:
       OnPaint(window);
-      return 0;
-    case WM_SETFOCUS:
-      shell::MainWindowFocused(shell::App().fields.At(Window().focusTarget));
-      return 0;
-    case WM_DESTROY:
-      shell::MainWindowDestroyed();
-      return 0;
-    case WM_SYSCOMMAND:
-      if (shell::HandleAboutCommand(window, wParam)) {
-        return 0;
-      }
-      break;
-    case WM_LBUTTONDOWN:
-      // Client coordinates, signed.
-      OnLeftButtonDown(window, static_cast<short>(LOWORD(lParam)),
-                       static_cast<short>(HIWORD(lParam)));
       return 0;
     case WM_COMMAND:
       if (lParam != 0 && LOWORD(wParam) < kMainFieldCount) {

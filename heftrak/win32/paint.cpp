@@ -2,9 +2,10 @@
 // message included; lines an evaluation added below it are not kept.
 #include "heftrak/core/window_layout.h"
 #include "heftrak/win32/window_parts.h"
-#include "shell/core/drawing_geometry.h"
 #include "shell/win32/app.h"
 #include "shell/win32/drawing.h"
+#include "shell/win32/gdi.h"
+#include "shell/win32/male_only.h"
 #include "shell/win32/text.h"
 
 namespace heftrak {
@@ -13,29 +14,27 @@ void PaintWindowOn(HDC dc, const WeightControlWindow& w) {
   const shell::LayoutGrid& g = shell::App().grid;
   const WindowLayout layout = LayoutFor(g);
   for (const PanelPlace& p : layout.panels) {
-    shell::FillRectsOn(dc, shell::PanelRects(p));
+    shell::DrawPanelOn(dc, p);
   }
   for (const FrameStack& f : layout.frames) {
-    shell::FillRectsOn(dc, shell::FieldFrameRects(f));
+    shell::DrawFieldFrameOn(dc, f);
   }
   for (const Label& label : layout.labels) {
-    shell::TextAt(dc, label, w.colours.black);
+    shell::TextAt(dc, label);
   }
-  PaintMaleOnlyOn(dc, w);
+  shell::DrawMaleOnlyOn(dc, w.state.maleOnly);
   const shell::Point origin = PromptOrigin(g);
-  PaintPromptInBox(dc, w.message, origin.x, origin.y, w.colours);
+  PaintPromptInBox(dc, w.message, origin.x, origin.y);
 }
 
 void OnPaint(HWND window) {
   // The whole client area, so nothing painted since the last repaint (a
   // maximum line, say) survives it.
   InvalidateRect(window, nullptr, TRUE);
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
-  if (dc != nullptr) {
-    PaintWindowOn(dc, Window());
+  shell::PaintDC dc(window);
+  if (dc) {
+    PaintWindowOn(dc.get(), Window());
   }
-  EndPaint(window, &paint);
 }
 
 }  // namespace heftrak

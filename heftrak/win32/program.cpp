@@ -4,10 +4,14 @@
 #include "heftrak/core/layout.h"
 #include "heftrak/win32/heftrak_ids.h"
 #include "heftrak/win32/main_window.h"
+#include "shell/win32/replay.h"
 
 namespace heftrak {
 
 const shell::ProgramDescription& Program() {
+  static const shell::ProgramView view = {
+      &ClearPrompt, &ShowMessage, &PaintExtraLine, nullptr, nullptr, &CarryOutProgramRequest,
+  };
   static const shell::ProgramDescription program = {
       "Weight Control Calculator",
       "Weight Control Calculator",
@@ -17,7 +21,12 @@ const shell::ProgramDescription& Program() {
       &WindowSize,
       &FieldPlacements,
       &kNavigation,
-      [] { return Window().maleOnly; },
+      &view,
+      IDC_PRINT,
+      [] { return static_cast<int>(Window().state.focusTarget); },
+      [](int field) { Window().state.focusTarget = static_cast<FieldId>(field); },
+      [] { return Window().state.maleOnly; },
+      &ToggleMaleOnly,
   };
   return program;
 }

@@ -90,4 +90,15 @@ bool InsideOption(const MarkedOption& option, int height, int x, int y) {
          y < option.boxTop + height;
 }
 
+MaleOnlyPlace MaleOnlyAt(int boxLeft, int boxTop, int Y, int QX, int clickWidth,
+                         int underlineWidth) {
+  MaleOnlyPlace place;
+  place.option = {boxLeft, boxTop, Y - 1, clickWidth};
+  place.labelLeft = boxLeft + place.option.side + 2 * QX;
+  place.underlineY = boxTop + Y - 2;
+  place.underlineWidth = underlineWidth;
+  place.height = Y;
+  return place;
+}
+
 }  // namespace shell

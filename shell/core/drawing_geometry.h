@@ -81,4 +81,20 @@ std::vector<Point> OptionOutlinePoints(const MarkedOption& option, int QX, int Q
 // `height` high.
 bool InsideOption(const MarkedOption& option, int height, int x, int y);
 
+// "Male Only" as both windows carry it: a box of side Y - 1 with its top-left
+// corner at (boxLeft, boxTop), the label 2QX to the right of the box with its
+// "M" underlined (`underlineWidth` wide) on the box's last row, clickable from
+// the box's left over `clickWidth` (the measured width of "Male Onlynly")
+// and Y high.
+struct MaleOnlyPlace {
+  MarkedOption option;
+  int labelLeft = 0;
+  int underlineY = 0;
+  int underlineWidth = 0;
+  int height = 0;
+};
+
+MaleOnlyPlace MaleOnlyAt(int boxLeft, int boxTop, int Y, int QX, int clickWidth,
+                         int underlineWidth);
+
 }  // namespace shell

@@ -32,6 +32,18 @@ struct FieldPlacement {
   int maxChars = 0;           // characters it holds; 0: no limit
 };
 
+// A push button: its caption, the command it sends, where it stands, and
+// whether it is available when the window opens.
+struct ButtonPlace {
+  const char* caption = "";
+  int command = 0;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool enabled = true;
+};
+
 struct Size {
   int width = 0;
   int height = 0;

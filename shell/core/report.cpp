@@ -1,5 +1,6 @@
 #include "shell/core/report.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
 #include <utility>
@@ -55,6 +56,13 @@ Report ReportWithHeader(std::string_view title, std::string_view documentName,
   }
   AddLine(report, 7, std::move(sexLine));
   return report;
+}
+
+std::string Written(const LineBuffer& buffer, int length) {
+  if (length < 0) {
+    return {};
+  }
+  return std::string(buffer, std::min(static_cast<std::size_t>(length), kLineCapacity - 1));
 }
 
 void AddLine(Report& report, int line, std::string text) {

@@ -20,7 +20,7 @@ bool SharesLineWithMiddle(const Report& report, int line) {
 }
 
 Demand DemandOf(const Report& report, const ReportLine& line, const PageGeometry& page, int height,
-                const TextWidth& width) {
+                const WidthAtHeight& width) {
   const long long middle = page.pageWidth / 2;
   const long long text = width(line.text, height);
   switch (line.place) {
@@ -41,7 +41,7 @@ Demand DemandOf(const Report& report, const ReportLine& line, const PageGeometry
 // height at which the line that overruns most would just fit, were widths
 // exactly proportional to heights.
 long long Estimate(const Report& report, const PageGeometry& page, int height,
-                   const TextWidth& width) {
+                   const WidthAtHeight& width) {
   long long estimate = height;
   for (const ReportLine& line : report.lines) {
     const Demand demand = DemandOf(report, line, page, height, width);
@@ -55,7 +55,7 @@ long long Estimate(const Report& report, const PageGeometry& page, int height,
 }  // namespace
 
 int FittedCharacterHeight(const Report& report, const PageGeometry& page, int characterHeight,
-                          const TextWidth& width) {
+                          const WidthAtHeight& width) {
   // Glyphs snap to whole pixels, so widths do not shrink exactly with the
   // height: each estimate is measured again, and a few passes settle.
   constexpr int kPasses = 16;

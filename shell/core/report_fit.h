@@ -23,7 +23,7 @@ struct PageGeometry {
 
 // The width in pixels of `text` printed in the report's face at the given
 // character height (the font's height less its internal leading).
-using TextWidth = std::function<int(std::string_view text, int characterHeight)>;
+using WidthAtHeight = std::function<int(std::string_view text, int characterHeight)>;
 
 // The character height to print `report` at, starting from the printer's own
 // `characterHeight`: that height when every line fits, otherwise a smaller
@@ -32,6 +32,6 @@ using TextWidth = std::function<int(std::string_view text, int characterHeight)>
 // - a margin line that shares its line with a middle line (the name beside
 //   the date) ends at least one blank before the middle of the page.
 int FittedCharacterHeight(const Report& report, const PageGeometry& page, int characterHeight,
-                          const TextWidth& width);
+                          const WidthAtHeight& width);
 
 }  // namespace shell

@@ -27,7 +27,8 @@ int SpacedWidth(std::string_view text, int height) {
   return static_cast<int>(text.size()) * (static_cast<int>(std::ceil(height * 0.55)) + 1);
 }
 
-int EndOf(const ReportLine& line, const PageGeometry& page, int height, const TextWidth& width) {
+int EndOf(const ReportLine& line, const PageGeometry& page, int height,
+          const WidthAtHeight& width) {
   const int start = line.place == LinePlace::Margin ? page.margin : page.pageWidth / 2;
   const int text = width(line.text, height);
   return line.place == LinePlace::Centre ? page.pageWidth / 2 + (text + 1) / 2 : start + text;
@@ -35,7 +36,8 @@ int EndOf(const ReportLine& line, const PageGeometry& page, int height, const Te
 
 // What a reader sees: every line ends inside the page, and the name ends at
 // least one blank before the date begins.
-bool Readable(const Report& report, const PageGeometry& page, int height, const TextWidth& width) {
+bool Readable(const Report& report, const PageGeometry& page, int height,
+              const WidthAtHeight& width) {
   for (const ReportLine& line : report.lines) {
     if (EndOf(line, page, height, width) > page.pageWidth) {
       return false;
@@ -50,7 +52,7 @@ TEST(FittedCharacterHeight, NameAndDateReadableAtTheLargestHeightThatAllows) {
   struct Case {
     const char* what;
     PersonalData person;
-    TextWidth width;
+    WidthAtHeight width;
     int expected;  // the printer's own 86 when it fits as it is
   };
   const Case cases[] = {

@@ -11,6 +11,14 @@ AppState& App() {
   return state;
 }
 
+HWND CreateButton(HWND parent, const ButtonPlace& b, DWORD extraStyle) {
+  const DWORD style =
+      WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | extraStyle | (b.enabled ? 0u : WS_DISABLED);
+  return CreateWindowExA(0, "button", b.caption, style, b.left, b.top, b.width, b.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.command)), App().instance,
+                         nullptr);
+}
+
 HWND CreateEntryField(HWND parent, const FieldPlacement& p, DWORD extraStyle) {
   AppState& app = App();
   DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;

@@ -25,6 +25,8 @@ struct FieldTable {
   }
 };
 
+struct ProgramView;
+
 // What makes one program of the two.
 struct ProgramDescription {
   const char* caption;       // of the main window
@@ -35,8 +37,16 @@ struct ProgramDescription {
   Size (*windowSize)(const LayoutGrid&);
   std::vector<FieldPlacement> (*fieldPlacements)(const LayoutGrid&);
   const NavigationRules* navigation;
-  // Whether the main window's "Male Only" option is on (EditProc asks).
+  // How the window carries out the requests only it knows how to draw.
+  const ProgramView* view;
+  int printButton;  // the Print button's command, which requests enable
+  // The field the caret goes back to whenever the main window gets the
+  // focus, and making a field that one (the window's own focus moves do).
+  int (*focusTarget)();
+  void (*setFocusTarget)(int field);
+  // Whether "Male Only" is on (EditProc asks), and switching it over.
   bool (*maleOnly)();
+  void (*toggleMaleOnly)(HWND window);
 };
 
 struct AppState {
@@ -50,9 +60,12 @@ struct AppState {
   HWND chartList = nullptr;  // VORNA's scoring chart, paged from the fields
   FieldTable fields;
   const ProgramDescription* program = nullptr;
-  // Set only while EditProc sends the main window its synthetic click on
-  // "Male Only", so the window takes the click as a forced toggle.
-  bool syntheticClick = false;
+  // Raised, each for one scope, while the window is the one acting, so a
+  // change or focus notification that comes back knows it is not the clerk's.
+  bool rewriting = false;        // a field rewritten (Write::Rewrite)
+  bool keepingMaleOnly = false;  // Sex written for "Male Only" (Write::KeepMaleOnly)
+  bool movingFocus = false;      // the window moves the focus itself
+  bool syntheticClick = false;   // EditProc's click on "Male Only" (Backspace in Sex)
 };
 
 AppState& App();
@@ -72,6 +85,9 @@ void FinishProgram();
 
 // The whole life of a program, for WinMain.
 int RunProgram(HINSTANCE instance, int show, const ProgramDescription& program);
+
+// Creates a push button of a window or dialog.
+HWND CreateButton(HWND parent, const ButtonPlace& button, DWORD extraStyle = 0);
 
 // Creates one entry field as StartProgram does (dialogs use it for theirs):
 // records it in the field table and puts EditProc in front of it.

@@ -1,9 +1,6 @@
 #include "shell/win32/drawing.h"
 
-#include <cstring>
-
 #include "shell/win32/app.h"
-#include "shell/win32/gdi.h"
 
 namespace shell {
 
@@ -36,32 +33,7 @@ class HiddenCaret {
   HWND window_;
 };
 
-void FillRects(HWND window, const std::vector<FilledRect>& rects) {
-  WindowDC dc(window);
-  if (dc) {
-    FillRectsOn(dc.get(), rects);
-  }
-}
-
-void BlitDots(HWND window, HBITMAP dot, int size, const std::vector<Point>& points) {
-  WindowDC dc(window);
-  if (dc) {
-    BlitDotsOn(dc.get(), dot, size, points);
-  }
-}
-
 }  // namespace
-
-void FillRectsOn(HDC dc, const std::vector<FilledRect>& rects) {
-  // With the null pen, Rectangle fills one pixel short of right and bottom:
-  // the edges of frames and panels are one pixel wide, and the unpainted line
-  // inside the white edges gives the sunken look.
-  Selection pen(dc, GetStockObject(NULL_PEN));
-  for (const FilledRect& r : rects) {
-    Selection brush(dc, StockBrush(r.brush));
-    Rectangle(dc, r.left, r.top, r.right, r.bottom);
-  }
-}
 
 void BlitDotsOn(HDC dc, HBITMAP dot, int size, const std::vector<Point>& points) {
   MemoryDC source(dc);
@@ -74,59 +46,47 @@ void BlitDotsOn(HDC dc, HBITMAP dot, int size, const std::vector<Point>& points)
   }
 }
 
-void DrawFieldFrame(int left, int top, int height, int width, int gap, int count, HWND window) {
-  HiddenCaret caret(window);
-  FillRects(window, FieldFrameRects(left, top, height, width, gap, count));
+void FillRectsOn(HDC dc, const std::vector<FilledRect>& rects) {
+  // With the null pen, Rectangle fills one pixel short of right and bottom:
+  // the edges of frames and panels are one pixel wide, and the unpainted line
+  // inside the white edges gives the sunken look.
+  Selection pen(dc, GetStockObject(NULL_PEN));
+  for (const FilledRect& r : rects) {
+    Selection brush(dc, StockBrush(r.brush));
+    Rectangle(dc, r.left, r.top, r.right, r.bottom);
+  }
 }
 
-void DrawPanel(int left, int top, int height, int width, int gap, int count, int /*spare*/,
-               HWND window) {
-  FillRects(window, PanelRects(left, top, height, width, gap, count));
+void DrawFieldFrameOn(HDC dc, const Stack& frames) {
+  FillRectsOn(dc, FieldFrameRects(frames));
+}
+
+void DrawPanelOn(HDC dc, const Stack& panels) {
+  FillRectsOn(dc, PanelRects(panels));
 }
 
 void DrawFieldFrame(const Stack& frames, HWND window) {
-  DrawFieldFrame(frames.left, frames.top, frames.height, frames.width, frames.gap, frames.count,
-                 window);
+  HiddenCaret caret(window);
+  DrawOnWindow(window, [&](HDC dc) { DrawFieldFrameOn(dc, frames); });
 }
 
 void DrawPanel(const Stack& panels, HWND window) {
-  DrawPanel(panels.left, panels.top, panels.height, panels.width, panels.gap, panels.count, 0,
-            window);
-}
-
-void DrawDotColumn(HWND window, int x, int top, int length) {
-  BlitDots(window, App().dot11, 1, DotColumnPoints(x, top, length));
-}
-
-void DrawDotRow(HWND window, int left, int y, int length) {
-  BlitDots(window, App().dot11, 1, DotRowPoints(left, y, length));
-}
-
-void DrawCross(HWND window, int left, int top, int height, int width) {
-  BlitDots(window, App().dot22, 2, CrossPoints(left, top, height, width));
-}
-
-void DrawMarkedOption(HWND window, const MarkedOption& option, const char* label,
-                      int underlineWidth, bool on) {
-  const LayoutGrid& g = App().grid;
-  {
-    WindowDC dc(window);
-    if (!dc) {
-      return;
-    }
-    const int labelLeft = option.boxLeft + option.side + 2 * g.QX;
-    SetBkMode(dc.get(), TRANSPARENT);
-    TextOutA(dc.get(), labelLeft, option.boxTop, label, static_cast<int>(std::strlen(label)));
-    Selection pen(dc.get(), GetStockObject(BLACK_PEN));
-    const int underlineY = option.boxTop + option.side - 1;
-    MoveToEx(dc.get(), labelLeft, underlineY, nullptr);
-    LineTo(dc.get(), labelLeft + underlineWidth, underlineY);
+  DrawOnWindow(window, [&](HDC dc) { DrawPanelOn(dc, panels); });
+  if (const Observer* observer = Listener(); observer != nullptr && observer->panelDrawn) {
+    observer->panelDrawn(window, panels);
   }
-  DrawFieldFrame(option.boxLeft, option.boxTop, option.side, option.side, 0, 1, window);
-  if (on) {
-    DrawCross(window, option.boxLeft, option.boxTop, option.side, option.side);
-    BlitDots(window, App().dot11, 1, OptionOutlinePoints(option, g.QX, g.QY));
-  }
+}
+
+void DrawDotColumn(HDC dc, int x, int top, int length) {
+  BlitDotsOn(dc, App().dot11, 1, DotColumnPoints(x, top, length));
+}
+
+void DrawDotRow(HDC dc, int left, int y, int length) {
+  BlitDotsOn(dc, App().dot11, 1, DotRowPoints(left, y, length));
+}
+
+void DrawCross(HDC dc, int left, int top, int height, int width) {
+  BlitDotsOn(dc, App().dot22, 2, CrossPoints(left, top, height, width));
 }
 
 }  // namespace shell

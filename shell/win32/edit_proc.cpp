@@ -3,6 +3,7 @@
 #include <string>
 
 #include "shell/core/navigation.h"
+#include "shell/core/scoped_flag.h"
 #include "shell/win32/app.h"
 #include "shell/win32/clipboard.h"
 
@@ -60,9 +61,8 @@ void ReplaceWhole(HWND field, const std::string& text) {
 void CarryOut(const KeyDecision& decision) {
   AppState& app = App();
   if (decision.clickMaleOnly && app.mainWindow != nullptr) {
-    app.syntheticClick = true;
+    const ScopedFlag synthetic(app.syntheticClick);
     SendMessageA(app.mainWindow, WM_LBUTTONDOWN, 0, 0);
-    app.syntheticClick = false;
   }
   if (decision.scroll != ChartScroll::None && app.chartList != nullptr) {
     // As if the list's scroll bar had been clicked above or below the thumb.

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "shell/core/age_sex.h"
 #include "shell/core/field_text.h"
 #include "vorna/core/scoring.h"
 
@@ -41,21 +42,19 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-void Add(RequestLog& requests, RequestKind kind, int target = 0, ShortText text = {},
-         Rgb colour = kBlack) {
-  requests.Add(Request{kind, target, text, colour});
-}
+using shell::RequestList;
+using shell::Write;
 
-void WriteField(TestState& state, RequestLog& requests, FieldId field, ShortText text) {
-  Add(requests, RequestKind::SetFieldText, field, text);
+void WriteField(TestState& state, RequestList& requests, FieldId field, ShortText text) {
+  requests.SetText(field, text.c_str(), Write::Rewrite);
   // The field's change notification makes it the current field.
   state.currentField = field;
 }
 
-void Complain(TestState& state, RequestLog& requests, FitnessMessage message, FieldId field) {
-  Add(requests, RequestKind::Alert);
-  Add(requests, RequestKind::ShowMessage, message);
-  Add(requests, RequestKind::Focus, field);
+void Complain(TestState& state, RequestList& requests, FitnessMessage message, FieldId field) {
+  requests.Alert();
+  requests.ShowMessage(message);
+  requests.Focus(field);
   // A field that receives the focus becomes the current field.
   state.currentField = field;
 }
@@ -63,25 +62,16 @@ void Complain(TestState& state, RequestLog& requests, FitnessMessage message, Fi
 // Checks the Age and Sex fields in the order the user is told about them.
 // On success fills age and sex and returns kNoFitnessMessage.
 FitnessMessage CheckAgeAndSex(const EntryTexts& entries, int& age, char& sex) {
-  const shell::FieldValue ageField = Read(entries, kAge);
-  const shell::FieldValue sexField = Read(entries, kSex);
-  if (ageField.empty()) {
-    return kEnterAge;
+  switch (shell::CheckAgeAndSex(Read(entries, kAge), Read(entries, kSex), age, sex)) {
+    case shell::AgeSexCheck::NoAge:
+      return kEnterAge;
+    case shell::AgeSexCheck::NoSex:
+      return kEnterSex;
+    case shell::AgeSexCheck::AgeOutOfRange:
+      return kAgeOutOfRange;
+    case shell::AgeSexCheck::Accepted:
+      break;
   }
-  // The key filter lets only M and F (either case) in; anything else got in
-  // by pasting and is no sex at all, not a reason to score as female.
-  char letter = sexField.empty() ? '\0' : sexField.text[0];
-  if (letter == 'm' || letter == 'f') {
-    letter = static_cast<char>(letter - 'a' + 'A');
-  }
-  if (letter != 'M' && letter != 'F') {
-    return kEnterSex;
-  }
-  if (ageField.number < 17 || ageField.number > 70) {
-    return kAgeOutOfRange;
-  }
-  age = ageField.number;
-  sex = letter;
   return kNoFitnessMessage;
 }
 
@@ -99,7 +89,7 @@ int EventPoints(Event event, char sex, int raw, int age) {
 }
 
 // Scores one event, keeps the result in the state and paints it.
-void ScoreEvent(TestState& state, RequestLog& requests, Event event, int raw) {
+void ScoreEvent(TestState& state, RequestList& requests, Event event, int raw) {
   const int result = EventPoints(event, state.sex, raw, state.age);
   EventScore& score = state.events[static_cast<std::size_t>(event)];
   score = EventScore{};
@@ -114,11 +104,11 @@ void ScoreEvent(TestState& state, RequestLog& requests, Event event, int raw) {
     }
   }
   score.pointsText = NumberText(score.points);
-  Add(requests, RequestKind::PaintLabel, event);
-  Add(requests, RequestKind::PaintResult, event, score.pointsText, score.colour);
+  requests.PaintLabel(event, kBlack);
+  requests.PaintResult(event, score.pointsText.c_str(), score.colour);
 }
 
-void ShowTotals(TestState& state, RequestLog& requests) {
+void ShowTotals(TestState& state, RequestList& requests) {
   int total = 0;
   int scaled = 0;
   bool allPassed = true;
@@ -135,19 +125,19 @@ void ShowTotals(TestState& state, RequestLog& requests) {
   state.total = total;
   state.totalColour = allPassed ? kBlack : kRed;
   state.totalText = NumberText(total);
-  Add(requests, RequestKind::PaintResult, kTotalBox, state.totalText, state.totalColour);
-  Add(requests, RequestKind::PaintLabel, kTotalBox);
+  requests.PaintResult(kTotalBox, state.totalText.c_str(), state.totalColour);
+  requests.PaintLabel(kTotalBox, kBlack);
   if (!allMaxed) {
     return;
   }
   state.scaledTotal = scaled > kScaledTotalCap ? kScaledTotalCap : scaled;
   state.scaledText = NumberText(state.scaledTotal);
-  Add(requests, RequestKind::PaintResult, kScaledBox, state.scaledText, kBlue);
-  Add(requests, RequestKind::PaintLabel, kScaledBox);
+  requests.PaintResult(kScaledBox, state.scaledText.c_str(), kBlue);
+  requests.PaintLabel(kScaledBox, kBlack);
 }
 
 // The part of Calculate between reading the event fields and the final focus.
-void Calculate(TestState& state, const EntryTexts& entries, RequestLog& requests) {
+void Calculate(TestState& state, const EntryTexts& entries, RequestList& requests) {
   const shell::FieldValue pushups = Read(entries, kPushups);
   const shell::FieldValue situps = Read(entries, kSitups);
   const shell::FieldValue minutes = Read(entries, kRunMinutes);
@@ -193,9 +183,9 @@ void Calculate(TestState& state, const EntryTexts& entries, RequestLog& requests
   }
   if (!minutes.empty()) {
     if (seconds.number > 59) {
-      Add(requests, RequestKind::ShowMessage, kSecondsOutOfRange);
-      Add(requests, RequestKind::Alert);
-      Add(requests, RequestKind::Focus, kRunSeconds);
+      requests.ShowMessage(kSecondsOutOfRange);
+      requests.Alert();
+      requests.Focus(kRunSeconds);
       state.currentField = kRunSeconds;
     } else {
       state.runMinutes = minutes.number;
@@ -211,14 +201,14 @@ void Calculate(TestState& state, const EntryTexts& entries, RequestLog& requests
     }
   }
   if (state.resultsShown) {
-    Add(requests, RequestKind::EnablePrint);
+    requests.EnablePrint(true);
   }
   ShowTotals(state, requests);
   // The verdict in words as well, for whoever cannot tell the total's red
   // from black.
   if (const FitnessMessage verdict = VerdictMessage(VerdictOf(state));
       verdict != kNoFitnessMessage) {
-    Add(requests, RequestKind::ShowMessage, verdict, {}, state.totalColour);
+    requests.ShowMessage(verdict, state.totalColour);
   }
 }
 
@@ -284,8 +274,8 @@ Verdict VerdictOf(const TestState& state) {
   return state.scaledText.empty() ? Verdict::Passed : Verdict::Maxed;
 }
 
-void EvaluateScores(TestState& state, const EntryTexts& entries, RequestLog& requests) {
-  Add(requests, RequestKind::ClearMessageLine);
+void EvaluateScores(TestState& state, const EntryTexts& entries, RequestList& requests) {
+  requests.ClearMessage();
   // Nothing of an earlier Calculate is left standing: an event shows points
   // only when it is scored again below.
   state.events = {};
@@ -297,7 +287,7 @@ void EvaluateScores(TestState& state, const EntryTexts& entries, RequestLog& req
 
   Calculate(state, entries, requests);
 
-  Add(requests, RequestKind::Focus, state.currentField);
+  requests.Focus(state.currentField);
 }
 
 }  // namespace vorna

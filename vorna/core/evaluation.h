@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "shell/core/requests.h"
 #include "vorna/core/test_state.h"
 
 namespace vorna {
@@ -41,35 +42,11 @@ enum ResultBox : int {
   kResultBoxCount = 5,
 };
 
-enum class RequestKind {
-  ClearMessageLine,  // draw the message line empty
-  SetFieldText,      // field, text: write a completed run text back into its field
-  PaintLabel,        // box, colour: the "Points", "Total" or "Scaled" label of a box
-  PaintResult,       // box, text, colour: a figure in its result box
-  ShowMessage,       // message, colour: paint a message on the message line
-  Alert,             // sound the alert
-  EnablePrint,       // make the Print button available
-  Focus,             // field: give the focus to an entry field
-};
-
-struct Request {
-  RequestKind kind = RequestKind::ClearMessageLine;
-  int target = 0;  // the field, the box or the message code
-  ShortText text;  // SetFieldText, PaintResult
-  Rgb colour = kBlack;
-};
-
-// A bounded list: one evaluation makes at most 21 requests.
-struct RequestLog {
-  std::array<Request, 32> items{};
-  std::size_t count = 0;
-  void Add(const Request& request) {
-    if (count < items.size()) {
-      items[count++] = request;
-    }
-  }
-  const Request* begin() const { return items.data(); }
-  const Request* end() const { return items.data() + count; }
+// What only VORNA's window does, asked for with shell::RequestKind::Program.
+enum ProgramRequest : int {
+  kEmptyChart = 1,      // the scoring chart's rows, title and header taken away
+  kWipeChartTitle = 2,  // the chart's title and header taken away, its rows kept
+  kRedrawSexFrame = 3,  // the Sex field's frame drawn again
 };
 
 // The texts of the six entry fields, indexed by FieldId. Each may be anything
@@ -78,7 +55,7 @@ struct RequestLog {
 using EntryTexts = std::array<std::string_view, kEntryFieldCount>;
 
 // Runs Calculate over the entries: updates the state and records the requests.
-void EvaluateScores(TestState& state, const EntryTexts& entries, RequestLog& requests);
+void EvaluateScores(TestState& state, const EntryTexts& entries, shell::RequestList& requests);
 
 // Accepts age and sex from the entries when they are valid and not yet
 // accepted: both non-empty, the sex 'M' or 'F', the age 17 to 70. Returns

@@ -3,23 +3,17 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
+#include "shell/core/colour.h"
 #include "vorna/core/field_ids.h"
 
 namespace vorna {
 
-struct Rgb {
-  std::uint8_t red = 0;
-  std::uint8_t green = 0;
-  std::uint8_t blue = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kRed{255, 0, 0};
-inline constexpr Rgb kBlue{0, 0, 255};
-inline constexpr Rgb kGrey{127, 127, 127};  // labels of an empty result
+using shell::kBlack;
+using shell::kBlue;
+using shell::kGrey;
+using shell::kRed;
+using shell::Rgb;
 
 enum Event : int { kPushupEvent = 0, kSitupEvent = 1, kRunEvent = 2, kEventCount = 3 };
 

@@ -7,10 +7,10 @@
 
 #include <string>
 
+#include "shell/win32/replay.h"
 #include "vorna/core/evaluation.h"
 #include "vorna/core/scoring.h"
 #include "vorna/tests/vorna_window_fixture.h"
-#include "vorna/win32/paint.h"
 
 namespace vorna {
 namespace {
@@ -143,7 +143,7 @@ TEST_F(VornaCalculate, ScoresTotalsAndColours) {
     PressAlt('c');
     ExpectShown(c.shown, c.name, &screen);
     EXPECT_EQ(Window().messageOnLine, c.verdict) << c.name;
-    EXPECT_EQ(ColourOf(Window().messageColour), c.shown.colours[kTotalBox]) << c.name;
+    EXPECT_EQ(shell::ColourOf(Window().messageColour), c.shown.colours[kTotalBox]) << c.name;
     EXPECT_TRUE(PrintEnabled()) << c.name;
     // The field changed last: the seconds, or the minutes when Calculate
     // wrote them back.

@@ -5,53 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "shell/tests/request_text.h"
+
 namespace vorna {
 namespace {
 
-std::string ColourName(Rgb colour) {
-  if (colour == kBlack)
-    return "black";
-  if (colour == kRed)
-    return "red";
-  if (colour == kBlue)
-    return "blue";
-  if (colour == kGrey)
-    return "grey";
-  return "other";
-}
-
-// One request as a compact line, e.g. "result 0 '100' black".
-std::string Render(const Request& r) {
-  const std::string target = std::to_string(r.target);
-  const std::string text = std::string("'") + r.text.c_str() + "'";
-  switch (r.kind) {
-    case RequestKind::ClearMessageLine:
-      return "clear";
-    case RequestKind::SetFieldText:
-      return "set " + target + " " + text;
-    case RequestKind::PaintLabel:
-      return "label " + target + " " + ColourName(r.colour);
-    case RequestKind::PaintResult:
-      return "result " + target + " " + text + " " + ColourName(r.colour);
-    case RequestKind::ShowMessage:
-      return "message " + target + " " + ColourName(r.colour);
-    case RequestKind::Alert:
-      return "alert";
-    case RequestKind::EnablePrint:
-      return "print";
-    case RequestKind::Focus:
-      return "focus " + target;
-  }
-  return "?";
-}
-
-std::vector<std::string> Render(const RequestLog& log) {
-  std::vector<std::string> lines;
-  for (const Request& r : log) {
-    lines.push_back(Render(r));
-  }
-  return lines;
-}
+using requests::Render;
 
 EntryTexts Entries(std::string_view age, std::string_view sex, std::string_view pushups,
                    std::string_view situps, std::string_view minutes, std::string_view seconds) {
@@ -64,10 +23,9 @@ struct Outcome {
 };
 
 Outcome Calculate(const EntryTexts& entries, TestState state = {}) {
-  RequestLog log;
+  shell::RequestList log;
   EvaluateScores(state, entries, log);
-  // A full log would have dropped requests.
-  EXPECT_LT(log.count, log.items.size());
+  EXPECT_FALSE(log.overflowed());
   return {state, Render(log)};
 }
 

@@ -18,7 +18,7 @@ using shell::Underline;
 TestState Calculated(std::string_view age, std::string_view sex, std::string_view pushups,
                      std::string_view situps, std::string_view minutes, std::string_view seconds) {
   TestState state;
-  RequestLog log;
+  shell::RequestList log;
   EvaluateScores(state, {age, sex, pushups, situps, minutes, seconds}, log);
   return state;
 }

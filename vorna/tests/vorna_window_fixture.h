@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "shell/tests/win32_harness.h"
+#include "shell/win32/observer.h"
 #include "vorna/core/field_ids.h"
 #include "vorna/win32/main_window.h"
 #include "vorna/win32/program.h"
@@ -108,10 +109,16 @@ class Snapshot : public harness::Canvas {
 // outside a repaint, for as long as it lives: what the screen would show.
 class MirroredScreen : public Snapshot {
  public:
-  MirroredScreen() { Window().mirror = dc(); }
-  ~MirroredScreen() { Window().mirror = nullptr; }
+  MirroredScreen() {
+    observer_.mirror = dc();
+    shell::Observe(&observer_);
+  }
+  ~MirroredScreen() { shell::Observe(nullptr); }
   MirroredScreen(const MirroredScreen&) = delete;
   MirroredScreen& operator=(const MirroredScreen&) = delete;
+
+ private:
+  shell::Observer observer_;
 };
 
 // The program started once per suite; every test begins with Male Only off,

@@ -1,19 +1,19 @@
 #include "vorna/win32/main_window.h"
 
-#include <windowsx.h>
-
 #include "shell/win32/app.h"
+#include "shell/win32/drawing.h"
+#include "shell/win32/fields.h"
 #include "shell/win32/frame.h"
 #include "shell/win32/gdi.h"
+#include "shell/win32/male_only.h"
+#include "shell/win32/replay.h"
 #include "shell/win32/text.h"
+#include "vorna/core/evaluation.h"
+#include "vorna/core/reactions.h"
 #include "vorna/win32/chart_list.h"
-#include "vorna/win32/clear.h"
-#include "vorna/win32/male_only.h"
 #include "vorna/win32/paint.h"
 #include "vorna/win32/printing.h"
-#include "vorna/win32/replay.h"
 #include "vorna/win32/vorna_ids.h"
-#include "vorna/win32/wiping.h"
 
 namespace vorna {
 
@@ -31,13 +31,6 @@ TextMeasures MeasureTexts(HWND window) {
   return measures;
 }
 
-HWND CreateChild(HWND window, const char* windowClass, const char* text, DWORD style, int id,
-                 int left, int top, int width, int height) {
-  return CreateWindowExA(0, windowClass, text, WS_CHILD | WS_VISIBLE | style, left, top, width,
-                         height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         shell::App().instance, nullptr);
-}
-
 void OnCreate(HWND window) {
   FitnessTestWindow& w = Window();
   w = FitnessTestWindow{};
@@ -49,90 +42,90 @@ void OnCreate(HWND window) {
   constexpr int kButtonIds[kButtonCount] = {IDC_CALCULATE, IDC_CLEAR, IDC_PRINT};
   for (int i = 0; i < kButtonCount; ++i) {
     const Button& b = w.layout.buttons[static_cast<std::size_t>(i)];
-    HWND button = CreateChild(window, "button", b.text, BS_PUSHBUTTON, kButtonIds[i], b.left, b.top,
-                              b.width, b.height);
-    EnableWindow(button, b.enabledAtStart ? TRUE : FALSE);
-    if (kButtonIds[i] == IDC_PRINT) {
-      w.printButton = button;
-    }
+    shell::CreateButton(
+        window, {b.text, kButtonIds[i], b.left, b.top, b.width, b.height, b.enabledAtStart});
   }
   // Unsorted, so the rows keep the order they are added in. The list keeps
   // its height to whole rows, which leaves the title below it clear.
-  w.chartList = CreateChild(
-      window, "listbox", nullptr, WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL, IDC_CHART_LIST,
-      w.layout.chartLeft, w.layout.chartTop, w.layout.chartWidth, w.layout.chartHeight);
+  w.chartList = CreateWindowExA(
+      0, "listbox", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL,
+      w.layout.chartLeft, w.layout.chartTop, w.layout.chartWidth, w.layout.chartHeight, window,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_CHART_LIST)), shell::App().instance,
+      nullptr);
   shell::App().chartList = w.chartList;
+  shell::PlaceMaleOnly(window, w.layout.maleOnly.boxLeft, w.layout.maleOnly.boxTop);
   shell::AddAboutEntry(window);
 }
 
 void OnPaint(HWND window) {
   // Everything is drawn anew, which also leaves the message line empty.
   InvalidateRect(window, nullptr, TRUE);
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
-  if (dc != nullptr) {
-    PaintWindowOn(dc, Window(), 0);
+  {
+    shell::PaintDC dc(window);
+    if (dc) {
+      PaintWindowOn(dc.get(), Window(), 0);
+    }
   }
-  EndPaint(window, &paint);
   Window().messageOnLine = 0;
 }
 
-// Command 16: the personal data dialog, from which the report is printed.
-void OnPrint(HWND window) {
-  OpenPrintDialog(window);
-}
-
-// Command 200, sent by the personal data dialog's Print button: prints the
-// score report.
-void OnPrintReport(HWND /*window*/) {
-  PrintScoreReport();
-}
-
-void OnFieldNotification(HWND window, int field, int code) {
-  switch (code) {
-    case EN_SETFOCUS:
-      Window().state.currentField = static_cast<FieldId>(field);
-      FillChart(window, field);
-      break;
-    case EN_CHANGE:
-      OnFieldChanged(window, field);
-      break;
-    default:
-      break;
+void Calculate(HWND window) {
+  shell::RequestList requests;
+  {
+    const shell::EntrySnapshot<kEntryFieldCount> entries;
+    EvaluateScores(Window().state, entries.texts(), requests);
   }
+  shell::Replay(window, requests);
+}
+
+void OnFieldChanged(HWND window, int field) {
+  const shell::AppState& app = shell::App();
+  const ChangeBy by = app.rewriting         ? ChangeBy::Rewrite
+                      : app.keepingMaleOnly ? ChangeBy::KeepMaleOnly
+                                            : ChangeBy::Clerk;
+  shell::RequestList requests;
+  FieldChanged(Window().state, field, by, requests);
+  shell::Replay(window, requests);
 }
 
 void OnCommand(HWND window, int id, int code, HWND control) {
   if (control != nullptr) {
     if (id >= kAge && id < kEntryFieldCount) {
-      OnFieldNotification(window, id, code);
+      if (code == EN_SETFOCUS) {
+        Window().state.currentField = static_cast<FieldId>(id);
+        FillChart(window, id);
+      } else if (code == EN_CHANGE) {
+        OnFieldChanged(window, id);
+      }
       return;
     }
     if (code != BN_CLICKED) {
       return;  // the chart list's notifications, say
     }
   }
+  shell::RequestList requests;
   switch (id) {
     case IDC_CALCULATE:
       Calculate(window);
-      break;
+      return;
     case IDC_CLEAR:
-      ClearTest(window);
+      ClearTest(Window().state, requests);
       break;
     case IDM_MALE_ONLY:
       ToggleMaleOnly(window);
-      break;
+      return;
     case IDC_PRINT:
-      OnPrint(window);
-      break;
+      OpenPrintDialog(window);
+      return;
     case IDM_PRINT_REPORT:
       if (control == nullptr) {
-        OnPrintReport(window);
+        PrintScoreReport();
       }
-      break;
+      return;
     default:
-      break;  // Alt+X and anything else: nothing to do here
+      return;  // Alt+X and anything else: nothing to do here
   }
+  shell::Replay(window, requests);
 }
 
 }  // namespace
@@ -142,7 +135,57 @@ FitnessTestWindow& Window() {
   return window;
 }
 
+void ToggleMaleOnly(HWND window) {
+  char sex[2] = {};
+  shell::ReadFieldText(shell::App().fields.At(kSex), sex, sizeof sex);
+  shell::RequestList requests;
+  ToggleMaleOnly(Window().state, sex[0], requests);
+  shell::Replay(window, requests);
+}
+
+void ClearMessageLine(HWND window) {
+  FitnessTestWindow& w = Window();
+  shell::DrawOnWindow(window, [&](HDC dc) { DrawMessageLineOn(dc, w.layout); });
+  w.messageOnLine = 0;
+}
+
+void ShowMessage(HWND window, int code, Rgb colour) {
+  FitnessTestWindow& w = Window();
+  shell::DrawOnWindow(window, [&](HDC dc) { DrawMessageOn(dc, w.layout, code, colour); });
+  w.messageOnLine = code;
+  w.messageColour = colour;
+}
+
+void PaintLabel(HWND window, int box, Rgb colour) {
+  shell::DrawOnWindow(window, [&](HDC dc) { DrawResultLabelOn(dc, Window().layout, box, colour); });
+}
+
+void PaintResult(HWND window, int box, const char* text, Rgb colour) {
+  shell::DrawOnWindow(window,
+                      [&](HDC dc) { DrawResultOn(dc, Window().layout, box, text, colour); });
+}
+
+void CarryOutProgramRequest(HWND window, const shell::Request& request) {
+  FitnessTestWindow& w = Window();
+  switch (request.target) {
+    case kEmptyChart:
+      EmptyChart(window);
+      break;
+    case kWipeChartTitle:
+      shell::DrawOnWindow(window, [&](HDC dc) { WipeChartTitleOn(dc, w.layout); });
+      break;
+    case kRedrawSexFrame:
+      shell::DrawFieldFrame(w.layout.sexFrame, window);
+      break;
+    default:
+      break;
+  }
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (shell::HandleFrameMessage(window, message, wParam, lParam)) {
+    return 0;
+  }
   switch (message) {
     case WM_CREATE:
       OnCreate(window);
@@ -156,20 +199,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       PaintWindowOn(reinterpret_cast<HDC>(wParam), Window(), Window().messageOnLine,
                     Window().messageColour);
       return 0;
-    case WM_LBUTTONDOWN:
-      OnMainWindowClick(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-      return 0;
-    case WM_SETFOCUS:
-      shell::MainWindowFocused(shell::App().fields.At(Window().state.currentField));
-      return 0;
-    case WM_DESTROY:
-      shell::MainWindowDestroyed();
-      return 0;
-    case WM_SYSCOMMAND:
-      if (shell::HandleAboutCommand(window, wParam)) {
-        return 0;
-      }
-      break;
     case WM_COMMAND:
       OnCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "shell/core/requests.h"
 #include "vorna/core/test_state.h"
 #include "vorna/core/window_layout.h"
 
@@ -13,23 +14,25 @@ namespace vorna {
 struct FitnessTestWindow {
   TestState state;
   WindowLayout layout;  // from the grid and the texts measured at creation
-  HWND printButton = nullptr;
   HWND chartList = nullptr;
-  // The message painted on the message line, 0 while the line is empty. Any
-  // repaint draws the line empty again.
+  // The message painted on the message line, 0 while the line is empty, and
+  // its colour. Any repaint draws the line empty again.
   int messageOnLine = 0;
   Rgb messageColour = kBlack;
-  // Calculate is writing a completed run time back into its field: the
-  // field's change notification must not wipe the results just worked out.
-  bool rewriting = false;
-  // When set, everything drawn on the window outside a repaint is drawn into
-  // this device context as well: a bitmap in which a test reads back what
-  // the window showed (a display-less system keeps no pixels of windows).
-  HDC mirror = nullptr;
 };
 
 FitnessTestWindow& Window();
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// "Male Only" switched over: Alt+M, a click on it, Backspace in Sex.
+void ToggleMaleOnly(HWND window);
+
+// How the window carries out the requests the shell leaves to it.
+void ClearMessageLine(HWND window);
+void ShowMessage(HWND window, int code, Rgb colour);
+void PaintLabel(HWND window, int box, Rgb colour);
+void PaintResult(HWND window, int box, const char* text, Rgb colour);
+void CarryOutProgramRequest(HWND window, const shell::Request& request);
 
 }  // namespace vorna

@@ -4,6 +4,8 @@
 #include "shell/win32/app.h"
 #include "shell/win32/drawing.h"
 #include "shell/win32/gdi.h"
+#include "shell/win32/male_only.h"
+#include "shell/win32/replay.h"
 #include "shell/win32/text.h"
 #include "vorna/core/chart.h"
 #include "vorna/core/evaluation.h"
@@ -13,7 +15,7 @@ namespace vorna {
 namespace {
 
 void LabelOn(HDC dc, const Label& label, Rgb colour = kBlack) {
-  shell::TextAt(dc, label, ColourOf(colour));
+  shell::TextAt(dc, label, shell::ColourOf(colour));
 }
 
 void PanelsOn(HDC dc, const Stack& panel) {
@@ -52,14 +54,10 @@ void ResultLabelAndFigureOn(HDC dc, const WindowLayout& layout, const TestState&
   DrawResultLabelOn(dc, layout, box, kBlack);
   const ResultPlace& place = PlaceOf(layout, box);
   shell::TextAt(dc, place.textLeft, place.textTop, shown.text, shell::TextAlign::Left,
-                ColourOf(shown.colour));
+                shell::ColourOf(shown.colour));
 }
 
 }  // namespace
-
-COLORREF ColourOf(Rgb colour) {
-  return RGB(colour.red, colour.green, colour.blue);
-}
 
 void DrawFramesOn(HDC dc, const Stack& frames) {
   shell::FillRectsOn(dc, shell::FieldFrameRects(frames));
@@ -71,7 +69,7 @@ void DrawMessageLineOn(HDC dc, const WindowLayout& layout) {
 
 void DrawMessageOn(HDC dc, const WindowLayout& layout, int message, Rgb colour) {
   shell::TextAt(dc, layout.messageLeft, layout.messageTop, FitnessMessageText(message),
-                shell::TextAlign::Left, ColourOf(colour));
+                shell::TextAlign::Left, shell::ColourOf(colour));
 }
 
 void DrawResultLabelOn(HDC dc, const WindowLayout& layout, int box, Rgb colour) {
@@ -89,35 +87,13 @@ void DrawResultLabelOn(HDC dc, const WindowLayout& layout, int box, Rgb colour) 
 void DrawResultOn(HDC dc, const WindowLayout& layout, int box, const char* text, Rgb colour) {
   const ResultPlace& place = PlaceOf(layout, box);
   DrawFramesOn(dc, {layout.resultLeft, place.top, layout.resultHeight, layout.resultWidth, 0, 1});
-  shell::TextAt(dc, place.textLeft, place.textTop, text, shell::TextAlign::Left, ColourOf(colour));
+  shell::TextAt(dc, place.textLeft, place.textTop, text, shell::TextAlign::Left,
+                shell::ColourOf(colour));
 }
 
 void WipeResultOn(HDC dc, const WindowLayout& layout, int box) {
   DrawResultOn(dc, layout, box, "", kBlack);
   DrawResultLabelOn(dc, layout, box, kGrey);
-}
-
-void DrawMaleOnlyOn(HDC dc, const WindowLayout& layout, bool on) {
-  const shell::MarkedOption& option = layout.maleOnly;
-  LabelOn(dc, layout.maleOnlyLabel);
-  {
-    shell::Selection pen(dc, GetStockObject(BLACK_PEN));
-    MoveToEx(dc, layout.maleOnlyLabel.x, layout.underlineY, nullptr);
-    LineTo(dc, layout.maleOnlyLabel.x + layout.underlineWidth, layout.underlineY);
-  }
-  DrawFramesOn(dc, {option.boxLeft, option.boxTop, option.side, option.side, 0, 1});
-  if (on) {
-    const shell::AppState& app = shell::App();
-    shell::BlitDotsOn(dc, app.dot22, 2,
-                      shell::CrossPoints(option.boxLeft, option.boxTop, option.side, option.side));
-    shell::BlitDotsOn(dc, app.dot11, 1,
-                      shell::OptionOutlinePoints(option, app.grid.QX, app.grid.QY));
-  }
-}
-
-void DrawMaleOnlyOffOn(HDC dc, const WindowLayout& layout) {
-  shell::FillRectsOn(dc, {layout.optionOutlineArea});
-  DrawMaleOnlyOn(dc, layout, false);
 }
 
 void DrawChartTitleOn(HDC dc, const WindowLayout& layout, const char* title) {
@@ -149,7 +125,7 @@ void PaintWindowOn(HDC dc, const FitnessTestWindow& window, int message, Rgb col
   for (std::size_t i = 0; i <= static_cast<std::size_t>(kRawScoreHeading); ++i) {
     LabelOn(dc, l.labels[i]);
   }
-  DrawMaleOnlyOn(dc, l, state.maleOnly);
+  shell::DrawMaleOnlyOn(dc, state.maleOnly);
 
   LabelOn(dc, l.labels[kConvertedHeading]);
   DrawFramesOn(dc, l.eventFrames);

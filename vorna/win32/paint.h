@@ -4,14 +4,11 @@
 
 #include <windows.h>
 
-#include "shell/win32/gdi.h"
 #include "vorna/core/test_state.h"
 #include "vorna/core/window_layout.h"
 #include "vorna/win32/main_window.h"
 
 namespace vorna {
-
-COLORREF ColourOf(Rgb colour);
 
 // The whole window as the state stands: panels, frames, labels, Male Only,
 // results, chart title and header. `message` is what stands on the message
@@ -29,11 +26,6 @@ void DrawResultOn(HDC dc, const WindowLayout& layout, int box, const char* text,
 // A result box drawn empty, its label grey.
 void WipeResultOn(HDC dc, const WindowLayout& layout, int box);
 
-// The "Male Only" option: label, box, and while on the cross and outline.
-// Switching off covers the outline with the panel's face first.
-void DrawMaleOnlyOn(HDC dc, const WindowLayout& layout, bool on);
-void DrawMaleOnlyOffOn(HDC dc, const WindowLayout& layout);
-
 // The chart's title and header, and both wiped.
 void DrawChartTitleOn(HDC dc, const WindowLayout& layout, const char* title);
 void DrawChartHeaderOn(HDC dc, const WindowLayout& layout, const char* header);
@@ -41,20 +33,5 @@ void WipeChartTitleOn(HDC dc, const WindowLayout& layout);
 
 // One field frame (or a stack of them).
 void DrawFramesOn(HDC dc, const Stack& frames);
-
-// Runs `draw(dc)` with a device context of the window's own (and on the
-// window's mirror, when it has one).
-template <typename Draw>
-void DrawOnWindow(HWND window, Draw draw) {
-  {
-    shell::WindowDC dc(window);
-    if (dc) {
-      draw(dc.get());
-    }
-  }
-  if (HDC mirror = Window().mirror) {
-    draw(mirror);
-  }
-}
 
 }  // namespace vorna

@@ -1,5 +1,6 @@
 #include "vorna/win32/program.h"
 
+#include "shell/win32/replay.h"
 #include "vorna/core/keyboard.h"
 #include "vorna/core/layout.h"
 #include "vorna/win32/main_window.h"
@@ -8,6 +9,9 @@
 namespace vorna {
 
 const shell::ProgramDescription& Program() {
+  static const shell::ProgramView view = {
+      &ClearMessageLine, &ShowMessage, nullptr, &PaintLabel, &PaintResult, &CarryOutProgramRequest,
+  };
   static const shell::ProgramDescription program = {
       "VORNA Calculator",
       "VORNA Calculator",
@@ -17,7 +21,12 @@ const shell::ProgramDescription& Program() {
       &WindowSize,
       &FieldPlacements,
       &kNavigation,
+      &view,
+      IDC_PRINT,
+      [] { return static_cast<int>(Window().state.currentField); },
+      [](int field) { Window().state.currentField = static_cast<FieldId>(field); },
       [] { return Window().state.maleOnly; },
+      &ToggleMaleOnly,
   };
   return program;
 }

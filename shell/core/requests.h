@@ -1,0 +1,96 @@
+// What a command decided the window must do, as an ordered list of requests.
+// Every decision of both programs (an evaluation, Clear, an edit's reaction,
+// "Male Only") is made in the core and appended here; the window replays the
+// list in order, and a native test reads it. The order is the order the clerk
+// sees and hears things happen.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "shell/core/colour.h"
+#include "shell/core/fixed_format.h"
+
+namespace shell {
+
+// Whose change a write into an entry field is, which decides what its change
+// notification may do when it comes back to the window.
+enum class Write {
+  Edit,          // as if the clerk typed it: the field's change reaction runs
+  Rewrite,       // the program's own completion of what was typed ("5" to "50"):
+                 // the figures already count it, so no change reaction runs
+  KeepMaleOnly,  // "M" put into Sex (or Sex emptied) for "Male Only": the
+                 // reaction runs, but does not switch the option off
+};
+
+enum class RequestKind {
+  SetText,       // target field, text, write
+  EmptyField,    // target field, write: emptied as a cut would, clipboard untouched
+  SelectAll,     // target field
+  Focus,         // target field: the window moves the focus (not the clerk)
+  ClearMessage,  // the message area drawn empty
+  ShowMessage,   // target code, colour
+  ExtraLine,     // text, painted below the message until the next repaint
+  PaintLabel,    // target box, colour: the label of a result box
+  PaintResult,   // target box, text, colour: a figure in its box ("" empties it)
+  Alert,         // the alert sounds
+  EnablePrint,   // target 1: Print available, 0: not
+  MaleOnly,      // target 1: the option drawn on, 0: off
+  Program,       // target: a kind of the program's own, value its argument
+};
+
+// Room for the longest text a request carries: a figure for a field, or a
+// line under a message ("Max allowable weight: 999 lbs.").
+inline constexpr std::size_t kRequestTextSize = 48;
+
+// Plain data without member initializers, so a list's unused room costs
+// nothing: a request is always made whole, as Request{} and then filled in.
+struct Request {
+  RequestKind kind;
+  int target;
+  int value;
+  Write write;
+  std::array<char, kRequestTextSize> text;
+  Rgb colour;
+
+  const char* c_str() const { return text.data(); }
+};
+
+// A bounded list: a command makes at most a few dozen requests. One that
+// would not fit is kept out and the list marked, which the tests check never
+// happens.
+class RequestList {
+ public:
+  static constexpr std::size_t kCapacity = 96;
+
+  void SetText(int field, std::string_view text, Write write);
+  // A figure with two decimals, as printf's "%W.2f" or "%-W.2f" writes it.
+  void SetFigure(int field, float value, int width, Align align);
+  void EmptyField(int field, Write write = Write::Edit);
+  void SelectAll(int field) { Add(RequestKind::SelectAll, field); }
+  void Focus(int field) { Add(RequestKind::Focus, field); }
+  void ClearMessage() { Add(RequestKind::ClearMessage); }
+  void ShowMessage(int code, Rgb colour = kBlack);
+  void ExtraLine(std::string_view text);
+  void PaintLabel(int box, Rgb colour);
+  void PaintResult(int box, std::string_view text, Rgb colour);
+  void Alert() { Add(RequestKind::Alert); }
+  void EnablePrint(bool enabled) { Add(RequestKind::EnablePrint, enabled ? 1 : 0); }
+  void MaleOnly(bool on) { Add(RequestKind::MaleOnly, on ? 1 : 0); }
+  void Program(int kind, int value = 0);
+
+  const Request* begin() const { return items_.data(); }
+  const Request* end() const { return items_.data() + count_; }
+  std::size_t size() const { return count_; }
+  bool overflowed() const { return overflowed_; }
+
+ private:
+  Request* Add(RequestKind kind, int target = 0);
+
+  std::array<Request, kCapacity> items_;  // only the first count_ are made
+  std::size_t count_ = 0;
+  bool overflowed_ = false;
+};
+
+}  // namespace shell

@@ -1,0 +1,141 @@
+#include "vorna/core/reactions.h"
+
+#include "shell/core/male_only.h"
+#include "vorna/core/evaluation.h"
+
+namespace vorna {
+
+namespace {
+
+using shell::RequestList;
+using shell::Write;
+
+bool Scored(const TestState& state, int event) {
+  return !state.events[static_cast<std::size_t>(event)].pointsText.empty();
+}
+
+// Takes one result box off the screen and out of the state: its frame drawn
+// empty, its label grey.
+void Wipe(TestState& state, int box, RequestList& requests) {
+  switch (box) {
+    case kTotalBox:
+      state.totalText = {};
+      break;
+    case kScaledBox:
+      state.scaledText = {};
+      break;
+    default:
+      state.events[static_cast<std::size_t>(box)].pointsText = {};
+      break;
+  }
+  requests.PaintResult(box, "", kBlack);
+  requests.PaintLabel(box, kGrey);
+}
+
+// Nothing scored is left: no report to print.
+void Withdraw(TestState& state, RequestList& requests) {
+  requests.EnablePrint(false);
+  state.resultsShown = false;
+}
+
+void SwitchOff(TestState& state, RequestList& requests) {
+  state.maleOnly = false;
+  requests.MaleOnly(false);
+}
+
+}  // namespace
+
+void FieldChanged(TestState& state, int field, ChangeBy by, RequestList& requests) {
+  if (by == ChangeBy::Rewrite) {
+    state.currentField = static_cast<FieldId>(field);
+    return;
+  }
+  // Any change invalidates the total, with it the scaled total, and the
+  // verdict the message line words.
+  if (!state.totalText.empty()) {
+    Wipe(state, kTotalBox, requests);
+    if (!state.scaledText.empty()) {
+      Wipe(state, kScaledBox, requests);
+    }
+    requests.ClearMessage();
+  }
+  state.currentField = static_cast<FieldId>(field);
+
+  if (field == kRunMinutes || field == kRunSeconds) {
+    Wipe(state, kRunEvent, requests);
+  } else if ((field == kPushups || field == kSitups) && Scored(state, field - kPushups)) {
+    Wipe(state, field - kPushups, requests);
+  }
+
+  if (field == kAge || field == kSex) {
+    // Every event was scored for the old age and sex.
+    state.accepted = false;
+    if (state.resultsShown) {
+      requests.EnablePrint(false);
+      for (int event = 0; event < kEventCount; ++event) {
+        if (Scored(state, event)) {
+          Wipe(state, event, requests);
+        }
+      }
+      state.resultsShown = false;
+    }
+    // A sex the clerk typed over the forced "M" ends Male Only.
+    if (field == kSex && state.maleOnly && by != ChangeBy::KeepMaleOnly) {
+      SwitchOff(state, requests);
+    }
+  }
+
+  if (!Scored(state, kPushupEvent) && !Scored(state, kSitupEvent) && !Scored(state, kRunEvent)) {
+    Withdraw(state, requests);
+  }
+}
+
+void ClearTest(TestState& state, RequestList& requests) {
+  if (state.accepted) {
+    requests.Program(kEmptyChart);
+    state.accepted = false;
+  }
+  // With Male Only on, the Sex field is emptied and refilled with "M" by the
+  // program: neither write is the clerk choosing a sex. Each field's change
+  // notification wipes what depended on it.
+  const Write write = state.maleOnly ? Write::KeepMaleOnly : Write::Edit;
+  for (int field = kAge; field < kEntryFieldCount; ++field) {
+    requests.EmptyField(field, write);
+  }
+  if (state.maleOnly) {
+    requests.SetText(kSex, "M", Write::KeepMaleOnly);
+  }
+  requests.ClearMessage();
+  requests.PaintLabel(kPushupBox, kGrey);
+  // The window's focus move makes Sex the current field even when it has the
+  // focus already, after every write above has made its own field current.
+  requests.Focus(kSex);
+}
+
+void ToggleMaleOnly(TestState& state, char sexInField, RequestList& requests) {
+  if (state.maleOnly) {
+    SwitchOff(state, requests);
+    return;
+  }
+  state.sex = sexInField;
+  state.maleOnly = true;
+  if (sexInField != 'M' && state.accepted) {
+    requests.Program(kWipeChartTitle);  // the chart was for the sex about to change
+  }
+  // Writing "M" takes back the acceptance and any results through the
+  // field's change notification.
+  if (shell::SwitchMaleOnlyOn(sexInField, kSex, kRedrawSexFrame, requests)) {
+    state.sex = 'M';
+    return;
+  }
+  if (state.resultsShown) {
+    // The results were scored for a sex that may not have been the one shown.
+    for (int box = 0; box < kResultBoxCount; ++box) {
+      Wipe(state, box, requests);
+    }
+    Withdraw(state, requests);
+    requests.ClearMessage();
+  }
+}
+
+}  // namespace vorna
