@@ -47,20 +47,46 @@ const char* YesNo(bool yes) {
   return yes ? "yes" : "no";
 }
 
-using Evaluate = EvaluationResult (*)(WeightControlState&, const FieldTexts&);
+// What one evaluation did, as the window shows it.
+struct Outcome {
+  bool evaluated = false;  // it cleared the prompt box: it had something to evaluate
+  MessageCode message = kNoMessage;
+};
 
-// Runs one evaluation on the fields and writes what it writes back into
-// them, as the window does before the next command reads them.
-EvaluationResult Run(Evaluate evaluate, WeightControlState& state, RowFields& row) {
+using Evaluate = void (*)(WeightControlState&, const FieldTexts&, shell::RequestList&);
+
+// Runs one evaluation on the fields, carries out its marks on the state and
+// writes what it writes back into the fields, as the window does before the
+// next command reads them.
+Outcome Run(Evaluate evaluate, WeightControlState& state, RowFields& row) {
   FieldTexts texts{};
   for (std::size_t i = 0; i < texts.size(); ++i) {
     texts[i] = row.texts[i];
   }
-  const EvaluationResult result = evaluate(state, texts);
-  for (std::size_t i = 0; i < result.writeCount; ++i) {
-    row.texts[static_cast<std::size_t>(result.writes[i].field)] = result.writes[i].text.data();
+  shell::RequestList requests;
+  evaluate(state, texts, requests);
+  ApplyToState(state, requests);
+  Outcome outcome;
+  for (const shell::Request& request : requests) {
+    const auto field = static_cast<std::size_t>(request.target);
+    switch (request.kind) {
+      case shell::RequestKind::ClearMessage:
+        outcome.evaluated = true;
+        break;
+      case shell::RequestKind::ShowMessage:
+        outcome.message = static_cast<MessageCode>(request.target);
+        break;
+      case shell::RequestKind::SetText:
+        row.texts[field] = request.c_str();
+        break;
+      case shell::RequestKind::EmptyField:
+        row.texts[field].clear();
+        break;
+      default:
+        break;
+    }
   }
-  return result;
+  return outcome;
 }
 
 void ReadResults(const WeightControlState& state, roster::RowScore& score) {
@@ -113,7 +139,7 @@ roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* 
     if (evaluate == &CalculateBodyFat && !row.readings) {
       break;
     }
-    const EvaluationResult result = Run(evaluate, state, row);
+    const Outcome result = Run(evaluate, state, row);
     evaluated = evaluated || result.evaluated;
     if (evaluate == &CalculateBodyFat && !result.evaluated) {
       // The window does nothing then; a roster must not drop typed readings unsaid.

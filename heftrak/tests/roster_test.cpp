@@ -83,10 +83,11 @@ std::string Joined(MessageCode code) {
   return text;
 }
 
-std::string Shown(const EvaluationResult& result, FieldId field) {
-  for (std::size_t i = 0; i < result.writeCount; ++i) {
-    if (result.writes[i].field == field) {
-      std::string text = result.writes[i].text.data();
+// The text an evaluation puts into a field, without the format's padding.
+std::string Shown(const shell::RequestList& requests, FieldId field) {
+  for (const shell::Request& request : requests) {
+    if (request.kind == shell::RequestKind::SetText && request.target == field) {
+      std::string text = request.c_str();
       text.erase(0, text.find_first_not_of(' '));
       return text.substr(0, text.find_last_not_of(' ') + 1);
     }
@@ -95,10 +96,25 @@ std::string Shown(const EvaluationResult& result, FieldId field) {
 }
 
 // The number in the prompt box's extra line, "Max allowable weight: 195 lbs.".
-std::string ExtraFigure(const EvaluationResult& result) {
-  const std::string line = result.extraLineText.data();
-  const std::size_t colon = line.find(": ");
-  return line.substr(colon + 2, line.find_first_of(" %", colon + 2) - colon - 2);
+std::string ExtraFigure(const shell::RequestList& requests) {
+  for (const shell::Request& request : requests) {
+    if (request.kind == shell::RequestKind::ExtraLine) {
+      const std::string line = request.c_str();
+      const std::size_t colon = line.find(": ");
+      return line.substr(colon + 2, line.find_first_of(" %", colon + 2) - colon - 2);
+    }
+  }
+  return "";
+}
+
+MessageCode MessageOf(const shell::RequestList& requests) {
+  MessageCode message = kNoMessage;
+  for (const shell::Request& request : requests) {
+    if (request.kind == shell::RequestKind::ShowMessage) {
+      message = static_cast<MessageCode>(request.target);
+    }
+  }
+  return message;
 }
 
 bool Verdict(MessageCode code) {
@@ -114,21 +130,24 @@ roster::Shown WindowShows(const Soldier& s) {
     fields[i] = s.texts[i];
   }
   WeightControlState state;
-  const EvaluationResult check = CheckScreening(state, fields);
-  if (!Verdict(check.message)) {
-    return {{"message", Joined(check.message)}};
+  shell::RequestList check;
+  CheckScreening(state, fields, check);
+  if (!Verdict(MessageOf(check))) {
+    return {{"message", Joined(MessageOf(check))}};
   }
   shown["max_weight"] = ExtraFigure(check);
-  if (check.message != kNoMessage) {
-    shown["weight_within"] = check.message == kWithinWeight ? "yes" : "no";
+  if (MessageOf(check) != kNoMessage) {
+    shown["weight_within"] = MessageOf(check) == kWithinWeight ? "yes" : "no";
   }
-  shown["message"] = Joined(check.message);
+  shown["message"] = Joined(MessageOf(check));
   if (!s.readings) {
     return shown;
   }
-  const EvaluationResult calculate = CalculateBodyFat(state, fields);
-  if (!Verdict(calculate.message)) {
-    return {{"message", Joined(calculate.message)}};
+  ApplyToState(state, check);
+  shell::RequestList calculate;
+  CalculateBodyFat(state, fields, calculate);
+  if (!Verdict(MessageOf(calculate))) {
+    return {{"message", Joined(MessageOf(calculate))}};
   }
   const bool male = state.sex == 'M';
   shown["abdomen_avg"] = male ? Shown(calculate, kMaleAverageAbdomen) : "";
@@ -138,8 +157,8 @@ roster::Shown WindowShows(const Soldier& s) {
   shown["wrist_avg"] = Shown(calculate, kFemaleAverageWrist);
   shown["body_fat"] = Shown(calculate, male ? kMaleBodyFat : kFemaleBodyFat);
   shown["body_fat_limit"] = ExtraFigure(calculate);
-  shown["body_fat_within"] = calculate.message == kWithinBodyFat ? "yes" : "no";
-  shown["message"].append(shown["message"].empty() ? "" : " ").append(Joined(calculate.message));
+  shown["body_fat_within"] = MessageOf(calculate) == kWithinBodyFat ? "yes" : "no";
+  shown["message"].append(shown["message"].empty() ? "" : " ").append(Joined(MessageOf(calculate)));
   return shown;
 }
 

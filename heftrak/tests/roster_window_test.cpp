@@ -5,19 +5,21 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
 #include "heftrak/core/roster_fields.h"
 #include "heftrak/core/roster_program.h"
+#include "heftrak/core/window_layout.h"
 #include "heftrak/win32/main_window.h"
 #include "heftrak/win32/program.h"
-#include "heftrak/win32/prompt_record.h"
 #include "roster/core/csv.h"
 #include "roster/core/header.h"
 #include "roster/core/run.h"
 #include "roster/tests/expect_rows.h"
 #include "shell/tests/win32_harness.h"
+#include "shell/win32/observer.h"
 
 namespace heftrak {
 namespace {
@@ -53,18 +55,24 @@ class HeftrakRosterWindow : public harness::ProgramSuite<&Program> {
     roster::Shown shown;
     std::vector<std::string> messages;
     for (char command : std::string(row.readings ? "kc" : "k")) {
-      std::vector<PromptPaint> paints;
-      RecordPromptPaint(&paints);
-      harness::PressAlt(command);
-      RecordPromptPaint(nullptr);
-      std::map<int, std::string> lines;  // the box's lines since its last clear, by height
-      for (const PromptPaint& paint : paints) {
-        if (paint.cleared) {
+      // The prompt box's lines since it was last drawn empty, by height.
+      std::map<int, std::string> lines;
+      const PanelPlace box = PromptBox(shell::App().grid);
+      shell::Observer observer;
+      observer.panelDrawn = [&](HWND window, const shell::Stack& panel) {
+        if (window == shell::App().mainWindow && panel == box) {
           lines.clear();
-        } else {
-          lines[paint.y] += paint.text;
         }
-      }
+      };
+      observer.textDrawn = [&](HWND window, const shell::DrawnText& text) {
+        if (window == shell::App().mainWindow && text.x >= box.left &&
+            text.x < box.left + box.width && text.y >= box.top && text.y < box.top + box.height) {
+          lines[text.y] += text.text;
+        }
+      };
+      shell::Observe(&observer);
+      harness::PressAlt(command);
+      shell::Observe(nullptr);
       std::string message;
       for (const auto& [y, line] : lines) {
         if (line.starts_with("Max allowable weight: ")) {

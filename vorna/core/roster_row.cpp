@@ -30,10 +30,10 @@ roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* 
     entries[i] = row.texts[i];
   }
   TestState state;
-  RequestLog requests;
+  shell::RequestList requests;
   EvaluateScores(state, entries, requests);
-  for (const Request& request : requests) {
-    if (request.kind == RequestKind::ShowMessage) {
+  for (const shell::Request& request : requests) {
+    if (request.kind == shell::RequestKind::ShowMessage) {
       score.message += score.message.empty() ? "" : " ";
       score.message += FitnessMessageText(request.target);
       score.refused = score.refused || IsRefusal(request.target);

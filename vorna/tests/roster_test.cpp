@@ -48,19 +48,19 @@ roster::Shown WindowShows(const Soldier& s) {
     entries[i] = s.texts[i];
   }
   TestState state;
-  RequestLog requests;
+  shell::RequestList requests;
   EvaluateScores(state, entries, requests);
   roster::Shown shown;
   const char* boxes[] = {"pushup_points", "situp_points", "run_points", "total", "scaled"};
-  for (const Request& request : requests) {
-    if (request.kind == RequestKind::ShowMessage) {
+  for (const shell::Request& request : requests) {
+    if (request.kind == shell::RequestKind::ShowMessage) {
       if (request.target < kFailedMessage) {
         return {{"message", FitnessMessageText(request.target)}};  // refused: no results
       }
       shown["message"] = FitnessMessageText(request.target);  // the verdict in words
     }
-    if (request.kind == RequestKind::PaintResult) {
-      shown[boxes[request.target]] = request.text.c_str();
+    if (request.kind == shell::RequestKind::PaintResult) {
+      shown[boxes[request.target]] = request.c_str();
     }
   }
   if (!shown.contains("pushup_points") && !shown.contains("situp_points") &&
