@@ -4,7 +4,7 @@
 # shell/resources/make_pictures.py at build time into one folder of the build
 # tree, which is put on the resource compiler's include path together with the
 # source root, so a script can say  ARMY ICON "army.ico"  and
-#   #include "heftrak/win32/heftrak_ids.h".
+#   #include "heftrak/resources/heftrak_ids.h".
 #
 # Resources exist only in the Windows build; elsewhere calc_add_resources does
 # nothing, so callers need no guard of their own.
@@ -21,8 +21,8 @@ set(CALC_PICTURES
 # Headers every resource script reads; a change must recompile the scripts.
 set(CALC_RESOURCE_HEADERS
   ${CALC_SOURCE_ROOT}/shell/resources/shell_resources.h
-  ${CALC_SOURCE_ROOT}/heftrak/win32/heftrak_ids.h
-  ${CALC_SOURCE_ROOT}/vorna/win32/vorna_ids.h)
+  ${CALC_SOURCE_ROOT}/heftrak/resources/heftrak_ids.h
+  ${CALC_SOURCE_ROOT}/vorna/resources/vorna_ids.h)
 
 if(WIN32)
   enable_language(RC)

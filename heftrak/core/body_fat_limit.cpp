@@ -1,22 +1,27 @@
 #include "heftrak/core/body_fat_limit.h"
 
+#include <array>
 #include <cstddef>
 
-#include "heftrak/core/screening_table.h"
+#include "heftrak/core/age_groups.h"
 
 namespace heftrak {
 
 namespace {
 
-// Percent body fat allowed, by the same age groups as the screening table.
-constexpr float kMaleLimit[] = {20.0f, 22.0f, 24.0f, 26.0f};
-constexpr float kFemaleLimit[] = {30.0f, 32.0f, 34.0f, 36.0f};
+// Percent body fat allowed, youngest group first.
+constexpr std::array<float, kAgeGroupCount> kMaleLimit = {20.0f, 22.0f, 24.0f, 26.0f};
+constexpr std::array<float, kAgeGroupCount> kFemaleLimit = {30.0f, 32.0f, 34.0f, 36.0f};
 
 }  // namespace
 
+float MaxBodyFatOfGroup(int group, char sex) {
+  const auto g = static_cast<std::size_t>(group);
+  return sex == 'F' ? kFemaleLimit[g] : kMaleLimit[g];
+}
+
 float MaxBodyFat(int age, char sex) {
-  const auto group = static_cast<std::size_t>(ScreeningAgeColumn(age));
-  return sex == 'F' ? kFemaleLimit[group] : kMaleLimit[group];
+  return MaxBodyFatOfGroup(AgeGroupOf(age), sex);
 }
 
 }  // namespace heftrak

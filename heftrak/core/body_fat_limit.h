@@ -1,10 +1,10 @@
-// The percent body fat allowed for an age group.
+// The percent body fat allowed to an age group (age_groups.h). Any sex
+// other than 'F' takes the male limit.
 #pragma once
 
 namespace heftrak {
 
-// 17-20: 20 % for men, 30 % for women; 21-27: 22 / 32; 28-39: 24 / 34;
-// any other age: 26 / 36. Any sex other than 'F' takes the male limit.
+float MaxBodyFatOfGroup(int group, char sex);  // group: 0 to kAgeGroupCount - 1
 float MaxBodyFat(int age, char sex);
 
 }  // namespace heftrak

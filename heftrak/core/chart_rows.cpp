@@ -1,12 +1,15 @@
 #include "heftrak/core/chart_rows.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdio>
-#include <utility>
 
+#include "heftrak/core/age_groups.h"
+#include "heftrak/core/body_fat_limit.h"
 #include "heftrak/core/female_factors.h"
 #include "heftrak/core/male_factors.h"
 #include "heftrak/core/screening_table.h"
+#include "heftrak/resources/heftrak_ids.h"
 #include "shell/core/fixed_format.h"
 
 namespace heftrak {
@@ -16,71 +19,69 @@ namespace {
 // Room for the longest row ("279 - 185.86") with plenty to spare.
 constexpr std::size_t kRowCapacity = 32;
 
-// An inch-based factor table: its first grid point and how many quarter
-// inches it runs, and the printf width of its factor column.
-struct InchTable {
-  float (*lookup)(float);
-  float first;
-  int rows;
+// An inch-based factor list: the table it walks and the printf width of its
+// factor column.
+struct InchList {
+  const InchFactorTable& table;
   int factorWidth;
 };
 
-InchTable InchTableOf(ChartList list) {
+InchList InchListOf(ChartList list) {
   switch (list) {
     case ChartList::AbdomenNeck:
-      return {AbdomenNeckFactor, 5.0f, 144, 6};
+      return {kAbdomenNeckFactors, 6};
     case ChartList::MaleHeight:
-      return {MaleHeightFactor, 60.0f, 100, 5};
+      return {kMaleHeightFactors, 5};
     case ChartList::Hip:
-      return {HipFactor, 30.0f, 96, 5};
+      return {kHipFactors, 5};
     case ChartList::FemaleHeight:
-      return {FemaleHeightFactor, 55.0f, 120, 6};
+      return {kFemaleHeightFactors, 6};
     case ChartList::Forearm:
-      return {ForearmFactor, 5.0f, 44, 5};
+      return {kForearmFactors, 5};
     case ChartList::Neck:
-      return {NeckFactor, 5.0f, 44, 6};
+      return {kNeckFactors, 6};
     default:  // the wrist; the other lists are not inch tables
-      return {WristFactor, 5.0f, 44, 5};
+      return {kWristFactors, 5};
   }
 }
 
-// "%-5.2f - %-W.2f": the measurement and its factor, trailing blanks kept.
-std::string FactorRow(float measurement, float factor, int factorWidth) {
-  char left[kRowCapacity];
-  char right[kRowCapacity];
-  shell::FormatFixed(left, sizeof left, measurement, 2, 5, shell::Align::Left);
-  shell::FormatFixed(right, sizeof right, factor, 2, factorWidth, shell::Align::Left);
+// The two columns of a row, as the charts separate them.
+std::string Columns(const char* left, const char* right) {
   std::string row = left;
   row += " - ";
   row += right;
   return row;
 }
 
-std::vector<std::string> InchRows(const InchTable& table) {
+// "MEASUREMENT - %-W.2f": the factor left-justified, trailing blanks kept.
+std::string FactorRow(const char* measurement, float factor, int factorWidth) {
+  char right[kRowCapacity];
+  shell::FormatFixed(right, sizeof right, factor, 2, factorWidth, shell::Align::Left);
+  return Columns(measurement, right);
+}
+
+// Every entry of the table, from its first measurement up, with the factor
+// its lookup gives for that measurement.
+std::vector<std::string> InchRows(const InchList& list) {
   std::vector<std::string> rows;
-  rows.reserve(static_cast<std::size_t>(table.rows));
-  for (int i = 0; i < table.rows; ++i) {
-    // Quarter steps are exact in a float, so every point is its own grid value.
-    const float measurement = table.first + 0.25f * static_cast<float>(i);
-    rows.push_back(FactorRow(measurement, table.lookup(measurement), table.factorWidth));
+  rows.reserve(list.table.factors.size());
+  for (int i = 0; i < EntryCount(list.table); ++i) {
+    const float inches = MeasurementAt(list.table, i);
+    char measurement[kRowCapacity];
+    shell::FormatFixed(measurement, sizeof measurement, inches, 2, 5, shell::Align::Left);
+    rows.push_back(FactorRow(measurement, FactorFor(list.table, inches), list.factorWidth));
   }
   return rows;
 }
 
 std::vector<std::string> WeightRows() {
-  constexpr int kFirst = 90;
-  constexpr int kLast = 279;
   std::vector<std::string> rows;
-  rows.reserve(kLast - kFirst + 1);
-  for (int pounds = kFirst; pounds <= kLast; ++pounds) {
-    char left[kRowCapacity];
-    char right[kRowCapacity];
-    std::snprintf(left, sizeof left, "%-3i", pounds);
-    shell::FormatFixed(right, sizeof right, WeightFactor(pounds), 2, 6, shell::Align::Left);
-    std::string row = left;
-    row += " - ";
-    row += right;
-    rows.push_back(std::move(row));
+  rows.reserve(kWeightFactors.factors.size());
+  for (int i = 0; i < EntryCount(kWeightFactors); ++i) {
+    const int pounds = MeasurementAt(kWeightFactors, i);
+    char measurement[kRowCapacity];
+    std::snprintf(measurement, sizeof measurement, "%-3i", pounds);
+    rows.push_back(FactorRow(measurement, FactorFor(kWeightFactors, pounds), 6));
   }
   return rows;
 }
@@ -98,6 +99,22 @@ std::vector<std::string> ScreeningRows(int (*maxWeight)(int, int), int firstHeig
   return rows;
 }
 
+// One row per age group, youngest first: "17-20 - 20.0" ... ">39   - 26.0".
+// Display texts only: the verdicts take their limits from MaxBodyFat.
+std::vector<std::string> LimitRows(char sex) {
+  constexpr int kLabelWidth = 5;  // "17-20"
+  std::vector<std::string> rows;
+  for (int group = 0; group < kAgeGroupCount; ++group) {
+    char label[kRowCapacity];
+    std::snprintf(label, sizeof label, "%-*s", kLabelWidth, AgeGroupLabel(group, "-").c_str());
+    char limit[kRowCapacity];
+    shell::FormatFixed(limit, sizeof limit, MaxBodyFatOfGroup(group, sex), 1, 0,
+                       shell::Align::Left);
+    rows.push_back(Columns(label, limit));
+  }
+  return rows;
+}
+
 }  // namespace
 
 std::vector<std::string> ChartRows(ChartList list, int chartAge) {
@@ -106,15 +123,14 @@ std::vector<std::string> ChartRows(ChartList list, int chartAge) {
       return ScreeningRows(MaleMaxWeight, kMaleScreeningFirstHeight, chartAge);
     case ChartList::FemaleScreening:
       return ScreeningRows(FemaleMaxWeight, kFemaleScreeningFirstHeight, chartAge);
-    // Display texts only: the verdicts take their limits from MaxBodyFat.
     case ChartList::MaleLimits:
-      return {"17-20 - 20.0", "21-27 - 22.0", "28-39 - 24.0", ">39   - 26.0"};
+      return LimitRows('M');
     case ChartList::FemaleLimits:
-      return {"17-20 - 30.0", "21-27 - 32.0", "28-39 - 34.0", ">39   - 36.0"};
+      return LimitRows('F');
     case ChartList::Weight:
       return WeightRows();
     default:
-      return InchRows(InchTableOf(list));
+      return InchRows(InchListOf(list));
   }
 }
 
@@ -122,17 +138,16 @@ const char* AgeHeading(int chartAge) {
   if (chartAge < 0) {
     return "Age: Not Entered";
   }
-  // The heading names the column the screening list shows.
-  switch (ScreeningAgeColumn(chartAge)) {
-    case 0:
-      return "Age: 17 - 20";
-    case 1:
-      return "Age: 21 - 27";
-    case 2:
-      return "Age: 28 - 39";
-    default:
-      return "Age: >39";
-  }
+  // Built once: the panels keep the pointer for as long as they are drawn.
+  static const std::array<std::string, kAgeGroupCount> kHeadings = [] {
+    std::array<std::string, kAgeGroupCount> headings;
+    for (int group = 0; group < kAgeGroupCount; ++group) {
+      headings[static_cast<std::size_t>(group)] = "Age: " + AgeGroupLabel(group, " - ");
+    }
+    return headings;
+  }();
+  // The heading names the group whose column the screening list shows.
+  return kHeadings[static_cast<std::size_t>(AgeGroupOf(chartAge))].c_str();
 }
 
 ChartDialogLayout ChartLayout(ChartSex sex, const shell::LayoutGrid& grid) {
@@ -146,24 +161,28 @@ ChartDialogLayout ChartLayout(ChartSex sex, const shell::LayoutGrid& grid) {
     return {
         {1, 51 * X + 3 * QX, 10 * Y + 2 * QY, 12 * X, 7 * QY},
         {
-            {ChartList::MaleScreening, 350, 3 * X + 2 * QX, 5 * Y, 15 * Y, kScreeningSample},
-            {ChartList::MaleLimits, 353, 51 * X, 4 * Y, 5 * Y, kLimitsSample},
-            {ChartList::AbdomenNeck, 351, 17 * X, 4 * Y, 16 * Y, "40.75  -  123.11"},
-            {ChartList::MaleHeight, 352, 34 * X + 2 * QX, 4 * Y, 16 * Y, "84.75  -  85.53"},
+            {ChartList::MaleScreening, kMaleScreeningList, 3 * X + 2 * QX, 5 * Y, 15 * Y,
+             kScreeningSample},
+            {ChartList::MaleLimits, kMaleLimitsList, 51 * X, 4 * Y, 5 * Y, kLimitsSample},
+            {ChartList::AbdomenNeck, kAbdomenNeckList, 17 * X, 4 * Y, 16 * Y, "40.75  -  123.11"},
+            {ChartList::MaleHeight, kMaleHeightList, 34 * X + 2 * QX, 4 * Y, 16 * Y,
+             "84.75  -  85.53"},
         },
     };
   }
   return {
       {1, 69 * X + 2 * QX, 10 * Y + 2 * QY, 12 * X, 7 * QY},
       {
-          {ChartList::FemaleScreening, 354, 3 * X + 2 * QX, 5 * Y, 15 * Y, kScreeningSample},
-          {ChartList::FemaleLimits, 355, 68 * X + 2 * QX, 4 * Y, 5 * Y, kLimitsSample},
-          {ChartList::Weight, 356, 17 * X + 3 * QX, 3 * Y, 10 * Y, "279  -  185.86"},
-          {ChartList::Hip, 357, 17 * X + 2 * QX, 16 * Y, 10 * Y, "53.75  -  23.93"},
-          {ChartList::FemaleHeight, 358, 34 * X, 3 * Y, 10 * Y, "84.75  -  110.90"},
-          {ChartList::Forearm, 359, 34 * X + QX, 16 * Y, 10 * Y, "15.75  -  62.95"},
-          {ChartList::Neck, 360, 51 * X + 2 * QX, 3 * Y, 10 * Y, "15.75  -  21.33"},
-          {ChartList::Wrist, 361, 52 * X, 16 * Y, 10 * Y, "15.75  -  8.01"},
+          {ChartList::FemaleScreening, kFemaleScreeningList, 3 * X + 2 * QX, 5 * Y, 15 * Y,
+           kScreeningSample},
+          {ChartList::FemaleLimits, kFemaleLimitsList, 68 * X + 2 * QX, 4 * Y, 5 * Y,
+           kLimitsSample},
+          {ChartList::Weight, kWeightList, 17 * X + 3 * QX, 3 * Y, 10 * Y, "279  -  185.86"},
+          {ChartList::Hip, kHipList, 17 * X + 2 * QX, 16 * Y, 10 * Y, "53.75  -  23.93"},
+          {ChartList::FemaleHeight, kFemaleHeightList, 34 * X, 3 * Y, 10 * Y, "84.75  -  110.90"},
+          {ChartList::Forearm, kForearmList, 34 * X + QX, 16 * Y, 10 * Y, "15.75  -  62.95"},
+          {ChartList::Neck, kNeckList, 51 * X + 2 * QX, 3 * Y, 10 * Y, "15.75  -  21.33"},
+          {ChartList::Wrist, kWristList, 52 * X, 16 * Y, 10 * Y, "15.75  -  8.01"},
       },
   };
 }

@@ -1,10 +1,5 @@
 #include "heftrak/core/female_factors.h"
 
-#include <cstddef>
-#include <iterator>
-
-#include "heftrak/core/quarter_inch.h"
-
 namespace heftrak {
 
 namespace {
@@ -15,7 +10,7 @@ namespace {
 // reproduces them to the last digit, so they are kept as data, irregular
 // steps included (hip 36.75 and 44.50, weight 220).
 
-// Body weight, 90 to 279 lb, one entry per pound (five pounds a row).
+// Body weight, one entry per pound (five pounds a row).
 constexpr float kWeight[] = {
     134.08f, 134.58f, 135.08f, 135.58f, 136.07f,  // 90
     136.55f, 137.03f, 137.50f, 137.97f, 138.44f,  // 95
@@ -57,7 +52,7 @@ constexpr float kWeight[] = {
     185.20f, 185.37f, 185.53f, 185.70f, 185.86f,  // 275
 };
 
-// Hip circumference, 30.00 to 53.75 in.
+// Hip circumference.
 constexpr float kHip[] = {
     13.19f, 13.30f, 13.41f, 13.52f,  // 30
     13.63f, 13.74f, 13.85f, 13.96f,  // 31
@@ -85,7 +80,7 @@ constexpr float kHip[] = {
     23.30f, 23.41f, 23.52f, 23.63f,  // 53
 };
 
-// Height, 55.00 to 84.75 in.
+// Height.
 constexpr float kHeight[] = {
     71.97f,  72.30f,  72.62f,  72.95f,   // 55
     73.28f,  73.61f,  73.93f,  74.26f,   // 56
@@ -119,7 +114,7 @@ constexpr float kHeight[] = {
     109.92f, 110.24f, 110.57f, 110.90f,  // 84
 };
 
-// Forearm circumference, 5.00 to 15.75 in.
+// Forearm circumference.
 constexpr float kForearm[] = {
     19.98f, 20.98f, 21.98f, 22.98f,  // 5
     23.98f, 24.98f, 25.98f, 26.98f,  // 6
@@ -134,7 +129,7 @@ constexpr float kForearm[] = {
     59.95f, 60.95f, 61.95f, 62.95f,  // 15
 };
 
-// Neck circumference, 5.00 to 15.75 in.
+// Neck circumference.
 constexpr float kNeck[] = {
     6.77f,  7.11f,  7.45f,  7.79f,   // 5
     8.12f,  8.46f,  8.80f,  9.14f,   // 6
@@ -149,7 +144,7 @@ constexpr float kNeck[] = {
     20.31f, 20.65f, 20.99f, 21.33f,  // 15
 };
 
-// Wrist circumference, 5.00 to 15.75 in.
+// Wrist circumference.
 constexpr float kWrist[] = {
     2.54f, 2.67f, 2.80f, 2.93f,  // 5
     3.05f, 3.18f, 3.31f, 3.43f,  // 6
@@ -164,47 +159,44 @@ constexpr float kWrist[] = {
     7.63f, 7.76f, 7.89f, 8.01f,  // 15
 };
 
-constexpr int kLightest = 90;
-constexpr int kHeaviest = kLightest + static_cast<int>(std::size(kWeight)) - 1;
-static_assert(kHeaviest == 279);
-static_assert(std::size(kHip) == 96 && std::size(kHeight) == 120);
-static_assert(std::size(kForearm) == 44 && std::size(kNeck) == 44 && std::size(kWrist) == 44);
-
-// The quarter-inch tables start on these whole inches.
-constexpr float kHipLowest = 30.0f;
-constexpr float kHeightLowest = 55.0f;
-constexpr float kLimbLowest = 5.0f;  // forearm, neck and wrist
-
-template <std::size_t Count>
-float QuarterInchFactor(const float (&table)[Count], float measurement, float lowest) {
-  return table[QuarterInchIndex(measurement, lowest, static_cast<int>(Count))];
-}
-
 }  // namespace
 
+constexpr PoundFactorTable kWeightFactors{90, kWeight};
+constexpr InchFactorTable kHipFactors{30.0f, kHip};
+constexpr InchFactorTable kFemaleHeightFactors{55.0f, kHeight};
+constexpr InchFactorTable kForearmFactors{5.0f, kForearm};
+constexpr InchFactorTable kNeckFactors{5.0f, kNeck};
+constexpr InchFactorTable kWristFactors{5.0f, kWrist};
+// A dropped or doubled entry would move the end of the domain.
+static_assert(LastMeasurement(kWeightFactors) == 279);
+static_assert(LastMeasurement(kHipFactors) == 53.75f);
+static_assert(LastMeasurement(kFemaleHeightFactors) == 84.75f);
+static_assert(LastMeasurement(kForearmFactors) == 15.75f);
+static_assert(LastMeasurement(kNeckFactors) == 15.75f);
+static_assert(LastMeasurement(kWristFactors) == 15.75f);
+
 float WeightFactor(int pounds) {
-  const int clamped = pounds < kLightest ? kLightest : pounds > kHeaviest ? kHeaviest : pounds;
-  return kWeight[clamped - kLightest];
+  return FactorFor(kWeightFactors, pounds);
 }
 
 float HipFactor(float hips) {
-  return QuarterInchFactor(kHip, hips, kHipLowest);
+  return FactorFor(kHipFactors, hips);
 }
 
 float FemaleHeightFactor(float height) {
-  return QuarterInchFactor(kHeight, height, kHeightLowest);
+  return FactorFor(kFemaleHeightFactors, height);
 }
 
 float ForearmFactor(float forearm) {
-  return QuarterInchFactor(kForearm, forearm, kLimbLowest);
+  return FactorFor(kForearmFactors, forearm);
 }
 
 float NeckFactor(float neck) {
-  return QuarterInchFactor(kNeck, neck, kLimbLowest);
+  return FactorFor(kNeckFactors, neck);
 }
 
 float WristFactor(float wrist) {
-  return QuarterInchFactor(kWrist, wrist, kLimbLowest);
+  return FactorFor(kWristFactors, wrist);
 }
 
 }  // namespace heftrak

@@ -2,13 +2,22 @@
 // quarter-inch grid; out-of-domain arguments are clamped silently.
 #pragma once
 
+#include "heftrak/core/factor_table.h"
+
 namespace heftrak {
 
-float WeightFactor(int pounds);          // domain 90 to 279 lb
-float HipFactor(float hips);             // domain 30.00 to 53.75
-float FemaleHeightFactor(float height);  // domain 55.00 to 84.75
-float ForearmFactor(float forearm);      // domain 5.00 to 15.75
-float NeckFactor(float neck);            // domain 5.00 to 15.75
-float WristFactor(float wrist);          // domain 5.00 to 15.75
+extern const PoundFactorTable kWeightFactors;
+extern const InchFactorTable kHipFactors;
+extern const InchFactorTable kFemaleHeightFactors;
+extern const InchFactorTable kForearmFactors;
+extern const InchFactorTable kNeckFactors;
+extern const InchFactorTable kWristFactors;
+
+float WeightFactor(int pounds);
+float HipFactor(float hips);
+float FemaleHeightFactor(float height);
+float ForearmFactor(float forearm);
+float NeckFactor(float neck);
+float WristFactor(float wrist);
 
 }  // namespace heftrak

@@ -1,44 +1,12 @@
-// The sixty fields of the weight control window. A field's id is also its
-// control identifier and its index in the window's field table.
+// The sixty fields of the weight control window (their ids are in the
+// program's id map), the readings among them, and how many characters each
+// field holds.
 #pragma once
 
+#include "heftrak/resources/heftrak_ids.h"
 #include "shell/core/print_dialog_layout.h"
 
 namespace heftrak {
-
-enum FieldId : int {
-  kAge = 0,
-  kSex = 1,
-  kHeightWhole = 2,
-  kHeightHundredths = 3,
-  kWeight = 4,
-  // Male readings: site r (abdomen, neck), reading k (0..2); the whole-inch
-  // field is 5 + 6r + 2k and its hundredths field the next id.
-  kMaleReadingsFirst = 5,
-  kMaleAverageAbdomen = 17,
-  kMaleAverageNeck = 18,
-  kMaleDifference = 19,
-  kMaleAbdomenNeckFactor = 20,
-  kMaleHeightFactor = 21,
-  kMaleBodyFat = 22,
-  // Female readings: site r (hips, forearm, neck, wrist), reading k (0..2);
-  // the whole-inch field is 23 + 6r + 2k and its hundredths field the next id.
-  kFemaleReadingsFirst = 23,
-  kFemaleAverageHips = 47,
-  kFemaleAverageForearm = 48,
-  kFemaleAverageNeck = 49,
-  kFemaleAverageWrist = 50,
-  kFemaleWeightFactor = 51,   // A
-  kFemaleHipFactor = 52,      // B
-  kFemaleHeightFactor = 53,   // D
-  kFemaleForearmFactor = 54,  // E
-  kFemaleNeckFactor = 55,     // F
-  kFemaleWristFactor = 56,    // G
-  kFemaleTotalAB = 57,        // C
-  kFemaleTotalDEFG = 58,      // H
-  kFemaleBodyFat = 59,        // I
-  kMainFieldCount = 60,
-};
 
 inline constexpr int kReadingsPerSite = 3;
 // The measured sites in their row order on the window.
@@ -58,8 +26,12 @@ constexpr FieldId HundredthsOf(FieldId whole) {
 }
 
 // The personal data dialog's fields follow the window's in the field table.
-inline constexpr shell::PrintDialogIds kPrintDialogIds = {{61, 62, 63}, 64, 65, 66, 68};
-inline constexpr int kFieldSlots = 72;
+inline constexpr shell::PrintDialogIds kPrintDialogIds = {
+    {kSsnFirstField, kSsnSecondField, kSsnLastField},
+    kLastNameField,
+    kFirstNameField,
+    kMiddleInitialField,
+    kDateField};
 
 // How many characters the program reads from a field, and so how many the
 // field holds: Age 2, Sex 1, Weight 3, the whole inches and the hundredths

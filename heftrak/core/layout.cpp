@@ -17,60 +17,66 @@ WindowMeasures MeasuresFor(const shell::LayoutGrid& g) {
   return m;
 }
 
+RowTops RowTopsFor(const shell::LayoutGrid& g) {
+  RowTops rows{};
+  rows.screen = 2 * g.Y + 2 * g.QY;
+  rows.male = 16 * g.Y + 2 * g.QY;
+  rows.maleResults = 19 * g.Y + 3 * g.QY;
+  rows.female = 9 * g.Y + 2 * g.QY;
+  rows.femaleFactors = 15 * g.Y + 3 * g.QY;
+  return rows;
+}
+
 shell::Size WindowSize(const shell::LayoutGrid& g) {
   return {80 * g.X, 30 * g.Y};
 }
 
 std::vector<shell::FieldPlacement> FieldPlacements(const shell::LayoutGrid& g) {
   const WindowMeasures m = MeasuresFor(g);
+  const RowTops rows = RowTopsFor(g);
   std::vector<shell::FieldPlacement> fields;
   fields.reserve(kMainFieldCount);
   const auto add = [&](int left, int top, int width, bool readOnly, bool rightAligned) {
     const int id = static_cast<int>(fields.size());
     fields.push_back({id, left, top, width, g.Y, readOnly, rightAligned, FieldChars(id)});
   };
-  const int screenTop = 2 * g.Y + 2 * g.QY;
-  add(m.S + 1, screenTop, m.W, false, false);                                  // Age
-  add(m.S + 1, screenTop + m.R, m.W - 2 * g.QX, false, false);                 // Sex
-  add(m.S + 1, screenTop + 2 * m.R, m.W, false, false);                        // height whole
-  add(12 * g.X + 4 * g.QX + m.W + 1, screenTop + 2 * m.R, m.W, false, false);  // hundredths
-  add(m.S + 1, screenTop + 3 * m.R, 3 * g.X + g.QX, false, false);             // Weight
+  add(m.S + 1, rows.screen, m.W, false, false);                                  // Age
+  add(m.S + 1, rows.screen + m.R, m.W - 2 * g.QX, false, false);                 // Sex
+  add(m.S + 1, rows.screen + 2 * m.R, m.W, false, false);                        // height whole
+  add(12 * g.X + 4 * g.QX + m.W + 1, rows.screen + 2 * m.R, m.W, false, false);  // hundredths
+  add(m.S + 1, rows.screen + 3 * m.R, 3 * g.X + g.QX, false, false);             // Weight
 
-  const int maleTop = 16 * g.Y + 2 * g.QY;
   for (int site = 0; site < kMaleSites; ++site) {
     for (int k = 0; k < kReadingsPerSite; ++k) {
       const int left = m.M + k * m.P + 1;
-      add(left, maleTop + site * m.R, m.W, false, false);
-      add(left + m.G + m.W, maleTop + site * m.R, m.W, false, false);
+      add(left, rows.male + site * m.R, m.W, false, false);
+      add(left + m.G + m.W, rows.male + site * m.R, m.W, false, false);
     }
   }
   for (int site = 0; site < kMaleSites; ++site) {  // averages
-    add(29 * g.X + 2 * g.QX + 1, maleTop + site * m.R, 5 * g.X, true, false);
+    add(29 * g.X + 2 * g.QX + 1, rows.male + site * m.R, 5 * g.X, true, false);
   }
-  const int maleResultsTop = 19 * g.Y + 3 * g.QY;
   for (int j = 0; j < 4; ++j) {
-    add(28 * g.X + 2 * g.QX + 1, maleResultsTop + j * m.R, 5 * g.X + 2 * g.QX, true, true);
+    add(28 * g.X + 2 * g.QX + 1, rows.maleResults + j * m.R, 5 * g.X + 2 * g.QX, true, true);
   }
 
-  const int femaleTop = 9 * g.Y + 2 * g.QY;
   for (int site = 0; site < kFemaleSites; ++site) {
     // The forearm and wrist whole-inch fields align right.
     const bool rightAligned = site == kForearm || site == kWrist;
     for (int k = 0; k < kReadingsPerSite; ++k) {
       const int left = m.F + k * m.P + 1;
-      add(left, femaleTop + site * m.R, m.W, false, rightAligned);
-      add(left + m.G + m.W, femaleTop + site * m.R, m.W, false, false);
+      add(left, rows.female + site * m.R, m.W, false, rightAligned);
+      add(left + m.G + m.W, rows.female + site * m.R, m.W, false, false);
     }
   }
   for (int site = 0; site < kFemaleSites; ++site) {  // averages
-    add(65 * g.X + 1, femaleTop + site * m.R, 5 * g.X, true, false);
+    add(65 * g.X + 1, rows.female + site * m.R, 5 * g.X, true, false);
   }
-  const int factorsTop = 15 * g.Y + 3 * g.QY;
   for (int j = 0; j < 6; ++j) {
-    add(64 * g.X + 1, factorsTop + j * m.R, 5 * g.X + 2 * g.QX, true, true);
+    add(64 * g.X + 1, rows.femaleFactors + j * m.R, 5 * g.X + 2 * g.QX, true, true);
   }
   for (int row : {1, 5, 6}) {  // C, H, I
-    add(m.T + 1, factorsTop + row * m.R, 5 * g.X + 2 * g.QX, true, true);
+    add(m.T + 1, rows.femaleFactors + row * m.R, 5 * g.X + 2 * g.QX, true, true);
   }
   return fields;
 }

@@ -21,6 +21,18 @@ struct WindowMeasures {
 
 WindowMeasures MeasuresFor(const shell::LayoutGrid& grid);
 
+// The top of the first row of each group of fields; the fields, their frames
+// and their labels all stand on these rows, the rows below at the pitch R.
+struct RowTops {
+  int screen;         // Age
+  int male;           // abdomen readings
+  int maleResults;    // Difference
+  int female;         // hips readings
+  int femaleFactors;  // Weight Factor
+};
+
+RowTops RowTopsFor(const shell::LayoutGrid& grid);
+
 // The main window's outer size: 80X by 30Y.
 shell::Size WindowSize(const shell::LayoutGrid& grid);
 

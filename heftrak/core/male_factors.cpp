@@ -1,9 +1,5 @@
 #include "heftrak/core/male_factors.h"
 
-#include <iterator>
-
-#include "heftrak/core/quarter_inch.h"
-
 namespace heftrak {
 
 namespace {
@@ -12,10 +8,10 @@ namespace {
 // literal to the nearest float, which is exactly the value a factor must
 // have, and the table reads the same as the printed chart.
 
-// Abdomen minus neck, 5.00 to 40.75 in. in quarter inches (row = whole inches,
-// column = .00 .25 .50 .75). Generated once from 76.462 x log10(d), evaluated
-// in double precision and rounded half up to two decimals; a single-precision
-// log10 would already miss 27.00 (109.45 instead of 109.44).
+// Abdomen minus neck in quarter inches (row = whole inches, column = .00 .25
+// .50 .75). Generated once from 76.462 x log10(d), evaluated in double
+// precision and rounded half up to two decimals; a single-precision log10
+// would already miss 27.00 (109.45 instead of 109.44).
 constexpr float kAbdomenNeck[] = {
     53.44f,  55.06f,  56.61f,  58.09f,   // 5
     59.50f,  60.85f,  62.16f,  63.41f,   // 6
@@ -55,8 +51,8 @@ constexpr float kAbdomenNeck[] = {
     122.50f, 122.70f, 122.91f, 123.11f,  // 40
 };
 
-// Height, 60.00 to 84.75 in. in quarter inches. No formula reproduces these
-// to the last digit, so they are kept as measured data.
+// Height in quarter inches. No formula reproduces these to the last digit, so
+// they are kept as measured data.
 constexpr float kHeight[] = {
     75.23f, 75.35f, 75.48f, 75.60f,  // 60
     75.72f, 75.84f, 75.96f, 76.09f,  // 61
@@ -85,21 +81,20 @@ constexpr float kHeight[] = {
     85.26f, 85.35f, 85.44f, 85.53f,  // 84
 };
 
-constexpr float kAbdomenNeckLowest = 5.0f;
-constexpr float kHeightLowest = 60.0f;
-constexpr int kAbdomenNeckCount = static_cast<int>(std::size(kAbdomenNeck));
-constexpr int kHeightCount = static_cast<int>(std::size(kHeight));
-static_assert(kAbdomenNeckCount == 144);
-static_assert(kHeightCount == 100);
-
 }  // namespace
 
+constexpr InchFactorTable kAbdomenNeckFactors{5.0f, kAbdomenNeck};
+constexpr InchFactorTable kMaleHeightFactors{60.0f, kHeight};
+// A dropped or doubled entry would move the end of the domain.
+static_assert(LastMeasurement(kAbdomenNeckFactors) == 40.75f);
+static_assert(LastMeasurement(kMaleHeightFactors) == 84.75f);
+
 float AbdomenNeckFactor(float abdomenMinusNeck) {
-  return kAbdomenNeck[QuarterInchIndex(abdomenMinusNeck, kAbdomenNeckLowest, kAbdomenNeckCount)];
+  return FactorFor(kAbdomenNeckFactors, abdomenMinusNeck);
 }
 
 float MaleHeightFactor(float height) {
-  return kHeight[QuarterInchIndex(height, kHeightLowest, kHeightCount)];
+  return FactorFor(kMaleHeightFactors, height);
 }
 
 }  // namespace heftrak

@@ -2,9 +2,14 @@
 // quarter-inch grid; out-of-domain arguments are clamped silently.
 #pragma once
 
+#include "heftrak/core/factor_table.h"
+
 namespace heftrak {
 
-float AbdomenNeckFactor(float abdomenMinusNeck);  // domain 5.00 to 40.75
-float MaleHeightFactor(float height);             // domain 60.00 to 84.75
+extern const InchFactorTable kAbdomenNeckFactors;  // by abdomen minus neck
+extern const InchFactorTable kMaleHeightFactors;
+
+float AbdomenNeckFactor(float abdomenMinusNeck);
+float MaleHeightFactor(float height);
 
 }  // namespace heftrak

@@ -4,12 +4,14 @@
 #include <array>
 #include <cstddef>
 
+#include "heftrak/core/age_groups.h"
+
 namespace heftrak {
 
 namespace {
 
 // One height row: the maximum allowable weight in pounds for each age column.
-using AgeColumns = std::array<int, 4>;
+using AgeColumns = std::array<int, kAgeGroupCount>;
 
 // Men, one row per inch from 60 to 80.
 constexpr AgeColumns kMale[] = {
@@ -83,23 +85,10 @@ int MaxWeight(const AgeColumns (&table)[Rows], int firstHeight, int age, int hei
     height = kScreeningLastHeight;
   }
   const AgeColumns& row = table[static_cast<std::size_t>(height - firstHeight)];
-  return row[static_cast<std::size_t>(ScreeningAgeColumn(age))] + kPoundsPerInchOver * inchesOver;
+  return row[static_cast<std::size_t>(AgeGroupOf(age))] + kPoundsPerInchOver * inchesOver;
 }
 
 }  // namespace
-
-int ScreeningAgeColumn(int age) {
-  if (age >= 17 && age <= 20) {
-    return 0;
-  }
-  if (age >= 21 && age <= 27) {
-    return 1;
-  }
-  if (age >= 28 && age <= 39) {
-    return 2;
-  }
-  return 3;
-}
 
 int MaleMaxWeight(int age, int height) {
   return MaxWeight(kMale, kMaleScreeningFirstHeight, age, height);

@@ -3,11 +3,8 @@
 
 namespace heftrak {
 
-// Age column of the screening table: 0 for 17-20, 1 for 21-27, 2 for 28-39,
-// 3 for any other age.
-int ScreeningAgeColumn(int age);
-
-// Maximum allowable weight in whole pounds for a height in whole inches.
+// Maximum allowable weight in whole pounds for a height in whole inches, from
+// the column of the age's group (age_groups.h).
 // Shorter than the table: its first row; above 80 in.: the 80-inch entry plus
 // 6 lb for each inch over.
 int MaleMaxWeight(int age, int height);

@@ -2,25 +2,11 @@
 
 #include "heftrak/core/field_ids.h"
 #include "heftrak/core/layout.h"
-#include "heftrak/win32/heftrak_ids.h"  // command ids only: plain definitions
+#include "heftrak/resources/heftrak_ids.h"
 
 namespace heftrak {
 
 namespace {
-
-// The tops of the first rows of each group of fields.
-struct Rows {
-  int screen;         // Age
-  int male;           // abdomen readings
-  int maleResults;    // Difference
-  int female;         // hips readings
-  int femaleFactors;  // Weight Factor
-};
-
-Rows RowsFor(const shell::LayoutGrid& g) {
-  return {2 * g.Y + 2 * g.QY, 16 * g.Y + 2 * g.QY, 19 * g.Y + 3 * g.QY, 9 * g.Y + 2 * g.QY,
-          15 * g.Y + 3 * g.QY};
-}
 
 std::vector<PanelPlace> Panels(const shell::LayoutGrid& g) {
   const int tab = g.Y + 1;
@@ -40,7 +26,7 @@ std::vector<PanelPlace> Panels(const shell::LayoutGrid& g) {
 
 std::vector<FrameStack> Frames(const shell::LayoutGrid& g) {
   const WindowMeasures m = MeasuresFor(g);
-  const Rows rows = RowsFor(g);
+  const RowTops rows = RowTopsFor(g);
   // A frame is one pixel above and left of its field and wider than it; a
   // stack follows the fields at the row pitch R.
   const int h = g.Y + 3;
@@ -100,7 +86,7 @@ void AddColumnHeads(std::vector<Label>& labels, int firstLeft, int firstTop,
 
 std::vector<Label> Labels(const shell::LayoutGrid& g) {
   const WindowMeasures m = MeasuresFor(g);
-  const Rows rows = RowsFor(g);
+  const RowTops rows = RowTopsFor(g);
   std::vector<Label> labels = {
       {"Weight Screen", 4 * g.X, 2 * g.QY, TextAlign::Left},
       {"Calculators", 23 * g.X + 2 * g.QX, 6 * g.Y + 2 * g.QY, TextAlign::Left},
@@ -144,14 +130,14 @@ std::vector<ButtonPlace> Buttons(const shell::LayoutGrid& g) {
   const int lower = 10 * g.Y + 3 * g.QY;
   const int charts = 23 * g.Y + 3 * g.QY;
   return {
-      {"Chec&k", IDC_CHECK, 4 * g.X, upper, w, h, true},
-      {"C&lear", IDC_CLEAR, 4 * g.X, lower, w, h, true},
-      {"&Calculate", IDC_CALCULATE, 22 * g.X, upper, w, h, true},
-      {"Clea&r Calc.", IDC_CLEAR_CALC, 22 * g.X, lower, w, h, true},
+      {"Chec&k", kCheckCommand, 4 * g.X, upper, w, h, true},
+      {"C&lear", kClearCommand, 4 * g.X, lower, w, h, true},
+      {"&Calculate", kCalculateCommand, 22 * g.X, upper, w, h, true},
+      {"Clea&r Calc.", kClearCalcCommand, 22 * g.X, lower, w, h, true},
       // Nothing to print until an evaluation has got past its checks.
-      {"&Print", IDC_PRINT, 62 * g.X, 3 * g.Y + g.QY, w, h, false},
-      {"Charts", IDC_CHARTS_MALE, 2 * g.X + 3 * g.QX, charts, w, h, true},
-      {"Charts", IDC_CHARTS_FEMALE, 38 * g.X + 3 * g.QX, charts, w, h, true},
+      {"&Print", kPrintCommand, 62 * g.X, 3 * g.Y + g.QY, w, h, false},
+      {"Charts", kMaleChartsCommand, 2 * g.X + 3 * g.QX, charts, w, h, true},
+      {"Charts", kFemaleChartsCommand, 38 * g.X + 3 * g.QX, charts, w, h, true},
   };
 }
 
@@ -163,7 +149,7 @@ WindowLayout LayoutFor(const shell::LayoutGrid& grid) {
 
 FrameStack SexFieldFrame(const shell::LayoutGrid& g) {
   const WindowMeasures m = MeasuresFor(g);
-  return {m.S, RowsFor(g).screen + m.R - 1, g.Y + 3, m.W - 2 * g.QX + 2, 2 * g.QY - 3, 1};
+  return {m.S, RowTopsFor(g).screen + m.R - 1, g.Y + 3, m.W - 2 * g.QX + 2, 2 * g.QY - 3, 1};
 }
 
 PanelPlace PromptBox(const shell::LayoutGrid& g) {

@@ -1,9 +1,13 @@
 #include "heftrak/core/chart_rows.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <set>
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "heftrak/core/body_fat_limit.h"
 
 namespace heftrak {
 namespace {
@@ -111,57 +115,120 @@ TEST(ChartRows, AgeHeadingNamesTheColumnShown) {
   }
 }
 
-TEST(ChartLayout, ListsInCreationOrderWithTheirPlaces) {
-  const shell::LayoutGrid grid{8, 16, 2, 4};
-  const ChartDialogLayout male = ChartLayout(ChartSex::Male, grid);
-  EXPECT_EQ(male.exitButton.id, 1);
-  EXPECT_EQ(male.exitButton.left, 414);
-  EXPECT_EQ(male.exitButton.top, 168);
-  EXPECT_EQ(male.exitButton.width, 96);
-  EXPECT_EQ(male.exitButton.height, 28);
-  ASSERT_EQ(male.lists.size(), 4u);
-  const int maleIds[] = {350, 353, 351, 352};
-  for (std::size_t i = 0; i < male.lists.size(); ++i) {
-    EXPECT_EQ(male.lists[i].id, maleIds[i]);
+// Whether an age group's text ("17-20", "17 - 20" or ">39") takes in `age`.
+bool GroupHolds(const std::string& text, int age) {
+  int first = 0;
+  int last = 0;
+  if (std::sscanf(text.c_str(), ">%d", &first) == 1) {
+    return age > first;
   }
-  EXPECT_EQ(male.lists[3].left, 276);
-  EXPECT_EQ(male.lists[3].height, 256);
-
-  const ChartDialogLayout female = ChartLayout(ChartSex::Female, grid);
-  EXPECT_EQ(female.exitButton.left, 556);
-  ASSERT_EQ(female.lists.size(), 8u);
-  std::set<int> ids;
-  for (const ChartListPlacement& p : female.lists) {
-    ids.insert(p.id);
-  }
-  EXPECT_EQ(ids, (std::set<int>{354, 355, 356, 357, 358, 359, 360, 361}));
-  EXPECT_EQ(female.lists[2].list, ChartList::Weight);
-  EXPECT_EQ(female.lists[2].left, 142);
-  EXPECT_STREQ(female.lists[7].sample, "15.75  -  8.01");
-  EXPECT_EQ(female.lists[7].top, 256);
+  return std::sscanf(text.c_str(), "%d - %d", &first, &last) == 2 && first <= age && age <= last;
 }
 
-TEST(ChartLayout, PanelsCarryTheAgeHeading) {
-  const shell::LayoutGrid grid{8, 16, 2, 4};
-  for (ChartSex sex : {ChartSex::Male, ChartSex::Female}) {
-    const std::vector<ChartPanel> panels = ChartPanels(sex, grid, 45);
-    ASSERT_EQ(panels.size(), sex == ChartSex::Male ? 8u : 16u);
-    const ChartPanel& screening = panels[1];
-    EXPECT_EQ(screening.left, 8);
-    EXPECT_EQ(screening.top, 48);
-    EXPECT_EQ(screening.height, 264);
-    EXPECT_EQ(screening.width, 116);
-    ASSERT_EQ(screening.texts.size(), 2u);
-    EXPECT_EQ(screening.texts[0].x, 66);
-    EXPECT_EQ(screening.texts[0].y, 48);
-    EXPECT_STREQ(screening.texts[0].text, "Age: >39");
-    EXPECT_STREQ(ChartPanels(sex, grid, -1)[1].texts[0].text, "Age: Not Entered");
-    EXPECT_STREQ(panels.back().texts.back().text, "Age - %");
+// For every age a soldier may have, the heading names the age's group, and
+// the limits list shows the limit the verdict applies on that group's row.
+TEST(ChartRows, HeadingAndLimitRowsAgreeWithTheVerdictAtEveryAge) {
+  for (int age = 17; age <= 70; ++age) {
+    const std::string heading = AgeHeading(age);
+    ASSERT_EQ(heading.rfind("Age: ", 0), 0u) << heading;
+    EXPECT_TRUE(GroupHolds(heading.substr(5), age)) << heading << " for " << age;
+    for (const char sex : {'M', 'F'}) {
+      int rowsHolding = 0;
+      for (const std::string& row :
+           ChartRows(sex == 'M' ? ChartList::MaleLimits : ChartList::FemaleLimits, age)) {
+        const std::size_t dash = row.find(" - ");
+        if (GroupHolds(row.substr(0, dash), age)) {
+          ++rowsHolding;
+          char limit[16];
+          std::snprintf(limit, sizeof limit, "%.1f", static_cast<double>(MaxBodyFat(age, sex)));
+          EXPECT_EQ(row.substr(dash + 3), limit) << sex << " " << age;
+        }
+      }
+      EXPECT_EQ(rowsHolding, 1) << sex << " " << age;
+    }
   }
-  // The body-fat limits panel stands further right in the wider dialog.
-  EXPECT_EQ(ChartPanels(ChartSex::Male, grid, 25).back().left, 400);
-  EXPECT_EQ(ChartPanels(ChartSex::Female, grid, 25).back().left, 540);
-  EXPECT_EQ(ChartPanels(ChartSex::Female, grid, 25).back().texts[0].x, 600);
+}
+
+constexpr shell::LayoutGrid kGrids[] = {{8, 16, 2, 4}, {6, 14, 1, 3}, {10, 20, 2, 5}};
+
+bool Overlap(int left, int top, int right, int bottom, const ChartPanel& p) {
+  return left < p.left + p.width && p.left < right && top < p.top + p.height && p.top < bottom;
+}
+
+// What a user would see go wrong: panels painted over each other, a list
+// standing off its panel or over its headings, a heading off its panel, the
+// Exit button over a panel, two controls with one id.
+TEST(ChartLayout, ListsAndHeadingsStandOnTheirPanelsOnEveryGrid) {
+  for (const shell::LayoutGrid& g : kGrids) {
+    for (ChartSex sex : {ChartSex::Male, ChartSex::Female}) {
+      SCOPED_TRACE(testing::Message()
+                   << (sex == ChartSex::Male ? "male" : "female") << " X " << g.X);
+      const ChartDialogLayout layout = ChartLayout(sex, g);
+      const std::vector<ChartPanel> panels = ChartPanels(sex, g, 30);
+      for (std::size_t i = 0; i < panels.size(); ++i) {
+        const ChartPanel& p = panels[i];
+        for (std::size_t j = i + 1; j < panels.size(); ++j) {
+          EXPECT_FALSE(Overlap(p.left, p.top, p.left + p.width, p.top + p.height, panels[j]))
+              << "panels " << i << " and " << j;
+        }
+        for (const ChartText& t : p.texts) {
+          EXPECT_GT(t.x, p.left) << t.text;
+          EXPECT_LT(t.x, p.left + p.width) << t.text;
+          EXPECT_GE(t.y, p.top) << t.text;
+          EXPECT_LE(t.y + g.Y, p.top + p.height) << t.text;
+        }
+      }
+      std::set<int> ids = {layout.exitButton.id};
+      for (const ChartListPlacement& list : layout.lists) {
+        EXPECT_TRUE(ids.insert(list.id).second) << list.id;
+        int panelsUnder = 0;
+        for (const ChartPanel& p : panels) {
+          if (Overlap(list.left, list.top, list.left + 1, list.top + 1, p)) {
+            ++panelsUnder;
+            for (const ChartText& t : p.texts) {
+              EXPECT_LE(t.y + g.Y, list.top) << "list " << list.id << " covers " << t.text;
+            }
+          }
+        }
+        EXPECT_EQ(panelsUnder, 1) << "list " << list.id;
+      }
+      const ChartButtonPlacement& exit = layout.exitButton;
+      for (const ChartPanel& p : panels) {
+        EXPECT_FALSE(
+            Overlap(exit.left, exit.top, exit.left + exit.width, exit.top + exit.height, p));
+      }
+    }
+  }
+}
+
+// A list is as wide as its sample text, so the sample must be no narrower
+// than any row: as many characters, and as many that are not blanks.
+TEST(ChartLayout, EverySampleIsAsWideAsTheRowsOfItsList) {
+  const auto inked = [](const std::string& text) {
+    return text.size() - static_cast<std::size_t>(std::count(text.begin(), text.end(), ' '));
+  };
+  for (ChartSex sex : {ChartSex::Male, ChartSex::Female}) {
+    for (const ChartListPlacement& list : ChartLayout(sex, kGrids[0]).lists) {
+      const std::string sample = list.sample;
+      for (int age : {17, 21, 28, 40}) {
+        for (const std::string& row : ChartRows(list.list, age)) {
+          EXPECT_LE(row.size(), sample.size()) << '"' << row << '"';
+          EXPECT_LE(inked(row), inked(sample)) << '"' << row << '"';
+        }
+      }
+    }
+  }
+}
+
+TEST(ChartLayout, TheScreeningPanelCarriesTheAgeHeading) {
+  for (ChartSex sex : {ChartSex::Male, ChartSex::Female}) {
+    for (int age : {kChartAgeNotEntered, 45}) {
+      const std::vector<ChartPanel> panels = ChartPanels(sex, kGrids[0], age);
+      ASSERT_GE(panels.size(), 2u);
+      ASSERT_FALSE(panels[1].texts.empty());
+      EXPECT_STREQ(panels[1].texts[0].text, AgeHeading(age));
+    }
+  }
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include "heftrak/core/chart_rows.h"
 #include "heftrak/core/field_ids.h"
 #include "heftrak/core/window_layout.h"
-#include "heftrak/win32/heftrak_ids.h"
+#include "heftrak/resources/heftrak_ids.h"
 #include "heftrak/win32/main_window.h"
 #include "heftrak/win32/program.h"
 #include "heftrak/win32/window_parts.h"
@@ -44,7 +44,7 @@ std::string Text(int id) {
 }
 
 bool PrintEnabled() {
-  return IsWindowEnabled(GetDlgItem(Main(), IDC_PRINT)) != FALSE;
+  return IsWindowEnabled(GetDlgItem(Main(), kPrintCommand)) != FALSE;
 }
 
 // Sets a field's text as a paste would: the field reports the change.
@@ -176,11 +176,11 @@ TEST_F(HeftrakCommands, TheButtonsStandInTheirPanelsAndPrintWaitsForAResult) {
     EXPECT_EQ(r.top, b.top) << b.caption;
     EXPECT_EQ(r.right - r.left, 96) << b.caption;
     EXPECT_EQ(r.bottom - r.top, 28) << b.caption;
-    EXPECT_EQ(IsWindowEnabled(button) != FALSE, b.command != IDC_PRINT) << b.caption;
+    EXPECT_EQ(IsWindowEnabled(button) != FALSE, b.command != kPrintCommand) << b.caption;
   }
   // A click on a button runs its command like its Alt key.
   Screen("25", "M", "72", "00", "195");
-  SendMessageA(GetDlgItem(Main(), IDC_CHECK), BM_CLICK, 0, 0);
+  SendMessageA(GetDlgItem(Main(), kCheckCommand), BM_CLICK, 0, 0);
   harness::Pump();
   EXPECT_EQ(Window().message, kWithinWeight);
   EXPECT_TRUE(PrintEnabled());
@@ -709,10 +709,10 @@ TEST_F(HeftrakCommands, ChartsOpenWithTheAgeLimitedToTheTables) {
     const char* age;
     int command;
     int chartAge;
-  } cases[] = {{"75", IDC_CHARTS_MALE, 70},
-               {"12", IDC_CHARTS_FEMALE, 17},
-               {"", IDC_CHARTS_MALE, -1},
-               {"33", IDC_CHARTS_FEMALE, 33}};
+  } cases[] = {{"75", kMaleChartsCommand, 70},
+               {"12", kFemaleChartsCommand, 17},
+               {"", kMaleChartsCommand, -1},
+               {"33", kFemaleChartsCommand, 33}};
   for (const auto& c : cases) {
     Set(kAge, c.age);
     std::vector<std::string> texts;

@@ -11,23 +11,6 @@ namespace {
 
 using InchLookup = float (*)(float);
 
-struct InchTable {
-  const char* name;
-  InchLookup lookup;
-  float lowest;
-  float highest;
-};
-
-constexpr InchTable kInchTables[] = {
-    {"abdomen-neck", AbdomenNeckFactor, 5.0f, 40.75f},
-    {"male height", MaleHeightFactor, 60.0f, 84.75f},
-    {"hip", HipFactor, 30.0f, 53.75f},
-    {"female height", FemaleHeightFactor, 55.0f, 84.75f},
-    {"forearm", ForearmFactor, 5.0f, 15.75f},
-    {"neck", NeckFactor, 5.0f, 15.75f},
-    {"wrist", WristFactor, 5.0f, 15.75f},
-};
-
 // Out of the domain the nearest end applies; off the quarter grid, the
 // quarter below.
 TEST(FactorTables, ClampedAndOffGridMeasurements) {
@@ -118,17 +101,43 @@ TEST(FactorTables, SpotRowsOfQuarterInchTables) {
   }
 }
 
-// Every table rises with its measurement, the irregular steps included, so a
-// swapped or repeated entry shows.
-TEST(FactorTables, RiseStrictlyAcrossTheirDomain) {
-  for (const InchTable& t : kInchTables) {
-    for (float x = t.lowest; x < t.highest; x += 0.25f) {
-      EXPECT_LT(t.lookup(x), t.lookup(x + 0.25f)) << t.name << " at " << x;
+// Each lookup with the table the charts list for it: the factors rise with
+// every step (so a swapped or repeated entry shows), and the lookup clamps
+// right past the first and last entries, so the chart lists its whole domain
+// and nothing beyond.
+TEST(FactorTables, EachLookupRisesOverItsChartedDomainAndClampsPastIt) {
+  const struct {
+    const char* name;
+    InchLookup lookup;
+    const InchFactorTable& table;
+  } kInchTables[] = {
+      {"abdomen-neck", AbdomenNeckFactor, kAbdomenNeckFactors},
+      {"male height", MaleHeightFactor, kMaleHeightFactors},
+      {"hip", HipFactor, kHipFactors},
+      {"female height", FemaleHeightFactor, kFemaleHeightFactors},
+      {"forearm", ForearmFactor, kForearmFactors},
+      {"neck", NeckFactor, kNeckFactors},
+      {"wrist", WristFactor, kWristFactors},
+  };
+  constexpr float kStep = InchFactorTable::kStep;
+  for (const auto& t : kInchTables) {
+    SCOPED_TRACE(t.name);
+    for (int i = 1; i < EntryCount(t.table); ++i) {
+      const float x = MeasurementAt(t.table, i);
+      EXPECT_LT(t.lookup(x - kStep), t.lookup(x)) << x;
     }
+    const float first = t.table.first;
+    const float last = LastMeasurement(t.table);
+    EXPECT_EQ(t.lookup(first - kStep), t.lookup(first));
+    EXPECT_EQ(t.lookup(last + kStep), t.lookup(last));
   }
-  for (int pounds = 90; pounds < 279; ++pounds) {
-    EXPECT_LT(WeightFactor(pounds), WeightFactor(pounds + 1)) << pounds;
+  for (int i = 1; i < EntryCount(kWeightFactors); ++i) {
+    const int pounds = MeasurementAt(kWeightFactors, i);
+    EXPECT_LT(WeightFactor(pounds - 1), WeightFactor(pounds)) << pounds;
   }
+  EXPECT_EQ(WeightFactor(kWeightFactors.first - 1), WeightFactor(kWeightFactors.first));
+  const int heaviest = LastMeasurement(kWeightFactors);
+  EXPECT_EQ(WeightFactor(heaviest + 1), WeightFactor(heaviest));
 }
 
 }  // namespace

@@ -1,204 +1,210 @@
 // The weight control window's panels, frames, labels, buttons, prompt box and
-// "Male Only" option, from the layout grid.
+// "Male Only" option, from the layout grid: what a user would see go wrong,
+// checked on three grids.
 #include "heftrak/core/window_layout.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
+#include "heftrak/core/field_ids.h"
 #include "heftrak/core/layout.h"
-#include "heftrak/win32/heftrak_ids.h"
+#include "heftrak/resources/heftrak_ids.h"
 
 namespace heftrak {
 namespace {
 
-constexpr shell::LayoutGrid kGrid8x16{8, 16, 2, 4};
-constexpr shell::LayoutGrid kGrid6x14{6, 14, 1, 3};
-constexpr shell::LayoutGrid kGrid10x20{10, 20, 2, 5};
+constexpr shell::LayoutGrid kGrids[] = {{8, 16, 2, 4}, {6, 14, 1, 3}, {10, 20, 2, 5}};
 
-TEST(WindowLayout, PanelsStandWhereTheGridPutsThem) {
-  const std::vector<PanelPlace> expected = {
-      {8, 8, 17, 144},      // "Weight Screen" tab
-      {8, 32, 176, 144},    // Weight Screen
-      {160, 8, 88, 292},    // prompt box
-      {460, 8, 88, 168},    // Print
-      {160, 104, 17, 128},  // "Calculators" tab
-      {160, 128, 80, 128},  // Calculate, Clear Calc.
-      {8, 216, 17, 280},    // "Male Calculator" tab
-      {8, 240, 180, 280},   // Male Calculator
-      {296, 104, 17, 334},  // "Female Calculator" tab
-      {296, 128, 292, 334},
-  };
-  EXPECT_EQ(LayoutFor(kGrid8x16).panels, expected);
-  EXPECT_EQ(PromptBox(kGrid8x16), (PanelPlace{160, 8, 88, 292}));
-  EXPECT_EQ(PromptBox(kGrid6x14), (PanelPlace{120, 6, 76, 218}));
+struct Box {
+  int left, top, right, bottom;
+};
+
+bool Inside(const Box& inner, const Box& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
 }
 
-TEST(WindowLayout, ButtonsAreTwelveCharactersWideAndPrintStartsDisabled) {
-  struct Expected {
-    const char* caption;
-    int command, left, top;
-    bool enabled;
-  };
-  const Expected expected[] = {
-      {"Chec&k", IDC_CHECK, 32, 140, true},
-      {"C&lear", IDC_CLEAR, 32, 172, true},
-      {"&Calculate", IDC_CALCULATE, 176, 140, true},
-      {"Clea&r Calc.", IDC_CLEAR_CALC, 176, 172, true},
-      {"&Print", IDC_PRINT, 496, 52, false},
-      {"Charts", IDC_CHARTS_MALE, 22, 380, true},
-      {"Charts", IDC_CHARTS_FEMALE, 310, 380, true},
-  };
-  const std::vector<ButtonPlace> buttons = LayoutFor(kGrid8x16).buttons;
-  ASSERT_EQ(buttons.size(), std::size(expected));
-  for (std::size_t i = 0; i < buttons.size(); ++i) {
-    EXPECT_STREQ(buttons[i].caption, expected[i].caption);
-    EXPECT_EQ(buttons[i].command, expected[i].command) << expected[i].caption;
-    EXPECT_EQ(buttons[i].left, expected[i].left) << expected[i].caption;
-    EXPECT_EQ(buttons[i].top, expected[i].top) << expected[i].caption;
-    EXPECT_EQ(buttons[i].width, 96) << expected[i].caption;
-    EXPECT_EQ(buttons[i].height, 28) << expected[i].caption;
-    EXPECT_EQ(buttons[i].enabled, expected[i].enabled) << expected[i].caption;
-  }
+bool Overlap(const Box& a, const Box& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-TEST(WindowLayout, FramesStackAtTheRowPitch) {
-  const std::vector<FrameStack> frames = LayoutFor(kGrid8x16).frames;
-  const FrameStack expected[] = {
-      {100, 39, 19, 20, 5, 1},   // Age
-      {100, 63, 19, 16, 5, 1},   // Sex
-      {100, 87, 19, 43, 5, 1},   // height pair
-      {100, 111, 19, 29, 5, 1},  // Weight
-      {76, 263, 19, 43, 5, 2},   // 1st male reading
-      {128, 263, 19, 43, 5, 2},  // 2nd
-      {180, 263, 19, 43, 5, 2},  // 3rd
-      {235, 263, 19, 44, 5, 2},  // male averages
-      {227, 315, 19, 48, 5, 4},  // male results
-      {360, 151, 19, 43, 5, 4},  // 1st female reading
-      {412, 151, 19, 43, 5, 4}, {464, 151, 19, 43, 5, 4},
-      {519, 151, 19, 44, 5, 4},  // female averages
-      {511, 251, 19, 48, 5, 6},  // female factors
-      {571, 275, 19, 48, 5, 1},  // Total (C)
-      {571, 371, 19, 48, 5, 2},  // Total (H), % Body Fat (I)
-  };
-  ASSERT_EQ(frames.size(), std::size(expected));
-  for (std::size_t i = 0; i < frames.size(); ++i) {
-    EXPECT_EQ(frames[i], expected[i]) << "frame " << i;
-  }
-  EXPECT_EQ(SexFieldFrame(kGrid8x16), expected[1]);
+Box BoxOf(const PanelPlace& p) {
+  return {p.left, p.top, p.left + p.width, p.top + p.height};
 }
 
-// Every field, on any grid, sits one pixel inside a frame of its stack and
-// inside the body of a panel; every button inside a panel.
-TEST(WindowLayout, EveryFieldHasItsFrameAndPanelOnEveryGrid) {
-  for (const shell::LayoutGrid& g : {kGrid8x16, kGrid6x14, kGrid10x20}) {
-    const WindowLayout layout = LayoutFor(g);
-    const int pitch = MeasuresFor(g).R;
-    const auto inPanel = [&](int left, int top, int width, int height) {
-      for (const PanelPlace& p : layout.panels) {
-        if (left >= p.left && top >= p.top && left + width <= p.left + p.width &&
-            top + height <= p.top + p.height) {
-          return true;
-        }
-      }
-      return false;
-    };
-    for (const shell::FieldPlacement& field : FieldPlacements(g)) {
-      int framesAround = 0;
-      for (const FrameStack& f : layout.frames) {
-        for (int j = 0; j < f.count; ++j) {
-          const int top = f.top + j * pitch;
-          if (field.left > f.left && field.left + field.width <= f.left + f.width &&
-              field.top == top + 1 && field.top + field.height <= top + f.height) {
-            ++framesAround;
-          }
-        }
-        EXPECT_EQ(f.height + f.gap, pitch);
-      }
-      EXPECT_EQ(framesAround, 1) << "field " << field.id << " on X = " << g.X;
-      EXPECT_TRUE(inPanel(field.left, field.top, field.width, field.height))
-          << "field " << field.id << " on X = " << g.X;
-    }
-    for (const ButtonPlace& b : layout.buttons) {
-      EXPECT_TRUE(inPanel(b.left, b.top, b.width, b.height)) << b.caption << " on X = " << g.X;
-    }
-    const MaleOnlyPlace option = MaleOnlyFor(g);
-    EXPECT_TRUE(inPanel(option.boxLeft, option.boxTop, option.side, option.side));
-    EXPECT_LT(option.boxTop + g.Y, layout.buttons[4].top) << "Male Only stands above Print";
-  }
-}
-
-const Label* FindLabel(const std::vector<Label>& labels, const std::string& text, int x, int y) {
-  for (const Label& label : labels) {
-    if (text == label.text && label.x == x && label.y == y) {
-      return &label;
+const PanelPlace* PanelHolding(const WindowLayout& layout, const Box& box) {
+  for (const PanelPlace& p : layout.panels) {
+    if (Inside(box, BoxOf(p))) {
+      return &p;
     }
   }
   return nullptr;
 }
 
-TEST(WindowLayout, LabelsEndBeforeTheirFieldsOrStartAtTheirColumns) {
-  struct Expected {
-    const char* text;
-    int x, y;
-    TextAlign align;
+TEST(WindowLayout, ButtonsSendTheirCommandsAndPrintStartsDisabled) {
+  const struct {
+    const char* caption;
+    int command;
+    bool enabled;
+  } expected[] = {
+      {"Chec&k", kCheckCommand, true},         {"C&lear", kClearCommand, true},
+      {"&Calculate", kCalculateCommand, true}, {"Clea&r Calc.", kClearCalcCommand, true},
+      {"&Print", kPrintCommand, false},        {"Charts", kMaleChartsCommand, true},
+      {"Charts", kFemaleChartsCommand, true},
   };
-  const Expected expected[] = {
-      {"Weight Screen", 32, 8, TextAlign::Left},
-      {"Calculators", 188, 104, TextAlign::Left},
-      {"Male Calculator", 88, 216, TextAlign::Left},
-      {"Female Calculator", 400, 104, TextAlign::Left},
-      {"Age", 96, 40, TextAlign::Right},
-      {"Weight (lbs.)", 96, 112, TextAlign::Right},
-      {"Abdomen", 72, 264, TextAlign::Right},
-      {"Neck", 72, 288, TextAlign::Right},
-      {"Wrist", 356, 224, TextAlign::Right},
-      {".", 122, 88, TextAlign::Right},   // height
-      {".", 150, 288, TextAlign::Right},  // 2nd neck reading
-      {".", 486, 224, TextAlign::Right},  // 3rd wrist reading
-      {"1st", 84, 247, TextAlign::Left},
-      {"3rd", 188, 247, TextAlign::Left},
-      {"Average", 230, 244, TextAlign::Left},
-      {"2nd", 420, 135, TextAlign::Left},
-      {"Average", 514, 132, TextAlign::Left},
-      {"Difference", 223, 316, TextAlign::Right},
-      {"% Body Fat", 223, 388, TextAlign::Right},
-      {"Weight Factor", 507, 252, TextAlign::Right},
-      {"Wrist Factor", 507, 372, TextAlign::Right},
-      {"% Body Fat", 567, 396, TextAlign::Right},
-      {"Total", 574, 256, TextAlign::Left},
-      {"Total", 574, 352, TextAlign::Left},
-  };
-  const std::vector<Label> labels = LayoutFor(kGrid8x16).labels;
-  for (const Expected& e : expected) {
-    const Label* label = FindLabel(labels, e.text, e.x, e.y);
-    ASSERT_NE(label, nullptr) << e.text << " at " << e.x << "," << e.y;
-    EXPECT_EQ(label->align, e.align) << e.text;
+  const std::vector<ButtonPlace> buttons = LayoutFor(kGrids[0]).buttons;
+  ASSERT_EQ(buttons.size(), std::size(expected));
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    EXPECT_STREQ(buttons[i].caption, expected[i].caption);
+    EXPECT_EQ(buttons[i].command, expected[i].command) << expected[i].caption;
+    EXPECT_EQ(buttons[i].enabled, expected[i].enabled) << expected[i].caption;
   }
-  int points = 0;
-  for (const Label& label : labels) {
-    points += std::string(label.text) == "." ? 1 : 0;
-  }
-  EXPECT_EQ(points, 1 + 3 * 2 + 3 * 4) << "the height and every reading";
 }
 
-TEST(WindowLayout, MaleOnlyPromptAndExtraLinePlaces) {
-  const MaleOnlyPlace option = MaleOnlyFor(kGrid8x16);
-  EXPECT_EQ(option.boxLeft, 510);
-  EXPECT_EQ(option.boxTop, 24);
-  EXPECT_EQ(option.side, 15);
-  EXPECT_EQ(option.labelLeft, 529);
-  EXPECT_EQ(option.underlineY, 38);
-  EXPECT_EQ(option.height, 16);
-  const shell::MarkedOption marked = MaleOnlyOption(option, 90);
-  EXPECT_EQ(marked.boxLeft, 510);
-  EXPECT_EQ(marked.clickWidth, 90);
-  EXPECT_EQ(MaleOnlyFor(kGrid6x14).boxLeft, 381);
-  EXPECT_EQ(MaleOnlyFor(kGrid6x14).side, 13);
+// Panels never paint over each other; every button stands on a panel and
+// clear of the other buttons; the prompt box is one of the panels.
+TEST(WindowLayout, PanelsAndButtonsStandApartOnEveryGrid) {
+  for (const shell::LayoutGrid& g : kGrids) {
+    SCOPED_TRACE(testing::Message() << "X = " << g.X);
+    const WindowLayout layout = LayoutFor(g);
+    for (std::size_t i = 0; i < layout.panels.size(); ++i) {
+      for (std::size_t j = i + 1; j < layout.panels.size(); ++j) {
+        EXPECT_FALSE(Overlap(BoxOf(layout.panels[i]), BoxOf(layout.panels[j])))
+            << "panels " << i << " and " << j;
+      }
+    }
+    for (std::size_t i = 0; i < layout.buttons.size(); ++i) {
+      const ButtonPlace& b = layout.buttons[i];
+      const Box box = {b.left, b.top, b.left + b.width, b.top + b.height};
+      EXPECT_NE(PanelHolding(layout, box), nullptr) << b.caption;
+      for (std::size_t j = i + 1; j < layout.buttons.size(); ++j) {
+        const ButtonPlace& o = layout.buttons[j];
+        EXPECT_FALSE(Overlap(box, {o.left, o.top, o.left + o.width, o.top + o.height}))
+            << b.caption << " and " << o.caption;
+      }
+    }
+    EXPECT_NE(std::find(layout.panels.begin(), layout.panels.end(), PromptBox(g)),
+              layout.panels.end());
+  }
+}
 
-  EXPECT_EQ(PromptOrigin(kGrid8x16), (shell::Point{168, 8}));
-  EXPECT_EQ(ExtraLineOrigin(kGrid8x16), (shell::Point{168, 40}));
-  EXPECT_EQ(ExtraLineOrigin(kGrid6x14), (shell::Point{126, 34}));
+// Every field, on any grid, sits one pixel inside exactly one frame, every
+// frame holds a field, and every field lies on a panel.
+TEST(WindowLayout, EveryFieldHasItsFrameAndPanelOnEveryGrid) {
+  for (const shell::LayoutGrid& g : kGrids) {
+    SCOPED_TRACE(testing::Message() << "X = " << g.X);
+    const WindowLayout layout = LayoutFor(g);
+    const std::vector<shell::FieldPlacement> fields = FieldPlacements(g);
+    const int pitch = MeasuresFor(g).R;
+    const auto holds = [pitch](const FrameStack& f, int j, const shell::FieldPlacement& field) {
+      const int top = f.top + j * pitch;
+      return field.left > f.left && field.left + field.width <= f.left + f.width &&
+             field.top == top + 1 && field.top + field.height <= top + f.height;
+    };
+    for (const shell::FieldPlacement& field : fields) {
+      int framesAround = 0;
+      for (const FrameStack& f : layout.frames) {
+        for (int j = 0; j < f.count; ++j) {
+          framesAround += holds(f, j, field) ? 1 : 0;
+        }
+      }
+      EXPECT_EQ(framesAround, 1) << "field " << field.id;
+      const Box box = {field.left, field.top, field.left + field.width, field.top + field.height};
+      EXPECT_NE(PanelHolding(layout, box), nullptr) << "field " << field.id;
+    }
+    for (const FrameStack& f : layout.frames) {
+      EXPECT_EQ(f.height + f.gap, pitch);
+      for (int j = 0; j < f.count; ++j) {
+        int held = 0;
+        for (const shell::FieldPlacement& field : fields) {
+          held += holds(f, j, field) ? 1 : 0;
+        }
+        EXPECT_GE(held, 1) << "an empty frame at " << f.left << "," << f.top + j * pitch;
+      }
+    }
+    // Male Only redraws the frame of the Sex field itself.
+    EXPECT_TRUE(holds(SexFieldFrame(g), 0, fields[kSex]));
+  }
+}
+
+bool OnRow(const shell::FieldPlacement& field, const Label& label) {
+  return field.top == label.y;
+}
+
+// Every label lies on a panel. A row label ends just before the first field
+// of its row; a "." stands between the two fields of a figure; a heading
+// stands just above a field, or on a tab.
+TEST(WindowLayout, LabelsStandBesideOrAboveTheirFieldsOnEveryGrid) {
+  for (const shell::LayoutGrid& g : kGrids) {
+    SCOPED_TRACE(testing::Message() << "X = " << g.X);
+    const WindowLayout layout = LayoutFor(g);
+    const std::vector<shell::FieldPlacement> fields = FieldPlacements(g);
+    const int pitch = MeasuresFor(g).R;
+    int points = 0;
+    for (const Label& label : layout.labels) {
+      const std::string text = label.text;
+      const Box anchor = {label.x - 1, label.y, label.x + 1, label.y + g.Y};
+      const PanelPlace* panel = PanelHolding(layout, anchor);
+      ASSERT_NE(panel, nullptr) << text;
+      const auto startsAfter = [&](const shell::FieldPlacement& f) {
+        return OnRow(f, label) && f.left > label.x && f.left <= label.x + g.X;
+      };
+      const auto endsBefore = [&](const shell::FieldPlacement& f) {
+        const int right = f.left + f.width;
+        return OnRow(f, label) && right <= label.x && right > label.x - g.X;
+      };
+      // A heading, at about X a character, spans part of its field's columns.
+      const int headingEnd = label.x + static_cast<int>(text.size()) * g.X;
+      const auto heads = [&](const shell::FieldPlacement& f) {
+        return label.y + g.Y <= f.top && f.top <= label.y + g.Y + pitch &&
+               label.x < f.left + f.width && headingEnd > f.left;
+      };
+      const auto any = [&fields](const auto& rule) {
+        return std::any_of(fields.begin(), fields.end(), rule);
+      };
+      bool placed = false;
+      if (label.align == TextAlign::Right) {
+        placed = any(startsAfter) && (text != "." || any(endsBefore));
+      } else {
+        placed = any(heads);
+      }
+      const bool onTab = panel->height < 2 * g.Y;
+      EXPECT_TRUE(placed || (label.align == TextAlign::Left && onTab))
+          << '"' << text << "\" at " << label.x << "," << label.y;
+      points += text == "." ? 1 : 0;
+    }
+    EXPECT_EQ(points, 1 + 3 * kMaleSites + 3 * kFemaleSites) << "the height and every reading";
+  }
+}
+
+// "Male Only" stands on the Print panel above the Print button, its label
+// right of its box; the prompt's lines start inside the prompt box.
+TEST(WindowLayout, MaleOnlyAndPromptLinesStandOnTheirPanels) {
+  for (const shell::LayoutGrid& g : kGrids) {
+    SCOPED_TRACE(testing::Message() << "X = " << g.X);
+    const WindowLayout layout = LayoutFor(g);
+    const ButtonPlace& print = layout.buttons[4];
+    const Box printBox = {print.left, print.top, print.left + print.width,
+                          print.top + print.height};
+    const MaleOnlyPlace option = MaleOnlyFor(g);
+    const Box optionBox = {option.boxLeft, option.boxTop, option.labelLeft + 4 * g.X,
+                           option.boxTop + option.height};
+    EXPECT_EQ(PanelHolding(layout, optionBox), PanelHolding(layout, printBox));
+    EXPECT_LE(optionBox.bottom, print.top) << "Male Only stands above Print";
+    EXPECT_GT(option.labelLeft, option.boxLeft + option.side);
+    EXPECT_GT(option.underlineY, option.boxTop);
+    EXPECT_LT(option.underlineY, option.boxTop + option.height);
+
+    const Box prompt = BoxOf(PromptBox(g));
+    const shell::Point line0 = PromptOrigin(g);
+    const shell::Point extra = ExtraLineOrigin(g);
+    EXPECT_TRUE(Inside({line0.x, line0.y, line0.x + 1, line0.y + g.Y}, prompt));
+    EXPECT_TRUE(Inside({extra.x, extra.y, extra.x + 1, extra.y + g.Y}, prompt));
+    EXPECT_EQ(extra.x, line0.x);
+    EXPECT_GT(extra.y, line0.y + g.Y) << "a line of the message between them";
+  }
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "heftrak/core/chart_rows.h"
-#include "heftrak/win32/heftrak_ids.h"
+#include "heftrak/resources/heftrak_ids.h"
 #include "shell/win32/app.h"
 #include "shell/win32/drawing.h"
 #include "shell/win32/gdi.h"

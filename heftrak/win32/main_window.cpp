@@ -3,8 +3,8 @@
 #include "heftrak/core/reactions.h"
 #include "heftrak/core/report.h"
 #include "heftrak/core/window_layout.h"
+#include "heftrak/resources/heftrak_ids.h"
 #include "heftrak/win32/charts.h"
-#include "heftrak/win32/heftrak_ids.h"
 #include "heftrak/win32/window_parts.h"
 #include "shell/win32/app.h"
 #include "shell/win32/drawing.h"
@@ -62,27 +62,27 @@ void OpenCharts(HWND window, bool male) {
 
 void OnCommand(HWND window, int command, LPARAM control) {
   switch (command) {
-    case IDC_CALCULATE:
+    case kCalculateCommand:
       RunEvaluation(window, &CalculateBodyFat);
       break;
-    case IDC_CLEAR_CALC:
+    case kClearCalcCommand:
       Run(window, &ClearCalculators);
       break;
-    case IDM_MALE_ONLY:
+    case kMaleOnlyCommand:
       ToggleMaleOnly(window);
       break;
-    case IDC_PRINT:
+    case kPrintCommand:
       shell::ShowPrintDialog(window, kPrintDialogIds);
       break;
-    case IDC_CHECK:
+    case kCheckCommand:
       RunEvaluation(window, &CheckScreening);
       break;
-    case IDC_CLEAR:
+    case kClearCommand:
       Run(window, &ClearWeightScreen);
       break;
-    case IDC_CHARTS_MALE:
-    case IDC_CHARTS_FEMALE:
-      OpenCharts(window, command == IDC_CHARTS_MALE);
+    case kMaleChartsCommand:
+    case kFemaleChartsCommand:
+      OpenCharts(window, command == kMaleChartsCommand);
       break;
     case IDM_PRINT_REPORT:
       // Only from the personal data dialog, which sends it without a control.

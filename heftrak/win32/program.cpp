@@ -2,7 +2,7 @@
 
 #include "heftrak/core/keyboard.h"
 #include "heftrak/core/layout.h"
-#include "heftrak/win32/heftrak_ids.h"
+#include "heftrak/resources/heftrak_ids.h"
 #include "heftrak/win32/main_window.h"
 #include "shell/win32/replay.h"
 
@@ -22,7 +22,7 @@ const shell::ProgramDescription& Program() {
       &FieldPlacements,
       &kNavigation,
       &view,
-      IDC_PRINT,
+      kPrintCommand,
       [] { return static_cast<int>(Window().state.focusTarget); },
       [](int field) { Window().state.focusTarget = static_cast<FieldId>(field); },
       [] { return Window().state.maleOnly; },

@@ -14,9 +14,9 @@
 
 #include "shell/resources/shell_resources.h"
 #if RESOURCES_TEST_VORNA
-#include "vorna/win32/vorna_ids.h"
+#include "vorna/resources/vorna_ids.h"
 #else
-#include "heftrak/win32/heftrak_ids.h"
+#include "heftrak/resources/heftrak_ids.h"
 #endif
 
 namespace {

@@ -1,5 +1,7 @@
 #include "vorna/core/window_layout.h"
 
+#include "vorna/core/layout.h"
+
 namespace vorna {
 
 const char* ResultLabel(int box) {
@@ -19,15 +21,12 @@ WindowLayout LayoutFor(const shell::LayoutGrid& g, const TextMeasures& measures)
   const int QX = g.QX;
   const int QY = g.QY;
 
-  const int column = 11 * X + 2 * QX;         // the fields start one pixel right of it
-  const int ageTop = 2 * Y + 2 * QY + QX;     // A
-  const int pushupTop = 5 * Y + 3 * QY + QX;  // P
-  const int rowPitch = Y + 2 * QY;            // from one field row to the next
-  const int headerTop = 3 * Y + 3 * QY + 1;   // T: "Converted Score" and "ScoreCard"
+  const EntryRows rows = EntryRowsFor(g);
+  const int column = rows.column;
+  const int headerTop = 3 * Y + 3 * QY + 1;  // "Converted Score" and "ScoreCard"
   const int frameHeight = Y + 3;
   const int frameGap = 2 * QY - 3;  // frames stacked at the field row pitch
   const int labelRight = column - 3 * QX;
-  const int runTop = pushupTop + 2 * rowPitch;
 
   WindowLayout l;
   l.messageLine = {20 * X, 15 * Y + 3 * QY, Y, 33 * X, 0, 1};
@@ -45,21 +44,21 @@ WindowLayout LayoutFor(const shell::LayoutGrid& g, const TextMeasures& measures)
       {37 * X, 5 * Y + QY, 10 * Y, 16 * X, 0, 1},          // the scoring chart
   }};
 
-  l.sexFrame = {column, ageTop + rowPitch - 1, frameHeight, 2 * X - QX + 2, 0, 1};
+  l.sexFrame = {column, rows.sex - 1, frameHeight, 2 * X - QX + 2, 0, 1};
   l.fieldFrames = {{
-      {column, ageTop - 1, frameHeight, 2 * X + QX + 2, 0, 1},
+      {column, rows.age - 1, frameHeight, 2 * X + QX + 2, 0, 1},
       l.sexFrame,
-      {column, pushupTop - 1, frameHeight, 3 * X + QX + 3, frameGap, 2},
-      {column, runTop - 1, frameHeight, 4 * X + 4 * QX + 3, 0, 1},
+      {column, rows.pushups - 1, frameHeight, 3 * X + QX + 3, frameGap, 2},
+      {column, rows.run - 1, frameHeight, 4 * X + 4 * QX + 3, 0, 1},
   }};
 
   l.labels = {{
-      {"Age", labelRight, ageTop, TextAlign::Right},
-      {"Sex", labelRight, ageTop + rowPitch, TextAlign::Right},
-      {"Pushups", labelRight, pushupTop, TextAlign::Right},
-      {"Situps", labelRight, pushupTop + rowPitch, TextAlign::Right},
-      {"Run", labelRight, runTop, TextAlign::Right},
-      {":", column + 2 * X + 3 * QX, runTop, TextAlign::Right},
+      {"Age", labelRight, rows.age, TextAlign::Right},
+      {"Sex", labelRight, rows.sex, TextAlign::Right},
+      {"Pushups", labelRight, rows.pushups, TextAlign::Right},
+      {"Situps", labelRight, rows.situps, TextAlign::Right},
+      {"Run", labelRight, rows.run, TextAlign::Right},
+      {":", column + 2 * X + 3 * QX, rows.run, TextAlign::Right},
       {"Raw Score", 10 * X + 3 * QX, 2 * QY + 1, TextAlign::Centre},
       {"Converted Score", 28 * X + QX, headerTop, TextAlign::Centre},
       {"ScoreCard", 44 * X + 4 * QX, headerTop, TextAlign::Centre},
@@ -71,7 +70,7 @@ WindowLayout LayoutFor(const shell::LayoutGrid& g, const TextMeasures& measures)
   for (int box = 0; box < kResultBoxCount; ++box) {
     // Total and scaled stand apart from the events by two extra gaps.
     const int apart = box >= kTotalBox ? 2 * frameGap : 0;
-    const int top = pushupTop - 1 + box * rowPitch + apart;
+    const int top = rows.pushups - 1 + box * rows.pitch + apart;
     l.results[static_cast<std::size_t>(box)] = {
         top,
         {ResultLabel(box), l.resultLeft - 3 * QX, top + 1, TextAlign::Right},

@@ -322,7 +322,7 @@ TEST_F(VornaCalculate, ARepaintKeepsTheResultsAndDropsTheMessage) {
 
 TEST_F(VornaCalculate, TheButtonCalculatesLikeAltC) {
   Enter("25", "M", "75", nullptr, nullptr, nullptr);
-  SendMessageA(Control(IDC_CALCULATE), BM_CLICK, 0, 0);
+  SendMessageA(Control(kCalculateCommand), BM_CLICK, 0, 0);
   harness::Pump();
   EXPECT_EQ(ShownText(kPushupBox), "100");
   EXPECT_EQ(FocusedId(), kPushups);

@@ -17,7 +17,7 @@ namespace {
 class VornaChart : public VornaWindow {};
 
 HWND ChartList() {
-  return Control(IDC_CHART_LIST);
+  return Control(kChartList);
 }
 
 int RowCount() {

@@ -173,7 +173,7 @@ TEST_F(VornaMaleOnly, ClearEmptiesEveryFieldButAForcedSex) {
     PressAlt('c');
     ASSERT_TRUE(AnyResultShown());
     harness::FocusField(kPushups);
-    ASSERT_GT(SendMessageA(Control(IDC_CHART_LIST), LB_GETCOUNT, 0, 0), 0);
+    ASSERT_GT(SendMessageA(Control(kChartList), LB_GETCOUNT, 0, 0), 0);
     PressAlt('l');
     for (int id = 0; id < kEntryFieldCount; ++id) {
       EXPECT_EQ(TextOf(Field(id)), id == kSex && maleOnly ? "M" : "") << id;
@@ -183,7 +183,7 @@ TEST_F(VornaMaleOnly, ClearEmptiesEveryFieldButAForcedSex) {
     EXPECT_FALSE(AnyResultShown());
     EXPECT_FALSE(PrintEnabled());
     EXPECT_FALSE(Window().state.accepted);
-    EXPECT_EQ(SendMessageA(Control(IDC_CHART_LIST), LB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(Control(kChartList), LB_GETCOUNT, 0, 0), 0);
   }
 }
 

@@ -15,9 +15,9 @@
 #include "shell/tests/win32_harness.h"
 #include "shell/win32/observer.h"
 #include "vorna/core/field_ids.h"
+#include "vorna/resources/vorna_ids.h"
 #include "vorna/win32/main_window.h"
 #include "vorna/win32/program.h"
-#include "vorna/win32/vorna_ids.h"
 
 namespace vorna {
 
@@ -30,7 +30,7 @@ inline HWND Control(int id) {
 }
 
 inline bool PrintEnabled() {
-  return IsWindowEnabled(Control(IDC_PRINT)) != FALSE;
+  return IsWindowEnabled(Control(kPrintCommand)) != FALSE;
 }
 
 // Types each given text into its field over what it held; nullptr leaves a

@@ -178,9 +178,9 @@ TEST_F(VornaWindow, ButtonsAndTheChartListStandWhereTheLayoutSays) {
     const char* text;
     ButtonIndex index;
   } buttons[] = {
-      {IDC_CALCULATE, "&Calculate", kCalculateButton},
-      {IDC_CLEAR, "C&lear", kClearButton},
-      {IDC_PRINT, "&Print", kPrintButton},
+      {kCalculateCommand, "&Calculate", kCalculateButton},
+      {kClearCommand, "C&lear", kClearButton},
+      {kPrintCommand, "&Print", kPrintButton},
   };
   for (const auto& b : buttons) {
     HWND button = Control(b.id);
@@ -195,7 +195,7 @@ TEST_F(VornaWindow, ButtonsAndTheChartListStandWhereTheLayoutSays) {
   }
   EXPECT_FALSE(PrintEnabled());  // nothing has been calculated yet
 
-  HWND list = Control(IDC_CHART_LIST);
+  HWND list = Control(kChartList);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(list, shell::App().chartList);  // Page Up and Page Down reach it
   const LONG style = GetWindowLongA(list, GWL_STYLE);

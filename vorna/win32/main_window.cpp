@@ -10,10 +10,10 @@
 #include "shell/win32/text.h"
 #include "vorna/core/evaluation.h"
 #include "vorna/core/reactions.h"
+#include "vorna/resources/vorna_ids.h"
 #include "vorna/win32/chart_list.h"
 #include "vorna/win32/paint.h"
 #include "vorna/win32/printing.h"
-#include "vorna/win32/vorna_ids.h"
 
 namespace vorna {
 
@@ -39,7 +39,7 @@ void OnCreate(HWND window) {
   SetWindowLongPtrA(window, GWL_STYLE, GetWindowLongPtrA(window, GWL_STYLE) | WS_CLIPCHILDREN);
   w.layout = LayoutFor(shell::App().grid, MeasureTexts(window));
 
-  constexpr int kButtonIds[kButtonCount] = {IDC_CALCULATE, IDC_CLEAR, IDC_PRINT};
+  constexpr int kButtonIds[kButtonCount] = {kCalculateCommand, kClearCommand, kPrintCommand};
   for (int i = 0; i < kButtonCount; ++i) {
     const Button& b = w.layout.buttons[static_cast<std::size_t>(i)];
     shell::CreateButton(
@@ -50,8 +50,7 @@ void OnCreate(HWND window) {
   w.chartList = CreateWindowExA(
       0, "listbox", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL,
       w.layout.chartLeft, w.layout.chartTop, w.layout.chartWidth, w.layout.chartHeight, window,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_CHART_LIST)), shell::App().instance,
-      nullptr);
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChartList)), shell::App().instance, nullptr);
   shell::App().chartList = w.chartList;
   shell::PlaceMaleOnly(window, w.layout.maleOnly.boxLeft, w.layout.maleOnly.boxTop);
   shell::AddAboutEntry(window);
@@ -105,16 +104,16 @@ void OnCommand(HWND window, int id, int code, HWND control) {
   }
   shell::RequestList requests;
   switch (id) {
-    case IDC_CALCULATE:
+    case kCalculateCommand:
       Calculate(window);
       return;
-    case IDC_CLEAR:
+    case kClearCommand:
       ClearTest(Window().state, requests);
       break;
-    case IDM_MALE_ONLY:
+    case kMaleOnlyCommand:
       ToggleMaleOnly(window);
       return;
-    case IDC_PRINT:
+    case kPrintCommand:
       OpenPrintDialog(window);
       return;
     case IDM_PRINT_REPORT:

@@ -3,8 +3,8 @@
 #include "shell/win32/replay.h"
 #include "vorna/core/keyboard.h"
 #include "vorna/core/layout.h"
+#include "vorna/resources/vorna_ids.h"
 #include "vorna/win32/main_window.h"
-#include "vorna/win32/vorna_ids.h"
 
 namespace vorna {
 
@@ -22,7 +22,7 @@ const shell::ProgramDescription& Program() {
       &FieldPlacements,
       &kNavigation,
       &view,
-      IDC_PRINT,
+      kPrintCommand,
       [] { return static_cast<int>(Window().state.currentField); },
       [](int field) { Window().state.currentField = static_cast<FieldId>(field); },
       [] { return Window().state.maleOnly; },

@@ -1,0 +1,30 @@
+#include "heftrak/core/age_groups.h"
+
+#include <cstddef>
+#include <cstdio>
+
+namespace heftrak {
+
+int AgeGroupOf(int age) {
+  int group = kAgeGroupCount - 1;
+  for (int g = 0; g < kAgeGroupCount; ++g) {
+    if (age >= kAgeGroupFirstAges[static_cast<std::size_t>(g)]) {
+      group = g;
+    }
+  }
+  return group;
+}
+
+std::string AgeGroupLabel(int group, const char* dash) {
+  const auto g = static_cast<std::size_t>(group < 0 ? 0 : group);
+  char label[32];
+  if (g + 1 < kAgeGroupFirstAges.size()) {
+    std::snprintf(label, sizeof label, "%d%s%d", kAgeGroupFirstAges[g], dash,
+                  kAgeGroupFirstAges[g + 1] - 1);
+  } else {
+    std::snprintf(label, sizeof label, ">%d", kAgeGroupFirstAges.back() - 1);
+  }
+  return label;
+}
+
+}  // namespace heftrak
