@@ -131,15 +131,7 @@ void ClearCalculators(WeightControlState& state, RequestList& requests) {
 }
 
 void ToggleMaleOnly(WeightControlState& state, char sexInField, RequestList& requests) {
-  if (state.maleOnly) {
-    SwitchMaleOnlyOff(state, requests);
-    return;
-  }
-  state.maleOnly = true;
-  state.sex = sexInField;
-  if (shell::SwitchMaleOnlyOn(sexInField, kSex, kRedrawSexFrame, requests)) {
-    state.sex = 'M';
-  }
+  shell::ToggleMaleOnly(state.maleOnly, state.sex, sexInField, kSex, kRedrawSexFrame, requests);
 }
 
 std::optional<MessageCode> FocusPrompt(int from, int to) {

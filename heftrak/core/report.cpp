@@ -15,18 +15,10 @@ namespace {
 
 using shell::Align;
 
-// Room for the longest body line with any figures: 26 characters of text,
-// six ints of at most 11 characters and a figure of at most 24.
-constexpr std::size_t kLineCapacity = 160;
-
-using LineBuffer = char[kLineCapacity];
-
-std::string Written(const LineBuffer& buffer, int length) {
-  if (length < 0) {
-    return {};
-  }
-  return std::string(buffer, std::min(static_cast<std::size_t>(length), kLineCapacity - 1));
-}
+// A body line with its figures fits the shell's line buffer (at most 26
+// characters of text, six ints of 11 characters and a figure of 24).
+using shell::LineBuffer;
+using shell::Written;
 
 // A figure with two decimals, as printf's "%W.2f" or "%-W.2f" would show it.
 std::string Figure(float value, int width, Align align) {

@@ -166,19 +166,8 @@ shell::Point ExtraLineOrigin(const shell::LayoutGrid& g) {
   return {origin.x, origin.y + 2 * g.Y};
 }
 
-MaleOnlyPlace MaleOnlyFor(const shell::LayoutGrid& g) {
-  MaleOnlyPlace place;
-  place.boxLeft = 63 * g.X + 3 * g.QX;
-  place.boxTop = g.Y + 2 * g.QY;
-  place.side = g.Y - 1;
-  place.labelLeft = place.boxLeft + place.side + 2 * g.QX;
-  place.underlineY = place.boxTop + place.side - 1;
-  place.height = g.Y;
-  return place;
-}
-
-shell::MarkedOption MaleOnlyOption(const MaleOnlyPlace& place, int clickWidth) {
-  return {place.boxLeft, place.boxTop, place.side, clickWidth};
+shell::Point MaleOnlyBox(const shell::LayoutGrid& g) {
+  return {63 * g.X + 3 * g.QX, g.Y + 2 * g.QY};
 }
 
 }  // namespace heftrak

@@ -41,24 +41,8 @@ shell::Point PromptOrigin(const shell::LayoutGrid& grid);
 // Where an evaluation adds its maximum line: two text lines below line 0.
 shell::Point ExtraLineOrigin(const shell::LayoutGrid& grid);
 
-// The "Male Only" option above the Print button.
-struct MaleOnlyPlace {
-  int boxLeft = 0;
-  int boxTop = 0;
-  int side = 0;        // of the square box: Y - 1
-  int labelLeft = 0;   // box left + side + 2QX
-  int underlineY = 0;  // under the label's "M": box top + side - 1
-  int height = 0;      // of the clickable area: Y
-};
-
-MaleOnlyPlace MaleOnlyFor(const shell::LayoutGrid& grid);
-
-// The option as the drawing primitives take it; `clickWidth` is the measured
-// width of "Male Onlynly", which reaches a little past the label's end.
-shell::MarkedOption MaleOnlyOption(const MaleOnlyPlace& place, int clickWidth);
-
-inline constexpr const char* kMaleOnlyLabel = "Male Only";
-inline constexpr const char* kMaleOnlyClickText = "Male Onlynly";
-inline constexpr const char* kMaleOnlyUnderlined = "M";
+// The top-left corner of the "Male Only" option's box, above the Print
+// button; the shell places its label and click area from there.
+shell::Point MaleOnlyBox(const shell::LayoutGrid& grid);
 
 }  // namespace heftrak

@@ -19,6 +19,7 @@
 #include "heftrak/win32/window_parts.h"
 #include "shell/tests/win32_harness.h"
 #include "shell/win32/gdi.h"
+#include "shell/win32/male_only.h"
 #include "shell/win32/observer.h"
 #include "shell/win32/text.h"
 
@@ -603,7 +604,8 @@ TEST_F(HeftrakCommands, MaleOnlyPutsMIntoSexAndTypingThereSwitchesItOff) {
 }
 
 TEST_F(HeftrakCommands, MaleOnlyTakesClicksStrictlyInsideItsArea) {
-  const MaleOnlyPlace place = MaleOnlyFor(shell::App().grid);
+  const shell::MaleOnlyPlace& option = shell::MaleOnlyPlacement();
+  const shell::MarkedOption& place = option.option;
   int clickWidth = 0;
   {
     shell::WindowDC dc(Main());
@@ -616,12 +618,12 @@ TEST_F(HeftrakCommands, MaleOnlyTakesClicksStrictlyInsideItsArea) {
     bool toggles;
   } clicks[] = {
       {"inside the box", place.boxLeft + 1, place.boxTop + 1, true},
-      {"on the label", place.labelLeft + 10, place.boxTop + 8, true},
+      {"on the label", option.labelLeft + 10, place.boxTop + 8, true},
       {"last pixel to the right", place.boxLeft + clickWidth - 1, place.boxTop + 8, true},
       {"the box's left edge", place.boxLeft, place.boxTop + 8, false},
       {"the box's top edge", place.boxLeft + 5, place.boxTop, false},
       {"past the measured width", place.boxLeft + clickWidth, place.boxTop + 8, false},
-      {"one text line down", place.boxLeft + 5, place.boxTop + place.height, false},
+      {"one text line down", place.boxLeft + 5, place.boxTop + option.height, false},
   };
   for (const auto& c : clicks) {
     const bool before = Window().state.maleOnly;

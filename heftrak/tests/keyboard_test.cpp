@@ -130,31 +130,6 @@ TEST(HeftrakKeyboard, PageKeysScrollNothing) {
   EXPECT_EQ(Press(kNavigation, 5, Key::PageDown).scroll, shell::ChartScroll::None);
 }
 
-struct SplitCase {
-  int field;
-  std::string_view clipboard;
-  shell::FieldContent content;
-  std::array<const char*, 3> parts;  // {} : refused
-};
-
-void CheckSplits(std::span<const SplitCase> cases) {
-  for (const SplitCase& c : cases) {
-    const shell::PasteDecision d = shell::DecidePaste(kNavigation, c.field, c.clipboard, c.content);
-    int expected = 0;
-    while (expected < 3 && c.parts[static_cast<std::size_t>(expected)] != nullptr) {
-      ++expected;
-    }
-    EXPECT_EQ(d.accept, expected > 0) << c.field << " '" << c.clipboard << "'";
-    if (expected > 0) {
-      EXPECT_EQ(d.parts, expected) << c.clipboard;
-      for (int k = 0; k < expected; ++k) {
-        EXPECT_EQ(d.texts[static_cast<std::size_t>(k)], c.parts[static_cast<std::size_t>(k)])
-            << c.clipboard;
-      }
-    }
-  }
-}
-
 TEST(HeftrakKeyboard, AWholeHeightReadingOrSsnPastedIntoItsFirstPartFillsEveryPart) {
   const SplitCase cases[] = {
       {kHeightWhole, "70.5", {}, {"70", "50"}},
@@ -174,7 +149,7 @@ TEST(HeftrakKeyboard, AWholeHeightReadingOrSsnPastedIntoItsFirstPartFillsEveryPa
       {61, "12345678", {}, {}},
       {62, "123456789", {}, {}},
   };
-  CheckSplits(cases);
+  CheckSplits(kNavigation, cases);
 }
 
 TEST(HeftrakKeyboard, FieldsHoldWhatTheProgramReadsAndTakeTheEditingShortcuts) {

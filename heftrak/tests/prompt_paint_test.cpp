@@ -145,7 +145,8 @@ TEST_F(HeftrakPaint, TheRepaintDrawsTheWholeWindowWithTheMessageOnly) {
   const shell::LayoutGrid& g = shell::App().grid;
   WeightControlWindow w = Window();
   w.message = kNotWithinWeight;
-  const MaleOnlyPlace option = MaleOnlyFor(g);
+  const shell::MaleOnlyPlace& place = shell::MaleOnlyPlacement();
+  const shell::MarkedOption& option = place.option;
   const int cx = option.boxLeft + option.side / 2;
   const int cy = option.boxTop + option.side / 2;
   for (bool maleOnly : {false, true}) {
@@ -171,10 +172,10 @@ TEST_F(HeftrakPaint, TheRepaintDrawsTheWholeWindowWithTheMessageOnly) {
     EXPECT_EQ(canvas.At(cx, cy) == RGB(0, 0, 0), maleOnly);
     EXPECT_GE(
         canvas
-            .Columns({option.labelLeft, option.boxTop, option.labelLeft + 80, option.boxTop + g.Y},
+            .Columns({place.labelLeft, option.boxTop, place.labelLeft + 80, option.boxTop + g.Y},
                      Dark)
             .first,
-        option.labelLeft);
+        place.labelLeft);
     EXPECT_EQ(canvas.At(option.boxLeft + option.side + g.QX + 1, option.boxTop + 1) == RGB(0, 0, 0),
               maleOnly)
         << "the outline's left dots";

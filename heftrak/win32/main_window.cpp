@@ -30,8 +30,8 @@ void OnCreate(HWND window) {
   for (const shell::ButtonPlace& button : LayoutFor(g).buttons) {
     shell::CreateButton(window, button);
   }
-  const MaleOnlyPlace place = MaleOnlyFor(g);
-  shell::PlaceMaleOnly(window, place.boxLeft, place.boxTop);
+  const shell::Point box = MaleOnlyBox(g);
+  shell::PlaceMaleOnly(window, box.x, box.y);
   shell::AddAboutEntry(window);
 }
 
@@ -60,7 +60,7 @@ void OpenCharts(HWND window, bool male) {
   ShowCharts(window, male ? ChartSex::Male : ChartSex::Female, ChartAge(age));
 }
 
-void OnCommand(HWND window, int command, LPARAM control) {
+void OnCommand(HWND window, int command, bool fromControl) {
   switch (command) {
     case kCalculateCommand:
       RunEvaluation(window, &CalculateBodyFat);
@@ -69,7 +69,7 @@ void OnCommand(HWND window, int command, LPARAM control) {
       Run(window, &ClearCalculators);
       break;
     case kMaleOnlyCommand:
-      ToggleMaleOnly(window);
+      shell::ToggleMaleOnly(window);
       break;
     case kPrintCommand:
       shell::ShowPrintDialog(window, kPrintDialogIds);
@@ -86,7 +86,7 @@ void OnCommand(HWND window, int command, LPARAM control) {
       break;
     case IDM_PRINT_REPORT:
       // Only from the personal data dialog, which sends it without a control.
-      if (control == 0) {
+      if (!fromControl) {
         shell::PrintReport(BodyFatReport(Window().state, shell::ReadPersonalData()));
       }
       break;
@@ -129,14 +129,6 @@ WeightControlWindow& Window() {
   return window;
 }
 
-void ToggleMaleOnly(HWND window) {
-  char sex[2] = {};
-  shell::ReadFieldText(shell::App().fields.At(kSex), sex, sizeof sex);
-  shell::RequestList requests;
-  ToggleMaleOnly(Window().state, sex[0], requests);
-  shell::Replay(window, requests);
-}
-
 void CarryOutProgramRequest(HWND window, const shell::Request& request) {
   if (request.target == kRedrawSexFrame) {
     shell::DrawFieldFrame(SexFieldFrame(shell::App().grid), window);
@@ -146,27 +138,10 @@ void CarryOutProgramRequest(HWND window, const shell::Request& request) {
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (shell::HandleFrameMessage(window, message, wParam, lParam)) {
-    return 0;
-  }
-  switch (message) {
-    case WM_CREATE:
-      OnCreate(window);
-      return 0;
-    case WM_PAINT:
-      OnPaint(window);
-      return 0;
-    case WM_COMMAND:
-      if (lParam != 0 && LOWORD(wParam) < kMainFieldCount) {
-        OnFieldNotification(window, LOWORD(wParam), HIWORD(wParam));
-      } else if (lParam == 0 || HIWORD(wParam) == BN_CLICKED) {
-        OnCommand(window, LOWORD(wParam), lParam);
-      }
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+  static const shell::WindowHandlers handlers = {
+      &OnCreate, &OnPaint, &OnFieldNotification, &OnCommand, nullptr,
+  };
+  return shell::DispatchMainWindow(window, message, wParam, lParam, handlers);
 }
 
 }  // namespace heftrak

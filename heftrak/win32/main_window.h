@@ -21,9 +21,6 @@ WeightControlWindow& Window();
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// "Male Only" switched over: Alt+M, a click on it, Backspace in Sex.
-void ToggleMaleOnly(HWND window);
-
 // How the window carries out the requests the shell leaves to it.
 void ClearPrompt(HWND window);
 void ShowMessage(HWND window, int code, shell::Rgb colour);

@@ -2,6 +2,7 @@
 
 #include "heftrak/core/keyboard.h"
 #include "heftrak/core/layout.h"
+#include "heftrak/core/reactions.h"
 #include "heftrak/resources/heftrak_ids.h"
 #include "heftrak/win32/main_window.h"
 #include "shell/win32/replay.h"
@@ -26,7 +27,9 @@ const shell::ProgramDescription& Program() {
       [] { return static_cast<int>(Window().state.focusTarget); },
       [](int field) { Window().state.focusTarget = static_cast<FieldId>(field); },
       [] { return Window().state.maleOnly; },
-      &ToggleMaleOnly,
+      [](char sexInField, shell::RequestList& requests) {
+        ToggleMaleOnly(Window().state, sexInField, requests);
+      },
   };
   return program;
 }

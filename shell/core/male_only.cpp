@@ -2,11 +2,18 @@
 
 namespace shell {
 
-bool SwitchMaleOnlyOn(char sexInField, int sexField, int redrawSexFrame, RequestList& requests) {
-  requests.MaleOnly(true);
+bool ToggleMaleOnly(bool& on, char& sex, char sexInField, int sexField, int redrawSexFrame,
+                    RequestList& requests) {
+  on = !on;
+  requests.MaleOnly(on);
+  if (!on) {
+    return false;
+  }
+  sex = sexInField;
   if (sexInField == 'M') {
     return false;
   }
+  sex = 'M';
   requests.SelectAll(sexField);
   requests.Focus(sexField);
   requests.SetText(sexField, "M", Write::KeepMaleOnly);

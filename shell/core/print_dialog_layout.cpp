@@ -11,8 +11,8 @@ PrintDialogLayout LayoutPrintDialog(const LayoutGrid& g, const PrintDialogIds& i
     return FieldPlacement{id, left, top, width, g.Y, false, false, PrintDialogFieldChars(ids, id)};
   };
   PrintDialogLayout layout{};
-  layout.printButton = {42 * g.X, 4 * g.Y + g.QY, 12 * g.X, 7 * g.QY};
-  layout.exitButton = {42 * g.X, 6 * g.Y + 2 * g.QY, 12 * g.X, 7 * g.QY};
+  layout.printButton = {"&Print", kPrintButtonId, 42 * g.X, 4 * g.Y + g.QY, 12 * g.X, 7 * g.QY};
+  layout.exitButton = {"E&xit", kExitButtonId, 42 * g.X, 6 * g.Y + 2 * g.QY, 12 * g.X, 7 * g.QY};
   layout.lastName = field(ids.lastName, 11 * g.X + 2 * g.QX, 4 * g.QY, 15 * g.X);
   layout.firstName = field(ids.firstName, 32 * g.X + 3 * g.QX, 4 * g.QY, 15 * g.X);
   layout.middleInitial = field(ids.middleInitial, 52 * g.X + g.QX, 4 * g.QY, 2 * g.X);

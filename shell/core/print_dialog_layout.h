@@ -45,8 +45,8 @@ struct Box {
 };
 
 struct PrintDialogLayout {
-  Box printButton;
-  Box exitButton;
+  ButtonPlace printButton;
+  ButtonPlace exitButton;
   FieldPlacement lastName, firstName, middleInitial;
   std::array<FieldPlacement, 3> ssn;
   Box rankBox;  // the drop-down list included

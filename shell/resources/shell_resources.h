@@ -31,10 +31,8 @@
 #define IDC_ABOUT_OK 1
 #define IDC_ABOUT_Y2K 101
 
-/* Personal data dialog buttons, the same in both programs. "Print" sends the
-   main window the print-report command, which has the same number. */
-#define IDC_PRINT_PRINT 200
-#define IDC_PRINT_EXIT 201
+/* The personal data dialog's "Print" button sends the main window the
+   print-report command, which has its number (200); "Exit" is 201. */
 #define IDM_PRINT_REPORT 200
 
 /* Version shown in the About box and carried in the version resource. */

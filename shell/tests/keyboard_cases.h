@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -212,6 +213,32 @@ inline void CheckNeverOutside(const NavigationRules& rules) {
   const KeyDecision stranger = Type(rules, rules.slots, 'x');
   EXPECT_EQ(stranger.ch, 'x');
   EXPECT_FALSE(stranger.swallow);
+}
+
+// A whole value pasted into its first part: every part's text, in order.
+struct SplitCase {
+  int field;
+  std::string_view clipboard;
+  shell::FieldContent content;
+  std::array<const char*, 3> parts;  // {} : refused
+};
+
+inline void CheckSplits(const NavigationRules& rules, std::span<const SplitCase> cases) {
+  for (const SplitCase& c : cases) {
+    const shell::PasteDecision d = shell::DecidePaste(rules, c.field, c.clipboard, c.content);
+    int expected = 0;
+    while (expected < 3 && c.parts[static_cast<std::size_t>(expected)] != nullptr) {
+      ++expected;
+    }
+    EXPECT_EQ(d.accept, expected > 0) << c.field << " '" << c.clipboard << "'";
+    if (expected > 0) {
+      EXPECT_EQ(d.parts, expected) << c.clipboard;
+      for (int k = 0; k < expected; ++k) {
+        EXPECT_EQ(d.texts[static_cast<std::size_t>(k)], c.parts[static_cast<std::size_t>(k)])
+            << c.clipboard;
+      }
+    }
+  }
 }
 
 }  // namespace keyboard

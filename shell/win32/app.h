@@ -9,6 +9,7 @@
 
 #include "shell/core/layout_grid.h"
 #include "shell/core/navigation.h"
+#include "shell/core/requests.h"
 
 namespace shell {
 
@@ -44,9 +45,10 @@ struct ProgramDescription {
   // focus, and making a field that one (the window's own focus moves do).
   int (*focusTarget)();
   void (*setFocusTarget)(int field);
-  // Whether "Male Only" is on (EditProc asks), and switching it over.
+  // Whether "Male Only" is on (EditProc asks), and the core's decision to
+  // switch it over, given the letter the Sex field holds.
   bool (*maleOnly)();
-  void (*toggleMaleOnly)(HWND window);
+  void (*toggleMaleOnly)(char sexInField, RequestList& requests);
 };
 
 struct AppState {

@@ -16,6 +16,8 @@ void AddAboutEntry(HWND window) {
   AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT, "&About...");
 }
 
+namespace {
+
 bool HandleFrameMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   AppState& app = App();
   switch (message) {
@@ -40,11 +42,48 @@ bool HandleFrameMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
       // EditProc's click (Backspace in Sex while the option is on) is a
       // forced toggle, wherever it says it landed.
       if (app.syntheticClick || InsideMaleOnly(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
-        app.program->toggleMaleOnly(window);
+        ToggleMaleOnly(window);
       }
       return true;
     default:
       return false;
+  }
+}
+
+void RouteCommand(HWND window, WPARAM wParam, LPARAM lParam, const WindowHandlers& handlers) {
+  const int id = LOWORD(wParam);
+  const int code = HIWORD(wParam);
+  HWND control = reinterpret_cast<HWND>(lParam);
+  if (control != nullptr && App().fields.At(id) == control) {
+    handlers.fieldNotification(window, id, code);
+  } else if (control == nullptr || code == BN_CLICKED) {
+    handlers.command(window, id, control != nullptr);
+  }
+  // Other controls' notifications (a list's, say) need no answer.
+}
+
+}  // namespace
+
+LRESULT DispatchMainWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                           const WindowHandlers& handlers) {
+  if (HandleFrameMessage(window, message, wParam, lParam)) {
+    return 0;
+  }
+  switch (message) {
+    case WM_CREATE:
+      handlers.create(window);
+      return 0;
+    case WM_PAINT:
+      handlers.paint(window);
+      return 0;
+    case WM_COMMAND:
+      RouteCommand(window, wParam, lParam, handlers);
+      return 0;
+    default:
+      if (handlers.other != nullptr && handlers.other(window, message, wParam, lParam)) {
+        return 0;
+      }
+      return DefWindowProcA(window, message, wParam, lParam);
   }
 }
 

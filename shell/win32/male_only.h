@@ -27,4 +27,8 @@ void ShowMaleOnly(HWND window, bool on);
 // A click at client point (x, y) lies strictly inside the option.
 bool InsideMaleOnly(int x, int y);
 
+// Switches the option over (a click on it, Alt+M, Backspace in Sex): the
+// program's core decides from the Sex field's letter, the window replays.
+void ToggleMaleOnly(HWND window);
+
 }  // namespace shell

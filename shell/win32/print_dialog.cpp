@@ -22,13 +22,6 @@ DialogState& State() {
   return state;
 }
 
-HWND CreateButton(HWND dialog, const char* caption, int id, const shell::Box& box) {
-  return CreateWindowExA(0, "button", caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, box.left,
-                         box.top, box.width, box.height, dialog,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), shell::App().instance,
-                         nullptr);
-}
-
 void CreateRankBox(HWND dialog, const shell::Box& box) {
   HWND rank = CreateWindowExA(
       0, "combobox", "",
@@ -54,8 +47,8 @@ void SetDefaultDate(HWND dateField) {
 void OnInitDialog(HWND dialog, const shell::PrintDialogIds& ids) {
   State() = {dialog, ids};
   const shell::PrintDialogLayout layout = shell::LayoutPrintDialog(shell::App().grid, ids);
-  CreateButton(dialog, "&Print", shell::kPrintButtonId, layout.printButton);
-  CreateButton(dialog, "E&xit", shell::kExitButtonId, layout.exitButton);
+  shell::CreateButton(dialog, layout.printButton);
+  shell::CreateButton(dialog, layout.exitButton);
   HWND last = shell::CreateEntryField(dialog, layout.lastName, WS_TABSTOP);
   shell::CreateEntryField(dialog, layout.firstName, WS_TABSTOP);
   shell::CreateEntryField(dialog, layout.middleInitial, WS_TABSTOP | ES_UPPERCASE);
@@ -134,10 +127,6 @@ namespace shell {
 void ShowPrintDialog(HWND owner, const PrintDialogIds& ids) {
   DialogBoxParamA(App().instance, RES_DIALOG_PRINT, owner, &PrintProc,
                   reinterpret_cast<LPARAM>(&ids));
-}
-
-HWND PrintDialogWindow() {
-  return State().window;
 }
 
 PersonalData ReadPersonalData() {

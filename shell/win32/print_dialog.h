@@ -20,7 +20,4 @@ void ShowPrintDialog(HWND owner, const PrintDialogIds& ids);
 // What the open dialog's fields hold now (empty when no dialog is open).
 PersonalData ReadPersonalData();
 
-// The open dialog, or nullptr.
-HWND PrintDialogWindow();
-
 }  // namespace shell

@@ -113,22 +113,17 @@ void ClearTest(TestState& state, RequestList& requests) {
 }
 
 void ToggleMaleOnly(TestState& state, char sexInField, RequestList& requests) {
-  if (state.maleOnly) {
-    SwitchOff(state, requests);
-    return;
-  }
-  state.sex = sexInField;
-  state.maleOnly = true;
-  if (sexInField != 'M' && state.accepted) {
-    requests.Program(kWipeChartTitle);  // the chart was for the sex about to change
-  }
+  const bool accepted = state.accepted;
   // Writing "M" takes back the acceptance and any results through the
   // field's change notification.
-  if (shell::SwitchMaleOnlyOn(sexInField, kSex, kRedrawSexFrame, requests)) {
-    state.sex = 'M';
+  if (shell::ToggleMaleOnly(state.maleOnly, state.sex, sexInField, kSex, kRedrawSexFrame,
+                            requests)) {
+    if (accepted) {
+      requests.Program(kWipeChartTitle);  // the chart was for the sex just changed
+    }
     return;
   }
-  if (state.resultsShown) {
+  if (state.maleOnly && state.resultsShown) {
     // The results were scored for a sex that may not have been the one shown.
     for (int box = 0; box < kResultBoxCount; ++box) {
       Wipe(state, box, requests);

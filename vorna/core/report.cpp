@@ -10,18 +10,10 @@ namespace vorna {
 
 namespace {
 
-// Room for the longest body line: 24 characters of text and three ints of at
-// most 11 characters each.
-constexpr std::size_t kLineCapacity = 96;
-
-using LineBuffer = char[kLineCapacity];
-
-std::string Written(const LineBuffer& buffer, int length) {
-  if (length < 0) {
-    return {};
-  }
-  return std::string(buffer, std::min(static_cast<std::size_t>(length), kLineCapacity - 1));
-}
+// A body line with its figures fits the shell's line buffer (at most 26
+// characters of text, six ints of 11 characters and a figure of 24).
+using shell::LineBuffer;
+using shell::Written;
 
 bool Scored(const TestState& state, Event event) {
   return !state.events[static_cast<std::size_t>(event)].pointsText.empty();

@@ -1,6 +1,7 @@
 #include "vorna/core/window_layout.h"
 
 #include "vorna/core/layout.h"
+#include "vorna/resources/vorna_ids.h"
 
 namespace vorna {
 
@@ -83,9 +84,9 @@ WindowLayout LayoutFor(const shell::LayoutGrid& g, const TextMeasures& measures)
       l.resultLeft, l.results[kTotalBox].top, l.resultHeight, l.resultWidth, frameGap, 2};
 
   l.buttons = {{
-      {"&Calculate", 4 * X + 3 * QX, 12 * Y, 12 * X, 7 * QY, true},
-      {"C&lear", 4 * X + 3 * QX, 14 * Y + QY, 12 * X, 7 * QY, true},
-      {"&Print", 38 * X, Y, 12 * X, 7 * QY, false},  // nothing to print yet
+      {"&Calculate", kCalculateCommand, 4 * X + 3 * QX, 12 * Y, 12 * X, 7 * QY, true},
+      {"C&lear", kClearCommand, 4 * X + 3 * QX, 14 * Y + QY, 12 * X, 7 * QY, true},
+      {"&Print", kPrintCommand, 38 * X, Y, 12 * X, 7 * QY, false},  // nothing to print yet
   }};
 
   l.chartLeft = 39 * X;
@@ -100,19 +101,7 @@ WindowLayout LayoutFor(const shell::LayoutGrid& g, const TextMeasures& measures)
   l.chartTitleRect = {l.chartCentre - 6 * X, 14 * Y + 1, l.chartCentre + 6 * X, 15 * Y,
                       shell::Brush::LightGrey};
 
-  const int side = Y - 1;
-  l.maleOnly = {24 * X, Y + QY + QX, side, measures.optionClickWidth};
-  l.optionHeight = Y;
-  l.maleOnlyLabel = {"Male Only", l.maleOnly.boxLeft + side + 2 * QX, l.maleOnly.boxTop,
-                     TextAlign::Left};
-  l.underlineY = l.maleOnly.boxTop + Y - 2;
-  l.underlineWidth = measures.underlineWidth;
-  // The outline's dots reach from just right of the box's white edge to one
-  // pixel past the click width, and from the box's top to one row below it;
-  // a filled rectangle stops one pixel short of its right and bottom.
-  l.optionOutlineArea = {l.maleOnly.boxLeft + side + 2, l.maleOnly.boxTop,
-                         l.maleOnly.boxLeft + measures.optionClickWidth + 3,
-                         l.maleOnly.boxTop + Y + 2, shell::Brush::LightGrey};
+  l.maleOnlyBox = {24 * X, Y + QY + QX};
   return l;
 }
 

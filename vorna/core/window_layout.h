@@ -27,14 +27,7 @@ enum ButtonIndex : int {
   kButtonCount = 3
 };
 
-struct Button {
-  const char* text = "";
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  bool enabledAtStart = true;
-};
+using shell::ButtonPlace;
 
 // A result box and the label in front of it.
 struct ResultPlace {
@@ -46,10 +39,8 @@ struct ResultPlace {
 
 // Widths measured on the window's device context at creation.
 struct TextMeasures {
-  int underlineWidth = 0;    // "M", the underlined letter of "Male Only"
-  int optionClickWidth = 0;  // "Male Onlynly": how far a click on the option reaches
-  int chartTextWidth = 0;    // "27:54  |  100"
-  int scrollBarWidth = 0;    // of a vertical scroll bar
+  int chartTextWidth = 0;  // "27:54  |  100"
+  int scrollBarWidth = 0;  // of a vertical scroll bar
 };
 
 inline constexpr int kPanelCount = 9;
@@ -86,7 +77,7 @@ struct WindowLayout {
   int messageLeft = 0;
   int messageTop = 0;
 
-  std::array<Button, kButtonCount> buttons{};
+  std::array<ButtonPlace, kButtonCount> buttons{};
 
   // The scoring chart list; its height is asked for, the list may round it
   // down to whole rows.
@@ -102,16 +93,9 @@ struct WindowLayout {
   int chartTitleTop = 0;
   shell::FilledRect chartTitleRect;  // what wiping the title fills
 
-  // "Male Only": the box, its label with the underlined "M", and what a
-  // click must lie strictly inside (clickWidth wide, optionHeight high).
-  shell::MarkedOption maleOnly;
-  int optionHeight = 0;
-  Label maleOnlyLabel;
-  int underlineY = 0;
-  int underlineWidth = 0;
-  // Covers the label and the dotted outline but not the box: filled light
-  // grey to take the outline away when the option goes off.
-  shell::FilledRect optionOutlineArea;
+  // The top-left corner of the "Male Only" option's box; the shell places
+  // its label and click area from there.
+  shell::Point maleOnlyBox;
   // The Sex field's frame, redrawn when the option writes "M" into it.
   Stack sexFrame;
 };

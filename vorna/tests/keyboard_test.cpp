@@ -74,31 +74,6 @@ TEST(VornaKeyboard, PageKeysScrollTheChart) {
   }
 }
 
-struct SplitCase {
-  int field;
-  std::string_view clipboard;
-  shell::FieldContent content;
-  std::array<const char*, 3> parts;  // {} : refused
-};
-
-void CheckSplits(std::span<const SplitCase> cases) {
-  for (const SplitCase& c : cases) {
-    const shell::PasteDecision d = shell::DecidePaste(kNavigation, c.field, c.clipboard, c.content);
-    int expected = 0;
-    while (expected < 3 && c.parts[static_cast<std::size_t>(expected)] != nullptr) {
-      ++expected;
-    }
-    EXPECT_EQ(d.accept, expected > 0) << c.field << " '" << c.clipboard << "'";
-    if (expected > 0) {
-      EXPECT_EQ(d.parts, expected) << c.clipboard;
-      for (int k = 0; k < expected; ++k) {
-        EXPECT_EQ(d.texts[static_cast<std::size_t>(k)], c.parts[static_cast<std::size_t>(k)])
-            << c.clipboard;
-      }
-    }
-  }
-}
-
 TEST(VornaKeyboard, AWholeRunTimeOrSsnPastedIntoItsFirstPartFillsEveryPart) {
   const SplitCase cases[] = {
       {kRunMinutes, "13:00", {}, {"13", "00"}},
@@ -111,7 +86,7 @@ TEST(VornaKeyboard, AWholeRunTimeOrSsnPastedIntoItsFirstPartFillsEveryPart) {
       {kPushups, "1300", {}, {}},
       {8, "123-45-67890", {}, {}},
   };
-  CheckSplits(cases);
+  CheckSplits(kNavigation, cases);
 }
 
 TEST(VornaKeyboard, FieldsHoldWhatTheProgramReadsAndTakeTheEditingShortcuts) {

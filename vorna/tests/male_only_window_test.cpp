@@ -7,6 +7,7 @@
 #include <string>
 
 #include "shell/core/drawing_geometry.h"
+#include "shell/win32/male_only.h"
 #include "vorna/tests/vorna_window_fixture.h"
 
 namespace vorna {
@@ -98,11 +99,11 @@ TEST_F(VornaMaleOnly, TheUserChangingSexEndsIt) {
 }
 
 TEST_F(VornaMaleOnly, OnlyAClickStrictlyInsideTheLabelToggles) {
-  const WindowLayout& l = Window().layout;
-  const int left = l.maleOnly.boxLeft;
-  const int top = l.maleOnly.boxTop;
-  const int right = left + l.maleOnly.clickWidth;
-  const int bottom = top + l.optionHeight;
+  const shell::MaleOnlyPlace& place = shell::MaleOnlyPlacement();
+  const int left = place.option.boxLeft;
+  const int top = place.option.boxTop;
+  const int right = left + place.option.clickWidth;
+  const int bottom = top + place.height;
   const struct {
     int x, y;
     bool toggles;
@@ -119,11 +120,11 @@ TEST_F(VornaMaleOnly, OnlyAClickStrictlyInsideTheLabelToggles) {
 }
 
 TEST_F(VornaMaleOnly, TheMarksAreDrawnAndTakenAway) {
-  const WindowLayout& l = Window().layout;
+  const shell::MaleOnlyPlace& place = shell::MaleOnlyPlacement();
+  const shell::MarkedOption& box = place.option;
   const shell::LayoutGrid& g = shell::App().grid;
-  const auto outline = shell::OptionOutlinePoints(l.maleOnly, g.QX, g.QY);
-  const auto cross =
-      shell::CrossPoints(l.maleOnly.boxLeft, l.maleOnly.boxTop, l.maleOnly.side, l.maleOnly.side);
+  const auto outline = shell::OptionOutlinePoints(box, g.QX, g.QY);
+  const auto cross = shell::CrossPoints(box.boxLeft, box.boxTop, box.side, box.side);
   const MirroredScreen screen;
   PressAlt('m');
   {
@@ -142,21 +143,22 @@ TEST_F(VornaMaleOnly, TheMarksAreDrawnAndTakenAway) {
   // outline. The outline's lower row runs along the label's descenders, so
   // only its columns and upper row are sure to be bare panel.
   const Snapshot repainted;
-  const shell::FilledRect& area = l.optionOutlineArea;
-  for (int y = l.maleOnly.boxTop - 1; y < area.bottom; ++y) {
-    for (int x = l.maleOnly.boxLeft - 1; x < area.right; ++x) {
+  const int areaRight = box.boxLeft + box.clickWidth + 3;
+  const int areaBottom = box.boxTop + g.Y + 2;
+  for (int y = box.boxTop - 1; y < areaBottom; ++y) {
+    for (int x = box.boxLeft - 1; x < areaRight; ++x) {
       ASSERT_EQ(screen.At(x, y), repainted.At(x, y)) << x << "," << y;
     }
   }
   for (const shell::Point& p : outline) {
-    if (p.y != l.maleOnly.boxTop + l.maleOnly.side) {
+    if (p.y != box.boxTop + box.side) {
       EXPECT_EQ(repainted.At(p.x, p.y), kFace) << p.x << "," << p.y;
     }
   }
   for (const shell::Point& p : cross) {
     EXPECT_EQ(repainted.At(p.x, p.y), RGB(255, 255, 255)) << p.x << "," << p.y;
   }
-  EXPECT_GT(repainted.Count(l.maleOnlyLabel.x, l.maleOnlyLabel.y, area.right, l.underlineY, kInk),
+  EXPECT_GT(repainted.Count(place.labelLeft, box.boxTop, areaRight, place.underlineY, kInk),
             0);  // the label stays
 }
 

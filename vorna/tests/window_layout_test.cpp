@@ -9,7 +9,7 @@ namespace {
 
 constexpr shell::LayoutGrid kGrid{8, 16, 2, 4};
 // Widths as the system font gives them at this grid.
-constexpr TextMeasures kMeasures{8, 90, 100, 16};
+constexpr TextMeasures kMeasures{100, 16};
 
 constexpr shell::LayoutGrid kGrids[] = {kGrid, shell::GridFromBaseUnits(7, 15), {10, 20, 2, 5}};
 
@@ -43,10 +43,10 @@ TEST(WindowLayout, EverythingStandsOnItsPanelOnEveryGrid) {
       }
       return static_cast<const Stack*>(nullptr);
     };
-    for (const Button& b : l.buttons) {
-      EXPECT_NE(onPanel(b.left, b.top, b.left + b.width, b.top + b.height), nullptr) << b.text;
+    for (const ButtonPlace& b : l.buttons) {
+      EXPECT_NE(onPanel(b.left, b.top, b.left + b.width, b.top + b.height), nullptr) << b.caption;
     }
-    EXPECT_FALSE(l.buttons[kPrintButton].enabledAtStart);
+    EXPECT_FALSE(l.buttons[kPrintButton].enabled);
 
     // Each event's points stand on that event's entry row; total and scaled
     // further down, apart from them.
@@ -88,14 +88,14 @@ TEST(WindowLayout, EverythingStandsOnItsPanelOnEveryGrid) {
     EXPECT_LE(l.chartTitleRect.top, l.chartTitleTop + 1);
     EXPECT_GE(l.chartTitleRect.bottom, l.chartTitleTop + g.Y);
 
-    const shell::MarkedOption& option = l.maleOnly;
-    const Button& print = l.buttons[kPrintButton];
-    EXPECT_EQ(onPanel(option.boxLeft, option.boxTop, option.boxLeft + option.side,
-                      option.boxTop + option.side),
-              onPanel(print.left, print.top, print.left + print.width, print.top + print.height));
-    EXPECT_GT(l.maleOnlyLabel.x, option.boxLeft + option.side);
-    EXPECT_GT(l.underlineY, option.boxTop);
-    EXPECT_LT(l.underlineY, option.boxTop + l.optionHeight);
+    // "Male Onlynly" in a font as wide as the grid unit.
+    const shell::MaleOnlyPlace option =
+        shell::MaleOnlyAt(l.maleOnlyBox.x, l.maleOnlyBox.y, g.Y, g.QX, 12 * g.X, g.X);
+    const ButtonPlace& print = l.buttons[kPrintButton];
+    EXPECT_EQ(
+        onPanel(l.maleOnlyBox.x, l.maleOnlyBox.y, l.maleOnlyBox.x + option.option.clickWidth + 2,
+                l.maleOnlyBox.y + option.height),
+        onPanel(print.left, print.top, print.left + print.width, print.top + print.height));
   }
 }
 
@@ -126,26 +126,6 @@ TEST(WindowLayout, EachEntryFieldSitsInItsFrameWithItsLabelBeforeIt) {
     EXPECT_GT(colon.x, fields[kRunMinutes].left + fields[kRunMinutes].width);
     EXPECT_LE(colon.x, fields[kRunSeconds].left);
     EXPECT_EQ(l.sexFrame.top, l.fieldFrames[1].top);
-  }
-}
-
-TEST(WindowLayout, TheOutlineAreaHoldsEveryDotButNotTheBox) {
-  for (const shell::LayoutGrid& g : kGrids) {
-    const WindowLayout l = LayoutFor(g, kMeasures);
-    const shell::FilledRect& area = l.optionOutlineArea;
-    // A filled rectangle paints up to two pixels short of right and bottom.
-    for (const shell::Point& p : shell::OptionOutlinePoints(l.maleOnly, g.QX, g.QY)) {
-      EXPECT_GE(p.x, area.left);
-      EXPECT_LE(p.x, area.right - 2);
-      EXPECT_GE(p.y, area.top);
-      EXPECT_LE(p.y, area.bottom - 2);
-    }
-    for (const shell::FilledRect& r : shell::FieldFrameRects(
-             l.maleOnly.boxLeft, l.maleOnly.boxTop, l.maleOnly.side, l.maleOnly.side, 0, 1)) {
-      EXPECT_LE(r.right - 2, area.left - 1);
-    }
-    EXPECT_GE(l.maleOnlyLabel.x, area.left);
-    EXPECT_LE(l.underlineY, area.bottom - 2);
   }
 }
 

@@ -187,7 +187,7 @@ TEST_F(VornaWindow, ButtonsAndTheChartListStandWhereTheLayoutSays) {
     ASSERT_NE(button, nullptr) << b.text;
     EXPECT_EQ(harness::TextOf(button), b.text);
     const RECT r = harness::PlaceOf(button);
-    const Button& place = l.buttons[b.index];
+    const ButtonPlace& place = l.buttons[b.index];
     EXPECT_EQ(r.left, place.left) << b.text;
     EXPECT_EQ(r.top, place.top) << b.text;
     EXPECT_EQ(r.right - r.left, place.width) << b.text;

@@ -23,8 +23,6 @@ TextMeasures MeasureTexts(HWND window) {
   TextMeasures measures;
   shell::WindowDC dc(window);
   if (dc) {
-    measures.underlineWidth = shell::TextWidth(dc.get(), "M");
-    measures.optionClickWidth = shell::TextWidth(dc.get(), "Male Onlynly");
     measures.chartTextWidth = shell::TextWidth(dc.get(), "27:54  |  100");
   }
   measures.scrollBarWidth = GetSystemMetrics(SM_CXVSCROLL);
@@ -39,11 +37,8 @@ void OnCreate(HWND window) {
   SetWindowLongPtrA(window, GWL_STYLE, GetWindowLongPtrA(window, GWL_STYLE) | WS_CLIPCHILDREN);
   w.layout = LayoutFor(shell::App().grid, MeasureTexts(window));
 
-  constexpr int kButtonIds[kButtonCount] = {kCalculateCommand, kClearCommand, kPrintCommand};
-  for (int i = 0; i < kButtonCount; ++i) {
-    const Button& b = w.layout.buttons[static_cast<std::size_t>(i)];
-    shell::CreateButton(
-        window, {b.text, kButtonIds[i], b.left, b.top, b.width, b.height, b.enabledAtStart});
+  for (const shell::ButtonPlace& button : w.layout.buttons) {
+    shell::CreateButton(window, button);
   }
   // Unsorted, so the rows keep the order they are added in. The list keeps
   // its height to whole rows, which leaves the title below it clear.
@@ -52,7 +47,7 @@ void OnCreate(HWND window) {
       w.layout.chartLeft, w.layout.chartTop, w.layout.chartWidth, w.layout.chartHeight, window,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChartList)), shell::App().instance, nullptr);
   shell::App().chartList = w.chartList;
-  shell::PlaceMaleOnly(window, w.layout.maleOnly.boxLeft, w.layout.maleOnly.boxTop);
+  shell::PlaceMaleOnly(window, w.layout.maleOnlyBox.x, w.layout.maleOnlyBox.y);
   shell::AddAboutEntry(window);
 }
 
@@ -87,21 +82,29 @@ void OnFieldChanged(HWND window, int field) {
   shell::Replay(window, requests);
 }
 
-void OnCommand(HWND window, int id, int code, HWND control) {
-  if (control != nullptr) {
-    if (id >= kAge && id < kEntryFieldCount) {
-      if (code == EN_SETFOCUS) {
-        Window().state.currentField = static_cast<FieldId>(id);
-        FillChart(window, id);
-      } else if (code == EN_CHANGE) {
-        OnFieldChanged(window, id);
-      }
-      return;
-    }
-    if (code != BN_CLICKED) {
-      return;  // the chart list's notifications, say
-    }
+// The entry fields' notifications: a field focused becomes the current field
+// and brings its chart; a change wipes what no longer matches.
+void OnFieldNotification(HWND window, int field, int code) {
+  if (code == EN_SETFOCUS) {
+    Window().state.currentField = static_cast<FieldId>(field);
+    FillChart(window, field);
+  } else if (code == EN_CHANGE) {
+    OnFieldChanged(window, field);
   }
+}
+
+// The window as it stands on the screen, message included, into a device
+// context of the caller's.
+bool OnPrintClient(HWND /*window*/, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+  if (message != WM_PRINTCLIENT) {
+    return false;
+  }
+  PaintWindowOn(reinterpret_cast<HDC>(wParam), Window(), Window().messageOnLine,
+                Window().messageColour);
+  return true;
+}
+
+void OnCommand(HWND window, int id, bool fromControl) {
   shell::RequestList requests;
   switch (id) {
     case kCalculateCommand:
@@ -111,13 +114,13 @@ void OnCommand(HWND window, int id, int code, HWND control) {
       ClearTest(Window().state, requests);
       break;
     case kMaleOnlyCommand:
-      ToggleMaleOnly(window);
+      shell::ToggleMaleOnly(window);
       return;
     case kPrintCommand:
       OpenPrintDialog(window);
       return;
     case IDM_PRINT_REPORT:
-      if (control == nullptr) {
+      if (!fromControl) {
         PrintScoreReport();
       }
       return;
@@ -132,14 +135,6 @@ void OnCommand(HWND window, int id, int code, HWND control) {
 FitnessTestWindow& Window() {
   static FitnessTestWindow window;
   return window;
-}
-
-void ToggleMaleOnly(HWND window) {
-  char sex[2] = {};
-  shell::ReadFieldText(shell::App().fields.At(kSex), sex, sizeof sex);
-  shell::RequestList requests;
-  ToggleMaleOnly(Window().state, sex[0], requests);
-  shell::Replay(window, requests);
 }
 
 void ClearMessageLine(HWND window) {
@@ -182,29 +177,10 @@ void CarryOutProgramRequest(HWND window, const shell::Request& request) {
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (shell::HandleFrameMessage(window, message, wParam, lParam)) {
-    return 0;
-  }
-  switch (message) {
-    case WM_CREATE:
-      OnCreate(window);
-      return 0;
-    case WM_PAINT:
-      OnPaint(window);
-      return 0;
-    case WM_PRINTCLIENT:
-      // The window as it stands on the screen, message included, into a
-      // device context of the caller's.
-      PaintWindowOn(reinterpret_cast<HDC>(wParam), Window(), Window().messageOnLine,
-                    Window().messageColour);
-      return 0;
-    case WM_COMMAND:
-      OnCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+  static const shell::WindowHandlers handlers = {
+      &OnCreate, &OnPaint, &OnFieldNotification, &OnCommand, &OnPrintClient,
+  };
+  return shell::DispatchMainWindow(window, message, wParam, lParam, handlers);
 }
 
 }  // namespace vorna

@@ -25,9 +25,6 @@ FitnessTestWindow& Window();
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// "Male Only" switched over: Alt+M, a click on it, Backspace in Sex.
-void ToggleMaleOnly(HWND window);
-
 // How the window carries out the requests the shell leaves to it.
 void ClearMessageLine(HWND window);
 void ShowMessage(HWND window, int code, Rgb colour);

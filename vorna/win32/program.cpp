@@ -3,6 +3,7 @@
 #include "shell/win32/replay.h"
 #include "vorna/core/keyboard.h"
 #include "vorna/core/layout.h"
+#include "vorna/core/reactions.h"
 #include "vorna/resources/vorna_ids.h"
 #include "vorna/win32/main_window.h"
 
@@ -26,7 +27,9 @@ const shell::ProgramDescription& Program() {
       [] { return static_cast<int>(Window().state.currentField); },
       [](int field) { Window().state.currentField = static_cast<FieldId>(field); },
       [] { return Window().state.maleOnly; },
-      &ToggleMaleOnly,
+      [](char sexInField, shell::RequestList& requests) {
+        ToggleMaleOnly(Window().state, sexInField, requests);
+      },
   };
   return program;
 }
