@@ -1,7 +1,8 @@
 // Feeds arbitrary field texts (any bytes, any length) to both programs'
 // evaluations and checks that every result stays within its stated range;
 // the same texts, as clipboard contents, must never paste anything but digits
-// (or the Sex letter) into a number field.
+// (or the Sex letter) into a number field. The whole input, taken as a
+// roster file, must score into a results file that reads back whole.
 // Built as a libFuzzer target with clang, and as a replay of the saved corpus
 // in the test suites.
 #include <cstddef>
@@ -13,9 +14,13 @@
 
 #include "heftrak/core/evaluation.h"
 #include "heftrak/core/keyboard.h"
+#include "heftrak/core/roster_program.h"
+#include "roster/core/csv.h"
+#include "roster/core/run.h"
 #include "shell/core/navigation.h"
 #include "vorna/core/evaluation.h"
 #include "vorna/core/keyboard.h"
+#include "vorna/core/roster_program.h"
 
 namespace {
 
@@ -167,6 +172,27 @@ void CheckPaste(const shell::NavigationRules& rules, int field, std::string_view
   }
 }
 
+void CheckRoster(const roster::RosterProgram& program, std::string_view csv) {
+  roster::RosterSettings settings;
+  settings.reports = true;
+  const roster::RosterRun run = roster::ScoreRoster(program, csv, settings);
+  if (!run.error.empty()) {
+    Require(run.resultsCsv.empty() && run.reports.empty(), "an unusable roster gave results");
+    return;
+  }
+  const roster::RosterSummary& summary = run.summary;
+  Require(summary.read == summary.scored + summary.refused, "rows neither scored nor refused");
+  Require(run.reports.size() == static_cast<std::size_t>(summary.scored),
+          "a report per scored row");
+  const roster::CsvTable results = roster::ParseCsv(run.resultsCsv);
+  Require(!results.error, "the results file does not read back");
+  Require(results.records.size() == static_cast<std::size_t>(summary.read) + 1,
+          "a results line per row");
+  for (const roster::CsvRecord& record : results.records) {
+    Require(record.cells.size() == results.records[0].cells.size(), "a ragged results file");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -200,5 +226,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vorna::EvaluateScores(testState, entries, log);
     CheckVorna(log, testState);
   }
+
+  const std::string_view csv(reinterpret_cast<const char*>(data), size);
+  CheckRoster(heftrak::RosterProgram(), csv);
+  CheckRoster(vorna::RosterProgram(), csv);
   return 0;
 }

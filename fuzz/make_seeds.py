@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes hand-made seed inputs for the evaluations' fuzz target: a flags byte,
 then each field text as a length byte and its bytes (60 HEFTRAK fields, then the
-6 VORNA fields). The fuzzer grows the saved corpus from these."""
+6 VORNA fields), and the example rosters, which the target also reads whole
+as roster files. The fuzzer grows the saved corpus from these."""
 import sys
 from pathlib import Path
 
@@ -40,6 +41,18 @@ SEEDS = {
                                                [("15", "05")]]),
                        ["16", "X", "999", "999", "0", "75"]),
 }
+
+# Whole inputs read as roster files: the example rosters.
+examples = Path(__file__).parent.parent / "examples"
+for program in ("heftrak", "vorna"):
+    SEEDS[f"roster_{program}"] = (examples / f"{program}-roster.csv").read_bytes()
+# And the roster reader's edges: a byte-order mark, quoted line breaks and
+# quotes, an unclosed quote, text after a closing quote, a ragged row.
+SEEDS["roster_quoted"] = (b'\xef\xbb\xbfAGE, Sex ,run,pushups,situps,last\r\n'
+                          b'25,m,"13:00",75,80,"Doe, ""J""\r\nJr."\r\n,,,,,\r\n')
+SEEDS["roster_unclosed"] = b'age,sex,height,weight\n25,M,"72\n'
+SEEDS["roster_after_quote"] = b'age,sex,height,weight\r"25"x,F,64,150\r'
+SEEDS["roster_ragged"] = b'age,sex,height,weight,neck1,hips1\n30,F,64.25,150,13.5,40,extra\n,,\n'
 
 out = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).parent / "corpus")
 out.mkdir(parents=True, exist_ok=True)

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The demo: a clerk's session with both programs, typed as real keyboard
 # input on an X display, each report printed through the program's own Print
-# dialog to a PDF printer. Leaves the PDFs and screenshots in out/demo/.
+# dialog to a PDF printer; then both example rosters scored by the roster
+# programs, every soldier's report printed. Leaves the PDFs, screenshots and
+# results files in out/demo/.
 # Called by ./run demo after the programs are built; expects WINEPREFIX set.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,7 +12,7 @@ out="$root/out/demo"
 # password file gives it, whatever HOME says.
 pdfs="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
 mkdir -p "$out" "$pdfs"
-rm -f "$out"/*.pdf "$out"/*.png
+rm -f "$out"/*.pdf "$out"/*.png "$out"/*.csv
 
 key() { xdotool key --delay 60 "$@"; sleep 0.2; }
 typed() { xdotool type --delay 60 "$1"; sleep 0.2; }
@@ -151,6 +153,44 @@ shot "$vorna" vorna-maxed
 print_report Poe Alex B 555443333 SFC vorna-maxed
 key alt+F4
 wait "$program" || true
+
+# Scores a copy of an example roster in out/demo and keeps each printed
+# report as NAME-N.pdf.
+score_roster() { # score_roster PROGRAM NAME
+  cp "$root/examples/$1-roster.csv" "$out/$1-roster.csv"
+  local summary scored status=0
+  # A name relative to the folder: Wine maps the working folder, not a Unix path.
+  summary=$(cd "$out" && wine "$root/build/windows/$1/$1-roster.exe" "$1-roster.csv" --print </dev/null) || status=$?
+  echo "$summary" | tr -d '\r' | sed 's/^/    /'
+  # The example holds refused rows on purpose: status 1. Anything else failed.
+  if [ "$status" -ne 1 ]; then
+    echo "demo: $1-roster ended with status $status" >&2
+    return 1
+  fi
+  scored=$(echo "$summary" | sed -n 's/.* read: \([0-9]*\) scored.*/\1/p')
+  local found=()
+  for _ in $(seq 100); do
+    mapfile -t found < <(find "$pdfs" -maxdepth 1 -name '*.pdf' -newer "$out/.mark" -printf '%T@ %p\n' | sort -n | cut -d' ' -f2-)
+    [ "${#found[@]}" -ge "$scored" ] && break
+    sleep 0.3
+  done
+  if [ "${#found[@]}" -lt "$scored" ]; then
+    echo "demo: $scored reports expected from $1-roster, ${#found[@]} appeared" >&2
+    return 1
+  fi
+  sleep 0.5 # let cups-pdf finish writing the last one
+  local n=0
+  for pdf in "${found[@]}"; do
+    n=$((n + 1))
+    mv "$pdf" "$out/$2-$n.pdf"
+  done
+  touch "$out/.mark"
+}
+
+echo "==> The roster programs: both example rosters, every report printed"
+(cd "$root" && cmake --build --preset windows --target heftrak-roster vorna-roster >/dev/null)
+score_roster heftrak roster-heftrak
+score_roster vorna roster-vorna
 rm -f "$out/.mark"
 
 echo
@@ -158,6 +198,6 @@ echo "Demo done. In $out:"
 for f in "$out"/*.pdf; do
   printf '  %-22s %s\n' "$(basename "$f")" "$(pdftotext -layout "$f" - | grep -E 'Soldier' | tail -n1 | tr -s ' ' || true)"
 done
-for f in "$out"/*.png; do
+for f in "$out"/*.png "$out"/*-results.csv; do
   printf '  %s\n' "$(basename "$f")"
 done

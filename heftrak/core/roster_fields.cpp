@@ -1,0 +1,118 @@
+#include "heftrak/core/roster_fields.h"
+
+#include "roster/core/cells.h"
+
+namespace heftrak {
+
+namespace {
+
+struct Site {
+  int firstCell;
+  const char* name;
+  char sex;  // the only sex it is measured for; '\0': both (neck)
+  int maleSite;
+  int femaleSite;
+};
+
+constexpr Site kSites[] = {
+    {kAbdomenCells, "abdomen", 'M', kAbdomen, -1},
+    {kNeckCells, "neck", '\0', kMaleNeck, kFemaleNeck},
+    {kHipsCells, "hip", 'F', -1, kHips},
+    {kForearmCells, "forearm", 'F', -1, kForearm},
+    {kWristCells, "wrist", 'F', -1, kWrist},
+};
+
+bool AnyEntered(std::span<const std::string_view> cells, int first) {
+  for (int k = 0; k < kReadingsPerSite; ++k) {
+    if (!roster::Trimmed(cells[static_cast<std::size_t>(first + k)]).empty()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+class RowBuilder {
+ public:
+  RowBuilder(std::span<const std::string_view> cells, std::span<const roster::FigureColumn> columns)
+      : cells_(cells), columns_(columns) {}
+
+  std::string_view Cell(int index) const { return cells_[static_cast<std::size_t>(index)]; }
+
+  void Refuse(int index, std::string_view expected) {
+    if (row.refusal.empty()) {
+      row.refusal = roster::CellRefusal(columns_[static_cast<std::size_t>(index)].name, Cell(index),
+                                        expected);
+    }
+  }
+
+  void Digits(int index, FieldId field, std::size_t digits, std::string_view expected) {
+    if (const auto text = roster::DigitsCell(Cell(index), digits)) {
+      row.texts[static_cast<std::size_t>(field)] = *text;
+    } else {
+      Refuse(index, expected);
+    }
+  }
+
+  // Whole inches and hundredths into a field and the one after it.
+  void Inches(int index, FieldId whole) {
+    if (const auto parts = roster::InchesCell(Cell(index))) {
+      row.texts[static_cast<std::size_t>(whole)] = (*parts)[0];
+      row.texts[static_cast<std::size_t>(HundredthsOf(whole))] = (*parts)[1];
+    } else {
+      Refuse(index, roster::kExpectInches);
+    }
+  }
+
+  RowFields row;
+
+ private:
+  std::span<const std::string_view> cells_;
+  std::span<const roster::FigureColumn> columns_;
+};
+
+}  // namespace
+
+RowFields FieldsOfRow(std::span<const std::string_view> cells,
+                      std::span<const roster::FigureColumn> columns) {
+  RowBuilder b(cells, columns);
+  b.Digits(kAgeCell, kAge, 2, roster::kExpectTwoDigits);
+  const auto sex = roster::SexCell(b.Cell(kSexCell));
+  if (sex) {
+    b.row.texts[kSex] = *sex;
+  } else {
+    b.Refuse(kSexCell, roster::kExpectSex);
+  }
+  b.Inches(kHeightCell, kHeightWhole);
+  b.Digits(kWeightCell, kWeight, 3, roster::kExpectThreeDigits);
+
+  // Without a sex the neck goes with the abdomen when there is one, as a
+  // clerk would type it; Check then asks for the sex.
+  const char letter = sex && !sex->empty() ? (*sex)[0] : '\0';
+  const bool male = letter == 'M' || (letter == '\0' && AnyEntered(cells, kAbdomenCells));
+  for (const Site& site : kSites) {
+    if (!AnyEntered(cells, site.firstCell)) {
+      continue;
+    }
+    if (site.sex != '\0' && letter != '\0' && site.sex != letter) {
+      int first = site.firstCell;
+      while (roster::Trimmed(b.Cell(first)).empty()) {
+        ++first;
+      }
+      if (b.row.refusal.empty()) {
+        b.row.refusal = std::string("Column \"") + columns[static_cast<std::size_t>(first)].name +
+                        "\" holds a reading, but the " + site.name + " is measured for " +
+                        (site.sex == 'M' ? "men" : "women") + " only.";
+      }
+      continue;
+    }
+    const bool toMale = site.sex == 'M' || (site.sex == '\0' && male);
+    for (int k = 0; k < kReadingsPerSite; ++k) {
+      b.Inches(site.firstCell + k, toMale ? MaleReadingWhole(site.maleSite, k)
+                                          : FemaleReadingWhole(site.femaleSite, k));
+    }
+    b.row.readings = true;
+  }
+  return b.row;
+}
+
+}  // namespace heftrak

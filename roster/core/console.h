@@ -1,0 +1,67 @@
+// The roster program's whole run behind its command line: options, reading
+// the roster, writing the results beside it, printing, the summary and the
+// exit status. The files, the printer and the console come from a Platform,
+// so the run is the same natively, under Windows and in the tests.
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "roster/core/program.h"
+#include "shell/core/report.h"
+
+namespace roster {
+
+enum ExitStatus : int {
+  kAllScored = 0,
+  kSomeRefused = 1,
+  kUnusable = 2,  // unusable input or output, or reports not printed
+};
+
+// A roster of 200 soldiers is some 20 KB; anything near this is no roster.
+inline constexpr std::size_t kMaxRosterBytes = 64u << 20;
+
+struct Options {
+  std::string input;
+  std::string output;  // empty: beside the input
+  std::string date;    // empty: today's
+  bool print = false;
+  bool help = false;
+};
+
+// `args` without the program's name. Sets `error` (one line) when they make no sense.
+Options ParseOptions(std::span<const std::string> args, std::string& error);
+
+// "roster.csv" gives "roster-results.csv" in the same folder.
+std::string DefaultOutputPath(std::string_view input);
+
+std::string UsageText(const RosterProgram& program);
+
+struct Platform {
+  // The whole file; false with the reason when it cannot be read or is
+  // larger than kMaxRosterBytes.
+  bool (*readFile)(const std::string& path, std::string& bytes, std::string& why);
+  // Writes a temporary file in the target's folder and renames it over the
+  // target, so a run cut short never leaves half a results file.
+  bool (*replaceFile)(const std::string& path, std::string_view bytes, std::string& why);
+  // Whether two paths name one existing file.
+  bool (*sameFile)(const std::string& a, const std::string& b);
+  // One report on the default printer; nullptr where this build cannot print.
+  bool (*print)(const shell::Report& report, std::string& why);
+  std::string (*printerText)(std::string_view utf8);  // nullptr: as it stands
+  std::string (*today)();                             // the print dialog's default date
+  // Lines for the user: the summary, and the one-line errors.
+  void (*writeOut)(std::string_view text);
+  void (*writeErr)(std::string_view text);
+};
+
+int RunRosterProgram(const RosterProgram& program, const Platform& platform,
+                     std::span<const std::string> args);
+
+// The standard output and error streams, written through at once.
+void WriteStandardOut(std::string_view text);
+void WriteStandardErr(std::string_view text);
+
+}  // namespace roster

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Prints an example roster's reports under Wine to the CUPS printer "PDF",
+# then reads the PDFs back: one per scored soldier, each with its lines.
+#   print_example.sh PROGRAM ROSTER PDF-PREFIX COUNT LINE...
+# Every LINE must stand in one of the reports. Other programs may print to
+# the same printer meanwhile: only the new PDFs that name this roster's
+# soldiers count, and only those are removed.
+set -euo pipefail
+program=$1 roster=$2 prefix=$3 count=$4
+shift 4
+# cups-pdf writes into the PDF folder of the job owner's home as the
+# password file gives it, whatever HOME says.
+pdfs="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
+mkdir -p "$pdfs"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$roster" "$work/roster.csv"
+touch "$work/.mark"
+sleep 1 # the mark must be older than the first PDF, to the second
+
+status=0
+(cd "$work" && wine "$program" roster.csv --print --date "07 Dec 2026" </dev/null) || status=$?
+if [ "$status" -ne 1 ]; then
+  echo "exit status $status, expected 1 (the example has refused rows)"
+  exit 1
+fi
+
+names=$(tail -n +2 "$roster" | cut -d, -f1 | tr -d '"\r' | paste -sd'|')
+found=()
+for _ in $(seq 100); do
+  found=()
+  while IFS= read -r pdf; do
+    if pdftotext -layout "$pdf" - 2>/dev/null | grep -qE "Name: ($names)"; then
+      found+=("$pdf")
+    fi
+  done < <(find "$pdfs" -maxdepth 1 -name "$prefix*.pdf" -newer "$work/.mark" | sort)
+  [ "${#found[@]}" -ge "$count" ] && break
+  sleep 0.3
+done
+sleep 0.5 # let cups-pdf finish the last one
+text=""
+for pdf in "${found[@]}"; do
+  # pdftotext approximates the column spacing, so runs of blanks count as one.
+  text+=$(pdftotext -layout "$pdf" - | tr -s ' ')$'\n'
+done
+rm -f "${found[@]}"
+
+failed=0
+if [ "${#found[@]}" -ne "$count" ]; then
+  echo "expected $count reports in $pdfs, found ${#found[@]}"
+  failed=1
+fi
+for line in "Date: 07 Dec 2026" "$@"; do
+  if ! grep -qF -- "$(tr -s ' ' <<<"$line")" <<<"$text"; then
+    echo "missing from the reports: $line"
+    failed=1
+  fi
+done
+[ "$failed" -eq 0 ] || printf 'The reports read:\n%s\n' "$text"
+[ "$failed" -eq 0 ] && echo "$count reports printed to PDF as expected"
+exit "$failed"

@@ -1,0 +1,110 @@
+// The roster programs on Windows: UTF-16 command line and files, the report
+// printed through the windows' own report page, and a console window that
+// stays open for its summary when the program was started by a drop.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "roster/console_main.h"
+#include "roster/core/console.h"
+#include "roster/win32/files.h"
+#include "roster/win32/text.h"
+#include "shell/core/layout_grid.h"
+#include "shell/core/print_setup.h"
+#include "shell/win32/app.h"
+#include "shell/win32/beeper.h"
+#include "shell/win32/report_page.h"
+
+namespace roster {
+
+namespace {
+
+std::vector<std::string> Arguments() {
+  std::vector<std::string> args;
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (wide == nullptr) {
+    return args;
+  }
+  for (int i = 1; i < count; ++i) {
+    args.push_back(WideToUtf8(wide[i]));
+  }
+  LocalFree(wide);
+  return args;
+}
+
+bool Print(const shell::Report& report, std::string& why) {
+  if (!shell::PrintReport(report)) {
+    why = "no default printer could be opened";
+    return false;
+  }
+  return true;
+}
+
+std::string Today() {
+  const std::time_t now = std::time(nullptr);
+  const std::tm* local = std::localtime(&now);
+  return local != nullptr ? shell::DefaultDate(*local) : std::string();
+}
+
+// UTF-8 on the console while the program runs; the console's own page after.
+class ConsoleCodePage {
+ public:
+  ConsoleCodePage() : previous_(GetConsoleOutputCP()) { SetConsoleOutputCP(CP_UTF8); }
+  ~ConsoleCodePage() {
+    if (previous_ != 0) {
+      SetConsoleOutputCP(previous_);
+    }
+  }
+  ConsoleCodePage(const ConsoleCodePage&) = delete;
+  ConsoleCodePage& operator=(const ConsoleCodePage&) = delete;
+
+ private:
+  UINT previous_;
+};
+
+// The alert of a failed print switches the system's warning beeper; the
+// user's setting comes back at exit, as in the windows.
+class BeeperSetting {
+ public:
+  BeeperSetting() { shell::SaveBeeperSetting(); }
+  ~BeeperSetting() { shell::RestoreBeeperSetting(); }
+  BeeperSetting(const BeeperSetting&) = delete;
+  BeeperSetting& operator=(const BeeperSetting&) = delete;
+};
+
+// A console window that holds no other process was made for this one (a drop
+// on the program in Explorer, a double click): it closes when the program
+// ends. A console without a window (Wine in a terminal) stays anyway.
+bool OwnConsoleWindow() {
+  DWORD processes[2] = {};
+  return GetConsoleWindow() != nullptr && GetConsoleProcessList(processes, 2) == 1;
+}
+
+}  // namespace
+
+int ConsoleMain(const RosterProgram& program, int, char**) {
+  const ConsoleCodePage codePage;
+  const BeeperSetting beeper;
+  // The report's margin is five screen character widths, as the windows print it.
+  const LONG units = GetDialogBaseUnits();
+  shell::App().grid = shell::GridFromBaseUnits(LOWORD(units), HIWORD(units));
+
+  const Platform platform = {
+      &ReadRosterFile, &ReplaceRosterFile, &SameRosterFile,  &Print, &PrinterText,
+      &Today,          &WriteStandardOut,  &WriteStandardErr};
+  const int status = RunRosterProgram(program, platform, Arguments());
+  if (OwnConsoleWindow()) {
+    WriteStandardOut("Press Enter to close this window.\n");
+    char line[16];
+    std::fgets(line, sizeof line, stdin);
+  }
+  return status;
+}
+
+}  // namespace roster

@@ -1,0 +1,22 @@
+// Text between the roster's UTF-8 and what Windows calls take: UTF-16 for
+// file names and the console, the ANSI code page for the printed page.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace roster {
+
+std::wstring Utf8ToWide(std::string_view utf8);
+std::string WideToUtf8(std::wstring_view wide);
+
+// A personal text as the report page's ANSI text calls print it; text that
+// is not UTF-8 (a roster saved in the ANSI code page) stays as it stands.
+std::string PrinterText(std::string_view utf8);
+
+// The system's text for an error code, in UTF-8, without the line end.
+std::string SystemMessage(DWORD error);
+
+}  // namespace roster

@@ -1,0 +1,41 @@
+#include "vorna/core/roster_fields.h"
+
+#include "roster/core/cells.h"
+
+namespace vorna {
+
+RowFields FieldsOfRow(std::span<const std::string_view> cells,
+                      std::span<const roster::FigureColumn> columns) {
+  RowFields row;
+  const auto refuse = [&](int cell, std::string_view expected) {
+    if (row.refusal.empty()) {
+      row.refusal = roster::CellRefusal(columns[static_cast<std::size_t>(cell)].name,
+                                        cells[static_cast<std::size_t>(cell)], expected);
+    }
+  };
+  const auto digits = [&](int cell, FieldId field, std::string_view expected) {
+    const std::size_t length = kFieldChars[static_cast<std::size_t>(field)];
+    if (const auto text = roster::DigitsCell(cells[static_cast<std::size_t>(cell)], length)) {
+      row.texts[static_cast<std::size_t>(field)] = *text;
+    } else {
+      refuse(cell, expected);
+    }
+  };
+  digits(kAgeCell, kAge, roster::kExpectTwoDigits);
+  if (const auto sex = roster::SexCell(cells[kSexCell])) {
+    row.texts[kSex] = *sex;
+  } else {
+    refuse(kSexCell, roster::kExpectSex);
+  }
+  digits(kPushupsCell, kPushups, roster::kExpectThreeDigits);
+  digits(kSitupsCell, kSitups, roster::kExpectThreeDigits);
+  if (const auto run = roster::RunTimeCell(cells[kRunCell])) {
+    row.texts[kRunMinutes] = (*run)[0];
+    row.texts[kRunSeconds] = (*run)[1];
+  } else {
+    refuse(kRunCell, roster::kExpectRunTime);
+  }
+  return row;
+}
+
+}  // namespace vorna

@@ -1,0 +1,34 @@
+// A roster row as the texts a clerk would type into the fitness test
+// window's six entry fields.
+#pragma once
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "roster/core/program.h"
+#include "vorna/core/field_ids.h"
+
+namespace vorna {
+
+// The roster's figure columns, in this order.
+enum RosterFigure : int {
+  kAgeCell,
+  kSexCell,
+  kPushupsCell,
+  kSitupsCell,
+  kRunCell,
+  kRosterFigures,
+};
+
+struct RowFields {
+  std::array<std::string, kEntryFieldCount> texts{};
+  std::string refusal;  // set: no field could hold a cell as typed
+};
+
+// `cells` in RosterFigure order; `columns` name them in refusals.
+RowFields FieldsOfRow(std::span<const std::string_view> cells,
+                      std::span<const roster::FigureColumn> columns);
+
+}  // namespace vorna

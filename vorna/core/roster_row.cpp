@@ -1,0 +1,78 @@
+#include "vorna/core/roster_row.h"
+
+#include "vorna/core/evaluation.h"
+#include "vorna/core/report.h"
+#include "vorna/core/roster_fields.h"
+#include "vorna/core/roster_program.h"
+
+namespace vorna {
+
+namespace {
+
+// The messages that stop a Calculate short of a full score.
+bool IsRefusal(int code) {
+  return code == kAgeOutOfRange || code == kSecondsOutOfRange || code == kEnterAge ||
+         code == kEnterSex;
+}
+
+}  // namespace
+
+roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* person) {
+  roster::RowScore score;
+  const RowFields row = FieldsOfRow(cells, RosterProgram().figures);
+  if (!row.refusal.empty()) {
+    score.refused = true;
+    score.message = row.refusal;
+    return score;
+  }
+  EntryTexts entries{};
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    entries[i] = row.texts[i];
+  }
+  TestState state;
+  shell::RequestList requests;
+  EvaluateScores(state, entries, requests);
+  for (const shell::Request& request : requests) {
+    if (request.kind == shell::RequestKind::ShowMessage) {
+      score.message += score.message.empty() ? "" : " ";
+      score.message += FitnessMessageText(request.target);
+      score.refused = score.refused || IsRefusal(request.target);
+    }
+  }
+  if (!state.resultsShown && !score.refused) {
+    score.refused = true;
+    score.message = "Nothing to score: pushups, situps and run are empty.";
+  }
+  if (score.refused) {
+    return score;
+  }
+  score.results.assign(kRosterResults, std::string());
+  for (int event = kPushupEvent; event < kEventCount; ++event) {
+    score.results[static_cast<std::size_t>(kPushupPointsResult + event)] =
+        state.events[static_cast<std::size_t>(event)].pointsText.c_str();
+  }
+  score.results[kTotalResult] = state.totalText.c_str();
+  score.results[kScaledResult] = state.scaledText.c_str();
+  switch (VerdictOf(state)) {
+    case Verdict::Passed:
+      score.results[kVerdictResult] = "passed";
+      score.tally = kPassedTally;
+      break;
+    case Verdict::Failed:
+      score.results[kVerdictResult] = "failed";
+      score.tally = kFailedTally;
+      break;
+    case Verdict::Maxed:
+      score.results[kVerdictResult] = "maxed";
+      score.tally = kMaxedTally;
+      break;
+    case Verdict::NotScored:
+      break;
+  }
+  if (person != nullptr) {
+    score.report = ScoreReport(state, *person);
+  }
+  return score;
+}
+
+}  // namespace vorna

@@ -1,0 +1,28 @@
+// One roster row through VORNA's own Calculate, exactly as the window runs
+// it. Every call into the evaluation, and every reading of its results, is
+// in this file.
+#pragma once
+
+#include "roster/core/program.h"
+#include "shell/core/report.h"
+
+namespace vorna {
+
+// The result columns, in this order.
+enum RosterResult : int {
+  kPushupPointsResult,
+  kSitupPointsResult,
+  kRunPointsResult,
+  kTotalResult,
+  kScaledResult,
+  kVerdictResult,
+  kRosterResults,
+};
+
+// The summary's counts, in this order.
+enum RosterTally : int { kPassedTally, kFailedTally, kMaxedTally, kRosterTallies };
+
+// The figure cells in the order of RosterFigure (roster_fields.h).
+roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* person);
+
+}  // namespace vorna
