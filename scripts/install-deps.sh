@@ -58,7 +58,7 @@ elif command -v sudo >/dev/null 2>&1; then
   say "Installing needs root: asking sudo"
   as_root=(sudo env DEBIAN_FRONTEND=noninteractive)
 else
-  echo "install-deps.sh: ${#need[@]} packages are missing and there is no sudo; as root, run: $(realpath "$0") $*" >&2
+  echo "install-deps.sh: installing ${need[*]:-the i386 architecture} needs root and there is no sudo; as root, run: $(realpath "$0") $*" >&2
   exit 1
 fi
 
@@ -68,5 +68,5 @@ if [ "$add_i386" = yes ]; then
 fi
 say "Updating apt's package lists"
 "${as_root[@]}" apt-get update
-say "Installing ${#need[@]} packages and what they need: ${need[*]}"
+say "Installing with apt-get: ${need[*]} (and what they need)"
 "${as_root[@]}" apt-get install -y --no-install-recommends "${need[@]}"
