@@ -86,8 +86,7 @@ def readme_text(config, version, programs, base):
     rows = []
     for program in programs:
         name = pathlib.Path(program["file"]).name
-        kind = ("window program, in the Start menu" if program["kind"] == "gui"
-                else "console program, run it in a command prompt")
+        kind = "in the Start menu" if program["kind"] == "gui" else "in a command prompt"
         rows.append(f"  {name:<20} {program['title']} ({kind})")
     text = pathlib.Path(config["readme"]).read_text(encoding="utf-8")
     for key, value in {"@PRODUCT@": config["product"], "@VERSION@": version,
