@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes sure the CUPS scheduler runs and has a printer "PDF" that writes
 # each job as a PDF file (cups-pdf, into the PDF folder of the job owner's
-# home). The machine's default printer and its other printers are left as
+# home), and a printer "PDF-refusing" that refuses every job (for the print
+# test). The machine's default printer and its other printers are left as
 # they are. Starting the scheduler and adding the printer need root: as root,
 # or through sudo.
 set -euo pipefail
@@ -39,8 +40,20 @@ if ! scheduler_up; then
     exit 1
   fi
 fi
+# lpadmin warns that printer drivers are deprecated; only a failure matters.
 if ! lpstat -p PDF >/dev/null 2>&1; then
   become_root "adding the CUPS printer \"PDF\""
   say "Adding the CUPS printer \"PDF\" (writes PDF files)"
-  "${as_root[@]}" lpadmin -p PDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E
+  "${as_root[@]}" lpadmin -p PDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null
+fi
+# The print test's second queue: it refuses every job, so the test sees a
+# refused print leave no PDF while "PDF" keeps taking everyone else's.
+if ! lpstat -a PDF-refusing 2>/dev/null | grep -q 'not accepting'; then
+  become_root "setting up the CUPS printer \"PDF-refusing\""
+  say "Setting up the CUPS printer \"PDF-refusing\" (refuses every job, for the print test)"
+  if ! lpstat -p PDF-refusing >/dev/null 2>&1; then
+    "${as_root[@]}" lpadmin -p PDF-refusing -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd \
+      -E 2>/dev/null
+  fi
+  "${as_root[@]}" cupsreject PDF-refusing
 fi
