@@ -11,10 +11,13 @@ if(WIN32)
   # other float results than the native build: use SSE like x86_64 does.
   target_compile_options(calc_options INTERFACE -msse2 -mfpmath=sse)
   # Small programs: nothing here throws or catches, so no exception tables;
-  # each function and datum in a section of its own, so the programs' link
-  # can leave out what they never reach.
+  # one thread, so no locks around the first use of a function's static
+  # (the runtime's lock throws, and would bring exception handling back); each
+  # function and datum in a section of its own, so the programs' link can
+  # leave out what they never reach.
   target_compile_options(calc_options INTERFACE
-    -fno-exceptions -fno-asynchronous-unwind-tables -ffunction-sections -fdata-sections)
+    -fno-exceptions -fno-asynchronous-unwind-tables -fno-threadsafe-statics
+    -ffunction-sections -fdata-sections)
   target_link_options(calc_options INTERFACE -static)
 
   # What a shipped program links besides its code: the C++ runtime's throwing
