@@ -44,7 +44,9 @@ def run(command, **kwargs):
 
 def msi_table(msi, table):
     """The rows of one table of the package, each a dict by column name."""
-    exported = run(["msiinfo", "export", str(msi), table])
+    # msiinfo writes a table's binary streams into the current folder.
+    with tempfile.TemporaryDirectory() as streams:
+        exported = run(["msiinfo", "export", str(msi.resolve()), table], cwd=streams)
     if exported.returncode != 0:
         return []
     lines = exported.stdout.replace("\r\n", "\n").split("\n")
