@@ -10,7 +10,23 @@ if(WIN32)
   # i686 defaults to x87 arithmetic with 80-bit intermediates, which would give
   # other float results than the native build: use SSE like x86_64 does.
   target_compile_options(calc_options INTERFACE -msse2 -mfpmath=sse)
+  # Small programs: nothing here throws or catches, so no exception tables;
+  # one thread, so no locks around the first use of a function's static
+  # (the runtime's lock throws, and would bring exception handling back); each
+  # function and datum in a section of its own, so the programs' link can
+  # leave out what they never reach.
+  target_compile_options(calc_options INTERFACE
+    -fno-exceptions -fno-asynchronous-unwind-tables -fno-threadsafe-statics
+    -ffunction-sections -fdata-sections)
   target_link_options(calc_options INTERFACE -static)
+
+  # What a shipped program links besides its code: the C++ runtime's throwing
+  # paths replaced by an abort (see program_runtime.cpp), and the unreached
+  # sections dropped. Without them each program carried some 250 KB of
+  # exception handling, demangler and POSIX thread layer it never runs.
+  add_library(calc_program_runtime OBJECT ${CMAKE_CURRENT_LIST_DIR}/program_runtime.cpp)
+  target_link_libraries(calc_program_runtime PRIVATE calc_options)
+  target_link_options(calc_program_runtime INTERFACE -Wl,--gc-sections)
 endif()
 
 if(CALC_SANITIZE)

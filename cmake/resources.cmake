@@ -22,7 +22,8 @@ set(CALC_PICTURES
 set(CALC_RESOURCE_HEADERS
   ${CALC_SOURCE_ROOT}/shell/resources/shell_resources.h
   ${CALC_SOURCE_ROOT}/heftrak/resources/heftrak_ids.h
-  ${CALC_SOURCE_ROOT}/vorna/resources/vorna_ids.h)
+  ${CALC_SOURCE_ROOT}/vorna/resources/vorna_ids.h
+  ${CALC_GENERATED_DIR}/calc_version.h)
 
 if(WIN32)
   enable_language(RC)

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, only the packages this machine is missing.
-#   install-deps.sh build   compilers, CMake, Python 3 (draws the resource pictures),
-#                           GoogleTest sources, Google Benchmark
-#   install-deps.sh wine    the i686 MinGW-w64 cross compiler and Wine (32-bit), with
-#                           Wine's own fonts
+#   install-deps.sh build   compilers, CMake, Python 3 (draws the resource pictures,
+#                           builds the package), GoogleTest sources, Google Benchmark
+#   install-deps.sh wine    the i686 MinGW-w64 cross compiler, Wine (32-bit) with
+#                           Wine's own fonts, and wixl for the Windows Installer package
 #   install-deps.sh print   CUPS with a PDF printer and poppler's tools
+# Installing needs root: run as root, or as a user who may use sudo.
 set -euo pipefail
+
+say() { printf '==> %s\n' "$*"; }
 
 need=()
 want() { # want PACKAGE: queue it when dpkg does not list it as installed
@@ -13,6 +16,7 @@ want() { # want PACKAGE: queue it when dpkg does not list it as installed
     need+=("$1")
   fi
 }
+add_i386=no
 
 for group in "$@"; do
   case "$group" in
@@ -22,10 +26,12 @@ for group in "$@"; do
       done
       ;;
     wine)
+      # wine32 exists only for the i386 architecture.
       if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        dpkg --add-architecture i386
+        add_i386=yes
       fi
-      for p in g++-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine xvfb xdotool imagemagick; do
+      for p in g++-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine xvfb xdotool imagemagick \
+        wixl msitools; do
         want "$p"
       done
       ;;
@@ -41,13 +47,26 @@ for group in "$@"; do
   esac
 done
 
-if [ ${#need[@]} -gt 0 ]; then
-  echo "Installing: ${need[*]}"
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "install-deps.sh: these packages are missing and installing them needs root" >&2
-    exit 1
-  fi
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q >/dev/null
-  apt-get install -y -q --no-install-recommends "${need[@]}" >/dev/null
+if [ ${#need[@]} -eq 0 ] && [ "$add_i386" = no ]; then
+  exit 0
 fi
+
+# Decide how to become root before changing anything.
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=(env DEBIAN_FRONTEND=noninteractive)
+elif command -v sudo >/dev/null 2>&1; then
+  say "Installing needs root: asking sudo"
+  as_root=(sudo env DEBIAN_FRONTEND=noninteractive)
+else
+  echo "install-deps.sh: installing ${need[*]:-the i386 architecture} needs root and there is no sudo; as root, run: $(realpath "$0") $*" >&2
+  exit 1
+fi
+
+if [ "$add_i386" = yes ]; then
+  say "Adding the i386 architecture to dpkg (32-bit Wine comes from it)"
+  "${as_root[@]}" dpkg --add-architecture i386
+fi
+say "Updating apt's package lists"
+"${as_root[@]}" apt-get update
+say "Installing with apt-get: ${need[*]} (and what they need)"
+"${as_root[@]}" apt-get install -y --no-install-recommends "${need[@]}"

@@ -1,16 +1,36 @@
 #!/usr/bin/env bash
 # Makes sure the CUPS scheduler runs and has a printer "PDF" that writes
-# each job as a PDF file (cups-pdf, into $HOME/PDF). The machine's default
-# printer and its other printers are left as they are.
+# each job as a PDF file (cups-pdf, into the PDF folder of the job owner's
+# home), and a printer "PDF-refusing" that refuses every job (for the print
+# test). The machine's default printer and its other printers are left as
+# they are. Starting the scheduler and adding the printer need root: as root,
+# or through sudo.
 set -euo pipefail
+
+say() { printf '==> %s\n' "$*"; }
+
+# Sets as_root to what runs a command as root, or says what to run instead.
+as_root=()
+become_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+  elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+  else
+    echo "pdf-printer.sh: $1 needs root and there is no sudo; as root, run: $(realpath "$0")" >&2
+    exit 1
+  fi
+}
 
 # lpstat -r exits 0 whether or not the scheduler runs: read what it says.
 scheduler_up() { lpstat -r 2>/dev/null | grep -q 'scheduler is running'; }
 
 if ! scheduler_up; then
-  mkdir -p /run/cups/certs
+  become_root "starting the CUPS scheduler"
+  say "Starting the CUPS scheduler (cupsd)"
+  "${as_root[@]}" mkdir -p /run/cups/certs
   # In the foreground of a session of its own: it outlives this script.
-  setsid -f cupsd -f </dev/null >/dev/null 2>&1
+  "${as_root[@]}" setsid -f cupsd -f </dev/null >/dev/null 2>&1
   for _ in $(seq 100); do
     scheduler_up && break
     sleep 0.1
@@ -20,6 +40,20 @@ if ! scheduler_up; then
     exit 1
   fi
 fi
+# lpadmin warns that printer drivers are deprecated; only a failure matters.
 if ! lpstat -p PDF >/dev/null 2>&1; then
-  lpadmin -p PDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E
+  become_root "adding the CUPS printer \"PDF\""
+  say "Adding the CUPS printer \"PDF\" (writes PDF files)"
+  "${as_root[@]}" lpadmin -p PDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null
+fi
+# The print test's second queue: it refuses every job, so the test sees a
+# refused print leave no PDF while "PDF" keeps taking everyone else's.
+if ! lpstat -a PDF-refusing 2>/dev/null | grep -q 'not accepting'; then
+  become_root "setting up the CUPS printer \"PDF-refusing\""
+  say "Setting up the CUPS printer \"PDF-refusing\" (refuses every job, for the print test)"
+  if ! lpstat -p PDF-refusing >/dev/null 2>&1; then
+    "${as_root[@]}" lpadmin -p PDF-refusing -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd \
+      -E 2>/dev/null
+  fi
+  "${as_root[@]}" cupsreject PDF-refusing
 fi

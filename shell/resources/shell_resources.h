@@ -35,8 +35,8 @@
    print-report command, which has its number (200); "Exit" is 201. */
 #define IDM_PRINT_REPORT 200
 
-/* Version shown in the About box and carried in the version resource. */
-#define CALC_VERSION_TEXT "2.98.01D"
-#define CALC_VERSION_BINARY 2, 98, 1, 0
+/* Version shown in the About box and carried in the version resource:
+   CALC_VERSION_TEXT, CALC_VERSION_BINARY, with the product and maker names. */
+#include "calc_version.h"
 
 #endif /* SHELL_RESOURCES_SHELL_RESOURCES_H */
