@@ -35,13 +35,7 @@ const Lines kFemaleEmptied = {"set 47 ''", "set 48 ''", "set 49 ''", "set 50 ''"
                               "set 52 ''", "set 53 ''", "set 54 ''", "set 55 ''", "set 56 ''",
                               "set 57 ''", "set 58 ''", "set 59 ''"};
 
-Lines Join(std::initializer_list<Lines> parts) {
-  Lines all;
-  for (const Lines& part : parts) {
-    all.insert(all.end(), part.begin(), part.end());
-  }
-  return all;
-}
+using requests::Join;
 
 struct ChangeCase {
   const char* name;

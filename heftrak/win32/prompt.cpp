@@ -5,7 +5,6 @@
 #include "shell/win32/app.h"
 #include "shell/win32/drawing.h"
 #include "shell/win32/gdi.h"
-#include "shell/win32/replay.h"
 #include "shell/win32/text.h"
 
 namespace heftrak {

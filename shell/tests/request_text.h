@@ -2,6 +2,7 @@
 // test states the order of effects as a readable table.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,15 @@ inline std::vector<std::string> Render(const shell::RequestList& list) {
     lines.push_back(Render(r));
   }
   return lines;
+}
+
+// Lines of several parts, one after the other.
+inline std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts) {
+  std::vector<std::string> all;
+  for (const std::vector<std::string>& part : parts) {
+    all.insert(all.end(), part.begin(), part.end());
+  }
+  return all;
 }
 
 }  // namespace requests

@@ -98,8 +98,4 @@ void Replay(HWND window, const RequestList& requests) {
   }
 }
 
-COLORREF ColourOf(Rgb colour) {
-  return RGB(colour.red, colour.green, colour.blue);
-}
-
 }  // namespace shell

@@ -21,6 +21,4 @@ struct ProgramView {
 
 void Replay(HWND window, const RequestList& requests);
 
-COLORREF ColourOf(Rgb colour);
-
 }  // namespace shell

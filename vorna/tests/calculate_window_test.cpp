@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "shell/win32/replay.h"
+#include "shell/win32/text.h"
 #include "vorna/core/evaluation.h"
 #include "vorna/core/scoring.h"
 #include "vorna/tests/vorna_window_fixture.h"

@@ -34,13 +34,7 @@ TestState PushupsOnly() {
 const Lines kTotalWiped = {"result 3 '' black", "label 3 grey", "result 4 '' black", "label 4 grey",
                            "clear"};
 
-Lines Join(std::initializer_list<Lines> parts) {
-  Lines all;
-  for (const Lines& part : parts) {
-    all.insert(all.end(), part.begin(), part.end());
-  }
-  return all;
-}
+using requests::Join;
 
 TEST(VornaFieldChanged, WipesWhatNoLongerMatchesTheEntries) {
   const struct {

@@ -5,7 +5,6 @@
 #include "shell/win32/drawing.h"
 #include "shell/win32/gdi.h"
 #include "shell/win32/male_only.h"
-#include "shell/win32/replay.h"
 #include "shell/win32/text.h"
 #include "vorna/core/chart.h"
 #include "vorna/core/evaluation.h"
@@ -16,10 +15,6 @@ namespace {
 
 void LabelOn(HDC dc, const Label& label, Rgb colour = kBlack) {
   shell::TextAt(dc, label, shell::ColourOf(colour));
-}
-
-void PanelsOn(HDC dc, const Stack& panel) {
-  shell::FillRectsOn(dc, shell::PanelRects(panel));
 }
 
 const ResultPlace& PlaceOf(const WindowLayout& layout, int box) {
@@ -59,12 +54,8 @@ void ResultLabelAndFigureOn(HDC dc, const WindowLayout& layout, const TestState&
 
 }  // namespace
 
-void DrawFramesOn(HDC dc, const Stack& frames) {
-  shell::FillRectsOn(dc, shell::FieldFrameRects(frames));
-}
-
 void DrawMessageLineOn(HDC dc, const WindowLayout& layout) {
-  PanelsOn(dc, layout.messageLine);
+  shell::DrawPanelOn(dc, layout.messageLine);
 }
 
 void DrawMessageOn(HDC dc, const WindowLayout& layout, int message, Rgb colour) {
@@ -86,7 +77,8 @@ void DrawResultLabelOn(HDC dc, const WindowLayout& layout, int box, Rgb colour) 
 
 void DrawResultOn(HDC dc, const WindowLayout& layout, int box, const char* text, Rgb colour) {
   const ResultPlace& place = PlaceOf(layout, box);
-  DrawFramesOn(dc, {layout.resultLeft, place.top, layout.resultHeight, layout.resultWidth, 0, 1});
+  shell::DrawFieldFrameOn(
+      dc, {layout.resultLeft, place.top, layout.resultHeight, layout.resultWidth, 0, 1});
   shell::TextAt(dc, place.textLeft, place.textTop, text, shell::TextAlign::Left,
                 shell::ColourOf(colour));
 }
@@ -115,10 +107,10 @@ void PaintWindowOn(HDC dc, const FitnessTestWindow& window, int message, Rgb col
   const WindowLayout& l = window.layout;
   const TestState& state = window.state;
   for (const Stack& panel : l.panels) {
-    PanelsOn(dc, panel);
+    shell::DrawPanelOn(dc, panel);
   }
   for (const Stack& frames : l.fieldFrames) {
-    DrawFramesOn(dc, frames);
+    shell::DrawFieldFrameOn(dc, frames);
   }
   // The field labels, the run's ":" and "Raw Score"; the other two headings
   // follow with their panels' contents.
@@ -128,7 +120,7 @@ void PaintWindowOn(HDC dc, const FitnessTestWindow& window, int message, Rgb col
   shell::DrawMaleOnlyOn(dc, state.maleOnly);
 
   LabelOn(dc, l.labels[kConvertedHeading]);
-  DrawFramesOn(dc, l.eventFrames);
+  shell::DrawFieldFrameOn(dc, l.eventFrames);
   for (int event = 0; event < kEventCount; ++event) {
     ResultLabelAndFigureOn(dc, l, state, event);
   }
@@ -142,7 +134,7 @@ void PaintWindowOn(HDC dc, const FitnessTestWindow& window, int message, Rgb col
     WipeChartTitleOn(dc, l);
   }
 
-  DrawFramesOn(dc, l.totalFrames);
+  shell::DrawFieldFrameOn(dc, l.totalFrames);
   ResultLabelAndFigureOn(dc, l, state, kTotalBox);
   ResultLabelAndFigureOn(dc, l, state, kScaledBox);
 

@@ -31,7 +31,4 @@ void DrawChartTitleOn(HDC dc, const WindowLayout& layout, const char* title);
 void DrawChartHeaderOn(HDC dc, const WindowLayout& layout, const char* header);
 void WipeChartTitleOn(HDC dc, const WindowLayout& layout);
 
-// One field frame (or a stack of them).
-void DrawFramesOn(HDC dc, const Stack& frames);
-
 }  // namespace vorna
