@@ -398,7 +398,7 @@ void Calculate(Evaluation& eval, WeightControlState& state, bool male) {
   } else {
     CalculateFemale(state);
   }
-  if ((male ? state.percentBodyFat : state.female.bodyFat) < 0.0f) {
+  if (BodyFatBelowZero(male ? state.percentBodyFat : state.female.bodyFat)) {
     return eval.Stop(kBodyFatBelowZero,
                      male ? FirstReading(state.maleReadings, MaleReadingWhole)
                           : FirstReading(state.femaleReadings, FemaleReadingWhole));
@@ -453,6 +453,10 @@ void ApplyToState(WeightControlState& state, const RequestList& requests) {
 
 bool WithinBodyFatLimit(float percentBodyFat, float limit) {
   return shell::RoundToPlaces(percentBodyFat, 2) <= shell::RoundToPlaces(limit, 2);
+}
+
+bool BodyFatBelowZero(float percentBodyFat) {
+  return shell::RoundToPlaces(percentBodyFat, 2) < 0;
 }
 
 void CheckScreening(WeightControlState& state, const FieldTexts& fields, RequestList& requests) {
