@@ -249,6 +249,10 @@ FitnessMessage VerdictMessage(Verdict verdict) {
   return kNoFitnessMessage;
 }
 
+FitnessMessage RepaintedMessage(const TestState& state) {
+  return VerdictMessage(VerdictOf(state));
+}
+
 bool AcceptAgeAndSex(TestState& state, const EntryTexts& entries) {
   if (!state.accepted) {
     int age = 0;
