@@ -27,6 +27,10 @@ int SpacedWidth(std::string_view text, int height) {
   return static_cast<int>(text.size()) * (static_cast<int>(std::ceil(height * 0.55)) + 1);
 }
 
+int HeightOf(const ReportLine& line, const FittedReport& fitted) {
+  return line.characterHeight != 0 ? line.characterHeight : fitted.pageHeight;
+}
+
 int EndOf(const ReportLine& line, const PageGeometry& page, int height,
           const WidthAtHeight& width) {
   const int start = line.place == LinePlace::Margin ? page.margin : page.pageWidth / 2;
@@ -34,43 +38,122 @@ int EndOf(const ReportLine& line, const PageGeometry& page, int height,
   return line.place == LinePlace::Centre ? page.pageWidth / 2 + (text + 1) / 2 : start + text;
 }
 
-// What a reader sees: every line ends inside the page, and the name ends at
-// least one blank before the date begins.
-bool Readable(const Report& report, const PageGeometry& page, int height,
-              const WidthAtHeight& width) {
-  for (const ReportLine& line : report.lines) {
-    if (EndOf(line, page, height, width) > page.pageWidth) {
-      return false;
+// The name's rows read back as one text: a row after the first continues
+// the one before, after a blank unless that row ended in a hyphen.
+std::string Rejoined(const FittedReport& fitted, int nameLine, int rows) {
+  std::string name;
+  for (int row = 0; row < rows; ++row) {
+    for (const ReportLine& line : fitted.report.lines) {
+      if (line.line != nameLine + row || line.place != LinePlace::Margin) {
+        continue;
+      }
+      std::string text = line.text;
+      if (row > 0) {
+        EXPECT_EQ(text.rfind(kNameRowIndent, 0), 0u) << text;
+        text.erase(0, kNameRowIndent.size());
+        name += name.back() == '-' ? "" : " ";
+      }
+      name += text;
     }
   }
-  const int nameEnd = EndOf(report.lines[1], page, height, width) + width(" ", height);
-  return nameEnd <= page.pageWidth / 2;
+  return name;
 }
 
-TEST(FittedCharacterHeight, NameAndDateReadableAtTheLargestHeightThatAllows) {
+// What a reader sees of the page the clerk printed: every other line in the
+// page's face, as it would stand with a short name; the name whole, in one
+// face no smaller than the floor, ending a blank before the Date on its line
+// and inside the page on the rows below; nothing off the page.
+TEST(FitReport, OnlyTheNameGivesWayAndItStaysLegibleAndWhole) {
   const std::string full(29, 'W');
+  const std::string longBody = "Soldier is not in compliance with Army standards.";
   struct Case {
     const char* what;
     PersonalData person;
+    std::string bodyLine;  // on line 24, as long as the report's longest
     WidthAtHeight width;
-    int expected;  // the printer's own 86 when it fits as it is
+    int pageHeight;  // every line but the name
+    int nameHeight;  // the printer's own 86 when it fits as it is
+    int rows;        // the name's
   };
   const Case cases[] = {
-      {"short name", {"Doe", "John", "Q", "", {}, "07 Dec 2026"}, PdfWidth, kPrinterHeight},
-      {"25-character name", {"Johnson", "Michael", "A", "", {}, "07 Dec 2026"}, PdfWidth, 76},
-      // 97 characters and a blank in the 1199 pixels before the middle.
-      {"every name field full", {full, full, full, "", {}, "07 Dec 2026"}, PdfWidth, 20},
-      {"date field full", {"Doe", "John", "Q", "", {}, full}, PdfWidth, 58},
-      {"spaced glyphs", {full, full, full, "", {}, "07 Dec 2026"}, SpacedWidth, 20},
+      {"short name", {"Doe", "John", "Q", "", {}, "07 Dec 2026"}, "", PdfWidth, 86, 86, 1},
+      {"25-character name",
+       {"Johnson", "Michael", "A", "", {}, "07 Dec 2026"},
+       "",
+       PdfWidth,
+       86,
+       76,
+       1},
+      {"every name field full, the longest the dialog allows",
+       {full, full, full, "", {}, "07 Dec 2026"},
+       "",
+       PdfWidth,
+       86,
+       52,
+       2},
+      {"a long body line shrinks the page, not the name's share",
+       {"Johnson", "Michael", "A", "", {}, "07 Dec 2026"},
+       longBody,
+       PdfWidth,
+       82,
+       76,
+       1},
+      {"a long Date shrinks the page", {"Doe", "John", "Q", "", {}, full}, "", PdfWidth, 58, 58, 1},
+      {"spaced glyphs, every name field full",
+       {full, full, full, "", {}, "07 Dec 2026"},
+       "",
+       SpacedWidth,
+       86,
+       52,
+       2},
   };
   for (const Case& c : cases) {
-    const Report report =
+    Report report =
         ReportWithHeader("Body Fat Content Report", "Weight Control", c.person, 25, 'M');
-    const int height = FittedCharacterHeight(report, kPdfPage, kPrinterHeight, c.width);
-    EXPECT_EQ(height, c.expected) << c.what;
-    EXPECT_TRUE(Readable(report, kPdfPage, height, c.width)) << c.what;
-    if (height < kPrinterHeight) {
-      EXPECT_FALSE(Readable(report, kPdfPage, height + 1, c.width)) << c.what;
+    if (!c.bodyLine.empty()) {
+      AddLine(report, 24, c.bodyLine);
+      AddUnderline(report, 24, "Soldier is ", "not");
+    }
+    const std::string name = report.lines[1].text;
+    const FittedReport fitted = FitReport(report, kPdfPage, kPrinterHeight, c.width);
+    EXPECT_EQ(fitted.pageHeight, c.pageHeight) << c.what;
+    const int added = c.rows - 1;
+
+    const int floor = (fitted.pageHeight * kNameFloorPercent + 99) / 100;
+    const int middle = kPdfPage.pageWidth / 2;
+    ASSERT_EQ(fitted.report.lines.size(), report.lines.size() + static_cast<std::size_t>(added))
+        << c.what;
+    for (std::size_t i = 0; i < fitted.report.lines.size(); ++i) {
+      const ReportLine& line = fitted.report.lines[i];
+      const int height = HeightOf(line, fitted);
+      EXPECT_LE(EndOf(line, kPdfPage, height, c.width), kPdfPage.pageWidth) << c.what << i;
+      const bool nameRow = i == 1 || i >= report.lines.size();
+      if (!nameRow) {
+        // Every other line as it was, in the page's face, moved down below the name.
+        const ReportLine& before = report.lines[i];
+        EXPECT_EQ(line.text, before.text) << c.what;
+        EXPECT_EQ(line.characterHeight, 0) << c.what << " " << line.text;
+        EXPECT_EQ(line.line, before.line + (before.line > 3 ? added : 0)) << c.what;
+        continue;
+      }
+      EXPECT_EQ(height, c.nameHeight) << c.what;
+      EXPECT_GE(height, floor) << c.what;
+      if (line.line == 3) {
+        EXPECT_LE(EndOf(line, kPdfPage, height, c.width) + c.width(" ", height), middle) << c.what;
+      }
+    }
+    EXPECT_EQ(Rejoined(fitted, 3, c.rows), name) << c.what;
+    if (!c.bodyLine.empty()) {
+      EXPECT_EQ(fitted.report.underlines[0].line, 24 + added) << c.what;
+    }
+    // The largest face that allows it: one pixel more and the name, on one
+    // row, would reach the Date.
+    if (c.rows == 1 && c.nameHeight < fitted.pageHeight) {
+      ReportLine larger = fitted.report.lines[1];
+      larger.characterHeight = c.nameHeight + 1;
+      EXPECT_GT(EndOf(larger, kPdfPage, c.nameHeight + 1, c.width) + c.width(" ", c.nameHeight + 1),
+                middle)
+          << c.what;
     }
   }
 }
