@@ -65,61 +65,36 @@ std::string Rejoined(const FittedReport& fitted, int nameLine, int rows) {
 // and inside the page on the rows below; nothing off the page.
 TEST(FitReport, OnlyTheNameGivesWayAndItStaysLegibleAndWhole) {
   const std::string full(29, 'W');
-  const std::string longBody = "Soldier is not in compliance with Army standards.";
-  struct Case {
+  const PersonalData doe{"Doe", "John", "Q", "", {}, "07 Dec 2026"};
+  const PersonalData johnson{"Johnson", "Michael", "A", "", {}, "07 Dec 2026"};
+  const PersonalData longest{full, full, full, "", {}, "07 Dec 2026"};  // what the dialog allows
+  const PersonalData longDate{"Doe", "John", "Q", "", {}, full};
+  const struct {
     const char* what;
-    PersonalData person;
-    std::string bodyLine;  // on line 24, as long as the report's longest
+    const PersonalData& person;
+    bool longBodyLine;  // the report's longest, which the page must hold
     WidthAtHeight width;
     int pageHeight;  // every line but the name
     int nameHeight;  // the printer's own 86 when it fits as it is
     int rows;        // the name's
+  } cases[] = {
+      {"short name", doe, false, PdfWidth, 86, 86, 1},
+      {"25-character name", johnson, false, PdfWidth, 86, 76, 1},
+      {"the longest name", longest, false, PdfWidth, 86, 52, 2},
+      {"a long body line shrinks the page", johnson, true, PdfWidth, 82, 76, 1},
+      {"a long Date shrinks the page", longDate, false, PdfWidth, 58, 58, 1},
+      {"spaced glyphs, the longest name", longest, false, SpacedWidth, 86, 52, 2},
   };
-  const Case cases[] = {
-      {"short name", {"Doe", "John", "Q", "", {}, "07 Dec 2026"}, "", PdfWidth, 86, 86, 1},
-      {"25-character name",
-       {"Johnson", "Michael", "A", "", {}, "07 Dec 2026"},
-       "",
-       PdfWidth,
-       86,
-       76,
-       1},
-      {"every name field full, the longest the dialog allows",
-       {full, full, full, "", {}, "07 Dec 2026"},
-       "",
-       PdfWidth,
-       86,
-       52,
-       2},
-      {"a long body line shrinks the page, not the name's share",
-       {"Johnson", "Michael", "A", "", {}, "07 Dec 2026"},
-       longBody,
-       PdfWidth,
-       82,
-       76,
-       1},
-      {"a long Date shrinks the page", {"Doe", "John", "Q", "", {}, full}, "", PdfWidth, 58, 58, 1},
-      {"spaced glyphs, every name field full",
-       {full, full, full, "", {}, "07 Dec 2026"},
-       "",
-       SpacedWidth,
-       86,
-       52,
-       2},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Report report =
         ReportWithHeader("Body Fat Content Report", "Weight Control", c.person, 25, 'M');
-    if (!c.bodyLine.empty()) {
-      AddLine(report, 24, c.bodyLine);
+    if (c.longBodyLine) {
+      AddLine(report, 24, "Soldier is not in compliance with Army standards.");
       AddUnderline(report, 24, "Soldier is ", "not");
     }
-    const std::string name = report.lines[1].text;
     const FittedReport fitted = FitReport(report, kPdfPage, kPrinterHeight, c.width);
     EXPECT_EQ(fitted.pageHeight, c.pageHeight) << c.what;
     const int added = c.rows - 1;
-
-    const int floor = (fitted.pageHeight * kNameFloorPercent + 99) / 100;
     const int middle = kPdfPage.pageWidth / 2;
     ASSERT_EQ(fitted.report.lines.size(), report.lines.size() + static_cast<std::size_t>(added))
         << c.what;
@@ -127,31 +102,28 @@ TEST(FitReport, OnlyTheNameGivesWayAndItStaysLegibleAndWhole) {
       const ReportLine& line = fitted.report.lines[i];
       const int height = HeightOf(line, fitted);
       EXPECT_LE(EndOf(line, kPdfPage, height, c.width), kPdfPage.pageWidth) << c.what << i;
-      const bool nameRow = i == 1 || i >= report.lines.size();
-      if (!nameRow) {
+      if (i != 1 && i < report.lines.size()) {
         // Every other line as it was, in the page's face, moved down below the name.
-        const ReportLine& before = report.lines[i];
-        EXPECT_EQ(line.text, before.text) << c.what;
+        EXPECT_EQ(line.text, report.lines[i].text) << c.what;
         EXPECT_EQ(line.characterHeight, 0) << c.what << " " << line.text;
-        EXPECT_EQ(line.line, before.line + (before.line > 3 ? added : 0)) << c.what;
+        EXPECT_EQ(line.line, report.lines[i].line + (report.lines[i].line > 3 ? added : 0));
         continue;
       }
       EXPECT_EQ(height, c.nameHeight) << c.what;
-      EXPECT_GE(height, floor) << c.what;
+      EXPECT_GE(height * 100, fitted.pageHeight * kNameFloorPercent) << c.what;
       if (line.line == 3) {
         EXPECT_LE(EndOf(line, kPdfPage, height, c.width) + c.width(" ", height), middle) << c.what;
       }
     }
-    EXPECT_EQ(Rejoined(fitted, 3, c.rows), name) << c.what;
-    if (!c.bodyLine.empty()) {
+    EXPECT_EQ(Rejoined(fitted, 3, c.rows), report.lines[1].text) << c.what;
+    if (c.longBodyLine) {
       EXPECT_EQ(fitted.report.underlines[0].line, 24 + added) << c.what;
     }
-    // The largest face that allows it: one pixel more and the name, on one
-    // row, would reach the Date.
-    if (c.rows == 1 && c.nameHeight < fitted.pageHeight) {
-      ReportLine larger = fitted.report.lines[1];
-      larger.characterHeight = c.nameHeight + 1;
-      EXPECT_GT(EndOf(larger, kPdfPage, c.nameHeight + 1, c.width) + c.width(" ", c.nameHeight + 1),
+    // The largest face that allows it: one pixel more and the name would
+    // reach the Date.
+    const int larger = c.nameHeight + 1;
+    if (c.rows == 1 && larger <= fitted.pageHeight) {
+      EXPECT_GT(EndOf(fitted.report.lines[1], kPdfPage, larger, c.width) + c.width(" ", larger),
                 middle)
           << c.what;
     }
