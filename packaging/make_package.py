@@ -210,7 +210,7 @@ def table_queries(config, version, programs, staged):
     return queries
 
 
-def readme_text(config, version, programs, base):
+def readme_text(config, version, programs, base, code):
     """README.txt for Windows users: the template with the version, the codes
     and the list of programs filled in, with Windows line ends."""
     rows = []
@@ -224,7 +224,7 @@ def readme_text(config, version, programs, base):
                        "@VERSION_TEXT@": config["versionText"], "@PACKAGE@": base,
                        "@MAKER@": config["maker"],
                        "@UPGRADE_CODE@": guid(config["upgradeCode"]),
-                       "@PRODUCT_CODE@": guid(product_code(config, version)),
+                       "@PRODUCT_CODE@": guid(code),
                        "@PROGRAMS@": "\n".join(rows)}.items():
         text = text.replace(key, value)
     return text.replace("\r\n", "\n").replace("\n", "\r\n")
@@ -352,13 +352,13 @@ def main():
         for path in staged.iterdir():
             os.utime(path, (epoch, epoch))
 
-        build_msi(config, version, programs, staged, msi,
-                  args.product_code or product_code(config, version))
+        code = args.product_code or product_code(config, version)
+        build_msi(config, version, programs, staged, msi, code)
         if signer:
             signer.sign(msi, config["product"])
         entries = [(pathlib.Path(p["file"]).name,
                     (staged / pathlib.Path(p["file"]).name).read_bytes()) for p in programs]
-        entries.append(("README.txt", readme_text(config, version, programs, base).encode()))
+        entries.append(("README.txt", readme_text(config, version, programs, base, code).encode()))
         write_zip(archive, entries, epoch)
         sums = "".join(f"{sha256(path)}  {path.name}\n" for path in (msi, archive))
         for path in (msi, archive):
