@@ -9,6 +9,9 @@ namespace roster {
 
 namespace {
 
+// A header of thousands of such columns is no roster's: a few tell the clerk.
+constexpr std::size_t kListedWarnings = 10;
+
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -214,6 +217,11 @@ HeaderMatch MatchHeader(const RosterProgram& program, const std::vector<std::str
   for (std::size_t i = 0; i < carried; ++i) {
     match.carried.push_back(i);
     matcher.Warn(i, match);
+  }
+  if (match.warnings.size() > kListedWarnings) {
+    const std::size_t more = match.warnings.size() - kListedWarnings;
+    match.warnings.resize(kListedWarnings);
+    match.warnings.push_back("and " + std::to_string(more) + " more such columns");
   }
   for (std::size_t i : match.carried) {
     match.names.push_back(header[i]);

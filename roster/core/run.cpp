@@ -92,7 +92,10 @@ struct Dialect {
 // The separator a first line "sep=;" names, and the line's length with its
 // line end; nothing when the text does not start with such a line.
 std::optional<std::pair<char, std::size_t>> SepLine(std::string_view text) {
-  if (text.size() < 5 || ColumnKey(text.substr(0, 4)) != "sep=") {
+  const auto is = [&](std::size_t at, char lower) {
+    return text[at] == lower || text[at] == lower - 'a' + 'A';
+  };
+  if (text.size() < 5 || !is(0, 's') || !is(1, 'e') || !is(2, 'p') || text[3] != '=') {
     return std::nullopt;
   }
   const char separator = text[4];

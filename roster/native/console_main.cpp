@@ -72,37 +72,35 @@ class FileDescriptor {
   int fd_;
 };
 
-// The temporary file beside the results while they are written: registered
-// for the signal handler, and removed on every way out but the rename.
+// Creates the temporary file beside the results, RESULTS.tmp-XXXXXX, its
+// name in `path`; registered for the signal handler before it exists, so a
+// signal while mkstemp runs removes it too.
+int CreateTemporary(std::string& path) {
+  writing.store(path.c_str());
+  const int fd = mkstemp(path.data());
+  // A lock that lives as long as this process: a later run removes only a
+  // temporary file nobody holds.
+  if (fd >= 0) {
+    flock(fd, LOCK_EX | LOCK_NB);
+  }
+  return fd;
+}
+
+// The temporary file while the results are written: removed on every way
+// out but the rename.
 class TemporaryFile {
  public:
-  explicit TemporaryFile(const std::string& target) : path_(target + ".tmp-XXXXXX") {
-    // Registered before it exists: a signal while mkstemp runs removes it too.
-    writing.store(path_.c_str());
-    fd_ = mkstemp(path_.data());
-    // A lock that lives as long as this process: a later run removes only
-    // a temporary file nobody holds.
-    if (fd_ >= 0) {
-      flock(fd_, LOCK_EX | LOCK_NB);
-    }
-  }
+  explicit TemporaryFile(const std::string& target)
+      : path_(target + ".tmp-XXXXXX"), file_(CreateTemporary(path_)) {}
   ~TemporaryFile() {
     if (writing.exchange(nullptr) != nullptr) {
       unlink(path_.c_str());
-    }
-    if (fd_ >= 0) {
-      close(fd_);
     }
   }
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-  int fd() const { return fd_; }
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return close(fd) == 0;
-  }
+  FileDescriptor& file() { return file_; }
   // Renames the file over the target; a killed run has removed it already.
   bool Commit(const std::string& target) {
     if (writing.load() == nullptr || rename(path_.c_str(), target.c_str()) != 0) {
@@ -113,8 +111,8 @@ class TemporaryFile {
   }
 
  private:
-  std::string path_;
-  int fd_ = -1;
+  std::string path_;  // before file_: CreateTemporary writes the name into it
+  FileDescriptor file_;
 };
 
 bool ReadFile(const std::string& path, const std::function<void(const ByteReader&)>& read,
@@ -165,25 +163,26 @@ bool WriteAll(int fd, std::string_view bytes, std::string& why) {
 
 bool ReplaceFile(const std::string& path, const std::function<bool(const ByteWriter&)>& write,
                  std::string& why) {
-  TemporaryFile file(path);
-  if (file.fd() < 0) {
+  TemporaryFile temporary(path);
+  FileDescriptor& file = temporary.file();
+  if (file.get() < 0) {
     why = std::strerror(errno);
     return false;
   }
   // Readable as a file written by this user normally is.
   const mode_t mask = umask(0);
   umask(mask);
-  if (fchmod(file.fd(), 0666 & ~mask) != 0) {
+  if (fchmod(file.get(), 0666 & ~mask) != 0) {
     why = std::strerror(errno);
     return false;
   }
   const ByteWriter writer = [&file](std::string_view bytes, std::string& writeWhy) {
-    return WriteAll(file.fd(), bytes, writeWhy);
+    return WriteAll(file.get(), bytes, writeWhy);
   };
   if (!write(writer)) {
     return false;
   }
-  if (fsync(file.fd()) != 0 || !file.Close() || !file.Commit(path)) {
+  if (fsync(file.get()) != 0 || !file.Close() || !temporary.Commit(path)) {
     why = std::strerror(errno);
     return false;
   }

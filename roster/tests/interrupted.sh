@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # A roster program killed while it writes its results leaves nothing behind:
-# on SIGTERM, SIGHUP and SIGINT it removes its temporary file; after SIGKILL,
-# which no program can answer, the next run removes the file and says so.
-# Natively only (Windows has its console handler instead).
-#   interrupted.sh PROGRAM EXAMPLE-ROSTER
+# on SIGTERM, SIGHUP and SIGINT (Ctrl+C) it removes its temporary file; after
+# SIGKILL, which no program can answer, the next run removes the file and
+# says so. Under Wine (a runner given) only SIGINT reaches the program, as
+# the Ctrl+C of its console; the Windows program's handler answers it.
+#   interrupted.sh PROGRAM EXAMPLE-ROSTER [RUNNER]
 set -euo pipefail
-program=$1 example=$2
+program=$1 example=$2 runner=${3:-}
+signals="TERM HUP INT"
+[ -n "$runner" ] && signals=INT
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # The example's rows over and over: long enough to be killed while it scores.
@@ -19,7 +22,8 @@ kill_while_writing() { # kill_while_writing SIGNAL
   (
     # A background job starts with SIGINT ignored; this one may take it.
     trap - INT
-    exec "$program" "$work/roster.csv" >"$work/out.txt" 2>&1
+    cd "$work"
+    exec $runner "$program" roster.csv >out.txt 2>&1
   ) &
   local pid=$!
   for _ in $(seq 200); do
@@ -31,7 +35,7 @@ kill_while_writing() { # kill_while_writing SIGNAL
 }
 
 failed=0
-for signal in TERM HUP INT; do
+for signal in $signals; do
   kill_while_writing "$signal"
   if compgen -G "$work/roster-results.csv*" >/dev/null; then
     echo "after SIG$signal: $(ls "$work")"
@@ -45,8 +49,8 @@ if [ -z "$left" ]; then
   echo "SIGKILL came too late to leave a temporary file"
   failed=1
 fi
-out=$("$program" "$work/roster.csv") || true
-if ! grep -qF "removed $left, left behind by a run that was cut short." <<<"$out"; then
+out=$(cd "$work" && $runner "$program" roster.csv </dev/null) || true
+if ! grep -qF "removed ${left##*/}, left behind by a run that was cut short." <<<"$out"; then
   echo "the next run did not remove $left: $out"
   failed=1
 fi

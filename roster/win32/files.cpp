@@ -83,13 +83,17 @@ class Locked {
   Locked& operator=(const Locked&) = delete;
 };
 
+// Ctrl+C, Ctrl+Break, the console window closed, logoff or shutdown: the
+// program ends here, as Windows would end it, without its temporary file.
 BOOL WINAPI OnConsoleControl(DWORD) {
-  const Locked locked;
-  if (writingPath != nullptr) {
-    DeleteFileW(writingPath);
-    writingPath = nullptr;
+  {
+    const Locked locked;
+    if (writingPath != nullptr) {
+      DeleteFileW(writingPath);
+      writingPath = nullptr;
+    }
   }
-  return FALSE;  // and the default handler ends the program
+  ExitProcess(STATUS_CONTROL_C_EXIT);
 }
 
 // Six letters or digits, different for each process and attempt.
@@ -107,26 +111,32 @@ std::wstring UniqueSuffix(unsigned attempt) {
   return suffix;
 }
 
-// The temporary file beside the results while they are written, named
-// RESULTS.tmp-XXXXXX. Deleting it is shared, so the console handler can
+// Creates the temporary file beside the results, RESULTS.tmp-XXXXXX, and
+// says its name in `path`. Deleting it is shared, so the console handler can
 // remove it while it is open; nothing else is, so a later run can tell it
-// from a leftover. Removed on every way out but the rename.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(const std::wstring& target) {
-    for (unsigned attempt = 0; attempt < 100 && handle_ == INVALID_HANDLE_VALUE; ++attempt) {
-      path_ = target + L".tmp-" + UniqueSuffix(attempt);
-      handle_ = CreateFileW(path_.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-      if (handle_ == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) {
-        break;
-      }
-    }
-    if (handle_ != INVALID_HANDLE_VALUE) {
-      const Locked locked;
-      writingPath = path_.c_str();
+// from a leftover.
+HANDLE CreateTemporary(const std::wstring& target, std::wstring& path) {
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  for (unsigned attempt = 0; attempt < 100 && handle == INVALID_HANDLE_VALUE; ++attempt) {
+    path = target + L".tmp-" + UniqueSuffix(attempt);
+    handle = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) {
+      break;
     }
   }
+  if (handle != INVALID_HANDLE_VALUE) {
+    const Locked locked;
+    writingPath = path.c_str();
+  }
+  return handle;
+}
+
+// The temporary file while the results are written: removed on every way
+// out but the rename.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(const std::wstring& target) : file_(CreateTemporary(target, path_)) {}
   ~TemporaryFile() {
     const DWORD error = GetLastError();
     bool remove = false;
@@ -137,7 +147,7 @@ class TemporaryFile {
         remove = true;
       }
     }
-    Close();
+    file_.Close();
     if (remove) {
       DeleteFileW(path_.c_str());
     }
@@ -146,13 +156,7 @@ class TemporaryFile {
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-  bool Close() {
-    const HANDLE handle = handle_;
-    handle_ = INVALID_HANDLE_VALUE;
-    return handle == INVALID_HANDLE_VALUE || CloseHandle(handle) != FALSE;
-  }
+  FileHandle& file() { return file_; }
   // Renames the file over the target, unless an interruption removed it.
   bool Commit(const std::wstring& target) {
     const Locked locked;
@@ -166,8 +170,8 @@ class TemporaryFile {
   }
 
  private:
-  std::wstring path_;
-  HANDLE handle_ = INVALID_HANDLE_VALUE;
+  std::wstring path_;  // before file_: CreateTemporary fills it
+  FileHandle file_;
 };
 
 }  // namespace
@@ -202,7 +206,8 @@ bool ReadRosterFile(const std::string& path, const std::function<void(const Byte
 bool ReplaceRosterFile(const std::string& path, const std::function<bool(const ByteWriter&)>& write,
                        std::string& why) {
   const std::wstring target = Utf8ToWide(path);
-  TemporaryFile file(target);
+  TemporaryFile temporary(target);
+  FileHandle& file = temporary.file();
   if (!file.valid()) {
     return Fail(why);
   }
@@ -221,7 +226,7 @@ bool ReplaceRosterFile(const std::string& path, const std::function<bool(const B
   if (!write(writer)) {
     return false;
   }
-  if (FlushFileBuffers(file.get()) == FALSE || !file.Close() || !file.Commit(target)) {
+  if (FlushFileBuffers(file.get()) == FALSE || !file.Close() || !temporary.Commit(target)) {
     return Fail(why);
   }
   return true;
