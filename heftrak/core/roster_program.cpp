@@ -47,6 +47,15 @@ constexpr roster::ResultColumn kResults[kRosterResults] = {
 
 constexpr const char* kTallies[kRosterTallies] = {"within", "over", "must be taped"};
 
+// What the window's summary counts of the scored rows.
+constexpr roster::ResultCount kCounts[] = {
+    {"Within weight", kWeightWithinResult, "yes"},
+    {"Not within weight", kWeightWithinResult, "no"},
+    {"Taped", kBodyFatResult},
+    {"Within body fat", kBodyFatWithinResult, "yes"},
+    {"Not within body fat", kBodyFatWithinResult, "no"},
+};
+
 constexpr roster::RosterProgram kProgram = {
     "heftrak-roster",
     "HEFTRAK",
@@ -60,6 +69,7 @@ constexpr roster::RosterProgram kProgram = {
     "and both messages. lbs_over is the weight above the screening table's maximum,\n"
     "body_fat_over the percentage points above the limit (empty when within).",
     &ScoreRow,
+    kCounts,
 };
 
 }  // namespace

@@ -26,90 +26,46 @@ void Warn(const RosterProgram& program, const Platform& platform, std::string_vi
   Complain(program, platform, "warning: " + std::string(text));
 }
 
-std::string RowName(int line, std::string_view soldier) {
-  std::string text = "line " + std::to_string(line);
-  if (!soldier.empty()) {
-    text.append(" (").append(soldier).append(")");
-  }
-  return text;
-}
-
-// Reads the roster a second time, now building each scored soldier's report,
-// and prints them in roster order: no report is held longer than its print.
-// Stops at the first failure, since a printer that failed once will not
-// print the rest properly either.
+// Prints every scored soldier's report through the platform's printer.
 bool PrintReports(const RosterProgram& program, const Platform& platform, const Options& options,
-                  RosterSettings settings, const RosterSummary& scored) {
+                  const RosterSettings& settings, const RosterSummary& scored) {
   if (platform.print == nullptr) {
     Complain(program, platform, "this build cannot print; no report was printed.");
     return false;
   }
-  settings.reports = true;
-  int printed = 0;
-  bool failed = false;
-  RosterSummary again;
-  std::string why;
-  const auto print = [&](const ScoredRow& row) {
-    if (row.score.refused || !row.score.report) {
-      return true;
-    }
-    if (!row.ssnWarning.empty()) {
-      Warn(program, platform, RowName(row.line, row.soldier) + ": " + std::string(row.ssnWarning));
-    }
-    std::string printWhy;
-    if (!platform.print(*row.score.report, printWhy)) {
-      Complain(program, platform,
-               "the report of " + RowName(row.line, row.soldier) + " was not printed: " + printWhy +
-                   "; " + std::to_string(printed) + " of " + std::to_string(scored.scored) +
-                   " reports printed.");
-      failed = true;
-      return false;
-    }
-    ++printed;
-    return true;
-  };
-  const bool opened = platform.readFile(
-      options.input,
-      [&](const ByteReader& reader) {
-        again = ScoreRoster(program, reader, nullptr, settings, print);
-      },
-      why);
-  if (failed) {
+  const PrintedReports run = PrintRosterReports(
+      program, platform, options.input, settings, scored,
+      [&](const ReportToPrint& report, std::string& why) {
+        if (!report.ssnWarning.empty()) {
+          Warn(program, platform,
+               RowName(report.line, report.soldier) + ": " + std::string(report.ssnWarning));
+        }
+        return platform.print(report.report, why) ? Printing::Printed : Printing::Failed;
+      });
+  if (!run.failure.empty()) {
+    Complain(program, platform, run.failure);
     return false;
   }
-  if (!opened || again.failure != RosterFailure::None || again.read != scored.read ||
-      again.scored != scored.scored) {
-    Complain(program, platform,
-             options.input + " could not be read again as it was scored, to print its reports; " +
-                 std::to_string(printed) + " of " + std::to_string(scored.scored) +
-                 " reports printed.");
-    return false;
-  }
-  platform.writeOut(std::to_string(printed) + (printed == 1 ? " report" : " reports") +
-                    " printed.\n");
+  platform.writeOut(ReportsPrintedText(run.printed) + "\n");
   return true;
 }
 
-// Says why a run failed; false when it did.
-bool Succeeded(const RosterProgram& program, const Platform& platform, const Options& options,
-               const std::string& output, const RosterSummary& summary) {
+// Why a run failed, as one line; empty when it did not.
+std::string FailureText(const Options& options, const std::string& output,
+                        const RosterSummary& summary) {
   switch (summary.failure) {
     case RosterFailure::None:
-      return true;
+      return {};
     case RosterFailure::Unusable:
-      Complain(program, platform, options.input + ", " + summary.error);
-      break;
+      return options.input + ", " + summary.error;
     case RosterFailure::Unreadable:
-      Complain(program, platform, options.input + ": " + summary.error);
-      break;
+      return options.input + ": " + summary.error;
     case RosterFailure::Unwritable:
-      Complain(program, platform, output + ": " + summary.error);
-      break;
+      return output + ": " + summary.error;
     case RosterFailure::Stopped:
-      Complain(program, platform, summary.error);
       break;
   }
-  return false;
+  return summary.error;
 }
 
 }  // namespace
@@ -212,6 +168,112 @@ std::string UsageText(const RosterProgram& program) {
   return text;
 }
 
+std::string ReportsPrintedText(int printed) {
+  return std::to_string(printed) + (printed == 1 ? " report" : " reports") + " printed.";
+}
+
+std::string RowName(int line, std::string_view soldier) {
+  std::string text = "line " + std::to_string(line);
+  if (!soldier.empty()) {
+    text.append(" (").append(soldier).append(")");
+  }
+  return text;
+}
+
+ScoredFile ScoreRosterFile(const RosterProgram& program, const Platform& platform,
+                           const Options& options, const RowObserver& observer) {
+  ScoredFile run;
+  run.output = options.output.empty() ? DefaultOutputPath(options.input) : options.output;
+  const std::string& output = run.output;
+  if (output == options.input || platform.sameFile(output, options.input)) {
+    run.error = output + " is the roster itself; name another results file";
+    return run;
+  }
+  run.removed = platform.removeLeftovers(output);
+  if (platform.readOnly(output)) {
+    run.error = output + " is read-only; make it writable" +
+                (options.canNameOutput ? ", or name another results file with -o" : "");
+    return run;
+  }
+
+  run.settings.date = options.date.empty() ? platform.today() : options.date;
+  run.settings.printerText = platform.printerText;
+  RosterSummary& summary = run.summary;
+  bool replaced = false;
+  std::string readWhy;
+  std::string writeWhy;
+  const bool opened = platform.readFile(
+      options.input,
+      [&](const ByteReader& reader) {
+        replaced = platform.replaceFile(
+            output,
+            [&](const ByteWriter& writer) {
+              summary = ScoreRoster(program, reader, &writer, run.settings, observer);
+              return summary.failure == RosterFailure::None;
+            },
+            writeWhy);
+      },
+      readWhy);
+  if (!opened) {
+    run.error = options.input + ": " + readWhy;
+  } else if (summary.failure != RosterFailure::None) {
+    run.error = FailureText(options, output, summary);
+  } else if (!replaced) {
+    run.error = output + ": " + writeWhy;
+  } else {
+    run.status = summary.refused > 0 ? kSomeRefused : kAllScored;
+  }
+  return run;
+}
+
+PrintedReports PrintRosterReports(const RosterProgram& program, const Platform& platform,
+                                  const std::string& input, RosterSettings settings,
+                                  const RosterSummary& scored, const ReportPrinter& print) {
+  settings.reports = true;
+  PrintedReports run;
+  run.total = scored.scored;
+  bool stopped = false;
+  RosterSummary again;
+  std::string why;
+  const auto printRow = [&](const ScoredRow& row) {
+    if (row.score.refused || !row.score.report) {
+      return true;
+    }
+    const ReportToPrint report{run.printed + 1, run.total,      row.line,
+                               row.soldier,     row.ssnWarning, *row.score.report};
+    std::string printWhy;
+    const Printing printed = print(report, printWhy);
+    if (printed == Printing::Failed) {
+      run.failure = "the report of " + RowName(row.line, row.soldier) +
+                    " was not printed: " + printWhy + "; " + std::to_string(run.printed) + " of " +
+                    std::to_string(run.total) + " reports printed.";
+      stopped = true;
+      return false;
+    }
+    ++run.printed;
+    run.ssnCut += row.ssnWarning.empty() ? 0 : 1;
+    run.cancelled = printed == Printing::PrintedLast;
+    stopped = run.cancelled;
+    return !stopped;
+  };
+  const bool opened = platform.readFile(
+      input,
+      [&](const ByteReader& reader) {
+        again = ScoreRoster(program, reader, nullptr, settings, printRow);
+      },
+      why);
+  if (stopped) {
+    return run;
+  }
+  if (!opened || again.failure != RosterFailure::None || again.read != scored.read ||
+      again.scored != scored.scored) {
+    run.failure = input + " could not be read again as it was scored, to print its reports; " +
+                  std::to_string(run.printed) + " of " + std::to_string(run.total) +
+                  " reports printed.";
+  }
+  return run;
+}
+
 int RunRosterProgram(const RosterProgram& program, const Platform& platform,
                      std::span<const std::string> args) {
   std::string error;
@@ -224,60 +286,23 @@ int RunRosterProgram(const RosterProgram& program, const Platform& platform,
     platform.writeOut(UsageText(program));
     return args.empty() ? kUnusable : kAllScored;
   }
-  const std::string output =
-      options.output.empty() ? DefaultOutputPath(options.input) : options.output;
-  if (output == options.input || platform.sameFile(output, options.input)) {
-    Complain(program, platform, output + " is the roster itself; name another results file");
-    return kUnusable;
-  }
-  for (const std::string& name : platform.removeLeftovers(output)) {
+  const ScoredFile run = ScoreRosterFile(program, platform, options);
+  for (const std::string& name : run.removed) {
     platform.writeOut(std::string(program.name) + ": removed " + name +
                       ", left behind by a run that was cut short.\n");
   }
-  if (platform.readOnly(output)) {
-    Complain(program, platform,
-             output + " is read-only; make it writable, or name another results file with -o");
-    return kUnusable;
-  }
-
-  RosterSettings settings;
-  settings.date = options.date.empty() ? platform.today() : options.date;
-  settings.printerText = platform.printerText;
-  RosterSummary summary;
-  bool replaced = false;
-  std::string readWhy;
-  std::string writeWhy;
-  const bool opened = platform.readFile(
-      options.input,
-      [&](const ByteReader& reader) {
-        replaced = platform.replaceFile(
-            output,
-            [&](const ByteWriter& writer) {
-              summary = ScoreRoster(program, reader, &writer, settings);
-              return summary.failure == RosterFailure::None;
-            },
-            writeWhy);
-      },
-      readWhy);
-  if (!opened) {
-    Complain(program, platform, options.input + ": " + readWhy);
-    return kUnusable;
-  }
-  for (const std::string& warning : summary.warnings) {
+  for (const std::string& warning : run.summary.warnings) {
     Warn(program, platform, options.input + ", " + warning);
   }
-  if (!Succeeded(program, platform, options, output, summary)) {
+  if (!run.error.empty()) {
+    Complain(program, platform, run.error);
     return kUnusable;
   }
-  if (!replaced) {
-    Complain(program, platform, output + ": " + writeWhy);
+  platform.writeOut(SummaryText(program, run.summary) + "\nResults: " + run.output + "\n");
+  if (options.print && !PrintReports(program, platform, options, run.settings, run.summary)) {
     return kUnusable;
   }
-  platform.writeOut(SummaryText(program, summary) + "\nResults: " + output + "\n");
-  if (options.print && !PrintReports(program, platform, options, settings, summary)) {
-    return kUnusable;
-  }
-  return summary.refused > 0 ? kSomeRefused : kAllScored;
+  return run.status;
 }
 
 void WriteStandardOut(std::string_view text) {

@@ -28,6 +28,9 @@ struct Options {
   std::string date;    // empty: today's
   bool print = false;
   bool help = false;
+  // Whether the user can name another results file (-o): the advice for a
+  // read-only one says so. A window cannot.
+  bool canNameOutput = true;
 };
 
 // `args` without the program's name. Sets `error` (one line) when they make no sense.
@@ -70,6 +73,64 @@ struct Platform {
 
 int RunRosterProgram(const RosterProgram& program, const Platform& platform,
                      std::span<const std::string> args);
+
+// A roster file scored into its results file: what the console program says
+// after it, and a window shows.
+struct ScoredFile {
+  int status = kUnusable;
+  std::string output;                // the results file
+  std::vector<std::string> removed;  // temporary files of runs cut short, removed
+  RosterSummary summary;
+  RosterSettings settings;  // what the roster was scored with (the reports' date)
+  std::string error;        // set when nothing was written: one line, without the program's name
+};
+
+// The run behind the command line, up to the results file written: the
+// results file's name, the checks before it is written, the roster read and
+// the results written through `platform`'s files. Uses only the platform's
+// files and its printerText and today.
+ScoredFile ScoreRosterFile(const RosterProgram& program, const Platform& platform,
+                           const Options& options, const RowObserver& observer = {});
+
+// One scored soldier's report, found by reading the roster a second time.
+struct ReportToPrint {
+  int number = 0;  // 1 for the first
+  int total = 0;   // the soldiers the scoring scored
+  int line = 0;
+  std::string_view soldier;     // "Doe, John"; may be empty
+  std::string_view ssnWarning;  // what the report's SSN boxes could not hold
+  const shell::Report& report;
+};
+
+enum class Printing {
+  Printed,      // and on to the next
+  PrintedLast,  // and stop: the user cancelled
+  Failed,       // not printed; the reason set
+};
+
+using ReportPrinter = std::function<Printing(const ReportToPrint& report, std::string& why)>;
+
+struct PrintedReports {
+  int printed = 0;
+  int total = 0;
+  int ssnCut = 0;  // reports whose SSN boxes could not hold the whole cell
+  bool cancelled = false;
+  std::string failure;  // why printing stopped early: one line, as the console says it
+};
+
+// Reads the roster `input` again, now building each scored soldier's report,
+// and hands them to `print` in roster order: no report is held longer than
+// its print. Stops at the first failure, since a printer that failed once
+// will not print the rest properly either.
+PrintedReports PrintRosterReports(const RosterProgram& program, const Platform& platform,
+                                  const std::string& input, RosterSettings settings,
+                                  const RosterSummary& scored, const ReportPrinter& print);
+
+// "5 reports printed."
+std::string ReportsPrintedText(int printed);
+
+// A row as messages name it: "line 4 (Roe, Jane)", or "line 7" without a name.
+std::string RowName(int line, std::string_view soldier);
 
 // The standard output and error streams, written through at once.
 void WriteStandardOut(std::string_view text);

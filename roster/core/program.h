@@ -43,6 +43,14 @@ struct RowScore {
   std::optional<shell::Report> report;
 };
 
+// A count the window's summary shows of the scored rows: those whose result
+// column `result` holds `value` (nullptr: any text at all).
+struct ResultCount {
+  const char* label;  // e.g. "Within weight"
+  int result;         // index into the program's result columns
+  const char* value = nullptr;
+};
+
 // The figure cells of one row, in the order of the program's figure columns
 // ("" where the header has no such column).
 using FigureCells = std::span<const std::string_view>;
@@ -56,6 +64,7 @@ struct RosterProgram {
   const char* figureHelp;                // the figure columns, for --help
   // Scores one row; builds its report when `person` is given and the row is scored.
   RowScore (*score)(FigureCells cells, const shell::PersonalData* person);
+  std::span<const ResultCount> counts = {};  // the window summary's verdict counts
 };
 
 }  // namespace roster

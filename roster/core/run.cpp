@@ -345,8 +345,23 @@ class RowScorer {
   std::vector<std::string_view> cells_;
 };
 
-void Count(RosterSummary& summary, const RowScore& score, int line, std::string_view soldier) {
+bool Counted(const ResultCount& count, const RowScore& score) {
+  const std::size_t column =
+      count.result < 0 ? score.results.size() : static_cast<std::size_t>(count.result);
+  if (column >= score.results.size() || score.results[column].empty()) {
+    return false;
+  }
+  return count.value == nullptr || score.results[column] == count.value;
+}
+
+void Count(const RosterProgram& program, RosterSummary& summary, const RowScore& score, int line,
+           std::string_view soldier) {
   ++summary.read;
+  if (!score.refused) {
+    for (std::size_t i = 0; i < program.counts.size(); ++i) {
+      summary.counts[i] += Counted(program.counts[i], score) ? 1 : 0;
+    }
+  }
   if (score.refused) {
     ++summary.refused;
     if (summary.refusedRows.size() < kListedRefusedRows) {
@@ -382,6 +397,7 @@ RosterSummary ScoreRoster(const RosterProgram& program, const ByteReader& roster
                           const RowObserver& observer) {
   RosterSummary summary;
   summary.tallies.assign(program.tallies.size(), 0);
+  summary.counts.assign(program.counts.size(), 0);
   Intake intake(roster);
   std::string why;
   if (!intake.ReadAhead(why)) {
@@ -447,7 +463,7 @@ RosterSummary ScoreRoster(const RosterProgram& program, const ByteReader& roster
   while (NextRow(reader, record)) {
     const RowScore score = scorer.Score(record, ssnWarning);
     const std::string soldier = scorer.Soldier(record);
-    Count(summary, score, record.line, soldier);
+    Count(program, summary, score, record.line, soldier);
     scorer.Write(record, score, out);
     if (observer && !observer(ScoredRow{record.line, soldier, score, ssnWarning})) {
       return Failed(summary, RosterFailure::Stopped,

@@ -60,6 +60,7 @@ struct RosterSummary {
   int refused = 0;
   int withoutVerdict = 0;               // scored, but counted in no tally
   std::vector<int> tallies;             // per program tally
+  std::vector<int> counts;              // per program count (scored rows only)
   std::vector<RefusedRow> refusedRows;  // the first kListedRefusedRows
   std::vector<std::string> warnings;    // about the header's columns, "line 1: ..."
   char separator = ',';                 // the roster's, and so the results'

@@ -10,7 +10,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -233,21 +232,14 @@ bool SameFile(const std::string& a, const std::string& b) {
          first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-std::string Today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return shell::DefaultDate(local);
-}
-
 }  // namespace
 
 int ConsoleMain(const RosterProgram& program, int argc, char** argv) {
   HandleTerminatingSignals();
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  const Platform platform = {&ReadFile,         &ReplaceFile,     &RemoveLeftovers, &ReadOnly,
-                             &SameFile,         nullptr,          nullptr,          &Today,
-                             &WriteStandardOut, &WriteStandardErr};
+  const Platform platform = {
+      &ReadFile, &ReplaceFile, &RemoveLeftovers,   &ReadOnly,         &SameFile,
+      nullptr,   nullptr,      &shell::TodaysDate, &WriteStandardOut, &WriteStandardErr};
   return RunRosterProgram(program, platform, args);
 }
 

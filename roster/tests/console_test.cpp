@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "roster/core/summary_view.h"
 #include "roster/tests/test_program.h"
 
 namespace roster {
@@ -82,10 +83,13 @@ struct Outcome {
   std::string err;
 };
 
+Platform MadePlatform(bool canPrint = true) {
+  return {&Read,   &Replace, &RemoveLeftovers, &ReadOnly, &Same, canPrint ? &Print : nullptr,
+          nullptr, &Today,   &WriteOut,        &WriteErr};
+}
+
 Outcome RunProgram(std::vector<std::string> args, bool canPrint = true) {
-  const Platform platform = {
-      &Read,   &Replace, &RemoveLeftovers, &ReadOnly, &Same, canPrint ? &Print : nullptr,
-      nullptr, &Today,   &WriteOut,        &WriteErr};
+  const Platform platform = MadePlatform(canPrint);
   written.clear();
   complained.clear();
   const int status = RunRosterProgram(kTestProgram, platform, args);
@@ -220,6 +224,40 @@ TEST_F(Console, PrintsEveryScoredSoldierOrSaysWhyNot) {
   EXPECT_EQ(run.status, kUnusable);
   EXPECT_EQ(run.err, "test-roster: this build cannot print; no report was printed.\n");
   EXPECT_TRUE(files.contains("roster-results.csv"));
+}
+
+// What a window runs: the same scoring into the same results file, then
+// the reports printed from a second reading until the clerk cancels.
+TEST_F(Console, AWindowScoresAndPrintsThroughTheSameRun) {
+  files["roster.csv"] = "last,score\nDoe,2\nPoe,0\nRoe,3\nTee,4\n";
+  ASSERT_EQ(RunProgram({"roster.csv"}).status, kSomeRefused);
+  const std::string console = files["roster-results.csv"];
+  files.erase("roster-results.csv");
+  Options options;
+  options.input = "roster.csv";
+  const ScoredFile run = ScoreRosterFile(kTestProgram, MadePlatform(), options);
+  EXPECT_EQ(run.status, kSomeRefused);
+  EXPECT_EQ(run.error, "");
+  EXPECT_EQ(run.output, "roster-results.csv");
+  EXPECT_EQ(files["roster-results.csv"], console);
+  EXPECT_EQ(run.settings.date, "07 Dec 2026");
+
+  std::vector<std::string> seen;
+  const PrintedReports cancelled =
+      PrintRosterReports(kTestProgram, MadePlatform(), "roster.csv", run.settings, run.summary,
+                         [&](const ReportToPrint& report, std::string&) {
+                           seen.push_back(PrintingText(report));
+                           return report.number == 2 ? Printing::PrintedLast : Printing::Printed;
+                         });
+  EXPECT_EQ(seen, (std::vector<std::string>{"Printing 1 of 3: Doe", "Printing 2 of 3: Roe"}));
+  EXPECT_EQ(PrintingEndText(cancelled), "Cancelled: 2 of 3 reports printed.");
+
+  // No -o in a window: a read-only results file can only be made writable.
+  files["/readonly/roster.csv"] = files["roster.csv"];
+  options.input = "/readonly/roster.csv";
+  options.canNameOutput = false;
+  EXPECT_EQ(ScoreRosterFile(kTestProgram, MadePlatform(), options).error,
+            "/readonly/roster-results.csv is read-only; make it writable");
 }
 
 TEST(ConsolePaths, ResultsGoBesideTheRoster) {

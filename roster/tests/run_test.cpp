@@ -148,6 +148,8 @@ TEST(RosterRun, CountsEveryRowAndListsTheFirstRefused) {
   EXPECT_EQ(SummaryText(kTestProgram, summary),
             "600 rows read: 450 scored, 150 refused; 150 passed, 150 failed, 150 without a "
             "verdict.");
+  // A window's counts: by a result's value, or any result at all.
+  EXPECT_EQ(summary.counts, (std::vector<int>{150, 450}));
   ASSERT_EQ(summary.refusedRows.size(), kListedRefusedRows);
   EXPECT_EQ(summary.refusedRows[1].line, 6);
   EXPECT_EQ(summary.refusedRows[1].soldier, "R1");

@@ -30,7 +30,8 @@ inline RowScore Double(FigureCells cells, const shell::PersonalData* person) {
 inline constexpr FigureColumn kTestFigures[] = {{"score", true, true}};
 inline constexpr ResultColumn kTestResults[] = {{"double"}, {"triple", -1, -1, true}};
 inline constexpr const char* kTestTallies[] = {"passed", "failed"};
+inline constexpr ResultCount kTestCounts[] = {{"Doubled to 4", 0, "4"}, {"Tripled", 1}};
 inline constexpr RosterProgram kTestProgram = {"test-roster", "TEST",   kTestFigures, kTestResults,
-                                               kTestTallies,  "score.", &Double};
+                                               kTestTallies,  "score.", &Double,      kTestCounts};
 
 }  // namespace roster

@@ -7,7 +7,6 @@
 #include <shellapi.h>
 
 #include <cstdio>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -40,17 +39,7 @@ std::vector<std::string> Arguments() {
 }
 
 bool Print(const shell::Report& report, std::string& why) {
-  if (!shell::PrintReport(report)) {
-    why = "no default printer could be opened";
-    return false;
-  }
-  return true;
-}
-
-std::string Today() {
-  const std::time_t now = std::time(nullptr);
-  const std::tm* local = std::localtime(&now);
-  return local != nullptr ? shell::DefaultDate(*local) : std::string();
+  return shell::PrintReport(report, &why);
 }
 
 // UTF-8 on the console while the program runs; the console's own page after.
@@ -97,11 +86,10 @@ int ConsoleMain(const RosterProgram& program, int, char**) {
   shell::App().grid = shell::GridFromBaseUnits(LOWORD(units), HIWORD(units));
 
   RemoveTemporaryOnConsoleClose();
-  const Platform platform = {&ReadRosterFile,        &ReplaceRosterFile,
-                             &RemoveRosterLeftovers, &ReadOnlyRosterFile,
-                             &SameRosterFile,        &Print,
-                             &PrinterText,           &Today,
-                             &WriteStandardOut,      &WriteStandardErr};
+  const Platform platform = {&ReadRosterFile,     &ReplaceRosterFile, &RemoveRosterLeftovers,
+                             &ReadOnlyRosterFile, &SameRosterFile,    &Print,
+                             &PrinterText,        &shell::TodaysDate, &WriteStandardOut,
+                             &WriteStandardErr};
   const int status = RunRosterProgram(program, platform, Arguments());
   if (OwnConsoleWindow()) {
     WriteStandardOut("Press Enter to close this window.\n");

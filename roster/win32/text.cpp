@@ -56,6 +56,11 @@ std::string PrinterText(std::string_view utf8) {
   return FromWide(CP_ACP, wide);
 }
 
+std::wstring DisplayText(std::string_view text) {
+  const std::wstring wide = ToWide(CP_UTF8, MB_ERR_INVALID_CHARS, text);
+  return wide.empty() ? ToWide(CP_ACP, 0, text) : wide;
+}
+
 std::string SystemMessage(DWORD error) {
   wchar_t* text = nullptr;
   const DWORD length = FormatMessageW(

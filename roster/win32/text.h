@@ -16,6 +16,10 @@ std::string WideToUtf8(std::wstring_view wide);
 // is not UTF-8 (a roster saved in the ANSI code page) stays as it stands.
 std::string PrinterText(std::string_view utf8);
 
+// A text of the roster's (UTF-8, or the ANSI code page where it is not
+// UTF-8) as a window shows it.
+std::wstring DisplayText(std::string_view text);
+
 // The system's text for an error code, in UTF-8, without the line end.
 std::string SystemMessage(DWORD error);
 

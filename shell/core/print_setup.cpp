@@ -65,4 +65,10 @@ std::string DefaultDate(const std::tm& local) {
   return std::string(text, std::min(static_cast<std::size_t>(length), sizeof text - 1));
 }
 
+std::string TodaysDate() {
+  const std::time_t now = std::time(nullptr);
+  const std::tm* local = std::localtime(&now);
+  return local != nullptr ? DefaultDate(*local) : std::string();
+}
+
 }  // namespace shell

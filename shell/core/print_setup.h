@@ -31,6 +31,9 @@ std::optional<PrinterName> ParsePrinterDevice(std::string_view profileEntry);
 // into it, so any std::tm gives a well-formed date.
 std::string DefaultDate(const std::tm& local);
 
+// The default date for today, in the local time zone.
+std::string TodaysDate();
+
 // The ranks of the personal data dialog's combo box, in list order.
 inline constexpr std::array<const char*, 25> kRankTable = {
     "E1/PVT",     "E2/PV2", "E3/PFC",  "E4/SPC/CPL", "E5/SGT", "E6/SSG", "E7/SFC",

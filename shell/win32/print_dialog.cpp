@@ -1,7 +1,5 @@
 #include "shell/win32/print_dialog.h"
 
-#include <ctime>
-
 #include "shell/core/print_setup.h"
 #include "shell/resources/shell_resources.h"
 #include "shell/win32/app.h"
@@ -43,11 +41,7 @@ void CreateRankBox(HWND dialog, const shell::Box& box, int maxChars) {
 // Today's date, once, when the dialog opens: a date the user types stays as
 // typed, however often the dialog is repainted.
 void SetDefaultDate(HWND dateField) {
-  const std::time_t now = std::time(nullptr);
-  const std::tm* local = std::localtime(&now);
-  if (local != nullptr) {
-    shell::SetFieldText(dateField, shell::DefaultDate(*local).c_str());
-  }
+  shell::SetFieldText(dateField, shell::TodaysDate().c_str());
 }
 
 void OnInitDialog(HWND dialog, const shell::PrintDialogIds& ids) {

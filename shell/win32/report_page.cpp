@@ -143,8 +143,14 @@ bool RenderReport(HDC dc, const Report& report, const PageGeometry& page) {
   return drawn;
 }
 
-bool PrintReport(const Report& report) {
-  return PrintReportOn(OpenDefaultPrinter(), report);
+bool PrintReport(const Report& report, std::string* why) {
+  HDC printer = OpenDefaultPrinter();
+  const bool printed = PrintReportOn(printer, report);
+  if (!printed && why != nullptr) {
+    *why = printer == nullptr ? "no default printer could be opened"
+                              : "the default printer did not take the page";
+  }
+  return printed;
 }
 
 bool PrintReportOn(HDC printer, const Report& report) {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "shell/core/report.h"
 #include "shell/core/report_fit.h"
 
@@ -11,8 +13,9 @@ namespace shell {
 // Prints the report as one job on the system's default printer; true only
 // when the print system took the whole page. With no usable printer, or a
 // job the printer or its spooler refuses, nothing is claimed: the alert
-// sounds, so the user does not take the silence for a printed page.
-bool PrintReport(const Report& report);
+// sounds, so the user does not take the silence for a printed page; `why`,
+// when given, says which of the two it was.
+bool PrintReport(const Report& report, std::string* why = nullptr);
 
 // The same on a printer device context already open, which it takes over.
 bool PrintReportOn(HDC printer, const Report& report);

@@ -26,6 +26,13 @@ constexpr roster::ResultColumn kResults[kRosterResults] = {
 
 constexpr const char* kTallies[kRosterTallies] = {"passed", "failed", "maxed"};
 
+// What the window's summary counts of the scored rows.
+constexpr roster::ResultCount kCounts[] = {
+    {"Passed", kVerdictResult, "passed"},
+    {"Failed", kVerdictResult, "failed"},
+    {"Maxed", kVerdictResult, "maxed"},
+};
+
 constexpr roster::RosterProgram kProgram = {
     "vorna-roster",
     "VORNA",
@@ -38,6 +45,7 @@ constexpr roster::RosterProgram kProgram = {
     "and situps_to_pass are the least repetitions, run_to_pass the slowest time, that\n"
     "score 60 points for the soldier's age and sex; empty where the soldier did.",
     &ScoreRow,
+    kCounts,
 };
 
 }  // namespace
