@@ -2,6 +2,7 @@
 
 #include "heftrak/core/reactions.h"
 #include "heftrak/core/report.h"
+#include "heftrak/core/roster_program.h"
 #include "heftrak/core/window_layout.h"
 #include "heftrak/resources/heftrak_ids.h"
 #include "heftrak/win32/charts.h"
@@ -14,6 +15,7 @@
 #include "shell/win32/print_dialog.h"
 #include "shell/win32/replay.h"
 #include "shell/win32/report_page.h"
+#include "shell/win32/roster_window.h"
 #include "shell/win32/text.h"
 
 namespace heftrak {
@@ -33,6 +35,7 @@ void OnCreate(HWND window) {
   const shell::Point box = MaleOnlyBox(g);
   shell::PlaceMaleOnly(window, box.x, box.y);
   shell::AddAboutEntry(window);
+  shell::AddRosterEntry(window, RosterProgram());
 }
 
 // Runs one of the core's commands on the state and replays what it decided.

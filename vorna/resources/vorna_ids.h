@@ -10,6 +10,8 @@
    200 - 201  the personal data dialog's Print and Exit; 200 is also the
               print command it sends (shell_resources.h)
    300        the system menu's About entry (shell_resources.h)
+   320 - 349  the system menu's Score a Roster entry and its dialogs'
+              controls (shell_resources.h, shell/core/roster_dialog_layout.h)
 
    Read by the resource compiler as well as by C++: what the resource script
    uses is preprocessor definitions, named after the program because a test

@@ -7,9 +7,11 @@
 #include "shell/win32/gdi.h"
 #include "shell/win32/male_only.h"
 #include "shell/win32/replay.h"
+#include "shell/win32/roster_window.h"
 #include "shell/win32/text.h"
 #include "vorna/core/evaluation.h"
 #include "vorna/core/reactions.h"
+#include "vorna/core/roster_program.h"
 #include "vorna/resources/vorna_ids.h"
 #include "vorna/win32/chart_list.h"
 #include "vorna/win32/paint.h"
@@ -49,6 +51,7 @@ void OnCreate(HWND window) {
   shell::App().chartList = w.chartList;
   shell::PlaceMaleOnly(window, w.layout.maleOnlyBox.x, w.layout.maleOnlyBox.y);
   shell::AddAboutEntry(window);
+  shell::AddRosterEntry(window, RosterProgram());
 }
 
 void OnPaint(HWND window) {

@@ -1,0 +1,465 @@
+// Score a Roster driven through the real dialogs, as a clerk goes through
+// them: the system menu's entry, the standard Open dialog, the summary, the
+// printing progress and the message box. Each step waits for its dialog,
+// from inside the dialogs' own message loops.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/core/roster_dialog_layout.h"
+#include "shell/resources/shell_resources.h"
+#include "shell/tests/win32_harness.h"
+#include "shell/win32/observer.h"
+
+namespace harness {
+
+// Called with the open dialog at every tick until it returns true.
+using DialogStep = std::function<bool(HWND dialog)>;
+
+// The dialog the clerk can use now: of a modal chain only the last is
+// enabled. Not the active window: a program the shell started for Open
+// Results may have taken the activation.
+inline BOOL CALLBACK FindUsableDialog(HWND window, LPARAM result) {
+  char kind[16] = {};
+  GetClassNameA(window, kind, sizeof kind);
+  if (IsWindowVisible(window) && IsWindowEnabled(window) && std::string_view(kind) == "#32770") {
+    *reinterpret_cast<HWND*>(result) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+inline HWND CurrentDialog() {
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &FindUsableDialog, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+struct DialogScript {
+  static inline std::vector<DialogStep>* steps = nullptr;
+  static inline std::size_t next = 0;
+  static inline int ticksLeft = 0;
+  static inline bool busy = false;  // a step may pump messages, ticks included
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (busy || steps == nullptr) {
+      return;
+    }
+    HWND active = CurrentDialog();
+    if (active == nullptr) {
+      --ticksLeft;
+      return;
+    }
+    busy = true;
+    if (--ticksLeft < 0) {
+      // Given up: close whatever is open rather than hang the run.
+      PostMessageA(active, WM_COMMAND, IDCANCEL, 0);
+    } else if (next < steps->size() && (*steps)[next](active)) {
+      ++next;
+    }
+    busy = false;
+  }
+};
+
+// Runs `start`, which opens the first dialog, and the steps in turn; true
+// when every step was taken within `seconds`.
+inline bool RunDialogs(const std::function<void()>& start, std::vector<DialogStep> steps,
+                       int seconds = 60) {
+  DialogScript::steps = &steps;
+  DialogScript::next = 0;
+  DialogScript::ticksLeft = seconds * 50;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &DialogScript::Tick);
+  start();
+  KillTimer(nullptr, timer);
+  DialogScript::steps = nullptr;
+  return DialogScript::next == steps.size();
+}
+
+inline bool IsOpenDialog(HWND dialog) {
+  return GetDlgItem(dialog, 1148) != nullptr;  // the file name box (cmb13)
+}
+inline bool IsSummary(HWND dialog) {
+  return GetDlgItem(dialog, shell::kRosterNotesId) != nullptr;
+}
+inline bool IsPrinting(HWND dialog) {
+  return GetDlgItem(dialog, shell::kRosterProgressId) != nullptr;
+}
+inline bool IsMessageBox(HWND dialog) {
+  return GetDlgItem(dialog, 0xFFFF) != nullptr;  // its text
+}
+
+inline std::string ItemText(HWND dialog, int id) {
+  return TextOf(GetDlgItem(dialog, id));
+}
+
+inline void Click(HWND dialog, int id) {
+  SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+// The control of `dialog` that has the keyboard: the dialog itself while
+// another program has the activation.
+inline HWND KeyTarget(HWND dialog) {
+  HWND focus = GetFocus();
+  return focus != nullptr && IsChild(dialog, focus) ? focus : dialog;
+}
+
+inline void PressKeyIn(HWND dialog, UINT key) {
+  PostMessageA(KeyTarget(dialog), WM_KEYDOWN, key, 1);
+}
+
+inline void PressAltIn(HWND dialog, char letter) {
+  PostMessageA(KeyTarget(dialog), WM_SYSCHAR, static_cast<unsigned char>(letter),
+               static_cast<LPARAM>(1 | (1 << 29)));
+}
+
+// Types the path into the Open dialog's file name box and presses Open.
+inline DialogStep ChooseFile(const std::string& path) {
+  return [path](HWND dialog) {
+    if (!IsOpenDialog(dialog)) {
+      return false;
+    }
+    HWND box = GetDlgItem(dialog, 1148);
+    HWND edit = FindWindowExA(box, nullptr, "ComboBox", nullptr);
+    edit = FindWindowExA(edit != nullptr ? edit : box, nullptr, "Edit", nullptr);
+    SetWindowTextA(edit != nullptr ? edit : box, path.c_str());
+    Click(dialog, IDOK);
+    return true;
+  };
+}
+
+// What the summary dialog shows.
+struct SummaryShown {
+  std::string roster;
+  std::vector<std::string> figures;  // "Rows read: 7"
+  std::vector<std::string> notes;
+  std::string results;
+  bool printEnabled = false;
+};
+
+inline SummaryShown ReadSummary(HWND dialog) {
+  SummaryShown shown;
+  shown.roster = ItemText(dialog, shell::kRosterNameId);
+  for (int id = shell::kRosterFiguresId; GetDlgItem(dialog, id) != nullptr; id += 2) {
+    shown.figures.push_back(ItemText(dialog, id) + " " + ItemText(dialog, id + 1));
+  }
+  HWND list = GetDlgItem(dialog, shell::kRosterNotesId);
+  const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    std::string line(
+        static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)),
+        '\0');
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line.data()));
+    shown.notes.push_back(line);
+  }
+  shown.results = ItemText(dialog, shell::kRosterResultsId);
+  shown.printEnabled = IsWindowEnabled(GetDlgItem(dialog, shell::kRosterPrintReportsId)) != FALSE;
+  return shown;
+}
+
+// The summary read, then `then` (which closes it when it returns true).
+inline DialogStep OnSummary(SummaryShown& shown, std::function<bool(HWND)> then) {
+  return [&shown, then](HWND dialog) {
+    if (!IsSummary(dialog)) {
+      return false;
+    }
+    shown = ReadSummary(dialog);
+    return then(dialog);
+  };
+}
+
+// The message box read and closed.
+inline DialogStep OnMessageBox(std::string& text) {
+  return [&text](HWND dialog) {
+    if (!IsMessageBox(dialog)) {
+      return false;
+    }
+    text = ItemText(dialog, 0xFFFF);
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    return true;
+  };
+}
+
+// Opens Score a Roster from the system menu.
+inline void ChooseScoreARoster() {
+  SendMessageA(shell::App().mainWindow, WM_SYSCOMMAND, IDM_SCORE_ROSTER, 0);
+  Pump();
+}
+
+inline std::string FileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A fresh folder of this test's own under the temporary folder.
+inline std::string WorkFolder(const char* name) {
+  char temp[MAX_PATH];
+  GetTempPathA(sizeof temp, temp);
+  std::string folder = std::string(temp) + name + "-" + std::to_string(GetCurrentProcessId());
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return folder + "\\";
+}
+
+// Runs a program beside this test's, in `folder`; its exit status.
+inline DWORD RunBeside(const char* program, const std::string& arguments,
+                       const std::string& folder) {
+  char self[MAX_PATH];
+  GetModuleFileNameA(nullptr, self, sizeof self);
+  std::string path(self);
+  path = path.substr(0, path.find_last_of('\\') + 1) + program;
+  std::string line = "\"" + path + "\" " + arguments;
+  STARTUPINFOA start{};
+  start.cb = sizeof start;
+  PROCESS_INFORMATION process{};
+  if (CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                     folder.c_str(), &start, &process) == FALSE) {
+    return 255;
+  }
+  WaitForSingleObject(process.hProcess, 60000);
+  DWORD status = 255;
+  GetExitCodeProcess(process.hProcess, &status);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return status;
+}
+
+// A roster for the window to score, and what it must show.
+struct RosterCase {
+  const char* file;  // its name in the work folder
+  std::string roster;
+  std::vector<std::string> figures;  // the summary's, "Rows read: 7"
+  std::vector<std::string> notes;    // the start of each of the list's first lines
+  std::string problem = {};          // for a roster that cannot be used: part of the message
+};
+
+inline std::string ResultsOf(const std::string& roster) {
+  return roster.substr(0, roster.rfind('.')) + "-results.csv";
+}
+
+// Whether anything of the results (the file, or a temporary one) exists.
+inline bool AnyResults(const std::string& roster) {
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA((ResultsOf(roster) + "*").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) {
+    return false;
+  }
+  FindClose(find);
+  return true;
+}
+
+// Each roster scored through the window: the summary or the message as the
+// case says, the results written as the console program `console` writes
+// them for the same roster, the focus back where it was. Enter closes the
+// summary of the first, Escape the others'.
+inline void ScoreEachRoster(const char* console, const std::vector<RosterCase>& cases) {
+  const std::string folder = WorkFolder("score-roster");
+  bool first = true;
+  for (const RosterCase& c : cases) {
+    SCOPED_TRACE(c.file);
+    const std::string path = folder + c.file;
+    WriteFileBytes(path, c.roster);
+    const int focused = FocusedId();
+    int alerts = 0;
+    shell::Observer observer;
+    observer.alerted = [&alerts] { ++alerts; };
+    shell::Observe(&observer);
+    SummaryShown shown;
+    std::string message;
+    const UINT key = first ? VK_RETURN : VK_ESCAPE;
+    const bool done = RunDialogs(
+        &ChooseScoreARoster,
+        {ChooseFile(path), c.problem.empty()
+                               ? OnSummary(shown,
+                                           [key](HWND dialog) {
+                                             // From the list: the
+                                             // default button closes.
+                                             SetFocus(GetDlgItem(dialog, shell::kRosterNotesId));
+                                             PressKeyIn(dialog, key);
+                                             return true;
+                                           })
+                               : OnMessageBox(message)});
+    shell::Observe(nullptr);
+    first = false;
+    EXPECT_TRUE(done);
+    EXPECT_EQ(FocusedId(), focused);
+    EXPECT_TRUE(IsWindowEnabled(shell::App().mainWindow));
+    if (!c.problem.empty()) {
+      EXPECT_NE(message.find(c.problem), std::string::npos) << message;
+      EXPECT_EQ(alerts, 1);
+      EXPECT_FALSE(AnyResults(path));
+      continue;
+    }
+    EXPECT_EQ(alerts, 0);
+    EXPECT_EQ(shown.roster, c.file);
+    EXPECT_EQ(shown.figures, c.figures);
+    ASSERT_GE(shown.notes.size(), c.notes.size());
+    for (std::size_t i = 0; i < c.notes.size(); ++i) {
+      EXPECT_EQ(shown.notes[i].substr(0, c.notes[i].size()), c.notes[i]);
+    }
+    EXPECT_EQ(shown.results, ResultsOf(path));
+    const DWORD status =
+        RunBeside(console, "-o console.csv -- \"" + std::string(c.file) + "\"", folder);
+    EXPECT_EQ(status, shown.figures[2] == "Refused: 0" ? 0u : 1u);
+    EXPECT_EQ(FileBytes(ResultsOf(path)), FileBytes(folder + "console.csv"));
+  }
+}
+
+// Presses Cancel the moment the printing dialog names its first page, while
+// it is installed.
+class CancelAtFirstPage {
+ public:
+  CancelAtFirstPage()
+      : hook_(SetWindowsHookExW(WH_CALLWNDPROC, &Watch, nullptr, GetCurrentThreadId())) {}
+  ~CancelAtFirstPage() { UnhookWindowsHookEx(hook_); }
+  CancelAtFirstPage(const CancelAtFirstPage&) = delete;
+  CancelAtFirstPage& operator=(const CancelAtFirstPage&) = delete;
+
+ private:
+  static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_SETTEXT && call->lParam != 0 &&
+        GetDlgCtrlID(call->hwnd) == shell::kRosterStatusId &&
+        std::wstring_view(reinterpret_cast<const wchar_t*>(call->lParam))
+            .starts_with(L"Printing 1 of")) {
+      PostMessageA(GetDlgItem(GetParent(call->hwnd), shell::kRosterCloseId), BM_CLICK, 0, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  HHOOK hook_;
+};
+
+// The printing dialog's last line, once the run has ended; then `key` closes it.
+inline DialogStep OnPrintingEnd(std::vector<std::string>& ends, UINT key = VK_RETURN) {
+  return [&ends, key](HWND dialog) {
+    const std::string status = IsPrinting(dialog) ? ItemText(dialog, shell::kRosterStatusId) : "";
+    if (status.empty() || status.starts_with("Printing ")) {
+      return false;
+    }
+    ends.push_back(status);
+    PressKeyIn(dialog, key);
+    return true;
+  };
+}
+
+// In the summary, Alt+`letter` (after `before`).
+inline DialogStep OnSummaryPress(char letter, std::function<void()> before = {}) {
+  return [letter, before](HWND dialog) {
+    if (!IsSummary(dialog)) {
+      return false;
+    }
+    if (before) {
+      before();
+    }
+    PressAltIn(dialog, letter);
+    return true;
+  };
+}
+
+// Sets the system's default printer; returns the entry it replaced.
+inline std::string SetDefaultPrinter(const std::string& entry) {
+  char saved[80];
+  GetProfileStringA("windows", "device", ",,,", saved, sizeof saved);
+  WriteProfileStringA("windows", "device", entry.c_str());
+  return saved;
+}
+
+// The reports of `roster` printed from its summary: every one, then once
+// more cancelled as the first page prints, then on a printer that refuses
+// every job; the last line of each run, and the alerts sounded.
+inline void PrintFromSummary(const std::string& roster, std::vector<std::string>& ends,
+                             int& alerts) {
+  const char* refusing = std::getenv("REFUSING_PRINTER");
+  ASSERT_TRUE(refusing != nullptr && *refusing != '\0') << "REFUSING_PRINTER names no printer";
+  const std::string printer = std::string(refusing) + ",wineps.drv,CUPS:" + refusing;
+  const std::string path = WorkFolder("print-roster") + "roster.csv";
+  WriteFileBytes(path, roster);
+  std::string saved;
+  std::unique_ptr<CancelAtFirstPage> cancel;
+  shell::Observer observer;
+  observer.alerted = [&alerts] { ++alerts; };
+  shell::Observe(&observer);
+  const bool done =
+      RunDialogs(&ChooseScoreARoster,
+                 {
+                     ChooseFile(path),
+                     OnSummaryPress('p'),
+                     OnPrintingEnd(ends),
+                     OnSummaryPress('p', [&] { cancel = std::make_unique<CancelAtFirstPage>(); }),
+                     OnPrintingEnd(ends, VK_ESCAPE),
+                     OnSummaryPress('p',
+                                    [&] {
+                                      cancel.reset();
+                                      saved = SetDefaultPrinter(printer);
+                                    }),
+                     OnPrintingEnd(ends),
+                     OnSummaryPress('c', [&] { SetDefaultPrinter(saved); }),
+                 },
+                 120);
+  shell::Observe(nullptr);
+  EXPECT_TRUE(done);
+}
+
+// "Score a R&oster..." stands between the separator and "&About...".
+inline void ExpectEntryAboveAbout() {
+  HMENU menu = GetSystemMenu(shell::App().mainWindow, FALSE);
+  const int count = GetMenuItemCount(menu);
+  ASSERT_GE(count, 3);
+  char text[64] = {};
+  GetMenuStringA(menu, static_cast<UINT>(count - 2), text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "Score a R&oster...");
+  EXPECT_EQ(GetMenuItemID(menu, count - 2), static_cast<UINT>(IDM_SCORE_ROSTER));
+  EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUT));
+  EXPECT_EQ(GetMenuState(menu, static_cast<UINT>(count - 3), MF_BYPOSITION) & MF_SEPARATOR,
+            static_cast<UINT>(MF_SEPARATOR));
+}
+
+// A value of the classes root ("" when it has none) and setting it.
+inline std::string ClassValue(const char* key) {
+  char value[512] = {};
+  LONG size = sizeof value;
+  return RegQueryValueA(HKEY_CLASSES_ROOT, key, value, &size) == ERROR_SUCCESS ? value : "";
+}
+inline void SetClassValue(const char* key, const std::string& value) {
+  RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
+}
+
+// Open Results asks the shell to open the results file: CSV files are given
+// for the test to a command that copies what it is asked to open.
+inline void OpenResultsFromSummary(const std::string& roster) {
+  const std::string folder = WorkFolder("open-results");
+  const std::string path = folder + "roster.csv";
+  const std::string opened = folder + "opened.csv";
+  WriteFileBytes(path, roster);
+  const std::string association = ClassValue(".csv");
+  SetClassValue(".csv", "CalcTest.Results");
+  SetClassValue("CalcTest.Results\\shell\\open\\command",
+                "cmd.exe /c copy \"%1\" \"" + opened + "\"");
+  const bool done =
+      RunDialogs(&ChooseScoreARoster, {ChooseFile(path), OnSummaryPress('o'), OnSummaryPress('c')});
+  for (int i = 0; i < 100 && GetFileAttributesA(opened.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) {
+    Sleep(100);
+  }
+  Sleep(200);  // the copy's last bytes
+  SetClassValue(".csv", association);
+  RegDeleteTreeA(HKEY_CLASSES_ROOT, "CalcTest.Results");
+  if (association.empty()) {
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, ".csv");
+  }
+  EXPECT_TRUE(done);
+  EXPECT_EQ(FileBytes(opened), FileBytes(ResultsOf(path)));
+  EXPECT_FALSE(FileBytes(opened).empty());
+}
+
+}  // namespace harness

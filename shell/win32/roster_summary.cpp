@@ -1,0 +1,150 @@
+// The summary of a scored roster: its name, the counts, the refused rows to
+// correct in the spreadsheet, the results file, and what to do with them.
+#include <windows.h>
+
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "roster/core/summary_view.h"
+#include "roster/win32/text.h"
+#include "shell/core/roster_dialog_layout.h"
+#include "shell/resources/shell_resources.h"
+#include "shell/win32/app.h"
+#include "shell/win32/roster_session.h"
+
+namespace shell {
+
+namespace {
+
+HWND CreateControl(HWND dialog, const wchar_t* kind, DWORD style, const Box& box, int id,
+                   std::string_view text = {}) {
+  return CreateWindowExW(0, kind, roster::DisplayText(text).c_str(), WS_CHILD | WS_VISIBLE | style,
+                         box.left, box.top, box.width, box.height, dialog,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), App().instance,
+                         nullptr);
+}
+
+HWND CreateText(HWND dialog, const TextPlace& place, int id, std::string_view text) {
+  return CreateControl(dialog, L"STATIC",
+                       SS_NOPREFIX | SS_ENDELLIPSIS | (place.rightAligned ? SS_RIGHT : SS_LEFT),
+                       place.box, id, text);
+}
+
+// The list of refused rows, scrolled sideways as far as its longest line.
+void FillNotes(HWND list, const std::vector<std::string>& notes) {
+  HDC dc = GetDC(list);
+  const HGDIOBJ font =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+  int widest = 0;
+  for (const std::string& note : notes) {
+    const std::wstring text = roster::DisplayText(note);
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    widest = std::max(widest, static_cast<int>(size.cx));
+  }
+  SelectObject(dc, font);
+  ReleaseDC(list, dc);
+  SendMessageW(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 8), 0);
+}
+
+// Makes the dialog's client area the layout's size, where it stands.
+void SizeDialog(HWND dialog, const Size& client) {
+  RECT frame{0, 0, client.width, client.height};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
+  SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void OnInitDialog(HWND dialog, RosterSession& session) {
+  SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&session));
+  const roster::SummaryView view =
+      roster::ViewOfScoredFile(*session.program, session.input, session.run);
+  const RosterSummaryLayout layout = LayoutRosterSummary(
+      App().grid, static_cast<int>(view.rows.size()), static_cast<int>(view.verdicts.size()));
+  SizeDialog(dialog, layout.client);
+  for (const TextPlace& caption : layout.captions) {
+    CreateText(dialog, caption, -1, caption.text);
+  }
+  CreateText(dialog, {"", layout.name}, kRosterNameId, view.roster);
+  std::vector<roster::Figure> figures = view.rows;
+  figures.insert(figures.end(), view.verdicts.begin(), view.verdicts.end());
+  for (std::size_t k = 0; k < figures.size() && 2 * k + 1 < layout.figures.size(); ++k) {
+    const int id = kRosterFiguresId + 2 * static_cast<int>(k);
+    CreateText(dialog, layout.figures[2 * k], id, figures[k].label + ":");
+    CreateText(dialog, layout.figures[2 * k + 1], id + 1, figures[k].value);
+  }
+  FillNotes(CreateControl(dialog, L"LISTBOX",
+                          WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
+                          layout.notes, kRosterNotesId),
+            view.notes);
+  CreateControl(dialog, L"EDIT", WS_TABSTOP | WS_BORDER | ES_READONLY | ES_AUTOHSCROLL,
+                layout.results, kRosterResultsId, view.results);
+  CreateButton(dialog, layout.openResults, WS_TABSTOP);
+  ButtonPlace printReports = layout.printReports;
+  printReports.enabled = session.run.summary.scored > 0;
+  CreateButton(dialog, printReports, WS_TABSTOP);
+  SetFocus(CreateButton(dialog, layout.close, WS_TABSTOP | BS_DEFPUSHBUTTON));
+  SendMessageA(dialog, DM_SETDEFID, kRosterCloseId, 0);
+}
+
+// Opens the results with the program Windows associates with CSV files.
+void OpenResults(HWND dialog, const std::string& results) {
+  // Some file handlers are shell extensions, which need COM on this thread.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  const std::wstring file = roster::Utf8ToWide(results);
+  SHELLEXECUTEINFOW open{};
+  open.cbSize = sizeof open;
+  open.fMask = SEE_MASK_NOASYNC;
+  open.hwnd = dialog;
+  open.lpVerb = L"open";
+  open.lpFile = file.c_str();
+  open.nShow = SW_SHOWNORMAL;
+  const bool opened = ShellExecuteExW(&open) != FALSE;
+  const DWORD error = GetLastError();
+  if (SUCCEEDED(com)) {
+    CoUninitialize();
+  }
+  // Cancelled: the clerk closed Windows' own "Open with" choice.
+  if (!opened && error != ERROR_CANCELLED) {
+    TellRosterProblem(dialog, roster::OpenFailedText(results, roster::SystemMessage(error)));
+  }
+}
+
+}  // namespace
+
+void ShowRosterSummary(HWND owner, RosterSession& session) {
+  DialogBoxParamA(App().instance, RES_DIALOG_ROSTER, owner, &RosterProc,
+                  reinterpret_cast<LPARAM>(&session));
+}
+
+}  // namespace shell
+
+INT_PTR CALLBACK RosterProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* session = reinterpret_cast<shell::RosterSession*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  switch (message) {
+    case WM_INITDIALOG:
+      shell::OnInitDialog(dialog, *reinterpret_cast<shell::RosterSession*>(lParam));
+      return FALSE;  // the focus is on Close already
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDOK:  // Enter, whichever button is the default
+        case shell::kRosterCloseId:
+          EndDialog(dialog, 0);
+          return TRUE;
+        case shell::kRosterOpenResultsId:
+          shell::OpenResults(dialog, session->run.output);
+          return TRUE;
+        case shell::kRosterPrintReportsId:
+          shell::PrintRosterReports(dialog, *session);
+          return TRUE;
+        default:
+          return FALSE;
+      }
+    default:
+      return FALSE;
+  }
+}

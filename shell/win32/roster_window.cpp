@@ -1,0 +1,127 @@
+#include "shell/win32/roster_window.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "roster/win32/files.h"
+#include "roster/win32/text.h"
+#include "shell/core/print_setup.h"
+#include "shell/resources/shell_resources.h"
+#include "shell/win32/beeper.h"
+#include "shell/win32/roster_session.h"
+
+namespace shell {
+
+namespace {
+
+const roster::RosterProgram* rosterProgram = nullptr;
+std::wstring lastFolder;  // where the last roster was chosen, for the session
+
+// The standard Open dialog for a CSV file; "" when the clerk cancels.
+std::string ChooseRoster(HWND owner) {
+  std::vector<wchar_t> file(32768, L'\0');  // the longest path Windows names
+  OPENFILENAMEW choice{};
+  choice.lStructSize = sizeof choice;
+  choice.hwndOwner = owner;
+  choice.lpstrFilter = L"CSV files (*.csv)\0*.csv\0All files (*.*)\0*.*\0";
+  choice.nFilterIndex = 1;
+  choice.lpstrFile = file.data();
+  choice.nMaxFile = static_cast<DWORD>(file.size());
+  choice.lpstrInitialDir = lastFolder.empty() ? nullptr : lastFolder.c_str();
+  choice.lpstrTitle = L"Score a Roster";
+  choice.lpstrDefExt = L"csv";
+  choice.Flags =
+      OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (GetOpenFileNameW(&choice) == FALSE) {
+    if (const DWORD error = CommDlgExtendedError(); error != 0) {
+      TellRosterProblem(owner, "The Open dialog failed (error " + std::to_string(error) + ").");
+    }
+    return {};
+  }
+  const std::wstring path(file.data());
+  lastFolder = path.substr(0, choice.nFileOffset);
+  return roster::WideToUtf8(path);
+}
+
+// Repaints what needs it every so many rows, so a long roster leaves no
+// window unpainted and none taken for hung; nothing else is handled until
+// the roster is scored.
+bool KeepPainting(const roster::ScoredRow&) {
+  static unsigned rows = 0;
+  if (++rows % 256 == 0) {
+    MSG message;
+    for (int i = 0; i < 64 && PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i) {
+      DispatchMessageA(&message);
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+FileStamp StampOf(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  FileStamp stamp;
+  if (GetFileAttributesExW(roster::Utf8ToWide(path).c_str(), GetFileExInfoStandard, &data) !=
+      FALSE) {
+    stamp = {true, data.ftLastWriteTime.dwLowDateTime, data.ftLastWriteTime.dwHighDateTime,
+             data.nFileSizeLow, data.nFileSizeHigh};
+  }
+  return stamp;
+}
+
+roster::Platform RosterPlatform() {
+  return {&roster::ReadRosterFile,
+          &roster::ReplaceRosterFile,
+          &roster::RemoveRosterLeftovers,
+          &roster::ReadOnlyRosterFile,
+          &roster::SameRosterFile,
+          nullptr,
+          &roster::PrinterText,
+          &TodaysDate,
+          nullptr,
+          nullptr};
+}
+
+void TellRosterProblem(HWND owner, const std::string& text) {
+  Alert();
+  MessageBoxW(owner, roster::DisplayText(text).c_str(), L"Score a Roster",
+              MB_OK | MB_ICONEXCLAMATION);
+}
+
+void AddRosterEntry(HWND window, const roster::RosterProgram& program) {
+  rosterProgram = &program;
+  InsertMenuA(GetSystemMenu(window, FALSE), IDM_ABOUT, MF_BYCOMMAND | MF_STRING, IDM_SCORE_ROSTER,
+              "Score a R&oster...");
+}
+
+void ScoreRosterFromMenu(HWND window) {
+  if (rosterProgram != nullptr) {
+    RosterSession session;
+    session.program = rosterProgram;
+    session.input = ChooseRoster(window);
+    if (!session.input.empty()) {
+      roster::Options options;
+      options.input = session.input;
+      options.canNameOutput = false;
+      session.stamp = StampOf(session.input);
+      const HCURSOR cursor = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+      session.run =
+          roster::ScoreRosterFile(*rosterProgram, RosterPlatform(), options, &KeepPainting);
+      SetCursor(cursor);
+      if (session.run.error.empty()) {
+        ShowRosterSummary(window, session);
+      } else {
+        TellRosterProblem(window, session.run.error);
+      }
+    }
+  }
+  // The dialogs gave the window back its activation, and with it the focus;
+  // make sure of it.
+  if (IsChild(window, GetFocus()) == FALSE) {
+    SetFocus(window);
+  }
+}
+
+}  // namespace shell

@@ -1,0 +1,87 @@
+// Score a Roster in the fitness test window under Wine, through the real
+// system menu and dialogs; print_roster_reports.sh around it counts and
+// reads the PDFs the reports printed.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "shell/tests/roster_window_driver.h"
+#include "vorna/resources/vorna_ids.h"
+#include "vorna/win32/program.h"
+
+namespace vorna {
+namespace {
+
+std::string Example(const std::string& rank) {
+  return "Last,First,MI,Rank,SSN,Age,Sex,Pushups,Situps,Run\n"
+         "Hale,Jordan,Q," +
+         rank +
+         ",123-45-6789,25,M,75,80,13:00\n"
+         "Ibarra,Marisol,T," +
+         rank +
+         ",234-56-7890,30,F,42,53,17:54\n"
+         "Kowalski,Ben,," +
+         rank +
+         ",,20,M,80,90,1200\n"
+         "\"Le, Jr.\",An,V," +
+         rank +
+         ",345-67-8901,44,M,30,40,19:30\n"
+         "Okafor,Chidi,A," +
+         rank +
+         ",456-78-9012,36,M,55,60,\n"
+         "Pratt,Lee,," +
+         rank + ",567-89-0123,16,F,20,30,21:00\n";
+}
+
+class VornaScoreRoster : public harness::ProgramSuite<&Program> {};
+
+TEST_F(VornaScoreRoster, TheSystemMenuHasItAboveAbout) {
+  harness::ExpectEntryAboveAbout();
+}
+
+TEST_F(VornaScoreRoster, ScoresEachRosterAsTheConsoleProgramDoes) {
+  harness::FocusField(kSitups);
+  harness::ScoreEachRoster(
+      "vorna-roster.exe",
+      {
+          {"example.csv",
+           Example("SGT"),
+           {"Rows read: 6", "Scored: 5", "Refused: 1", "Without a verdict: 1", "Passed: 1",
+            "Failed: 1", "Maxed: 2"},
+           {"Line 7 (Pratt, Lee): Age must be between 17 and 70."}},
+          // Tab-separated, with run times as a spreadsheet writes durations.
+          {"tabs.csv",
+           "Last\tAge\tSex\tPush-ups\tSit-ups\tRun\r\nDoe\t25\tm\t75\t80\t0:13:00\r\n"
+           "Roe\t30\tf\t10\t10\t25:00\r\n",
+           {"Rows read: 2", "Scored: 2", "Refused: 0", "Without a verdict: 0", "Passed: 0",
+            "Failed: 1", "Maxed: 1"},
+           {}},
+          {"unicode.csv",
+           std::string("\xFF\xFEL\0a\0s\0t\0", 10),
+           {},
+           {},
+           "the file is UTF-16 text"},
+      });
+}
+
+TEST_F(VornaScoreRoster, OpensTheResultsWithTheProgramForCsvFiles) {
+  harness::OpenResultsFromSummary(Example("SGT"));
+}
+
+TEST_F(VornaScoreRoster, PrintsEveryScoredSoldiersReport) {
+  const char* rank = std::getenv("PRINT_RANK");
+  ASSERT_TRUE(rank != nullptr) << "PRINT_RANK names no rank to mark this run's reports";
+  std::vector<std::string> ends;
+  int alerts = 0;
+  harness::PrintFromSummary(Example(rank), ends, alerts);
+  EXPECT_EQ(ends, (std::vector<std::string>{
+                      "5 reports printed.", "Cancelled: 1 of 5 reports printed.",
+                      "The report of line 2 (Hale, Jordan) was not printed: the default printer "
+                      "did not take the page; 0 of 5 reports printed."}));
+  EXPECT_EQ(alerts, 1);
+}
+
+}  // namespace
+}  // namespace vorna
