@@ -26,17 +26,11 @@ void SwitchMaleOnlyOff(WeightControlState& state, RequestList& requests) {
 
 }  // namespace
 
-void FieldChanged(WeightControlState& state, int field, ChangeBy by, RequestList& requests) {
-  // Only fields the clerk can type into become the focus target: the window
-  // empties and fills the read-only results itself, and the caret must not
-  // come back into one of them.
-  if (!IsResultField(field)) {
-    state.focusTarget = static_cast<FieldId>(field);
+void FieldChanged(WeightControlState& state, int field, Write write, RequestList& requests) {
+  if (write == Write::Rewrite) {
+    return;  // the program's completion or result: the figures count it already
   }
-  if (by == ChangeBy::Rewrite) {
-    return;
-  }
-  if (field == kSex && state.maleOnly && by != ChangeBy::KeepMaleOnly) {
+  if (field == kSex && state.maleOnly && write != Write::KeepMaleOnly) {
     SwitchMaleOnlyOff(state, requests);
   }
   if (field == kAge || field == kSex) {
@@ -82,14 +76,8 @@ void FieldChanged(WeightControlState& state, int field, ChangeBy by, RequestList
   }
 }
 
-void FieldFocused(WeightControlState& state, int from, int to, bool byWindow,
-                  RequestList& requests) {
-  // A click can put the caret into a read-only result, but the window must
-  // not bring it back there after a restore or a dialog.
-  if (!IsResultField(to)) {
-    state.focusTarget = static_cast<FieldId>(to);
-  }
-  if (byWindow) {
+void FieldFocused(int from, int to, bool byProgram, RequestList& requests) {
+  if (byProgram) {
     return;  // a verdict just painted stays on the window
   }
   if (const std::optional<MessageCode> prompt = FocusPrompt(from, to)) {
@@ -112,7 +100,10 @@ void ClearWeightScreen(WeightControlState& state, RequestList& requests) {
   EmptyResults(kMaleResults, requests);
   EmptyResults(kFemaleResults, requests);
   // After the reactions above, which answer a result still on the window.
-  requests.Program(kMarkNothingShown);
+  state.ageSexValidated = false;
+  state.screeningShown = false;
+  state.bodyFatShown = false;
+  DeriveFigures(state);
   requests.Focus(kSex);
 }
 
@@ -131,7 +122,8 @@ void ClearCalculators(WeightControlState& state, RequestList& requests) {
 }
 
 void ToggleMaleOnly(WeightControlState& state, char sexInField, RequestList& requests) {
-  shell::ToggleMaleOnly(state.maleOnly, state.sex, sexInField, kSex, kRedrawSexFrame, requests);
+  shell::ToggleMaleOnly(state.maleOnly, state.sex, sexInField, kSex, requests);
+  DeriveFigures(state);  // the sex may have changed
 }
 
 std::optional<MessageCode> FocusPrompt(int from, int to) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "heftrak/core/field_ids.h"
+#include "heftrak/core/fields.h"
 #include "roster/core/program.h"
 
 namespace heftrak {

@@ -55,9 +55,8 @@ struct Outcome {
 
 using Evaluate = void (*)(WeightControlState&, const FieldTexts&, shell::RequestList&);
 
-// Runs one evaluation on the fields, carries out its marks on the state and
-// writes what it writes back into the fields, as the window does before the
-// next command reads them.
+// Runs one evaluation on the fields and writes what it writes back into the
+// fields, as the window does before the next command reads them.
 Outcome Run(Evaluate evaluate, WeightControlState& state, RowFields& row) {
   FieldTexts texts{};
   for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -65,7 +64,6 @@ Outcome Run(Evaluate evaluate, WeightControlState& state, RowFields& row) {
   }
   shell::RequestList requests;
   evaluate(state, texts, requests);
-  ApplyToState(state, requests);
   Outcome outcome;
   for (const shell::Request& request : requests) {
     const auto field = static_cast<std::size_t>(request.target);

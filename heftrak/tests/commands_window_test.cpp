@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "heftrak/core/chart_rows.h"
-#include "heftrak/core/field_ids.h"
+#include "heftrak/core/fields.h"
 #include "heftrak/core/window_layout.h"
 #include "heftrak/resources/heftrak_ids.h"
 #include "heftrak/win32/main_window.h"
@@ -118,7 +118,7 @@ class HeftrakCommands : public harness::ProgramSuite<&Program> {
  protected:
   void SetUp() override {
     harness::FocusField(kSex);
-    if (Window().state.maleOnly) {
+    if (Window().model.state.maleOnly) {
       PressAlt('m');
     }
     PressAlt('l');
@@ -254,7 +254,7 @@ TEST_F(HeftrakCommands, CheckWithoutAWeightShowsOnlyTheMaximum) {
   EXPECT_EQ(Window().message, kNoMessage);
   EXPECT_EQ(PromptTexts(), std::vector<std::string>{"Max allowable weight: 195 lbs."});
   EXPECT_TRUE(PrintEnabled());
-  EXPECT_TRUE(Window().state.screeningShown);
+  EXPECT_TRUE(Window().model.state.screeningShown);
 }
 
 TEST_F(HeftrakCommands, CheckValidatesAgeSexAndHeightInOrder) {
@@ -372,7 +372,7 @@ TEST_F(HeftrakCommands, ABodyFatBelowZeroIsRefused) {
   EXPECT_EQ(Window().message, kBodyFatBelowZero);
   EXPECT_EQ(TextsOf(kMaleAverageAbdomen, kMaleBodyFat), Empty(17, 22));
   EXPECT_FALSE(PrintEnabled());
-  EXPECT_FALSE(Window().state.bodyFatShown);
+  EXPECT_FALSE(Window().model.state.bodyFatShown);
   EXPECT_EQ(FocusedId(), MaleReadingWhole(kAbdomen, 0));
 }
 
@@ -426,7 +426,7 @@ TEST_F(HeftrakCommands, CalculatingAgainKeepsTheResultAndThePrintButton) {
   PressAlt('c');
   EXPECT_EQ(Text(kMaleBodyFat), "18.81");
   EXPECT_TRUE(PrintEnabled());
-  EXPECT_TRUE(Window().state.bodyFatShown);
+  EXPECT_TRUE(Window().model.state.bodyFatShown);
   // And an edit of a reading still takes it down.
   Set(MaleReadingWhole(kAbdomen, 2), "3");
   EXPECT_EQ(Text(kMaleBodyFat), "");
@@ -449,10 +449,10 @@ TEST_F(HeftrakCommands, ClearEmptiesTheWeightScreenAndTheResults) {
   EXPECT_EQ(Window().message, kStartPrompt) << "emptying Age took the verdict down";
   EXPECT_FALSE(PrintEnabled());
   EXPECT_EQ(FocusedId(), kSex);
-  EXPECT_FALSE(Window().state.screeningShown);
-  EXPECT_FALSE(Window().state.bodyFatShown);
-  EXPECT_FALSE(Window().state.ageSexValidated);
-  EXPECT_EQ(Window().state.weight, 0);
+  EXPECT_FALSE(Window().model.state.screeningShown);
+  EXPECT_FALSE(Window().model.state.bodyFatShown);
+  EXPECT_FALSE(Window().model.state.ageSexValidated);
+  EXPECT_EQ(Window().model.state.weight, 0);
 
   // After a validation message the message stands.
   Screen("", "M", "72", "00", "");
@@ -475,7 +475,7 @@ TEST_F(HeftrakCommands, ClearCalcEmptiesBothCalculatorsOnly) {
   EXPECT_EQ(Window().message, kWithinBodyFat);
   EXPECT_FALSE(PrintEnabled());
   EXPECT_EQ(FocusedId(), kSex);
-  EXPECT_FALSE(Window().state.bodyFatShown);
+  EXPECT_FALSE(Window().model.state.bodyFatShown);
 }
 
 TEST_F(HeftrakCommands, ClearingLeavesTheUsersClipboardAlone) {
@@ -552,7 +552,7 @@ TEST_F(HeftrakCommands, EditsTakeDownTheResultsTheyNoLongerMatch) {
               c.femaleResultsStay ? femaleBefore : Empty(47, 59))
         << c.name;
     EXPECT_EQ(Window().message, c.startPrompt ? kStartPrompt : before) << c.name;
-    EXPECT_EQ(Window().state.focusTarget, c.edited) << c.name << ": the field typed into";
+    EXPECT_EQ(Window().model.fields.focusTarget(), c.edited) << c.name << ": the field typed into";
   }
 }
 
@@ -573,34 +573,34 @@ TEST_F(HeftrakCommands, MaleOnlyPutsMIntoSexAndTypingThereSwitchesItOff) {
   Screen("25", "F", "72", "00", "");
   harness::FocusField(kWeight);
   PressAlt('m');
-  EXPECT_TRUE(Window().state.maleOnly);
+  EXPECT_TRUE(Window().model.state.maleOnly);
   EXPECT_EQ(Text(kSex), "M");
   EXPECT_EQ(FocusedId(), kSex);
-  EXPECT_EQ(Window().state.sex, 'M');
+  EXPECT_EQ(Window().model.state.sex, 'M');
 
   // Clear empties Sex and puts "M" back without switching the option off.
   PressAlt('l');
-  EXPECT_TRUE(Window().state.maleOnly);
+  EXPECT_TRUE(Window().model.state.maleOnly);
   EXPECT_EQ(Text(kSex), "M");
 
   // Typing into Sex does switch it off.
   SendMessageA(Field(kSex), EM_SETSEL, 0, -1);
   harness::Type("f");
-  EXPECT_FALSE(Window().state.maleOnly);
+  EXPECT_FALSE(Window().model.state.maleOnly);
   EXPECT_EQ(Text(kSex), "F");
 
   // Alt+M twice: on and off again; "M" stays.
   PressAlt('M');
   PressAlt('m');
-  EXPECT_FALSE(Window().state.maleOnly);
+  EXPECT_FALSE(Window().model.state.maleOnly);
   EXPECT_EQ(Text(kSex), "M");
 
   // Backspace in Sex while it is on: EditProc's click switches it off.
   PressAlt('m');
-  ASSERT_TRUE(Window().state.maleOnly);
+  ASSERT_TRUE(Window().model.state.maleOnly);
   harness::FocusField(kSex);
   harness::Press(VK_BACK);
-  EXPECT_FALSE(Window().state.maleOnly);
+  EXPECT_FALSE(Window().model.state.maleOnly);
 }
 
 TEST_F(HeftrakCommands, MaleOnlyTakesClicksStrictlyInsideItsArea) {
@@ -626,22 +626,22 @@ TEST_F(HeftrakCommands, MaleOnlyTakesClicksStrictlyInsideItsArea) {
       {"one text line down", place.boxLeft + 5, place.boxTop + option.height, false},
   };
   for (const auto& c : clicks) {
-    const bool before = Window().state.maleOnly;
+    const bool before = Window().model.state.maleOnly;
     PostMessageA(Main(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
     harness::Pump();
-    EXPECT_EQ(Window().state.maleOnly != before, c.toggles) << c.name;
+    EXPECT_EQ(Window().model.state.maleOnly != before, c.toggles) << c.name;
   }
 }
 
 TEST_F(HeftrakCommands, AWomansCalculationSwitchesMaleOnlyOff) {
   PressAlt('m');
-  ASSERT_TRUE(Window().state.maleOnly);
+  ASSERT_TRUE(Window().model.state.maleOnly);
   FemaleSoldier();  // typing "" into Sex switched it off: switch it on again
   Set(kSex, "");
   PressAlt('m');
-  ASSERT_TRUE(Window().state.maleOnly);
+  ASSERT_TRUE(Window().model.state.maleOnly);
   PressAlt('c');
-  EXPECT_FALSE(Window().state.maleOnly);
+  EXPECT_FALSE(Window().model.state.maleOnly);
   EXPECT_EQ(Text(kSex), "F");
   EXPECT_EQ(Window().message, kWithinBodyFat);
 }

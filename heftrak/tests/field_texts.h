@@ -5,7 +5,8 @@
 #include <cstddef>
 
 #include "heftrak/core/evaluation.h"
-#include "heftrak/core/field_ids.h"
+#include "heftrak/core/fields.h"
+#include "heftrak/core/window_model.h"
 
 namespace heftrak {
 
@@ -30,6 +31,12 @@ struct Fields {
   Fields& Female(int site, int reading, const char* whole, const char* hundredths) {
     return Set(FemaleReadingWhole(site, reading), whole)
         .Set(HundredthsOf(FemaleReadingWhole(site, reading)), hundredths);
+  }
+  // The window's fields hold these texts.
+  void LoadInto(WindowModel& model) const {
+    for (int id = 0; id < kMainFieldCount; ++id) {
+      model.fields.Load(id, texts[static_cast<std::size_t>(id)]);
+    }
   }
 };
 

@@ -29,19 +29,17 @@ Lines BodyOf(const shell::Report& report) {
 
 enum class Run { Check, Calculate, CheckThenCalculate };
 
+// The state a window is left with, its fields holding `fields`.
 WeightControlState Evaluated(const Fields& fields, Run run) {
-  WeightControlState state;
+  WindowModel model;
+  fields.LoadInto(model);
   if (run != Run::Calculate) {
-    shell::RequestList requests;
-    CheckScreening(state, fields.texts, requests);
-    ApplyToState(state, requests);
+    model.Command(kCheckCommand);
   }
   if (run != Run::Check) {
-    shell::RequestList requests;
-    CalculateBodyFat(state, fields.texts, requests);
-    ApplyToState(state, requests);
+    model.Command(kCalculateCommand);
   }
-  return state;
+  return model.state;
 }
 
 const Lines kMaleBody = {

@@ -143,7 +143,6 @@ roster::Shown WindowShows(const Soldier& s) {
   if (!s.readings) {
     return shown;
   }
-  ApplyToState(state, check);
   shell::RequestList calculate;
   CalculateBodyFat(state, fields, calculate);
   if (!Verdict(MessageOf(calculate))) {

@@ -85,7 +85,7 @@ class HeftrakRosterWindow : public harness::ProgramSuite<&Program> {
       }
       messages.push_back(message);
     }
-    const WeightControlState& state = Window().state;
+    const WeightControlState& state = Window().model.state;
     if (state.screeningShown && state.weight != 0) {
       shown["weight_within"] = state.screeningWithin ? "yes" : "no";
     }

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "heftrak/core/field_ids.h"
+#include "heftrak/core/fields.h"
 #include "heftrak/core/layout.h"
 #include "heftrak/win32/program.h"
 #include "shell/tests/win32_harness.h"

@@ -2,8 +2,7 @@
 
 namespace shell {
 
-bool ToggleMaleOnly(bool& on, char& sex, char sexInField, int sexField, int redrawSexFrame,
-                    RequestList& requests) {
+bool ToggleMaleOnly(bool& on, char& sex, char sexInField, int sexField, RequestList& requests) {
   on = !on;
   requests.MaleOnly(on);
   if (!on) {
@@ -17,7 +16,7 @@ bool ToggleMaleOnly(bool& on, char& sex, char sexInField, int sexField, int redr
   requests.SelectAll(sexField);
   requests.Focus(sexField);
   requests.SetText(sexField, "M", Write::KeepMaleOnly);
-  requests.Program(redrawSexFrame);
+  requests.RedrawFrame(sexField);
   return true;
 }
 

@@ -10,10 +10,8 @@
 namespace shell {
 
 // `on` and `sex` are the program's state of the option and the sex letter;
-// `sexInField` is the letter the Sex field holds ('\0' for none), and
-// `redrawSexFrame` the program's own request that draws the field's frame.
-// True when Sex had to be written, whose change notification then follows.
-bool ToggleMaleOnly(bool& on, char& sex, char sexInField, int sexField, int redrawSexFrame,
-                    RequestList& requests);
+// `sexInField` is the letter the Sex field holds ('\0' for none). True when
+// Sex had to be written, whose change reaction then has run.
+bool ToggleMaleOnly(bool& on, char& sex, char sexInField, int sexField, RequestList& requests);
 
 }  // namespace shell

@@ -1,7 +1,7 @@
 #include "vorna/core/reactions.h"
 
 #include "shell/core/male_only.h"
-#include "vorna/core/evaluation.h"
+#include "vorna/core/chart.h"
 
 namespace vorna {
 
@@ -45,10 +45,9 @@ void SwitchOff(TestState& state, RequestList& requests) {
 
 }  // namespace
 
-void FieldChanged(TestState& state, int field, ChangeBy by, RequestList& requests) {
-  if (by == ChangeBy::Rewrite) {
-    state.currentField = static_cast<FieldId>(field);
-    return;
+void FieldChanged(TestState& state, int field, Write write, RequestList& requests) {
+  if (write == Write::Rewrite) {
+    return;  // Calculate completing a run time it scores as completed
   }
   // Any change invalidates the total, with it the scaled total, and the
   // verdict the message line words.
@@ -59,7 +58,6 @@ void FieldChanged(TestState& state, int field, ChangeBy by, RequestList& request
     }
     requests.ClearMessage();
   }
-  state.currentField = static_cast<FieldId>(field);
 
   if (field == kRunMinutes || field == kRunSeconds) {
     Wipe(state, kRunEvent, requests);
@@ -80,7 +78,7 @@ void FieldChanged(TestState& state, int field, ChangeBy by, RequestList& request
       state.resultsShown = false;
     }
     // A sex the clerk typed over the forced "M" ends Male Only.
-    if (field == kSex && state.maleOnly && by != ChangeBy::KeepMaleOnly) {
+    if (field == kSex && state.maleOnly && write != Write::KeepMaleOnly) {
       SwitchOff(state, requests);
     }
   }
@@ -88,6 +86,20 @@ void FieldChanged(TestState& state, int field, ChangeBy by, RequestList& request
   if (!Scored(state, kPushupEvent) && !Scored(state, kSitupEvent) && !Scored(state, kRunEvent)) {
     Withdraw(state, requests);
   }
+}
+
+void FieldFocused(TestState& state, const EntryTexts& entries, int field, RequestList& requests) {
+  const ChartKind kind = ChartKindOf(field);
+  if (kind == ChartKind::None && state.accepted) {
+    requests.Program(kEmptyChart);
+    return;
+  }
+  // Silent: the messages belong to Calculate. Age and Sex take part too, so
+  // an age and sex complete when the caret enters either count as accepted.
+  if (!AcceptAgeAndSex(state, entries) || kind == ChartKind::None) {
+    return;
+  }
+  ShowChart(requests, {kind, state.age, state.sex});
 }
 
 void ClearTest(TestState& state, RequestList& requests) {
@@ -107,8 +119,8 @@ void ClearTest(TestState& state, RequestList& requests) {
   }
   requests.ClearMessage();
   requests.PaintLabel(kPushupBox, kGrey);
-  // The window's focus move makes Sex the current field even when it has the
-  // focus already, after every write above has made its own field current.
+  // Sex becomes the focus target even when it has the focus already, after
+  // every write above has made its own field the target.
   requests.Focus(kSex);
 }
 
@@ -116,8 +128,7 @@ void ToggleMaleOnly(TestState& state, char sexInField, RequestList& requests) {
   const bool accepted = state.accepted;
   // Writing "M" takes back the acceptance and any results through the
   // field's change notification.
-  if (shell::ToggleMaleOnly(state.maleOnly, state.sex, sexInField, kSex, kRedrawSexFrame,
-                            requests)) {
+  if (shell::ToggleMaleOnly(state.maleOnly, state.sex, sexInField, kSex, requests)) {
     if (accepted) {
       requests.Program(kWipeChartTitle);  // the chart was for the sex just changed
     }

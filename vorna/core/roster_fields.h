@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "roster/core/program.h"
-#include "vorna/core/field_ids.h"
+#include "vorna/core/fields.h"
 
 namespace vorna {
 

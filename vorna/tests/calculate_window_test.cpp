@@ -158,7 +158,7 @@ TEST_F(VornaCalculate, NothingScoredLeavesPrintDisabled) {
   PressAlt('c');
   EXPECT_EQ(Window().messageOnLine, kSecondsOutOfRange);
   EXPECT_FALSE(PrintEnabled());
-  EXPECT_FALSE(Window().state.resultsShown);
+  EXPECT_FALSE(Window().model.state.resultsShown);
 }
 
 // The worded verdict belongs to the total: an edit that takes the total down
@@ -214,7 +214,7 @@ TEST_F(VornaCalculate, TheRunTimeIsCompletedInItsFields) {
   EXPECT_EQ(TextOf(Field(kRunMinutes)), "09");
   EXPECT_EQ(TextOf(Field(kRunSeconds)), "00");
   EXPECT_EQ(ShownText(kRunBox), "100");
-  EXPECT_EQ(Window().state.runMinutes, 9);
+  EXPECT_EQ(Window().model.state.runMinutes, 9);
   EXPECT_EQ(FocusedId(), kRunSeconds);
   // Writing the completed time back did not count as an edit of the run.
   EXPECT_TRUE(PrintEnabled());
@@ -223,7 +223,7 @@ TEST_F(VornaCalculate, TheRunTimeIsCompletedInItsFields) {
   Enter("20", "M", nullptr, nullptr, "14", "5");
   PressAlt('c');
   EXPECT_EQ(TextOf(Field(kRunSeconds)), "05");
-  EXPECT_EQ(Window().state.runSeconds, 5);
+  EXPECT_EQ(Window().model.state.runSeconds, 5);
 }
 
 TEST_F(VornaCalculate, SecondsAboveFiftyNineLeaveTheRunUnscored) {
@@ -273,7 +273,7 @@ TEST_F(VornaCalculate, AnEditWipesWhatDependsOnTheField) {
   harness::Press(VK_BACK);
   EXPECT_EQ(ShownText(kPushupBox), "");
   EXPECT_FALSE(PrintEnabled());
-  EXPECT_FALSE(Window().state.resultsShown);
+  EXPECT_FALSE(Window().model.state.resultsShown);
 }
 
 TEST_F(VornaCalculate, AnAgeOrSexEditWipesEverythingAndIsValidatedAgain) {
@@ -282,14 +282,14 @@ TEST_F(VornaCalculate, AnAgeOrSexEditWipesEverythingAndIsValidatedAgain) {
     Enter("20", "M", "80", "90", "12", "00");
     PressAlt('c');
     ASSERT_TRUE(PrintEnabled());
-    ASSERT_TRUE(Window().state.accepted);
+    ASSERT_TRUE(Window().model.state.accepted);
     harness::FocusField(field);
     harness::Press(VK_BACK);
     for (int box = 0; box < kResultBoxCount; ++box) {
       EXPECT_EQ(ShownText(box), "") << field << " box " << box;
     }
     EXPECT_FALSE(PrintEnabled()) << field;
-    EXPECT_FALSE(Window().state.accepted) << field;
+    EXPECT_FALSE(Window().model.state.accepted) << field;
     PressAlt('c');
     // Age "2" is out of range; Sex is empty.
     EXPECT_EQ(Window().messageOnLine, field == kAge ? kAgeOutOfRange : kEnterSex) << field;

@@ -131,7 +131,7 @@ TEST_F(VornaChart, NothingIsListedWithoutAnAcceptableAgeAndSex) {
     Enter(c.age, c.sex, nullptr, nullptr, nullptr, nullptr);
     harness::FocusField(kPushups);
     EXPECT_EQ(RowCount(), 0) << c.age << c.sex;
-    EXPECT_FALSE(Window().state.accepted);
+    EXPECT_FALSE(Window().model.state.accepted);
     EXPECT_TRUE(ShowsTitle(screen, "")) << c.age << c.sex;
     EXPECT_TRUE(ShowsHeader(screen, "")) << c.age << c.sex;
     EXPECT_EQ(Window().messageOnLine, 0);  // silently

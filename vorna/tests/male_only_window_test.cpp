@@ -25,7 +25,7 @@ constexpr COLORREF kInk = RGB(0, 0, 0);
 class VornaMaleOnly : public VornaWindow {};
 
 bool MaleOnly() {
-  return Window().state.maleOnly;
+  return Window().model.state.maleOnly;
 }
 
 void Click(int x, int y) {
@@ -54,10 +54,10 @@ TEST_F(VornaMaleOnly, SwitchingOnForcesMaleAndWipesTheResults) {
   EXPECT_EQ(FocusedId(), kSex);
   EXPECT_FALSE(AnyResultShown());
   EXPECT_FALSE(PrintEnabled());
-  EXPECT_FALSE(Window().state.accepted);
+  EXPECT_FALSE(Window().model.state.accepted);
   // The next Calculate scores a man.
   PressAlt('c');
-  EXPECT_EQ(Window().state.sex, 'M');
+  EXPECT_EQ(Window().model.state.sex, 'M');
   EXPECT_TRUE(AnyResultShown());
   // Off leaves the "M" and the results; on again with an "M" there keeps
   // the "M" and the acceptance, but the results go all the same.
@@ -68,7 +68,7 @@ TEST_F(VornaMaleOnly, SwitchingOnForcesMaleAndWipesTheResults) {
   PressAlt('m');
   EXPECT_TRUE(MaleOnly());
   EXPECT_EQ(TextOf(Field(kSex)), "M");
-  EXPECT_TRUE(Window().state.accepted);
+  EXPECT_TRUE(Window().model.state.accepted);
   EXPECT_FALSE(AnyResultShown());
   EXPECT_FALSE(PrintEnabled());
 }
@@ -184,7 +184,7 @@ TEST_F(VornaMaleOnly, ClearEmptiesEveryFieldButAForcedSex) {
     EXPECT_EQ(FocusedId(), kSex);
     EXPECT_FALSE(AnyResultShown());
     EXPECT_FALSE(PrintEnabled());
-    EXPECT_FALSE(Window().state.accepted);
+    EXPECT_FALSE(Window().model.state.accepted);
     EXPECT_EQ(SendMessageA(Control(kChartList), LB_GETCOUNT, 0, 0), 0);
   }
 }

@@ -51,7 +51,7 @@ TEST_F(RosterWindow, ShowsWhatTheRosterWrites) {
     for (int box = 0; box < 5; ++box) {
       shown[boxes[box]] = ShownText(box);
     }
-    const TestState& state = Window().state;
+    const TestState& state = Window().model.state;
     if (!state.totalText.empty()) {
       shown["verdict"] = state.totalColour == kRed   ? "failed"
                          : !state.scaledText.empty() ? "maxed"

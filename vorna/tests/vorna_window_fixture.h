@@ -14,7 +14,7 @@
 
 #include "shell/tests/win32_harness.h"
 #include "shell/win32/observer.h"
-#include "vorna/core/field_ids.h"
+#include "vorna/core/fields.h"
 #include "vorna/resources/vorna_ids.h"
 #include "vorna/win32/main_window.h"
 #include "vorna/win32/program.h"
@@ -48,7 +48,7 @@ inline void Enter(const char* age, const char* sex, const char* pushups, const c
 
 // The text shown in result box `box` ("" when none).
 inline std::string ShownText(int box) {
-  const TestState& s = Window().state;
+  const TestState& s = Window().model.state;
   switch (box) {
     case 3:
       return s.totalText.c_str();
@@ -127,7 +127,7 @@ class VornaWindow : public harness::ProgramSuite<&Program> {
  protected:
   void SetUp() override {
     harness::FocusField(kSex);
-    if (Window().state.maleOnly) {
+    if (Window().model.state.maleOnly) {
       harness::PressAlt('m');
     }
     harness::PressAlt('l');

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "shell/tests/win32_harness.h"
-#include "vorna/core/field_ids.h"
+#include "vorna/core/fields.h"
 #include "vorna/core/layout.h"
 #include "vorna/tests/vorna_window_fixture.h"
 
@@ -197,7 +197,7 @@ TEST_F(VornaWindow, ButtonsAndTheChartListStandWhereTheLayoutSays) {
 
   HWND list = Control(kChartList);
   ASSERT_NE(list, nullptr);
-  EXPECT_EQ(list, shell::App().chartList);  // Page Up and Page Down reach it
+  EXPECT_EQ(list, shell::App().program->pagedList());  // Page Up and Page Down reach it
   const LONG style = GetWindowLongA(list, GWL_STYLE);
   EXPECT_EQ(style & (WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL),
             WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL);
