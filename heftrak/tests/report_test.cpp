@@ -145,6 +145,20 @@ TEST(BodyFatReport, PrintsTheLinesOfWhatWasEvaluated) {
        "Sex: F",
        kFemaleBody,
        {{12, "Soldier is ", "not"}, {31, "Soldier ", "is"}}},
+      // The weight a female Calculate reads is screened on the report as a
+      // Check would have screened it.
+      {"female result without a Check",
+       Fields()
+           .Screen("30", "", "64", "00", "150")
+           .Female(kHips, 0, "40", "00")
+           .Female(kForearm, 0, "10", "00")
+           .Female(kForearm, 2, "10", "00")
+           .Female(kFemaleNeck, 1, "13", "00")
+           .Female(kWrist, 0, "6", "00"),
+       Run::Calculate,
+       "Sex: F",
+       kFemaleBody,
+       {{12, "Soldier is ", "not"}, {31, "Soldier ", "is"}}},
       {"readings that give a body fat below zero print no result",
        Fields()
            .Screen("25", "M", "70", "00", "180")
