@@ -23,16 +23,12 @@ HWND Field(int id) {
   return shell::App().fields.At(id);
 }
 
-class HeftrakWindow : public ::testing::Test {
+class HeftrakWindow : public harness::ProgramSuite<&Program> {
  protected:
-  static void SetUpTestSuite() {
-    SystemParametersInfoA(SPI_SETBEEP, TRUE, nullptr, 0);
-    harness::StartProgram(Program());
-  }
-  static void TearDownTestSuite() { harness::StopProgram(); }
   void SetUp() override {
-    harness::ClearFields();
-    harness::FocusField(kSex);
+    // The user's beeper is on; the window turns it off while it has the focus.
+    SystemParametersInfoA(SPI_SETBEEP, TRUE, nullptr, 0);
+    ProgramSuite::SetUp();
   }
 };
 
@@ -128,13 +124,13 @@ TEST_F(HeftrakWindow, FieldsTakeWhatTheirFilterLetsThroughUpToWhatIsRead) {
       {MaleReadingWhole(kAbdomen, 0), "3", "3"},
   };
   for (const auto& c : cases) {
-    harness::ClearFields();
+    Reopen();
     harness::FocusField(c.field);
     Type(c.typed);
     EXPECT_EQ(TextOf(Field(c.field)), c.shown) << c.typed;
   }
   // A whole height pasted into its first field fills both.
-  harness::ClearFields();
+  Reopen();
   harness::PutOnClipboard("70.5");
   harness::FocusField(kHeightWhole);
   Type("\x16");  // Ctrl+V

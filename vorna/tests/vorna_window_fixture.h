@@ -121,18 +121,8 @@ class MirroredScreen : public Snapshot {
   shell::Observer observer_;
 };
 
-// The program started once per suite; every test begins with Male Only off,
-// everything cleared and the caret in Sex.
-class VornaWindow : public harness::ProgramSuite<&Program> {
- protected:
-  void SetUp() override {
-    harness::FocusField(kSex);
-    if (Window().model.state.maleOnly) {
-      harness::PressAlt('m');
-    }
-    harness::PressAlt('l');
-    harness::FocusField(kSex);
-  }
-};
+// Every test begins with the program freshly opened: nothing entered, Male
+// Only off, the caret in Sex.
+using VornaWindow = harness::ProgramSuite<&Program>;
 
 }  // namespace vorna

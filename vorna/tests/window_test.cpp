@@ -82,7 +82,7 @@ TEST_F(VornaWindow, PastingPassesTheTypingFilter) {
       {kRunSeconds, "13:30", true, "", nullptr},
   };
   for (const PasteCase& c : cases) {
-    harness::ClearFields();
+    Reopen();
     harness::PutOnClipboard(c.clipboard);
     harness::FocusField(c.field);
     if (c.ctrlV) {
@@ -110,7 +110,7 @@ TEST_F(VornaWindow, TypingStopsWhereTheFieldIsFull) {
       {kPushups, "0050", "005"}, {kRunSeconds, "059", "05"},
   };
   for (const auto& c : cases) {
-    harness::ClearFields();
+    Reopen();
     harness::FocusField(c.field);
     Type(c.typed);
     EXPECT_EQ(TextOf(Field(c.field)), c.shown) << c.typed;
