@@ -24,9 +24,17 @@ if(WIN32)
   # paths replaced by an abort (see program_runtime.cpp), and the unreached
   # sections dropped. Without them each program carried some 250 KB of
   # exception handling, demangler and POSIX thread layer it never runs.
-  add_library(calc_program_runtime OBJECT ${CMAKE_CURRENT_LIST_DIR}/program_runtime.cpp)
+  # Also the application manifest (program.manifest says what it declares),
+  # and the header flag that tells a terminal server the program needs none
+  # of its compatibility work (no per-user Windows folder, no INI mapping).
+  add_library(calc_program_runtime OBJECT ${CMAKE_CURRENT_LIST_DIR}/program_runtime.cpp
+                                          ${CMAKE_CURRENT_LIST_DIR}/program_manifest.rc)
   target_link_libraries(calc_program_runtime PRIVATE calc_options)
-  target_link_options(calc_program_runtime INTERFACE -Wl,--gc-sections)
+  target_include_directories(calc_program_runtime PRIVATE
+    $<$<COMPILE_LANGUAGE:RC>:${CMAKE_CURRENT_LIST_DIR}>)
+  set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/program_manifest.rc PROPERTIES
+    OBJECT_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/program.manifest)
+  target_link_options(calc_program_runtime INTERFACE -Wl,--gc-sections -Wl,--tsaware)
 endif()
 
 if(CALC_SANITIZE)

@@ -3,7 +3,8 @@
 #   install-deps.sh build   compilers, CMake, Python 3 (draws the resource pictures,
 #                           builds the package), GoogleTest sources, Google Benchmark
 #   install-deps.sh wine    the i686 MinGW-w64 cross compiler, Wine (32-bit) with
-#                           Wine's own fonts, and wixl for the Windows Installer package
+#                           Wine's own fonts, wixl and msitools for the Windows
+#                           Installer package, osslsigncode and openssl to sign it
 #   install-deps.sh print   CUPS with a PDF printer and poppler's tools
 # Installing needs root: run as root, or as a user who may use sudo.
 set -euo pipefail
@@ -31,7 +32,7 @@ for group in "$@"; do
         add_i386=yes
       fi
       for p in g++-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine xvfb xdotool imagemagick \
-        wixl msitools; do
+        wixl msitools osslsigncode openssl; do
         want "$p"
       done
       ;;

@@ -385,7 +385,7 @@ void Calculate(Evaluation& eval, WeightControlState& state, bool male) {
   } else {
     CalculateFemale(state);
   }
-  if ((male ? state.percentBodyFat : state.female.bodyFat) < 0.0f) {
+  if (BodyFatBelowZero(male ? state.percentBodyFat : state.female.bodyFat)) {
     return eval.Stop(kBodyFatBelowZero,
                      male ? FirstReading(state.maleReadings, MaleReadingWhole)
                           : FirstReading(state.femaleReadings, FemaleReadingWhole));
@@ -420,6 +420,10 @@ void DeriveFigures(WeightControlState& state) {
 
 bool WithinBodyFatLimit(float percentBodyFat, float limit) {
   return shell::RoundToPlaces(percentBodyFat, 2) <= shell::RoundToPlaces(limit, 2);
+}
+
+bool BodyFatBelowZero(float percentBodyFat) {
+  return shell::RoundToPlaces(percentBodyFat, 2) < 0;
 }
 
 void CheckScreening(WeightControlState& state, const FieldTexts& fields, RequestList& requests) {

@@ -94,4 +94,11 @@ void DeriveFigures(WeightControlState& state);
 // shown 30.00), and the verdict must agree with the figure printed beside it.
 bool WithinBodyFatLimit(float percentBodyFat, float limit);
 
+// Below zero as the clerk would see it: the percent body fat rounded to
+// hundredths, as it is shown and printed, is less than 0.00. A difference of
+// two-decimal factors can come out a hair below zero (-0.0000153 for a shown
+// 0.00): that is a result, shown as 0.00 with its verdict. No body holds less
+// than no fat, so a figure shown below zero means mistaken readings.
+bool BodyFatBelowZero(float percentBodyFat);
+
 }  // namespace heftrak

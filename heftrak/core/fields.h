@@ -71,10 +71,15 @@ inline constexpr shell::PrintDialogIds kPrintDialogIds = {
     kMiddleInitialField,
     kDateField};
 
+// The read-only results: as many characters as the widest figure they show
+// ("188.88", "-99.75"). Nothing the clerk types or pastes gets in; the limit
+// only keeps them from standing open to 30,000 characters. The program's own
+// writes are never cut by it.
+inline constexpr int kResultChars = 6;
+
 // How many characters the program reads from a field, and so how many the
 // field holds: Age 2, Sex 1, Weight 3, the whole inches and the hundredths
 // of a height or reading 2 each; the dialog's as the report prints them.
-// The read-only results take what the program writes (0: no limit).
 constexpr int FieldChars(int field) {
   if (field == kSex) {
     return 1;
@@ -84,7 +89,12 @@ constexpr int FieldChars(int field) {
   }
   const bool twoDigits = (field >= kAge && field < kMaleAverageAbdomen) ||
                          (field >= kFemaleReadingsFirst && field < kFemaleAverageHips);
-  return twoDigits ? 2 : shell::PrintDialogFieldChars(kPrintDialogIds, field);
+  if (twoDigits) {
+    return 2;
+  }
+  const bool result = (field >= kMaleAverageAbdomen && field < kFemaleReadingsFirst) ||
+                      (field >= kFemaleAverageHips && field < kMainFieldCount);
+  return result ? kResultChars : shell::PrintDialogFieldChars(kPrintDialogIds, field);
 }
 
 }  // namespace heftrak

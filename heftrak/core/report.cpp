@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "heftrak/core/evaluation.h"
 #include "shell/core/fixed_format.h"
 
 namespace heftrak {
@@ -140,9 +141,9 @@ shell::Report BodyFatReport(const WeightControlState& state, const shell::Person
   // A percent body fat below zero comes only from mistaken readings: it is
   // never a result, and no verdict is printed for it.
   if (state.bodyFatShown) {
-    if (state.sex == 'M' && state.percentBodyFat >= 0.0f) {
+    if (state.sex == 'M' && !BodyFatBelowZero(state.percentBodyFat)) {
       AddMale(report, state);
-    } else if (state.sex == 'F' && state.female.bodyFat >= 0.0f) {
+    } else if (state.sex == 'F' && !BodyFatBelowZero(state.female.bodyFat)) {
       AddFemale(report, state);
     }
   }

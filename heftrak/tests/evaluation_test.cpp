@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "heftrak/core/reactions.h"
+#include "heftrak/core/report.h"
 #include "heftrak/tests/field_texts.h"
 #include "shell/tests/request_text.h"
 
@@ -401,6 +403,77 @@ TEST(CalculateBodyFat, ValidatesInOrder) {
     EXPECT_EQ(result.printEnabled, c.printEnabled) << c.name;
     EXPECT_TRUE(WritesOf(result, WriteKind::Result).empty()) << c.name;
     EXPECT_FALSE(model.state.bodyFatShown) << c.name;
+  }
+}
+
+// Below zero is judged on the figure shown: the single-precision figure
+// rounded to hundredths as printf's "%.2f" rounds it. -0.005 cannot be held
+// exactly; its float lies just above it and shows 0.00, the next float below
+// shows -0.01.
+TEST(BodyFatBelowZero, IsJudgedOnTheFigureShown) {
+  const struct {
+    float figure;
+    bool below;
+  } cases[] = {
+      {0.0f, false},    {-0.004f, false},
+      {-0.005f, false}, {std::nextafter(-0.005f, -1.0f), true},
+      {-0.01f, true},   {-1.52587891e-05f, false},
+      {0.004f, false},  {-0.0099945f, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(BodyFatBelowZero(c.figure), c.below) << c.figure;
+  }
+}
+
+// The same boundary through both calculators, with readings that give such
+// figures: a result that shows 0.00 is shown (never "-0.00"), judged and
+// printed; one that shows -0.01 is refused.
+TEST(CalculateBodyFat, AResultThatShowsZeroIsAResult) {
+  const auto female = [](const char* weight, const char* hips, const char* hipsHundredths,
+                         const char* neck, const char* neckHundredths) {
+    return Fields()
+        .Screen("25", "F", "66", "00", weight)
+        .Female(kHips, 0, hips, hipsHundredths)
+        .Female(kForearm, 0, "11", "25")
+        .Female(kFemaleNeck, 0, neck, neckHundredths)
+        .Female(kWrist, 0, "6", "00");
+  };
+  const auto male = [](const char* height, const char* hundredths, const char* abdomen,
+                       const char* abdomenHundredths) {
+    return Fields()
+        .Screen("25", "M", height, hundredths, "")
+        .Male(kAbdomen, 0, abdomen, abdomenHundredths)
+        .Male(kMaleNeck, 0, "17", "00");
+  };
+  const struct {
+    const char* name;
+    Fields fields;
+    MessageCode message;
+    std::string shown;  // in the body fat field; "": nothing shown
+  } cases[] = {
+      {"male exactly 0", male("83", "75", "30", "00"), kWithinBodyFat, "0.00 "},
+      {"male -0.0100021", male("82", "00", "29", "75"), kBodyFatBelowZero, ""},
+      {"female exactly 0", female("93", "35", "75", "12", "50"), kWithinBodyFat, "0.00 "},
+      {"female -0.0000153", female("95", "32", "00", "12", "00"), kWithinBodyFat, "0.00 "},
+      {"female -0.0099945", female("92", "32", "25", "11", "00"), kBodyFatBelowZero, ""},
+  };
+  for (const auto& c : cases) {
+    WindowModel model;
+    const WeightControlState& state = model.state;
+    const Outcome result = Calculate(model, c.fields);
+    EXPECT_EQ(result.message, c.message) << c.name;
+    EXPECT_EQ(state.bodyFatShown, !c.shown.empty()) << c.name;
+    std::string shown;
+    for (const auto& [id, text] : WritesOf(result, WriteKind::Result)) {
+      shown = id == kMaleBodyFat || id == kFemaleBodyFat ? text : shown;
+    }
+    EXPECT_EQ(shown, c.shown) << c.name;
+    // The report prints the verdict exactly when the window gives it.
+    bool printed = false;
+    for (const shell::ReportLine& line : BodyFatReport(state, {}).lines) {
+      printed = printed || line.text.find("compliance") != std::string::npos;
+    }
+    EXPECT_EQ(printed, !c.shown.empty()) << c.name;
   }
 }
 

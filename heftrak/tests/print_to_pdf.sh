@@ -84,11 +84,12 @@ if [ "$first" != "$second" ]; then
 fi
 [ "$failed" -eq 0 ] || printf 'The report read:\n%s\n' "$first"
 
-# Every name line whole, left of the Date, on the page as printed.
+# Every name whole, its first row left of the Date, every other line in the
+# face of the first report's, on the page as printed.
 names=("Name: Doe, John Q." "Name: Doe, John Q." "Name: Johnson, Michael A."
-  "Name: Vandenberghe-Montgomery-Smith, Alexander-Maximilian-Fredrick J.")
+  "Name: Vandenberghe-Montgomery-Smith, Alexander-Maximilian-Fredrick JOHANNES-CHRISTOPH-BARTHOLOMY.")
 for i in 0 1 2 3; do
-  python3 "$here/print_to_pdf.py" "${found[$i]}" "${names[$i]}" || failed=1
+  python3 "$here/print_to_pdf.py" "${found[$i]}" "${names[$i]}" "${found[0]}" || failed=1
 done
 
 [ "$failed" -eq 0 ] && echo "four reports printed to PDF, names whole; the refused one told"

@@ -86,7 +86,9 @@ TEST(PrintToPdf, ClerkPrintsTheBodyFatReports) {
         // Long names, which once ran under the date.
         SetName(dialog, "Johnson", "Michael", "A");
         print();
-        SetName(dialog, "Vandenberghe-Montgomery-Smith", "Alexander-Maximilian-Fredrick", "J");
+        // The longest the dialog allows: every name field holds 29 characters.
+        SetName(dialog, "Vandenberghe-Montgomery-Smith", "Alexander-Maximilian-Fredrick",
+                "JOHANNES-CHRISTOPH-BARTHOLOMY");
         print();
         alertsAfterGoodPrints = alerts;
         // A printer that opens but refuses the job.

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "heftrak/core/fields.h"
 #include "heftrak/core/layout.h"
 #include "heftrak/win32/program.h"
@@ -136,6 +138,54 @@ TEST_F(HeftrakWindow, FieldsTakeWhatTheirFilterLetsThroughUpToWhatIsRead) {
   Type("\x16");  // Ctrl+V
   EXPECT_EQ(TextOf(Field(kHeightWhole)), "70");
   EXPECT_EQ(TextOf(Field(kHeightHundredths)), "50");
+}
+
+// No field stands open to the edit control's 30,000 characters: each holds
+// what the program reads of it, a result the widest figure it shows.
+TEST_F(HeftrakWindow, EveryFieldHasItsLimit) {
+  for (int id = 0; id < kMainFieldCount; ++id) {
+    EXPECT_EQ(SendMessageA(Field(id), EM_GETLIMITTEXT, 0, 0), FieldChars(id)) << id;
+  }
+  // A result takes nothing pasted, Shift+Insert included.
+  harness::PutOnClipboard(" 4\r\n");
+  SetWindowTextA(Field(kMaleBodyFat), "26.22");
+  SetFocus(Field(kMaleBodyFat));
+  Press(VK_INSERT, true);
+  EXPECT_EQ(TextOf(Field(kMaleBodyFat)), "26.22");
+}
+
+// Ctrl+A selects the whole text, so what is typed next replaces it: in a
+// single-line field and in a right-aligned (multi-line) one.
+TEST_F(HeftrakWindow, CtrlAThenADigitReplacesTheText) {
+  for (int id : {kAge, kWeight, FemaleReadingWhole(kForearm, 0)}) {
+    SetWindowTextA(Field(id), "18");
+    harness::FocusField(id);
+    Type("\x01");  // what the keyboard sends for Ctrl+A
+    Type("3");
+    EXPECT_EQ(TextOf(Field(id)), "3") << id;
+  }
+}
+
+// A whole height or reading pasted over both its fields: Ctrl+Z in either
+// field never shows half the old value with half the new one.
+TEST_F(HeftrakWindow, UndoAfterAWholeValuePastedNeverMixesTheParts) {
+  for (int whole :
+       {static_cast<int>(kHeightWhole), static_cast<int>(MaleReadingWhole(kMaleNeck, 1))}) {
+    for (int undoIn : {whole, whole + 1}) {
+      Reopen();
+      harness::FocusField(whole);
+      Type("7025");  // advances into the hundredths
+      harness::PutOnClipboard("69.75");
+      harness::SelectField(whole);
+      Type("\x16");
+      ASSERT_EQ(TextOf(Field(whole)) + "." + TextOf(Field(whole + 1)), "69.75") << whole;
+      harness::FocusField(undoIn);
+      Type("\x1a");  // Ctrl+Z
+      const std::string shown = TextOf(Field(whole)) + "." + TextOf(Field(whole + 1));
+      EXPECT_TRUE(shown == "69.75" || shown == "70.25")
+          << whole << " undone in " << undoIn << ": " << shown;
+    }
+  }
 }
 
 TEST_F(HeftrakWindow, TypingTheHeightAdvancesIntoItsHundredths) {

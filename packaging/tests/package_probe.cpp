@@ -5,8 +5,11 @@
 //                                         closes it and waits for the exit
 //   package_probe shortcut LINK           the target, working folder and icon
 //                                         of a shortcut (.lnk) file
-//   package_probe version PROGRAM         the file version in its resources
-// Prints one line of answer; exits 0 on success, 1 with the reason otherwise.
+//   package_probe version PROGRAM         the file version and copyright in
+//                                         its version resource
+//   package_probe image PROGRAM           its header's DLL characteristics,
+//                                         then the manifest Windows reads
+// Prints its answer; exits 0 on success, 1 with the reason otherwise.
 #include <windows.h>
 
 #include <objbase.h>
@@ -151,8 +154,57 @@ int ProbeVersion(const char* program) {
       length < sizeof *fixed) {
     return Fail("no version resource", program);
   }
-  std::printf("%u.%u.%u.%u\n", HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
-              HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS));
+  WORD* translation = nullptr;
+  char* copyright = nullptr;
+  char query[64] = {};
+  if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation",
+                      reinterpret_cast<void**>(&translation), &length) ||
+      length < 2 * sizeof(WORD)) {
+    return Fail("no translation in the version resource", program);
+  }
+  std::snprintf(query, sizeof query, "\\StringFileInfo\\%04x%04x\\LegalCopyright", translation[0],
+                translation[1]);
+  if (!VerQueryValueA(data.data(), query, reinterpret_cast<void**>(&copyright), &length)) {
+    copyright = nullptr;
+  }
+  std::printf("version=%u.%u.%u.%u|copyright=%s\n", HIWORD(fixed->dwFileVersionMS),
+              LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
+              LOWORD(fixed->dwFileVersionLS), copyright != nullptr ? copyright : "");
+  return 0;
+}
+
+// A program mapped as data, released on every path.
+struct MappedProgram {
+  HMODULE module;
+  ~MappedProgram() {
+    if (module != nullptr) {
+      FreeLibrary(module);
+    }
+  }
+};
+
+int ProbeImage(const char* program) {
+  MappedProgram mapped{LoadLibraryExA(program, nullptr, LOAD_LIBRARY_AS_DATAFILE)};
+  if (mapped.module == nullptr) {
+    return Fail("cannot map", program);
+  }
+  // A module loaded as data is its handle with the low bits cleared.
+  const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(mapped.module) &
+                                                   ~static_cast<ULONG_PTR>(3));
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
+  if (dos->e_magic != IMAGE_DOS_SIGNATURE || nt->Signature != IMAGE_NT_SIGNATURE) {
+    return Fail("no PE header", program);
+  }
+  HRSRC found = FindResourceA(mapped.module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+  HGLOBAL loaded = found != nullptr ? LoadResource(mapped.module, found) : nullptr;
+  const void* manifest = loaded != nullptr ? LockResource(loaded) : nullptr;
+  if (manifest == nullptr) {
+    return Fail("no manifest (resource 1 of type 24)", program);
+  }
+  std::printf("characteristics=0x%04x\n%.*s\n", nt->OptionalHeader.DllCharacteristics,
+              static_cast<int>(SizeofResource(mapped.module, found)),
+              static_cast<const char*>(manifest));
   return 0;
 }
 
@@ -168,6 +220,11 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "version") == 0) {
     return ProbeVersion(argv[2]);
   }
-  std::printf("usage: package_probe window PROGRAM CAPTION | shortcut LINK | version PROGRAM\n");
+  if (argc == 3 && std::strcmp(argv[1], "image") == 0) {
+    return ProbeImage(argv[2]);
+  }
+  std::printf(
+      "usage: package_probe window PROGRAM CAPTION | shortcut LINK | version PROGRAM | "
+      "image PROGRAM\n");
   return 2;
 }

@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
-"""The Windows Installer package as a clerk meets it, in a fresh Wine prefix:
-installed silently, each window program started from where it was installed,
-the shortcuts followed, a newer version installed over it, an older one
-refused, and everything removed again. First it checks what the package holds,
-and that a package missing a program or carrying another version fails those
-same checks.
+"""The Windows Installer package as a clerk and an administrator meet it, in
+a fresh Wine prefix: installed silently, each window program started from
+where it was installed, the shortcuts followed, the same package and a
+rebuilt one installed again, a newer version installed over it, an older one
+refused, everything removed again; then an earlier build of the same version
+in a folder of the administrator's choice, replaced by the signed package in
+that same folder. First it checks what the package holds, that a package
+missing a program or carrying another version fails those same checks, and
+signs a package with a throwaway certificate.
 
 usage: package_test.py CONFIG DIST PROBE WORK
   CONFIG  package.json (the shipped programs, the version, the names)
@@ -12,7 +15,6 @@ usage: package_test.py CONFIG DIST PROBE WORK
   PROBE   package_probe.exe, which asks Windows inside the prefix
   WORK    a folder the test may empty and use (the prefix goes there)
 """
-import hashlib
 import json
 import os
 import pathlib
@@ -20,10 +22,22 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import uuid
+import xml.etree.ElementTree as ET
 import zipfile
 
-MAX_PROGRAM_BYTES = 200 * 1024
+from package_contents import (long_name, msi_summary, msi_table, package_faults, package_files,
+                              run)
+
 WINE_TIMEOUT_S = 120
+TERMINAL_SERVER_AWARE = 0x8000  # IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE
+# Windows 7 to 11 as an application manifest names them (10 stands for 11).
+SUPPORTED_OS = {"7": "35138b9a-5d96-4fbd-8e2d-a2440225f93a",
+                "8": "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+                "8.1": "1f676c76-80e1-4239-95bb-83d0f6d0da78",
+                "10": "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}
+CUSTOM_FOLDER = r"C:\Calculators"
+MAKE_PACKAGE = pathlib.Path(__file__).parent.parent / "make_package.py"
 
 
 class Report:
@@ -36,86 +50,10 @@ class Report:
         return passed
 
 
-def run(command, **kwargs):
-    return subprocess.run(command, capture_output=True, text=True, **kwargs)
-
-
-# --- What the package holds -------------------------------------------------
-
-def msi_table(msi, table):
-    """The rows of one table of the package, each a dict by column name."""
-    # msiinfo writes a table's binary streams into the current folder.
-    with tempfile.TemporaryDirectory() as streams:
-        exported = run(["msiinfo", "export", str(msi.resolve()), table], cwd=streams)
-    if exported.returncode != 0:
-        return []
-    lines = exported.stdout.replace("\r\n", "\n").split("\n")
-    columns = lines[0].split("\t")
-    return [dict(zip(columns, line.split("\t"))) for line in lines[3:] if line]
-
-
-def long_name(name):
-    return name.split("|")[-1]
-
-
-def package_files(dist, config, version):
-    base = f"{config['packageName']}-{version}"
-    return dist / f"{base}.msi", dist / f"{base}-portable.zip", dist / "SHA256SUMS"
-
-
-def package_faults(config, files, version, programs):
-    """What is wrong with the package (msi, zip, sums) for this version and
-    these programs; empty when nothing is."""
-    faults = []
-    msi, archive, sums_file = files
-    names = sorted(pathlib.Path(p["file"]).name for p in programs)
-    titles = sorted(p["title"] for p in programs if p["kind"] == "gui")
-    if not msi.is_file() or not archive.is_file() or not sums_file.is_file():
-        return [f"{msi.name}, {archive.name} or {sums_file.name} is missing"]
-
-    properties = {row["Property"]: row["Value"] for row in msi_table(msi, "Property")}
-    expected = {"ProductVersion": version, "ProductName": config["product"],
-                "Manufacturer": config["maker"], "UpgradeCode": "{" + config["upgradeCode"] + "}",
-                "ALLUSERS": "1"}
-    for key, value in expected.items():
-        if properties.get(key) != value:
-            faults.append(f"{key} is {properties.get(key)!r}, not {value!r}")
-    icons = {row["Name"] for row in msi_table(msi, "Icon")}
-    if properties.get("ARPPRODUCTICON") not in icons:
-        faults.append("no Add/Remove Programs icon")
-    files = sorted(long_name(row["FileName"]) for row in msi_table(msi, "File"))
-    if files != names:
-        faults.append(f"the package holds {files}, not {names}")
-    shortcuts = sorted(long_name(row["Name"]) for row in msi_table(msi, "Shortcut"))
-    if shortcuts != titles:
-        faults.append(f"the shortcuts are {shortcuts}, not {titles}")
-    if msi_table(msi, "CustomAction"):
-        faults.append("the package runs custom actions")
-
-    with zipfile.ZipFile(archive) as portable:
-        entries = sorted(portable.namelist())
-        readme = portable.read("README.txt") if "README.txt" in entries else b""
-        for program in programs:
-            name = pathlib.Path(program["file"]).name
-            size = portable.getinfo(name).file_size if name in entries else 0
-            if program["kind"] == "gui" and size > MAX_PROGRAM_BYTES:
-                faults.append(f"{name} is {size} bytes, over {MAX_PROGRAM_BYTES}")
-    if entries != sorted(names + ["README.txt"]):
-        faults.append(f"the zip holds {entries}")
-    if readme.count(b"\n") == 0 or readme.count(b"\n") != readme.count(b"\r\n"):
-        faults.append("README.txt is empty or not in Windows line ends")
-
-    sums = sums_file.read_text()
-    for path in (msi, archive):
-        line = f"{hashlib.sha256(path.read_bytes()).hexdigest()}  {path.name}"
-        if line not in sums.splitlines():
-            faults.append(f"SHA256SUMS does not list {path.name} as it is")
-    return faults
-
+# --- Packages to install ----------------------------------------------------
 
 def build_package(config_path, out, *options):
-    made = run([sys.executable, str(pathlib.Path(__file__).parent.parent / "make_package.py"),
-                str(config_path), str(out), *options])
+    made = run([sys.executable, "-B", str(MAKE_PACKAGE), str(config_path), str(out), *options])
     if made.returncode != 0:
         sys.exit(f"cannot build a test package: {made.stdout}{made.stderr}")
 
@@ -177,9 +115,19 @@ class Prefix:
         return self.path / "drive_c" / rest.strip("\\").replace("\\", "/")
 
     def install_folders(self, product):
-        return [self.path / "drive_c" / folder / product
-                for folder in ("Program Files (x86)", "Program Files")
-                if (self.path / "drive_c" / folder / product).exists()]
+        candidates = [self.path / "drive_c" / folder / product
+                      for folder in ("Program Files (x86)", "Program Files")]
+        return [f for f in [*candidates, self.unix(CUSTOM_FOLDER)] if f.exists()]
+
+    def msiexec(self, *args):
+        return self.wine("msiexec", *args, "/qn")
+
+    def settings(self, root, config):
+        """What the package keeps in the registry (the 32-bit view, as a
+        32-bit package writes it), or None when it keeps nothing there."""
+        key = rf"{root}\Software\{config['maker']}\{config['product']}"
+        rc, answer = self.wine("reg", "query", key, "/reg:32")
+        return answer if rc == 0 else None
 
     def shortcuts(self, product):
         # Wine puts a per-machine package's shortcuts in the user's Start menu.
@@ -212,30 +160,33 @@ def windows(path):
     return "Z:" + str(path).replace("/", "\\")
 
 
+
+
 # --- The test -----------------------------------------------------------------
 
-def check_installed(report, prefix, probe, config, programs, version, label):
-    """One installed copy of this version, each program where it belongs."""
+def check_installed(report, prefix, probe, config, programs, version, label, full=True):
+    """One installed copy of this version, each program where it belongs;
+    returns its folder. full: also start each window program and follow
+    each shortcut."""
     product = config["product"]
     folders = prefix.install_folders(product)
     if not report.check(len(folders) == 1, f"{label}: one install folder", f"found {folders}"):
-        return
+        return None
     folder = folders[0]
     names = sorted(pathlib.Path(p["file"]).name for p in programs)
     report.check(sorted(f.name for f in folder.iterdir()) == names,
                  f"{label}: the install folder holds {', '.join(names)}",
                  f"it holds {sorted(f.name for f in folder.iterdir())}")
     installed = "C:\\" + str(folder.relative_to(prefix.path / "drive_c")).replace("/", "\\")
-    for program in (p for p in programs if p["kind"] == "gui"):
-        path = f"{installed}\\{pathlib.Path(program['file']).name}"
-        rc, said = prefix.wine(str(probe), "window", path, program["title"])
-        report.check(rc == 0, f"{label}: {path} opens its window \"{program['title']}\"", said.strip())
-
     links = {link.stem: link for link in prefix.shortcuts(product)}
     titles = sorted(p["title"] for p in programs if p["kind"] == "gui")
     report.check(sorted(links) == titles, f"{label}: Start-menu shortcuts {titles}",
                  f"found {sorted(links)}")
-    for program in (p for p in programs if p["kind"] == "gui" and p["title"] in links):
+    for program in (p for p in programs if p["kind"] == "gui" and full):
+        path = f"{installed}\\{pathlib.Path(program['file']).name}"
+        rc, said = prefix.wine(str(probe), "window", path, program["title"])
+        report.check(rc == 0, f"{label}: {path} opens its window \"{program['title']}\"", said.strip())
+    for program in (p for p in programs if p["kind"] == "gui" and full and p["title"] in links):
         rc, said = prefix.wine(str(probe), "shortcut", windows(links[program["title"]]))
         fields = dict(field.split("=", 1) for field in said.strip().split("|") if "=" in field)
         target = f"{installed}\\{pathlib.Path(program['file']).name}"
@@ -253,6 +204,127 @@ def check_installed(report, prefix, probe, config, programs, version, label):
                      f"it shows {shown}")
     report.check(prefix.installer_products(product) == 1,
                  f"{label}: Windows Installer knows one {product}")
+    return folder
+
+
+def check_programs(report, prefix, probe, config, msi, folder):
+    """What Windows reads from each installed program: the version the
+    package's File table claims for it, the copyright, the manifest and the
+    terminal-server flag."""
+    claimed = {long_name(row["FileName"]): row["Version"] for row in msi_table(msi, "File")}
+    for name, version in claimed.items():
+        path = windows(folder / name)
+        rc, said = prefix.wine(str(probe), "version", path)
+        fields = dict(f.split("=", 1) for f in said.strip().split("|") if "=" in f)
+        report.check(rc == 0 and fields.get("version") == version
+                     and fields.get("copyright") == config["copyright"],
+                     f"{name} is version {version}, \"{config['copyright']}\"", said.strip())
+        rc, said = prefix.wine(str(probe), "image", path)
+        faults = manifest_faults(said) if rc == 0 else [said.strip()]
+        report.check(not faults, f"{name}: manifest asInvoker for Windows 7 to 11, "
+                     "no DPI awareness or visual styles; terminal-server aware", "; ".join(faults))
+
+
+def manifest_faults(said):
+    """What is wrong with the header flags and manifest package_probe read."""
+    first, _, manifest = said.partition("\n")
+    faults = []
+    flags = int(first.split("=")[1], 16) if first.startswith("characteristics=") else 0
+    if not flags & TERMINAL_SERVER_AWARE:
+        faults.append(f"not terminal-server aware ({first.strip()})")
+    try:
+        root = ET.fromstring(manifest.strip().encode())
+    except ET.ParseError as error:
+        return faults + [f"the manifest does not parse: {error}"]
+    local = {element: element.tag.split("}")[-1] for element in root.iter()}
+    levels = [(e.get("level"), e.get("uiAccess")) for e, tag in local.items()
+              if tag == "requestedExecutionLevel"]
+    if levels != [("asInvoker", "false")]:
+        faults.append(f"execution levels {levels}")
+    declared = {e.get("Id", "").strip("{}").lower()
+                for e, tag in local.items() if tag == "supportedOS"}
+    missing = [name for name, os_id in SUPPORTED_OS.items() if os_id not in declared]
+    if missing:
+        faults.append(f"Windows {', '.join(missing)} not declared")
+    if any(tag in ("dpiAware", "dpiAwareness") for tag in local.values()):
+        faults.append("declares DPI awareness")
+    if any(e.get("name") == "Microsoft.Windows.Common-Controls" for e in local):
+        faults.append("asks for visual styles")
+    return faults
+
+
+def check_removed(report, prefix, config, label):
+    product = config["product"]
+    report.check(not prefix.install_folders(product), f"{label}: no program is left")
+    report.check(not prefix.shortcuts(product), f"{label}: no shortcut is left")
+    report.check(not prefix.registered(product) and prefix.installer_products(product) == 0,
+                 f"{label}: nothing is left in Add/Remove Programs")
+    report.check(all(prefix.settings(root, config) is None for root in ("HKLM", "HKCU")),
+                 f"{label}: nothing is left in the registry")
+
+
+def signing_round_trip(report, config_path, dist, config, work):
+    """Signs a package with a throwaway self-signed certificate; returns the
+    signed package's folder and the certificate."""
+    key, cert, pfx = work / "key.pem", work / "cert.pem", work / "signer.pfx"
+    work.mkdir(parents=True)
+    for command in (["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2",
+                     "-keyout", str(key), "-out", str(cert), "-subj", f"/CN={config['maker']} test",
+                     "-addext", "extendedKeyUsage=codeSigning"],
+                    ["openssl", "pkcs12", "-export", "-inkey", str(key), "-in", str(cert),
+                     "-out", str(pfx), "-passout", "pass:throwaway"]):
+        made = run(command)
+        if not report.check(made.returncode == 0, f"openssl {command[1]}: a throwaway certificate",
+                            made.stderr):
+            return None, cert
+    signing = dict(os.environ, SIGN_PKCS12=str(pfx), SIGN_PASSWORD="throwaway")
+    signing.pop("SIGN_TIMESTAMP_URL", None)
+    unsigned = run([sys.executable, "-B", str(MAKE_PACKAGE), str(config_path), str(work / "nopass"),
+                    "--sign"], env={k: v for k, v in signing.items() if k != "SIGN_PASSWORD"})
+    report.check(unsigned.returncode != 0 and "SIGN_PASSWORD" in unsigned.stderr,
+                 "signing without the password stops instead of building unsigned", unsigned.stdout)
+    out = work / "signed"
+    signed = run([sys.executable, "-B", str(MAKE_PACKAGE), str(config_path), str(out), "--sign"],
+                 env=signing)
+    if not report.check(signed.returncode == 0, "the package builds signed",
+                        signed.stdout + signed.stderr):
+        return None, cert
+    version = config["version"]
+    msi, archive, _ = package_files(out, config, version)
+    plain_msi, plain_archive, _ = package_files(dist, config, version)
+    faults = package_faults(config, package_files(out, config, version), version,
+                            config["programs"])
+    report.check(not faults, "the signed package holds what the unsigned one does",
+                 "; ".join(faults))
+
+    def verify(path):
+        return run(["osslsigncode", "verify", "-CAfile", str(cert), "-in", str(path)])
+
+    checked = verify(msi)
+    report.check(checked.returncode == 0, f"osslsigncode verifies the signed {msi.name}",
+                 checked.stdout[-400:])
+    with zipfile.ZipFile(archive) as portable, zipfile.ZipFile(plain_archive) as plain:
+        for program in config["programs"]:
+            name = pathlib.Path(program["file"]).name
+            exe = work / name
+            exe.write_bytes(portable.read(name))
+            checked = verify(exe)
+            stripped = run(["osslsigncode", "remove-signature", "-in", str(exe),
+                            "-out", str(work / (name + ".unsigned"))])
+            report.check(checked.returncode == 0 and stripped.returncode == 0
+                         and (work / (name + ".unsigned")).read_bytes() == plain.read(name),
+                         f"{name} is signed, and without its signature is the unsigned build's",
+                         checked.stdout[-400:] + stripped.stderr)
+    tampered = work / "tampered.exe"
+    data = bytearray((work / pathlib.Path(config["programs"][0]["file"]).name).read_bytes())
+    data[len(data) // 3] ^= 0xFF
+    tampered.write_bytes(bytes(data))
+    report.check(verify(tampered).returncode != 0,
+                 "a program changed after signing fails to verify")
+    report.check(msi_summary(msi).get("Revision number (UUID)")
+                 != msi_summary(plain_msi).get("Revision number (UUID)"),
+                 "the signed programs make another package code")
+    return out, cert
 
 
 def main():
@@ -263,7 +335,8 @@ def main():
     report = Report()
 
     # What the package holds, and that a broken one fails the same checks.
-    faults = package_faults(config, package_files(dist, config, version), version, programs)
+    files = package_files(dist, config, version)
+    faults = package_faults(config, files, version, programs)
     report.check(not faults, f"the package {version} holds what it should", "; ".join(faults))
     shutil.rmtree(work, ignore_errors=True)
     left_out = programs[-1]["target"]
@@ -275,42 +348,75 @@ def main():
         faults = package_faults(config, package_files(out, config, built), version, programs)
         report.check(bool(faults), f"a package {what} fails these checks", "no fault found")
 
+    rebuilt = work / "rebuilt"
+    build_package(config_path, rebuilt)
+    report.check(all(a.read_bytes() == b.read_bytes()
+                     for a, b in zip(files, package_files(rebuilt, config, version))),
+                 "packaging the same programs again gives the same bytes")
+    earlier = work / "earlier"  # as builds of one version were made before: a new code each
+    build_package(config_path, earlier, "--product-code", str(uuid.uuid4()))
     upgrade_version = raised(version)
     upgrade = work / "upgrade"
     build_package(config_path, upgrade, "--version", upgrade_version)
-    msi = package_files(dist, config, version)[0]
+    msi = files[0]
     newer = package_files(upgrade, config, upgrade_version)[0]
+    product_code = {r["Property"]: r["Value"] for r in msi_table(msi, "Property")}["ProductCode"]
+    report.check(product_code != {r["Property"]: r["Value"]
+                                  for r in msi_table(newer, "Property")}["ProductCode"],
+                 "another version is another product")
+    signed, cert = signing_round_trip(report, config_path, dist, config, work / "signing")
 
     prefix = Prefix(work / "prefix")
     prefix.create()
     try:
-        rc, said = prefix.wine("msiexec", "/i", windows(msi), "/qn")
+        rc, said = prefix.msiexec("/i", windows(msi))
         if report.check(rc == 0, f"{msi.name} installs silently", said):
-            check_installed(report, prefix, probe, config, programs, version, "installed")
-            folders = prefix.install_folders(config["product"])
-            for program in programs:
-                exe = windows(folders[0] / pathlib.Path(program["file"]).name) if folders else ""
-                rc, said = prefix.wine(str(probe), "version", exe)
-                report.check(rc == 0 and said.strip() == f"{version}.0",
-                             f"installed: {pathlib.Path(program['file']).name} is version {version}",
-                             said.strip())
+            folder = check_installed(report, prefix, probe, config, programs, version, "installed")
+            if folder:
+                check_programs(report, prefix, probe, config, msi, folder)
+        for label, package in (("the same package", msi),
+                               ("a rebuilt package", package_files(rebuilt, config, version)[0])):
+            rc, said = prefix.msiexec("/i", windows(package))
+            if report.check(rc == 0, f"{label} installs again", said):
+                check_installed(report, prefix, probe, config, programs, version,
+                                f"{label} again", full=False)
 
-        rc, said = prefix.wine("msiexec", "/i", windows(newer), "/qn")
+        rc, said = prefix.msiexec("/i", windows(newer))
         if report.check(rc == 0, f"{newer.name} installs over it", said):
             check_installed(report, prefix, probe, config, programs, upgrade_version, "upgraded")
-        rc, _ = prefix.wine("msiexec", "/i", windows(msi), "/qn")
+        rc, _ = prefix.msiexec("/i", windows(msi))
         report.check(rc != 0 and prefix.install_folders(config["product"])
                      and len(prefix.registered(config["product"])) == 1,
                      f"{msi.name} does not replace the newer version")
-
-        rc, said = prefix.wine("msiexec", "/x", windows(newer), "/qn")
+        rc, said = prefix.msiexec("/x", windows(newer))
         report.check(rc == 0, f"{newer.name} uninstalls silently", said)
-        report.check(not prefix.install_folders(config["product"]),
-                     "nothing is left in Program Files")
-        report.check(not prefix.shortcuts(config["product"]), "no shortcut is left")
-        report.check(not prefix.registered(config["product"])
-                     and prefix.installer_products(config["product"]) == 0,
-                     "nothing is left in Add/Remove Programs")
+        check_removed(report, prefix, config, "uninstalled")
+
+        # An earlier build of this version, put elsewhere by an administrator,
+        # then this version's signed package without a folder given.
+        rc, said = prefix.msiexec("/i", windows(package_files(earlier, config, version)[0]),
+                                  f"INSTALLDIR={CUSTOM_FOLDER}")
+        report.check(rc == 0 and prefix.install_folders(config["product"])
+                     == [prefix.unix(CUSTOM_FOLDER)]
+                     and CUSTOM_FOLDER in (prefix.settings("HKLM", config) or ""),
+                     f"an earlier build installs into {CUSTOM_FOLDER} and remembers it", said)
+        if signed:
+            signed_msi = package_files(signed, config, version)[0]
+            rc, said = prefix.msiexec("/i", windows(signed_msi))
+            label = "the signed package over an earlier build"
+            if report.check(rc == 0, f"{label} installs", said):
+                folder = check_installed(report, prefix, probe, config, programs, version, label,
+                                         full=False)
+                report.check(folder == prefix.unix(CUSTOM_FOLDER),
+                             f"{label}: stays in {CUSTOM_FOLDER}", f"went to {folder}")
+                codes = prefix.registered(config["product"])
+                report.check(codes == [product_code], f"{label}: replaces it", f"found {codes}")
+                exe = (folder or work) / pathlib.Path(programs[0]["file"]).name
+                checked = run(["osslsigncode", "verify", "-CAfile", str(cert), "-in", str(exe)])
+                report.check(checked.returncode == 0, f"{label}: the installed program is signed")
+            rc, said = prefix.msiexec("/x", windows(signed_msi))
+            report.check(rc == 0, "the signed package uninstalls silently", said)
+        check_removed(report, prefix, config, "uninstalled again")
     finally:
         prefix.remove()
     shutil.rmtree(work, ignore_errors=True)

@@ -34,8 +34,9 @@ std::size_t FormatFixed(char* buffer, std::size_t size, float value, int decimal
   const std::int64_t scaled = RoundToPlaces(value, decimals);
   std::uint64_t magnitude =
       scaled < 0 ? static_cast<std::uint64_t>(-scaled) : static_cast<std::uint64_t>(scaled);
-  // printf keeps the sign of a negative figure that rounds to zero ("-0.00").
-  const bool negative = std::signbit(value) && std::isfinite(value);
+  // printf keeps the sign of a negative figure that rounds to zero ("-0.00");
+  // to a reader that is a figure below zero, so it is shown as 0.00.
+  const bool negative = scaled < 0;
 
   // The digits, written backwards: decimals, the point, then the whole part.
   // Done by hand because the evaluations format a dozen figures each and

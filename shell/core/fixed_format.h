@@ -15,7 +15,9 @@ enum class Align { Left, Right };
 std::int64_t RoundToPlaces(float value, int decimals);
 
 // Writes `value` with `decimals` places (1 or 2), padded with blanks to
-// `width` on the side `align` leaves free: printf's "%-W.Df" or "%W.Df".
+// `width` on the side `align` leaves free: printf's "%-W.Df" or "%W.Df",
+// except that a figure rounding to zero has no minus sign ("0.00", never
+// "-0.00").
 // Never writes more than `size` bytes (NUL included); returns the length of
 // the text it would have written, like snprintf.
 std::size_t FormatFixed(char* buffer, std::size_t size, float value, int decimals, int width,

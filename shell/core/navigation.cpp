@@ -41,9 +41,13 @@ bool Fits(const NavigationRules& rules, int field, const FieldContent& content, 
 // The editing shortcuts (Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z) reach a field
 // as control characters. They are commands, not text, so no field's filter
 // takes them away; the field's own procedure carries them out, and a paste
-// comes back through the paste filter.
+// comes back through the paste filter. Ctrl+A is the exception: a single-line
+// edit control ignores it (before Windows Vista, and under Wine), so it is
+// carried out here.
+constexpr char kSelectAll = 0x01;
+
 bool IsEditingShortcut(char ch) {
-  return ch == 0x01 || ch == 0x03 || ch == 0x16 || ch == 0x18 || ch == 0x1A;
+  return ch == 0x03 || ch == 0x16 || ch == 0x18 || ch == 0x1A;
 }
 
 bool IsSecondPart(const NavigationRules& rules, int field) {
@@ -183,6 +187,7 @@ PasteDecision SplitPaste(const NavigationRules& rules, int field, std::string_vi
     decision.accept = true;
     decision.texts = std::move(parts);
     decision.parts = count;
+    decision.forgetUndo = true;
   }
   return decision;
 }
@@ -191,6 +196,12 @@ PasteDecision SplitPaste(const NavigationRules& rules, int field, std::string_vi
 
 KeyDecision DecideKey(const NavigationRules& rules, int field, const KeyInput& input) {
   KeyDecision decision;
+  if (input.key == Key::Char && input.ch == kSelectAll) {
+    // Any field, the rank box's text among them.
+    decision.selectAll = true;
+    decision.swallow = true;
+    return decision;
+  }
   if (!InTable(rules, field)) {
     decision.ch = input.ch;  // not one of ours: leave it to the field
     return decision;

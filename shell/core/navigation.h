@@ -32,15 +32,16 @@ enum class ChartScroll { None, PageUp, PageDown };
 
 inline constexpr int kNoMove = -1;
 
-// Carried out in this order: the click, the chart scroll, the focus move, and
-// last the message is passed on to the field where it was typed (so a
-// character that moves the focus still lands in its own field).
+// Carried out in this order: the click, the chart scroll, the focus move, the
+// selection, and last the message is passed on to the field where it was
+// typed (so a character that moves the focus still lands in its own field).
 struct KeyDecision {
   bool clickMaleOnly = false;  // send the main window the synthetic click on "Male Only"
   ChartScroll scroll = ChartScroll::None;
-  int moveTo = kNoMove;  // field to focus; an empty slot in the table means no move
-  bool swallow = false;  // pass code 0 on instead of the character or key
-  char ch = 0;           // Key::Char: the character to pass on (0 when swallowed)
+  int moveTo = kNoMove;    // field to focus; an empty slot in the table means no move
+  bool selectAll = false;  // select the field's whole text (Ctrl+A)
+  bool swallow = false;    // pass code 0 on instead of the character or key
+  char ch = 0;             // Key::Char: the character to pass on (0 when swallowed)
 };
 
 // Identifiers first, first + step, ... up to last.
@@ -89,7 +90,8 @@ struct NavigationRules {
                          // dialog manager handles: no Tab or Enter rule applies to them
   bool chartPaging;      // Page Up / Page Down scroll the scoring chart
   // How many characters a field holds: what the program reads of it, so that
-  // what a field shows is all that counts. 0: no limit (read-only results).
+  // what a field shows is all that counts (a result: the widest figure it
+  // shows). 0: no field there.
   int (*fieldChars)(int field);
   std::span<const SplitValue> splits;
   std::span<const MoveRule> moves;  // the first rule matching stroke and field wins
@@ -112,13 +114,17 @@ struct FieldContent {
 // fields take the clipboard as it is, when it fits.
 //
 // A whole height, reading, run time or SSN pasted into the first part of its
-// split value fills every part: the parts' texts replace what they held.
+// split value fills every part: the parts' texts replace what they held. Each
+// field undoes only its own last edit, so undoing one part alone would show a
+// value nobody entered (12:30, 15:54 pasted, then 12:54): such a paste leaves
+// no part anything to undo.
 struct PasteDecision {
   bool accept = false;
   // parts 1: texts[0] replaces the selection of the field pasted into.
   // parts 2 or 3: texts[k] becomes the whole text of field + k.
   std::array<std::string, 3> texts;
   int parts = 0;
+  bool forgetUndo = false;  // every part forgets what it could undo
 };
 
 PasteDecision DecidePaste(const NavigationRules& rules, int field, std::string_view clipboard,

@@ -19,6 +19,10 @@ struct ReportLine {
   int line = 0;  // line k has its top at k times the line height
   std::string text;
   LinePlace place = LinePlace::Margin;
+  // 0: printed at the page's character height, with every other line; else
+  // the height this line alone is printed at (a long name fitted before the
+  // Date), on the same baseline.
+  int characterHeight = 0;
   friend bool operator==(const ReportLine&, const ReportLine&) = default;
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <string>
@@ -34,7 +35,12 @@ TEST(FormatFixed, WritesPrintfStyleFixedPoint) {
       {2.54f, 2, 4, Align::Right, "2.54"},
       {0.0f, 2, 5, Align::Right, " 0.00"},
       {-12.345f, 2, 5, Align::Left, "-12.35"},
-      {-0.001f, 2, 5, Align::Left, "-0.00"},  // printf keeps the sign
+      // printf keeps the sign of a figure that rounds to zero; a reader
+      // would take "-0.00" for a figure below zero.
+      {-0.001f, 2, 5, Align::Left, "0.00 "},
+      {-0.0049999f, 2, 0, Align::Right, "0.00"},
+      {-0.04f, 1, 4, Align::Right, " 0.0"},
+      {-0.0051f, 2, 0, Align::Left, "-0.01"},
       {22.0f, 1, 4, Align::Left, "22.0"},
       {26.0f, 1, 4, Align::Left, "26.0"},
       {0.125f, 2, 0, Align::Left, "0.12"},  // exact tie: to even, as printf
@@ -55,6 +61,17 @@ TEST(FormatFixed, NeverWritesPastTheBuffer) {
   EXPECT_EQ(buffer[4], '#');
 }
 
+// printf's text of a figure, without the minus sign it keeps on one that
+// rounds to zero.
+std::string Printf(const char* format, float value) {
+  char text[32];
+  std::snprintf(text, sizeof text, format, static_cast<double>(value));
+  if (std::strtod(text, nullptr) == 0.0) {
+    std::snprintf(text, sizeof text, format, 0.0);
+  }
+  return text;
+}
+
 // The figures must read the same on every platform, so the text is computed
 // without the C library's float formatting; here it is checked against it.
 TEST(FormatFixed, AgreesWithTheCLibraryOverTheFiguresRange) {
@@ -63,13 +80,12 @@ TEST(FormatFixed, AgreesWithTheCLibraryOverTheFiguresRange) {
 #endif
   std::mt19937 random(12345);
   std::uniform_real_distribution<float> figures(-300.0f, 300.0f);
-  for (int i = 0; i < 200000; ++i) {
-    const float value = figures(random);
-    char expected[32];
-    std::snprintf(expected, sizeof expected, "%-6.2f", static_cast<double>(value));
-    ASSERT_EQ(Format(value, 2, 6, Align::Left), expected) << value;
-    std::snprintf(expected, sizeof expected, "%5.1f", static_cast<double>(value));
-    ASSERT_EQ(Format(value, 1, 5, Align::Right), expected) << value;
+  // Figures near zero too, where a rounded one could keep a sign.
+  std::uniform_real_distribution<float> nearZero(-0.1f, 0.1f);
+  for (int i = 0; i < 220000; ++i) {
+    const float value = i < 200000 ? figures(random) : nearZero(random);
+    ASSERT_EQ(Format(value, 2, 6, Align::Left), Printf("%-6.2f", value)) << value;
+    ASSERT_EQ(Format(value, 1, 5, Align::Right), Printf("%5.1f", value)) << value;
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "shell/core/navigation.h"
@@ -84,6 +85,7 @@ inline void CheckPastes(const NavigationRules& rules, std::span<const PasteCase>
     EXPECT_EQ(d.accept, c.pasted != nullptr) << c.field << " '" << c.clipboard << "'";
     if (c.pasted != nullptr) {
       EXPECT_EQ(d.parts, 1) << c.field << " '" << c.clipboard << "'";
+      EXPECT_FALSE(d.forgetUndo) << c.field << " '" << c.clipboard << "'";
       EXPECT_EQ(d.texts[0], c.pasted) << c.field << " '" << c.clipboard << "'";
     }
   }
@@ -180,16 +182,30 @@ inline void CheckLimits(const NavigationRules& rules, int (*chars)(int), char di
     EXPECT_FALSE(shell::DecidePaste(rules, field, full, {1, 0}).accept) << field;
     EXPECT_TRUE(shell::DecidePaste(rules, field, full, {1, 1}).accept) << field;
   }
+  // The rank box, in the field table or not: a megabyte pasted is refused at
+  // once, as in every other dialog field.
+  EXPECT_EQ(chars(67), 29);
+  EXPECT_FALSE(shell::DecidePaste(rules, 67, std::string(1 << 20, '7'), {}).accept);
+  EXPECT_TRUE(shell::DecidePaste(rules, 67, std::string(29, 'W'), {}).accept);
 }
 
-// The editing shortcuts reach every field as the control characters they are.
+// Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z reach every field as the control
+// characters they are; Ctrl+A selects the whole text of any field, the rank
+// box's and a full field's too, and nothing of it is typed.
 inline void CheckShortcuts(const NavigationRules& rules) {
-  for (int field = 0; field < rules.slots; ++field) {
-    for (const char shortcut : {'\x01', '\x03', '\x16', '\x18', '\x1a'}) {
+  for (int field = 0; field <= rules.slots; ++field) {
+    for (const char shortcut : {'\x03', '\x16', '\x18', '\x1a'}) {
       const KeyDecision d = Type(rules, field, shortcut, 0, false, 99);
       EXPECT_EQ(d.ch, shortcut) << field;
       EXPECT_FALSE(d.swallow) << field;
+      EXPECT_FALSE(d.selectAll) << field;
     }
+  }
+  for (const int field : {0, rules.sexField, rules.firstDialogField, 67, rules.slots}) {
+    const KeyDecision selectAll = Type(rules, field, '\x01', 1, false, 99);
+    EXPECT_TRUE(selectAll.selectAll) << field;
+    EXPECT_TRUE(selectAll.swallow) << field;
+    EXPECT_EQ(selectAll.moveTo, kNoMove) << field;
   }
 }
 
@@ -233,6 +249,8 @@ inline void CheckSplits(const NavigationRules& rules, std::span<const SplitCase>
     EXPECT_EQ(d.accept, expected > 0) << c.field << " '" << c.clipboard << "'";
     if (expected > 0) {
       EXPECT_EQ(d.parts, expected) << c.clipboard;
+      // Undoing one part alone would show a value nobody entered.
+      EXPECT_TRUE(d.forgetUndo) << c.clipboard;
       for (int k = 0; k < expected; ++k) {
         EXPECT_EQ(d.texts[static_cast<std::size_t>(k)], c.parts[static_cast<std::size_t>(k)])
             << c.clipboard;

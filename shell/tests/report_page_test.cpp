@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,6 +21,7 @@ struct TextRecord {
   int y;
   std::string text;
   DWORD backgroundMode;
+  LONG fontHeight;  // of the font selected when it was drawn
 };
 
 struct Segment {
@@ -31,6 +33,8 @@ struct Recording {
   std::vector<Segment> lines;
   POINT pen{};
   DWORD backgroundMode = OPAQUE;  // a new device context's
+  std::map<DWORD, LONG> fonts;    // the height of each font made, by handle index
+  LONG fontHeight = 0;
 };
 
 int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) {
@@ -44,8 +48,20 @@ int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM
       for (DWORD i = 0; i < text->emrtext.nChars; ++i) {
         value += record->iType == EMR_EXTTEXTOUTW ? bytes[2 * i] : bytes[i];
       }
-      out.texts.push_back(
-          {text->emrtext.ptlReference.x, text->emrtext.ptlReference.y, value, out.backgroundMode});
+      out.texts.push_back({text->emrtext.ptlReference.x, text->emrtext.ptlReference.y, value,
+                           out.backgroundMode, out.fontHeight});
+      break;
+    }
+    case EMR_EXTCREATEFONTINDIRECTW: {
+      const auto* font = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record);
+      out.fonts[font->ihFont] = font->elfw.elfLogFont.lfHeight;
+      break;
+    }
+    case EMR_SELECTOBJECT: {
+      const auto* select = reinterpret_cast<const EMRSELECTOBJECT*>(record);
+      if (const auto font = out.fonts.find(select->ihObject); font != out.fonts.end()) {
+        out.fontHeight = font->second;
+      }
       break;
     }
     case EMR_SETBKMODE:
@@ -73,7 +89,7 @@ Recording Render(const Report& report, const PageGeometry& page) {
   HFONT font = CreateFontA(-50, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FIXED_PITCH,
                            "Courier New");
   HGDIOBJ previous = SelectObject(dc, font);
-  RenderReport(dc, report, page);
+  EXPECT_TRUE(RenderReport(dc, report, page));
   SelectObject(dc, previous);
   DeleteObject(font);
   HENHMETAFILE metafile = CloseEnhMetaFile(dc);
@@ -132,6 +148,28 @@ TEST(ReportPage, PlacesLinesByNumberAndUnderlinesTheVerdictWord) {
   EXPECT_GT(charWidth, 0);
   EXPECT_EQ(rule.x1, 40 + 11 * charWidth);
   EXPECT_EQ(rule.x2 - rule.x1, 3 * charWidth);
+}
+
+// A name fitted alone is drawn in the same face at its own height, on the
+// baseline of the Date beside it; every other line stays in the page's face.
+TEST(ReportPage, ALineWithItsOwnHeightSharesTheBaselineOfItsNeighbours) {
+  Report report;
+  report.lines = {{3, "Name: Johnson, Michael A.", LinePlace::Margin, 30},
+                  {3, "Date: 06 Dec 2026", LinePlace::Middle},
+                  {4, "Rank: SGT", LinePlace::Margin}};
+  const Recording r = Render(report, {50, 2000, 40});
+  const TextRecord* name = Find(r, "Name:");
+  const TextRecord* date = Find(r, "Date:");
+  const TextRecord* rank = Find(r, "Rank:");
+  ASSERT_TRUE(name != nullptr && date != nullptr && rank != nullptr);
+  EXPECT_EQ(name->fontHeight, -30);
+  EXPECT_NE(date->fontHeight, -30);
+  EXPECT_EQ(rank->fontHeight, date->fontHeight);
+  EXPECT_EQ(date->y, 150);
+  EXPECT_EQ(rank->y, 200);
+  // The name's reference point is its baseline, below the line's top.
+  EXPECT_GT(name->y, 150);
+  EXPECT_LT(name->y, 200);
 }
 
 TEST(ReportPage, PrintThatCannotBeMadeSoundsTheAlertAndClaimsNothing) {

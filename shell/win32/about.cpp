@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr const char* kMakerAddress = "www.quenrow.example";
+constexpr const char* kMakerAddress = CALC_MAKER_ADDRESS;
 
 void CreateOkButton(HWND dialog) {
   const shell::LayoutGrid& g = shell::App().grid;

@@ -58,7 +58,7 @@ void ReplaceWhole(HWND field, const std::string& text) {
   SendMessageA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void CarryOut(const KeyDecision& decision) {
+void CarryOut(HWND field, const KeyDecision& decision) {
   AppState& app = App();
   if (decision.clickMaleOnly && app.mainWindow != nullptr) {
     // As a click on the option would.
@@ -73,11 +73,17 @@ void CarryOut(const KeyDecision& decision) {
   if (HWND target = app.fields.At(decision.moveTo)) {
     SetFocus(target);
   }
+  if (decision.selectAll) {
+    SendMessageA(field, EM_SETSEL, 0, -1);
+  }
 }
 
 // Pastes what the field takes of the clipboard. True when that is done here;
 // false leaves the paste to the field itself.
 bool PasteFiltered(HWND field, int id) {
+  if ((GetWindowLongA(field, GWL_STYLE) & ES_READONLY) != 0) {
+    return true;  // a result takes nothing from the clerk, pasted or typed
+  }
   std::string clipboard;
   if (!ReadClipboardText(field, clipboard)) {
     return false;
@@ -96,23 +102,19 @@ bool PasteFiltered(HWND field, int id) {
     return true;
   }
   for (int part = 0; part < decision.parts; ++part) {
-    ReplaceWhole(App().fields.At(id + part), decision.texts[static_cast<std::size_t>(part)]);
+    HWND partField = App().fields.At(id + part);
+    ReplaceWhole(partField, decision.texts[static_cast<std::size_t>(part)]);
+    if (decision.forgetUndo) {
+      SendMessageA(partField, EM_EMPTYUNDOBUFFER, 0, 0);
+    }
   }
   return true;
 }
 
-}  // namespace
-
-LRESULT CALLBACK EditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
+// The keyboard rules and the paste filter in front of the field's own
+// procedure `own`; `id` is the identifier the rules know the field by.
+LRESULT Filter(HWND field, int id, WNDPROC own, UINT message, WPARAM wParam, LPARAM lParam) {
   AppState& app = App();
-  const int id = GetDlgCtrlID(field);
-  const WNDPROC own =
-      id >= 0 && id < app.fields.slots && app.fields.windows[static_cast<std::size_t>(id)] == field
-          ? app.fields.procs[static_cast<std::size_t>(id)]
-          : nullptr;
-  if (own == nullptr) {
-    return DefWindowProcA(field, message, wParam, lParam);
-  }
   if (message == WM_PASTE && app.program != nullptr && PasteFiltered(field, id)) {
     return 0;
   }
@@ -139,7 +141,7 @@ LRESULT CALLBACK EditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam
     }
     input.maleOnly = app.program->maleOnly != nullptr && app.program->maleOnly();
     const KeyDecision decision = DecideKey(*app.program->navigation, id, input);
-    CarryOut(decision);
+    CarryOut(field, decision);
     if (decision.swallow) {
       wParam = 0;
     } else if (input.key == Key::Char && decision.ch != 0) {
@@ -147,6 +149,40 @@ LRESULT CALLBACK EditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam
     }
   }
   return CallWindowProcA(own, field, message, wParam, lParam);
+}
+
+// A combo box's editable text, filtered under the box's identifier; its own
+// procedure is kept in its user data.
+LRESULT CALLBACK ComboEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto own = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_USERDATA));
+  if (own == nullptr) {
+    return DefWindowProcA(edit, message, wParam, lParam);
+  }
+  return Filter(edit, GetDlgCtrlID(GetParent(edit)), own, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK EditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
+  AppState& app = App();
+  const int id = GetDlgCtrlID(field);
+  const WNDPROC own =
+      id >= 0 && id < app.fields.slots && app.fields.windows[static_cast<std::size_t>(id)] == field
+          ? app.fields.procs[static_cast<std::size_t>(id)]
+          : nullptr;
+  if (own == nullptr) {
+    return DefWindowProcA(field, message, wParam, lParam);
+  }
+  return Filter(field, id, own, message, wParam, lParam);
+}
+
+void FilterComboEdit(HWND combo) {
+  HWND edit = GetWindow(combo, GW_CHILD);
+  if (edit == nullptr) {
+    return;
+  }
+  SetWindowLongPtrA(edit, GWLP_USERDATA, GetWindowLongPtrA(edit, GWLP_WNDPROC));
+  SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboEditProc));
 }
 
 }  // namespace shell

@@ -8,4 +8,9 @@ namespace shell {
 
 LRESULT CALLBACK EditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The same rules in front of a combo box's editable text (the personal data
+// dialog's Rank), under the box's identifier: the paste filter, Ctrl+A and
+// whatever the rules say of a character typed there.
+void FilterComboEdit(HWND combo);
+
 }  // namespace shell

@@ -6,6 +6,7 @@
 #include "shell/resources/shell_resources.h"
 #include "shell/win32/app.h"
 #include "shell/win32/drawing.h"
+#include "shell/win32/edit_proc.h"
 #include "shell/win32/fields.h"
 #include "shell/win32/gdi.h"
 #include "shell/win32/text.h"
@@ -22,7 +23,7 @@ DialogState& State() {
   return state;
 }
 
-void CreateRankBox(HWND dialog, const shell::Box& box) {
+void CreateRankBox(HWND dialog, const shell::Box& box, int maxChars) {
   HWND rank = CreateWindowExA(
       0, "combobox", "",
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_BORDER | CBS_DROPDOWN | CBS_UPPERCASE,
@@ -32,6 +33,11 @@ void CreateRankBox(HWND dialog, const shell::Box& box) {
   for (const char* entry : shell::kRankTable) {
     SendMessageA(rank, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
   }
+  // Like every other field: no more than the report prints, and a paste too
+  // long for that refused whole (the edit control would trim it a character
+  // at a time, for minutes on a large one).
+  SendMessageA(rank, CB_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
+  shell::FilterComboEdit(rank);
 }
 
 // Today's date, once, when the dialog opens: a date the user types stays as
@@ -56,7 +62,7 @@ void OnInitDialog(HWND dialog, const shell::PrintDialogIds& ids) {
   shell::CreateEntryField(dialog, layout.ssn[0], WS_TABSTOP);
   shell::CreateEntryField(dialog, layout.ssn[1]);
   shell::CreateEntryField(dialog, layout.ssn[2]);
-  CreateRankBox(dialog, layout.rankBox);
+  CreateRankBox(dialog, layout.rankBox, shell::PrintDialogFieldChars(ids, shell::kRankBoxId));
   SetDefaultDate(shell::CreateEntryField(dialog, layout.date, WS_TABSTOP));
   SetFocus(last);
 }

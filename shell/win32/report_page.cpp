@@ -79,42 +79,56 @@ bool PrintPage(PrintJob& job, const Report& report) {
     return false;
   }
   const int ownHeight = metrics.tmHeight - metrics.tmInternalLeading;
-  const int fitted =
-      FittedCharacterHeight(report, page, ownHeight, [&](std::string_view text, int height) {
+  const FittedReport fitted =
+      FitReport(report, page, ownHeight, [&](std::string_view text, int height) {
         return PrintedWidth(dc, face, ownHeight, text, height);
       });
-  if (fitted != ownHeight && !job.UseFont(FaceAt(face, fitted))) {
+  if (fitted.pageHeight != ownHeight && !job.UseFont(FaceAt(face, fitted.pageHeight))) {
     return false;
   }
   if (GetTextMetricsA(dc, &metrics) == 0) {
     return false;
   }
   page.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
-  RenderReport(dc, report, page);
-  return job.Finish();
+  return RenderReport(dc, fitted.report, page) && job.Finish();
+}
+
+// Draws one line's text at its place, its top at `top` or, for a line in a
+// face of its own, its baseline on the page face's `baseline`.
+void DrawLine(HDC dc, const ReportLine& line, const PageGeometry& page, int top, int baseline) {
+  const bool ownFace = line.characterHeight != 0;
+  const UINT horizontal = line.place == LinePlace::Centre ? TA_CENTER : TA_LEFT;
+  const int x = line.place == LinePlace::Margin ? page.margin : page.pageWidth / 2;
+  const UINT previous = SetTextAlign(dc, horizontal | (ownFace ? TA_BASELINE : TA_TOP));
+  TextOutA(dc, x, ownFace ? baseline : top, line.text.c_str(), static_cast<int>(line.text.size()));
+  SetTextAlign(dc, previous);
 }
 
 }  // namespace
 
-void RenderReport(HDC dc, const Report& report, const PageGeometry& page) {
+bool RenderReport(HDC dc, const Report& report, const PageGeometry& page) {
+  LOGFONTA face{};
+  TEXTMETRICA metrics{};
+  if (GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof face, &face) == 0 ||
+      GetTextMetricsA(dc, &metrics) == 0) {
+    return false;
+  }
   // Text cells never blank out a neighbour's text.
   const int previousMode = SetBkMode(dc, TRANSPARENT);
+  bool drawn = true;
   for (const ReportLine& line : report.lines) {
-    const int y = line.line * page.lineHeight;
-    const int length = static_cast<int>(line.text.size());
-    switch (line.place) {
-      case LinePlace::Centre: {
-        const UINT previous = SetTextAlign(dc, TA_CENTER | TA_TOP);
-        TextOutA(dc, page.pageWidth / 2, y, line.text.c_str(), length);
-        SetTextAlign(dc, previous);
-        break;
-      }
-      case LinePlace::Middle:
-        TextOutA(dc, page.pageWidth / 2, y, line.text.c_str(), length);
-        break;
-      case LinePlace::Margin:
-        TextOutA(dc, page.margin, y, line.text.c_str(), length);
-        break;
+    const int top = line.line * page.lineHeight;
+    const int baseline = top + metrics.tmAscent;
+    if (line.characterHeight == 0) {
+      DrawLine(dc, line, page, top, baseline);
+      continue;
+    }
+    // Printed in the page's face would run into the Date: not at all, then.
+    OwnedObject<HFONT> font(FaceAt(face, line.characterHeight));
+    drawn = drawn && font.get() != nullptr;
+    if (font.get() != nullptr) {
+      Selection selected(dc, font.get());
+      DrawLine(dc, line, page, top, baseline);
     }
   }
   for (const Underline& underline : report.underlines) {
@@ -126,6 +140,7 @@ void RenderReport(HDC dc, const Report& report, const PageGeometry& page) {
   if (previousMode != 0) {
     SetBkMode(dc, previousMode);
   }
+  return drawn;
 }
 
 bool PrintReport(const Report& report) {

@@ -19,7 +19,8 @@ bool PrintReportOn(HDC printer, const Report& report);
 
 // Draws every line and underline of the report on a device context in its
 // current font (the printer's, or a metafile's in the tests), never over
-// what is already there.
-void RenderReport(HDC dc, const Report& report, const PageGeometry& page);
+// what is already there; a line with a character height of its own in the
+// same face at that height. False when a face could not be made.
+bool RenderReport(HDC dc, const Report& report, const PageGeometry& page);
 
 }  // namespace shell

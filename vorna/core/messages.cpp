@@ -37,4 +37,8 @@ FitnessMessage VerdictMessage(Verdict verdict) {
   return kNoFitnessMessage;
 }
 
+FitnessMessage RepaintedMessage(const TestState& state) {
+  return VerdictMessage(VerdictOf(state));
+}
+
 }  // namespace vorna

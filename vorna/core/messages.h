@@ -22,6 +22,12 @@ enum FitnessMessage : int {
 // The message that words a verdict; kNoFitnessMessage when nothing is scored.
 FitnessMessage VerdictMessage(Verdict verdict);
 
+// What the message line shows after a repaint, which draws the window anew:
+// the verdict in words, in the total's colour, for as long as the results it
+// words are shown (it is one of them: whoever cannot tell the total's red from
+// black reads it there); nothing otherwise, a validation message included.
+FitnessMessage RepaintedMessage(const TestState& state);
+
 // The text of a message; an empty string for a code that has none.
 const char* FitnessMessageText(int code);
 

@@ -151,6 +151,53 @@ TEST_F(VornaCalculate, ScoresTotalsAndColours) {
   }
 }
 
+// The texts a repaint of the whole client area draws on the message line.
+std::vector<shell::DrawnText> RepaintedMessageLine() {
+  std::vector<shell::DrawnText> drawn;
+  shell::Observer observer;
+  observer.textDrawn = [&drawn](HWND, const shell::DrawnText& text) {
+    if (text.y == Window().layout.messageTop) {
+      drawn.push_back(text);
+    }
+  };
+  shell::Observe(&observer);
+  RedrawWindow(shell::App().mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  harness::Pump();
+  shell::Observe(nullptr);
+  return drawn;
+}
+
+// The worded verdict belongs to the results: a repaint (another window
+// dragged over, minimise and restore) paints it again with them, in the
+// total's colour, and only an edit that takes the total down takes it too.
+TEST_F(VornaCalculate, TheWordedVerdictStaysAndGoesWithTheTotal) {
+  const struct {
+    const char* pushups;
+    int verdict;
+    COLORREF ink;
+  } cases[] = {{"42", kPassedMessage, kInkBlack}, {PushupsWorth(59, 20), kFailedMessage, kInkRed}};
+  for (const auto& c : cases) {
+    Reopen();
+    Enter("20", "M", c.pushups, "53", "15", "54");
+    PressAlt('c');
+    ASSERT_EQ(Window().messageOnLine, c.verdict);
+    const std::vector<shell::DrawnText> repainted = RepaintedMessageLine();
+    ASSERT_EQ(repainted.size(), 1u) << c.verdict;
+    EXPECT_STREQ(repainted[0].text.c_str(), FitnessMessageText(c.verdict));
+    EXPECT_EQ(repainted[0].colour, c.ink);
+    EXPECT_EQ(Window().messageOnLine, c.verdict);
+    const WindowLayout& l = Window().layout;
+    EXPECT_GT(Snapshot().Count(l.messageLeft, l.messageTop, l.messageLeft + 200,
+                               l.messageTop + l.messageLine.height, c.ink),
+              0);
+
+    Enter(nullptr, nullptr, "20", nullptr, nullptr, nullptr);
+    EXPECT_EQ(ShownText(kTotalBox), "");
+    EXPECT_EQ(Window().messageOnLine, 0);
+    EXPECT_TRUE(RepaintedMessageLine().empty());
+  }
+}
+
 TEST_F(VornaCalculate, AnEditWipesWhatDependsOnTheField) {
   const Expected full{{"100", "100", "100", "300", "331"},
                       {kInkBlack, kInkBlack, kInkBlack, kInkBlack, kInkBlue}};

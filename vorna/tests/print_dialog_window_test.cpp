@@ -9,6 +9,7 @@
 
 #include "shell/core/print_setup.h"
 #include "shell/tests/win32_harness.h"
+#include "vorna/core/fields.h"
 #include "vorna/win32/program.h"
 
 namespace vorna {
@@ -125,6 +126,54 @@ TEST_F(PrintDialog, CollectsThePersonalDataAndStaysOpenAfterPrinting) {
   EXPECT_TRUE(seen.openAfterEscapeAndEnter);
   EXPECT_EQ(step, 2);
   EXPECT_TRUE(IsWindowEnabled(shell::App().mainWindow));
+}
+
+// Every field of the dialog, the Rank box's text too, holds no more than the
+// report prints of it, and a megabyte pasted into Rank is refused at once.
+// Ctrl+A selects a field's whole text; a whole SSN pasted over its three
+// parts is never half undone.
+TEST_F(PrintDialog, FieldsKeepTheirLimitsAndTheEditingKeysWork) {
+  harness::WithModalDialog(
+      [] { SendMessageA(shell::App().mainWindow, WM_COMMAND, 16, 0); },
+      [&](HWND dialog) {
+        HWND rank = GetWindow(GetDlgItem(dialog, 67), GW_CHILD);
+        for (int id = 8; id <= 14; ++id) {
+          EXPECT_EQ(SendDlgItemMessageA(dialog, id, EM_GETLIMITTEXT, 0, 0), FieldChars(id)) << id;
+        }
+        EXPECT_EQ(SendMessageA(rank, EM_GETLIMITTEXT, 0, 0), 29);
+
+        TypeInto(rank, "sgt");
+        harness::PutOnClipboard(std::string(1 << 20, '7').c_str());
+        const DWORD start = GetTickCount();
+        harness::Type("\x16");  // Ctrl+V
+        EXPECT_LT(GetTickCount() - start, 1000u);
+        EXPECT_EQ(Text(rank), "SGT");
+
+        for (HWND field : {GetDlgItem(dialog, 11), rank}) {
+          SetWindowTextA(field, "Doe");
+          TypeInto(field, "\x01");  // Ctrl+A
+          harness::Type("R");
+          EXPECT_EQ(Text(field), "R") << GetDlgCtrlID(field);
+        }
+
+        for (int undoIn = 8; undoIn <= 10; ++undoIn) {
+          for (int id = 8; id <= 10; ++id) {
+            SetDlgItemTextA(dialog, id, "");
+          }
+          TypeInto(GetDlgItem(dialog, 8), "123456789");  // advances through the parts
+          harness::PutOnClipboard("987-65-4321");
+          SendDlgItemMessageA(dialog, 8, EM_SETSEL, 0, -1);
+          TypeInto(GetDlgItem(dialog, 8), "\x16");
+          TypeInto(GetDlgItem(dialog, undoIn), "\x1a");  // Ctrl+Z
+          const std::string shown = Text(GetDlgItem(dialog, 8)) + "/" +
+                                    Text(GetDlgItem(dialog, 9)) + "/" +
+                                    Text(GetDlgItem(dialog, 10));
+          EXPECT_TRUE(shown == "987/65/4321" || shown == "123/45/6789")
+              << "undone in " << undoIn << ": " << shown;
+        }
+        SendDlgItemMessageA(dialog, 201, BM_CLICK, 0, 0);  // Exit
+        return true;
+      });
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "shell/tests/win32_harness.h"
 #include "vorna/core/fields.h"
 #include "vorna/core/layout.h"
@@ -95,6 +97,24 @@ TEST_F(VornaWindow, PastingPassesTheTypingFilter) {
       EXPECT_EQ(TextOf(Field(c.field + 1)), c.nextShown) << c.field << " '" << c.clipboard << "'";
     }
     EXPECT_EQ(harness::ClipboardText(), c.clipboard);  // a paste leaves the clipboard as it was
+  }
+}
+
+// 12:30 entered, 15:54 pasted into the minutes: Ctrl+Z in either run field
+// shows 15:54 or 12:30, never 12:54 or 15:30, a time nobody entered.
+TEST_F(VornaWindow, UndoAfterARunTimePastedNeverMixesTheParts) {
+  for (int undoIn : {kRunMinutes, kRunSeconds}) {
+    Reopen();
+    harness::FocusField(kRunMinutes);
+    Type("1230");
+    harness::PutOnClipboard("15:54");
+    harness::SelectField(kRunMinutes);
+    Type("\x16");
+    ASSERT_EQ(TextOf(Field(kRunMinutes)) + ":" + TextOf(Field(kRunSeconds)), "15:54");
+    harness::FocusField(undoIn);
+    Type("\x1a");  // Ctrl+Z
+    const std::string shown = TextOf(Field(kRunMinutes)) + ":" + TextOf(Field(kRunSeconds));
+    EXPECT_TRUE(shown == "15:54" || shown == "12:30") << undoIn << ": " << shown;
   }
 }
 

@@ -51,15 +51,19 @@ void OnCreate(HWND window) {
 }
 
 void OnPaint(HWND window) {
-  // Everything is drawn anew, which also leaves the message line empty.
+  // Everything is drawn anew: the message line holds no message any more,
+  // only the verdict in words while the results stand.
+  FitnessTestWindow& w = Window();
+  const int message = RepaintedMessage(w.model.state);
   InvalidateRect(window, nullptr, TRUE);
   {
     shell::PaintDC dc(window);
     if (dc) {
-      PaintWindowOn(dc.get(), Window(), 0);
+      PaintWindowOn(dc.get(), w, message, w.model.state.totalColour);
     }
   }
-  Window().messageOnLine = 0;
+  w.messageOnLine = message;
+  w.messageColour = w.model.state.totalColour;
 }
 
 // The window as it stands on the screen, message included, into a device

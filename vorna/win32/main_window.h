@@ -17,7 +17,7 @@ struct FitnessTestWindow {
   WindowLayout layout;  // from the grid and the texts measured at creation
   HWND chartList = nullptr;
   // The message painted on the message line, 0 while the line is empty, and
-  // its colour. Any repaint draws the line empty again.
+  // its colour. A repaint draws the line anew with the verdict in words alone.
   int messageOnLine = 0;
   Rgb messageColour = kBlack;
 };

@@ -12,7 +12,7 @@ namespace vorna {
 
 // The whole window as the state stands: panels, frames, labels, Male Only,
 // results, chart title and header. `message` is what stands on the message
-// line (0 for nothing: a repaint draws the line empty), in its colour.
+// line (0 for nothing), in its colour.
 void PaintWindowOn(HDC dc, const FitnessTestWindow& window, int message, Rgb colour = kBlack);
 
 // The message line empty, and a message on it.
