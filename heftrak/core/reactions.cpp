@@ -121,8 +121,8 @@ void ClearCalculators(WeightControlState& state, RequestList& requests) {
   requests.Focus(kSex);
 }
 
-void ToggleMaleOnly(WeightControlState& state, char sexInField, RequestList& requests) {
-  shell::ToggleMaleOnly(state.maleOnly, state.sex, sexInField, kSex, requests);
+void ToggleMaleOnly(WeightControlState& state, std::string_view sexText, RequestList& requests) {
+  shell::ToggleMaleOnly(state.maleOnly, state.sex, sexText, kSex, requests);
   DeriveFigures(state);  // the sex may have changed
 }
 

@@ -30,8 +30,9 @@ void ClearWeightScreen(WeightControlState& state, shell::RequestList& requests);
 // Clear Calc. (101): both calculators emptied; the Weight Screen stays.
 void ClearCalculators(WeightControlState& state, shell::RequestList& requests);
 
-// "Male Only" switched over; `sexInField` is the letter the Sex field holds.
-void ToggleMaleOnly(WeightControlState& state, char sexInField, shell::RequestList& requests);
+// "Male Only" switched over; `sexText` is what the Sex field holds.
+void ToggleMaleOnly(WeightControlState& state, std::string_view sexText,
+                    shell::RequestList& requests);
 
 // The prompt for a focus move the clerk made from `from` (-1: none yet) to
 // `to`: the calculator's prompt on entering it, the start prompt on coming

@@ -6,62 +6,49 @@ namespace heftrak {
 
 namespace {
 
-bool IsMultiLine(int field) {
-  return IsRightAligned(field);
-}
+using shell::FieldModel;
+using shell::RequestList;
 
-bool IsReadOnly(int field) {
-  // A click can put the caret into a result, but the window must not bring
-  // it back there after a restore or a dialog.
-  return IsResultField(field);
-}
-
-using Evaluate = void (*)(WeightControlState&, const FieldTexts&, shell::RequestList&);
-
-}  // namespace
-
-const shell::FieldKinds WindowModel::kFieldKinds = {kMainFieldCount, &IsMultiLine, &IsReadOnly,
-                                                    kSex};
-
-void WindowModel::Reset() {
-  state = WeightControlState{};
-  fields.Reset();
-}
-
-shell::RequestList WindowModel::Command(int command) {
-  const auto evaluation = [this](Evaluate evaluate) {
-    const shell::FieldSnapshot<kMainFieldCount> texts(fields);
-    return fields.Run(
-        [&](shell::RequestList& requests) { evaluate(state, texts.texts(), requests); });
-  };
+void Command(WeightControlState& state, const FieldModel& fields, int command,
+             RequestList& requests) {
+  const shell::FieldSnapshot<kMainFieldCount> texts(fields);
   switch (command) {
     case kCheckCommand:
-      return evaluation(&CheckScreening);
+      CheckScreening(state, texts.texts(), requests);
+      break;
     case kCalculateCommand:
-      return evaluation(&CalculateBodyFat);
+      CalculateBodyFat(state, texts.texts(), requests);
+      break;
     case kClearCommand:
-      return fields.Run(
-          [this](shell::RequestList& requests) { ClearWeightScreen(state, requests); });
+      ClearWeightScreen(state, requests);
+      break;
     case kClearCalcCommand:
-      return fields.Run(
-          [this](shell::RequestList& requests) { ClearCalculators(state, requests); });
-    case kMaleOnlyCommand: {
-      const std::string_view sex = fields.Text(kSex);
-      const char sexInField = sex.empty() ? '\0' : sex[0];
-      return fields.Run(
-          [&](shell::RequestList& requests) { ToggleMaleOnly(state, sexInField, requests); });
-    }
+      ClearCalculators(state, requests);
+      break;
+    case kMaleOnlyCommand:
+      ToggleMaleOnly(state, fields.Text(kSex), requests);
+      break;
     default:
-      return {};
+      break;
   }
 }
 
-void WindowModel::FieldChanged(int field, shell::Write write, shell::RequestList& requests) {
-  heftrak::FieldChanged(state, field, write, requests);
+void Focused(WeightControlState& /*state*/, const FieldModel& /*fields*/, int from, int to,
+             bool byProgram, RequestList& requests) {
+  FieldFocused(from, to, byProgram, requests);
 }
 
-void WindowModel::FieldFocused(int from, int to, bool byProgram, shell::RequestList& requests) {
-  heftrak::FieldFocused(from, to, byProgram, requests);
-}
+// A click can put the caret into a result, but the window must not bring it
+// back there after a restore or a dialog.
+const shell::WindowRules<WeightControlState> kRules = {
+    {kMainFieldCount, &IsRightAligned, &IsResultField, kSex},
+    &Command,
+    &FieldChanged,
+    &Focused,
+};
+
+}  // namespace
+
+WindowModel::WindowModel() : shell::WindowModel<WeightControlState>(kRules) {}
 
 }  // namespace heftrak

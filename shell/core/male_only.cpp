@@ -2,7 +2,9 @@
 
 namespace shell {
 
-bool ToggleMaleOnly(bool& on, char& sex, char sexInField, int sexField, RequestList& requests) {
+bool ToggleMaleOnly(bool& on, char& sex, std::string_view sexText, int sexField,
+                    RequestList& requests) {
+  const char sexInField = sexText.empty() ? '\0' : sexText[0];
   on = !on;
   requests.MaleOnly(on);
   if (!on) {

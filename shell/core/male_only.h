@@ -5,13 +5,16 @@
 // again.
 #pragma once
 
+#include <string_view>
+
 #include "shell/core/requests.h"
 
 namespace shell {
 
 // `on` and `sex` are the program's state of the option and the sex letter;
-// `sexInField` is the letter the Sex field holds ('\0' for none). True when
-// Sex had to be written, whose change reaction then has run.
-bool ToggleMaleOnly(bool& on, char& sex, char sexInField, int sexField, RequestList& requests);
+// `sexText` is what the Sex field holds. True when Sex had to be written,
+// whose change reaction then has run.
+bool ToggleMaleOnly(bool& on, char& sex, std::string_view sexText, int sexField,
+                    RequestList& requests);
 
 }  // namespace shell

@@ -124,11 +124,11 @@ void ClearTest(TestState& state, RequestList& requests) {
   requests.Focus(kSex);
 }
 
-void ToggleMaleOnly(TestState& state, char sexInField, RequestList& requests) {
+void ToggleMaleOnly(TestState& state, std::string_view sexText, RequestList& requests) {
   const bool accepted = state.accepted;
   // Writing "M" takes back the acceptance and any results through the
   // field's change notification.
-  if (shell::ToggleMaleOnly(state.maleOnly, state.sex, sexInField, kSex, requests)) {
+  if (shell::ToggleMaleOnly(state.maleOnly, state.sex, sexText, kSex, requests)) {
     if (accepted) {
       requests.Program(kWipeChartTitle);  // the chart was for the sex just changed
     }

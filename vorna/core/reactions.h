@@ -4,6 +4,8 @@
 // decides on the state and appends what the window must do.
 #pragma once
 
+#include <string_view>
+
 #include "shell/core/requests.h"
 #include "vorna/core/evaluation.h"
 #include "vorna/core/state.h"
@@ -24,8 +26,7 @@ void FieldFocused(TestState& state, const EntryTexts& entries, int field,
 // Only" is on), the chart and the message line with them.
 void ClearTest(TestState& state, shell::RequestList& requests);
 
-// "Male Only" switched over; `sexInField` is the letter the Sex field holds
-// ('\0' for none).
-void ToggleMaleOnly(TestState& state, char sexInField, shell::RequestList& requests);
+// "Male Only" switched over; `sexText` is what the Sex field holds.
+void ToggleMaleOnly(TestState& state, std::string_view sexText, shell::RequestList& requests);
 
 }  // namespace vorna

@@ -7,51 +7,47 @@ namespace vorna {
 
 namespace {
 
+using shell::FieldModel;
+using shell::RequestList;
+
+void Command(TestState& state, const FieldModel& fields, int command, RequestList& requests) {
+  switch (command) {
+    case kCalculateCommand: {
+      const shell::FieldSnapshot<kEntryFieldCount> entries(fields);
+      EvaluateScores(state, entries.texts(), requests);
+      break;
+    }
+    case kClearCommand:
+      ClearTest(state, requests);
+      break;
+    case kMaleOnlyCommand:
+      ToggleMaleOnly(state, fields.Text(kSex), requests);
+      break;
+    default:
+      break;
+  }
+}
+
+void Focused(TestState& state, const FieldModel& fields, int /*from*/, int to, bool /*byProgram*/,
+             RequestList& requests) {
+  const shell::FieldSnapshot<kEntryFieldCount> entries(fields);
+  FieldFocused(state, entries.texts(), to, requests);
+}
+
 // Six single-line fields the clerk types into.
 bool None(int /*field*/) {
   return false;
 }
 
+const shell::WindowRules<TestState> kRules = {
+    {kEntryFieldCount, &None, &None, kSex},
+    &Command,
+    &FieldChanged,
+    &Focused,
+};
+
 }  // namespace
 
-const shell::FieldKinds WindowModel::kFieldKinds = {kEntryFieldCount, &None, &None, kSex};
-
-void WindowModel::Reset() {
-  state = TestState{};
-  fields.Reset();
-}
-
-shell::RequestList WindowModel::Command(int command) {
-  switch (command) {
-    case kCalculateCommand: {
-      const shell::FieldSnapshot<kEntryFieldCount> entries(fields);
-      return fields.Run(
-          [&](shell::RequestList& requests) { EvaluateScores(state, entries.texts(), requests); });
-    }
-    case kClearCommand:
-      return fields.Run([this](shell::RequestList& requests) { ClearTest(state, requests); });
-    case kMaleOnlyCommand: {
-      const std::string_view sex = fields.Text(kSex);
-      const char sexInField = sex.empty() ? '\0' : sex[0];
-      return fields.Run(
-          [&](shell::RequestList& requests) { ToggleMaleOnly(state, sexInField, requests); });
-    }
-    default:
-      return {};
-  }
-}
-
-void WindowModel::FieldChanged(int field, shell::Write write, shell::RequestList& requests) {
-  vorna::FieldChanged(state, field, write, requests);
-}
-
-void WindowModel::FieldFocused(int /*from*/, int to, bool /*byProgram*/,
-                               shell::RequestList& requests) {
-  EntryTexts entries;
-  for (int id = 0; id < kEntryFieldCount; ++id) {
-    entries[static_cast<std::size_t>(id)] = fields.Text(id);
-  }
-  vorna::FieldFocused(state, entries, to, requests);
-}
+WindowModel::WindowModel() : shell::WindowModel<TestState>(kRules) {}
 
 }  // namespace vorna
