@@ -5,11 +5,13 @@
 // roster file, must score into a results file that reads back whole.
 // Built as a libFuzzer target with clang, and as a replay of the saved corpus
 // in the test suites.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "heftrak/core/evaluation.h"
@@ -179,25 +181,77 @@ void CheckPaste(const shell::NavigationRules& rules, int field, std::string_view
   }
 }
 
-void CheckRoster(const roster::RosterProgram& program, std::string_view csv) {
+roster::RosterSummary Score(const roster::RosterProgram& program, std::string_view csv,
+                            std::size_t block, std::string& results) {
+  results.clear();
+  const roster::ByteWriter writer = [&results](std::string_view bytes, std::string&) {
+    results.append(bytes);
+    return true;
+  };
   roster::RosterSettings settings;
   settings.reports = true;
-  const roster::RosterRun run = roster::ScoreRoster(program, csv, settings);
-  if (!run.error.empty()) {
-    Require(run.resultsCsv.empty() && run.reports.empty(), "an unusable roster gave results");
+  int observed = 0;
+  int reports = 0;
+  const roster::RosterSummary summary = roster::ScoreRoster(
+      program, roster::TextReader(csv, block), &writer, settings,
+      [&](const roster::ScoredRow& row) {
+        ++observed;
+        reports += row.score.report ? 1 : 0;
+        Require(!row.score.refused || !row.score.report, "a report of a refused row");
+        return true;
+      });
+  if (summary.failure != roster::RosterFailure::None) {
+    Require(!summary.error.empty(), "a failure without a reason");
+    return summary;
+  }
+  Require(summary.read == summary.scored + summary.refused, "rows neither scored nor refused");
+  Require(observed == summary.read && reports == summary.scored, "a report per scored row");
+  int tallied = summary.withoutVerdict;
+  for (int tally : summary.tallies) {
+    tallied += tally;
+  }
+  Require(tallied == summary.scored, "a scored row in no count, or in two");
+  Require(summary.refusedRows.size() ==
+              std::min(static_cast<std::size_t>(summary.refused), roster::kListedRefusedRows),
+          "the refused rows listed");
+  return summary;
+}
+
+// The whole input as a roster file, read in blocks of every size from one
+// byte: the results read back whole, with a line per row and no cell a
+// spreadsheet would run, and scoring them again gives them unchanged.
+void CheckRoster(const roster::RosterProgram& program, std::string_view csv) {
+  std::string results;
+  const roster::RosterSummary summary = Score(program, csv, 0, results);
+  std::string again;
+  const roster::RosterSummary bytewise = Score(program, csv, 1 + csv.size() % 7, again);
+  Require(bytewise.failure == summary.failure && again == results,
+          "the results depend on how the roster is read");
+  if (summary.failure != roster::RosterFailure::None) {
     return;
   }
-  const roster::RosterSummary& summary = run.summary;
-  Require(summary.read == summary.scored + summary.refused, "rows neither scored nor refused");
-  Require(run.reports.size() == static_cast<std::size_t>(summary.scored),
-          "a report per scored row");
-  const roster::CsvTable results = roster::ParseCsv(run.resultsCsv);
-  Require(!results.error, "the results file does not read back");
-  Require(results.records.size() == static_cast<std::size_t>(summary.read) + 1,
-          "a results line per row");
-  for (const roster::CsvRecord& record : results.records) {
-    Require(record.cells.size() == results.records[0].cells.size(), "a ragged results file");
+  std::string_view text = results;
+  if (text.starts_with(roster::kUtf8ByteOrderMark)) {
+    text.remove_prefix(roster::kUtf8ByteOrderMark.size());
   }
+  if (text.starts_with(std::string("sep=") + summary.separator + "\r\n")) {
+    text.remove_prefix(7);
+  }
+  const roster::CsvTable table = roster::ParseCsv(text, summary.separator);
+  Require(!table.error, "the results file does not read back");
+  Require(table.records.size() == static_cast<std::size_t>(summary.read) + 1,
+          "a results line per row");
+  for (const roster::CsvRecord& record : table.records) {
+    Require(record.cells.size() >= table.records[0].cells.size(), "a results line cut short");
+    for (const std::string& cell : record.cells) {
+      Require(!roster::LooksLikeFormula(cell), "a formula in the results");
+    }
+  }
+  std::string rescored;
+  const roster::RosterSummary second = Score(program, results, 0, rescored);
+  Require(second.failure == roster::RosterFailure::None && rescored == results &&
+              second.read == summary.read && second.refused == summary.refused,
+          "a results file scored again changes");
 }
 
 }  // namespace

@@ -53,6 +53,14 @@ SEEDS["roster_quoted"] = (b'\xef\xbb\xbfAGE, Sex ,run,pushups,situps,last\r\n'
 SEEDS["roster_unclosed"] = b'age,sex,height,weight\n25,M,"72\n'
 SEEDS["roster_after_quote"] = b'age,sex,height,weight\r"25"x,F,64,150\r'
 SEEDS["roster_ragged"] = b'age,sex,height,weight,neck1,hips1\n30,F,64.25,150,13.5,40,extra\n,,\n'
+# Excel's dialects, names that collide with the results, spellings, formulas,
+# masked SSNs and a results file to score again.
+SEEDS["roster_dialect"] = (b'sep=;\r\nAge;Sex;Push-ups;Sit_ups;Run;Message;Total;ssn\r\n'
+                           b'25;M;75;80;0:13:00;=cmd|x;+1;XXX-XX-1234\r\n30;f;42;53;13:5;;;\r\n')
+SEEDS["roster_tabs"] = (b'Age\tSex\tHeight\tWeight\tAbdomen\tNeck_1\tAbdomen 4\tUnit\n'
+                        b'25\tM\t72\t210\t40\t15\t1\t@SUM(A1)\n')
+SEEDS["roster_rescored"] = (b'age,sex,pushups,situps,run,pushup_points,situp_points,run_points,total,'
+                            b'scaled,verdict,message\r\n25,M,75,80,13:00,100,100,100,300,300,maxed,x\r\n')
 
 out = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).parent / "corpus")
 out.mkdir(parents=True, exist_ok=True)

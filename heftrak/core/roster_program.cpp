@@ -8,17 +8,32 @@ namespace heftrak {
 namespace {
 
 constexpr roster::FigureColumn kFigures[kRosterFigures] = {
-    {"age", true},       {"sex", true},       {"height", true},    {"weight", true},
-    {"abdomen1", false}, {"abdomen2", false}, {"abdomen3", false}, {"neck1", false},
-    {"neck2", false},    {"neck3", false},    {"hips1", false},    {"hips2", false},
-    {"hips3", false},    {"forearm1", false}, {"forearm2", false}, {"forearm3", false},
-    {"wrist1", false},   {"wrist2", false},   {"wrist3", false},
+    {"age", true},
+    {"sex", true},
+    {"height", true},
+    {"weight", true},
+    {"abdomen1", false, true},
+    {"abdomen2", false, true},
+    {"abdomen3", false, true},
+    {"neck1", false, true},
+    {"neck2", false, true},
+    {"neck3", false, true},
+    {"hips1", false, true},
+    {"hips2", false, true},
+    {"hips3", false, true},
+    {"forearm1", false, true},
+    {"forearm2", false, true},
+    {"forearm3", false, true},
+    {"wrist1", false, true},
+    {"wrist2", false, true},
+    {"wrist3", false, true},
 };
 
 // A site's average is written when the roster has a column for the site.
 constexpr roster::ResultColumn kResults[kRosterResults] = {
     {"max_weight"},
     {"weight_within"},
+    {"lbs_over", -1, -1, true},
     {"abdomen_avg", kAbdomenCells, kAbdomenCells + 2},
     {"neck_avg", kNeckCells, kNeckCells + 2},
     {"hips_avg", kHipsCells, kHipsCells + 2},
@@ -27,6 +42,7 @@ constexpr roster::ResultColumn kResults[kRosterResults] = {
     {"body_fat"},
     {"body_fat_limit"},
     {"body_fat_within"},
+    {"body_fat_over", -1, -1, true},
 };
 
 constexpr const char* kTallies[kRosterTallies] = {"within", "over", "must be taped"};
@@ -37,11 +53,12 @@ constexpr roster::RosterProgram kProgram = {
     kFigures,
     kResults,
     kTallies,
-    "then age, sex, height\n"
-    "(inches with up to two decimals: 70.25), weight (pounds) and up to three\n"
-    "readings a site in inches: abdomen1-3 and neck1-3 for men; hips1-3, forearm1-3,\n"
-    "neck1-3 and wrist1-3 for women. Check runs on every row, Calculate on a row\n"
-    "with readings.",
+    "age, sex, height (inches with up to two decimals: 70.25), weight (pounds) and up\n"
+    "to three readings a site in inches: abdomen1-3 and neck1-3 for men; hips1-3,\n"
+    "forearm1-3, neck1-3 and wrist1-3 for women. Check runs on every row, then\n"
+    "Calculate on a row with readings; a Calculate refused keeps the Check's results\n"
+    "and both messages. lbs_over is the weight above the screening table's maximum,\n"
+    "body_fat_over the percentage points above the limit (empty when within).",
     &ScoreRow,
 };
 

@@ -97,6 +97,9 @@ void ReadResults(const WeightControlState& state, roster::RowScore& score) {
     results[kMaxWeightResult] = std::to_string(maxWeight);
     if (state.weight != 0) {
       results[kWeightWithinResult] = YesNo(state.screeningWithin);
+      if (!state.screeningWithin) {
+        results[kLbsOverResult] = std::to_string(state.weight - maxWeight);
+      }
       score.tally = state.screeningWithin ? kWithinTally : kToBeTapedTally;
     }
   }
@@ -115,9 +118,13 @@ void ReadResults(const WeightControlState& state, roster::RowScore& score) {
     results[kWristAverageResult] = Figure(state.femaleAverages[kWrist], 2);
     bodyFat = state.female.bodyFat;
   }
+  const float limit = MaxBodyFat(state.age, state.sex);
   results[kBodyFatResult] = Figure(bodyFat, 2);
-  results[kBodyFatLimitResult] = Figure(MaxBodyFat(state.age, state.sex), 1);
+  results[kBodyFatLimitResult] = Figure(limit, 1);
   results[kBodyFatWithinResult] = YesNo(state.bodyFatWithin);
+  if (!state.bodyFatWithin) {
+    results[kBodyFatOverResult] = Figure(bodyFat - limit, 2);
+  }
   score.tally = state.bodyFatWithin ? kWithinTally : kOverTally;
 }
 
@@ -132,34 +139,37 @@ roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* 
     return score;
   }
   WeightControlState state;
-  bool evaluated = false;
-  for (Evaluate evaluate : {&CheckScreening, &CalculateBodyFat}) {
-    if (evaluate == &CalculateBodyFat && !row.readings) {
-      break;
-    }
-    const Outcome result = Run(evaluate, state, row);
-    evaluated = evaluated || result.evaluated;
-    if (evaluate == &CalculateBodyFat && !result.evaluated) {
+  const Outcome check = Run(&CheckScreening, state, row);
+  if (!IsVerdict(check.message)) {
+    score.refused = true;
+    AppendMessage(score.message, check.message);
+    return score;
+  }
+  AppendMessage(score.message, check.message);
+  bool evaluated = check.evaluated;
+  if (row.readings) {
+    const Outcome calculate = Run(&CalculateBodyFat, state, row);
+    evaluated = evaluated || calculate.evaluated;
+    if (!calculate.evaluated) {
       // The window does nothing then; a roster must not drop typed readings unsaid.
       score.refused = true;
-      score.message = kIncompleteReadings;
-      return score;
+      score.message.append(score.message.empty() ? "" : " ").append(kIncompleteReadings);
+    } else {
+      score.refused = !IsVerdict(calculate.message);
+      AppendMessage(score.message, calculate.message);
     }
-    if (!IsVerdict(result.message)) {
-      score.refused = true;
-      score.message.clear();
-      AppendMessage(score.message, result.message);
-      return score;
-    }
-    AppendMessage(score.message, result.message);
   }
   if (!evaluated) {
     score.refused = true;
     score.message = "Nothing to score: the height is empty.";
     return score;
   }
+  // As the window shows it: what the Check found stays beside a Calculate
+  // that refused the readings.
   ReadResults(state, score);
-  if (person != nullptr) {
+  if (score.refused) {
+    score.tally = -1;
+  } else if (person != nullptr) {
     score.report = BodyFatReport(state, *person);
   }
   return score;

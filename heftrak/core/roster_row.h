@@ -1,6 +1,7 @@
 // One roster row through HEFTRAK's own evaluations, exactly as the window
-// runs them: Check, then Calculate when readings are present. Every call into
-// the evaluations, and every reading of their results, is in this file.
+// runs them: Check, then Calculate when readings are present; a Calculate
+// refused keeps the Check's results and message beside its own. Every call
+// into the evaluations, and every reading of their results, is in this file.
 #pragma once
 
 #include "roster/core/program.h"
@@ -12,6 +13,7 @@ namespace heftrak {
 enum RosterResult : int {
   kMaxWeightResult,
   kWeightWithinResult,
+  kLbsOverResult,  // weight above the screening maximum; empty when within
   kAbdomenAverageResult,
   kNeckAverageResult,
   kHipsAverageResult,
@@ -20,6 +22,7 @@ enum RosterResult : int {
   kBodyFatResult,
   kBodyFatLimitResult,
   kBodyFatWithinResult,
+  kBodyFatOverResult,  // percentage points above the limit; empty when within
   kRosterResults,
 };
 

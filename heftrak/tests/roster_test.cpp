@@ -3,6 +3,8 @@
 // texts, computed here straight from the evaluations.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <random>
 #include <string>
@@ -10,6 +12,7 @@
 #include "heftrak/core/evaluation.h"
 #include "heftrak/core/messages.h"
 #include "heftrak/core/roster_program.h"
+#include "heftrak/core/screening_table.h"
 #include "roster/core/csv.h"
 #include "roster/core/run.h"
 #include "roster/tests/expect_rows.h"
@@ -122,8 +125,21 @@ bool Verdict(MessageCode code) {
          code == kNotWithinBodyFat || code == kWithinBodyFat;
 }
 
-// What the window shows for the soldier, in the roster's result columns.
-roster::Shown WindowShows(const Soldier& s) {
+// The difference of two figures the window shows, as hundredths of a
+// percentage point ("26.22" and "22.0" give "4.22").
+std::string Over(const std::string& figure, const std::string& limit) {
+  const auto hundredths = [](const std::string& text) {
+    return std::lround(std::stod(text) * 100);
+  };
+  const long over = hundredths(figure) - hundredths(limit);
+  char text[48];
+  std::snprintf(text, sizeof text, "%ld.%02ld", over / 100, over % 100);
+  return text;
+}
+
+// What the window shows for the soldier, in the roster's result columns;
+// `refused` tells whether it ends on a message that refuses the figures.
+roster::Shown WindowShows(const Soldier& s, bool& refused) {
   roster::Shown shown;
   FieldTexts fields{};
   for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -132,12 +148,17 @@ roster::Shown WindowShows(const Soldier& s) {
   WeightControlState state;
   shell::RequestList check;
   CheckScreening(state, fields, check);
-  if (!Verdict(MessageOf(check))) {
+  refused = !Verdict(MessageOf(check));
+  if (refused) {
     return {{"message", Joined(MessageOf(check))}};
   }
   shown["max_weight"] = ExtraFigure(check);
   if (MessageOf(check) != kNoMessage) {
     shown["weight_within"] = MessageOf(check) == kWithinWeight ? "yes" : "no";
+  }
+  if (MessageOf(check) == kNotWithinWeight) {
+    shown["lbs_over"] =
+        std::to_string(std::stoi(s.texts[kWeight]) - std::stoi(shown["max_weight"]));
   }
   shown["message"] = Joined(MessageOf(check));
   if (!s.readings) {
@@ -145,8 +166,10 @@ roster::Shown WindowShows(const Soldier& s) {
   }
   shell::RequestList calculate;
   CalculateBodyFat(state, fields, calculate);
-  if (!Verdict(MessageOf(calculate))) {
-    return {{"message", Joined(MessageOf(calculate))}};
+  shown["message"].append(shown["message"].empty() ? "" : " ").append(Joined(MessageOf(calculate)));
+  refused = !Verdict(MessageOf(calculate));
+  if (refused) {
+    return shown;  // the Check's results stay beside the refusal
   }
   const bool male = state.sex == 'M';
   shown["abdomen_avg"] = male ? Shown(calculate, kMaleAverageAbdomen) : "";
@@ -157,20 +180,26 @@ roster::Shown WindowShows(const Soldier& s) {
   shown["body_fat"] = Shown(calculate, male ? kMaleBodyFat : kFemaleBodyFat);
   shown["body_fat_limit"] = ExtraFigure(calculate);
   shown["body_fat_within"] = MessageOf(calculate) == kWithinBodyFat ? "yes" : "no";
-  shown["message"].append(shown["message"].empty() ? "" : " ").append(Joined(MessageOf(calculate)));
+  if (MessageOf(calculate) == kNotWithinBodyFat) {
+    shown["body_fat_over"] = Over(shown["body_fat"], shown["body_fat_limit"]);
+  }
   return shown;
+}
+
+std::string Header() {
+  std::string header = "age,sex,height,weight";
+  for (const char* site : kSiteNames) {
+    for (int k = 1; k <= 3; ++k) {
+      header += std::string(",") + site + std::to_string(k);
+    }
+  }
+  return header;
 }
 
 TEST(HeftrakRoster, GivesTheFiguresTheWindowShows) {
   std::mt19937 random(20261207);
   std::vector<Soldier> soldiers;
-  std::string csv = "age,sex,height,weight";
-  for (const char* site : kSiteNames) {
-    for (int k = 1; k <= 3; ++k) {
-      csv += std::string(",") + site + std::to_string(k);
-    }
-  }
-  csv += "\n";
+  std::string csv = Header() + "\n";
   for (int i = 0; i < 400; ++i) {
     soldiers.push_back(Generate(random));
     const Soldier& s = soldiers.back();
@@ -186,44 +215,154 @@ TEST(HeftrakRoster, GivesTheFiguresTheWindowShows) {
   }
   std::vector<roster::Shown> shown;
   int refused = 0;
+  int overs[2] = {0, 0};  // rows over the weight, over the body fat
   for (const Soldier& soldier : soldiers) {
-    shown.push_back(WindowShows(soldier));
-    refused += shown.back().size() == 1 ? 1 : 0;
+    bool refusedRow = false;
+    shown.push_back(WindowShows(soldier, refusedRow));
+    refused += refusedRow ? 1 : 0;
+    overs[0] += shown.back().contains("lbs_over") ? 1 : 0;
+    overs[1] += shown.back().contains("body_fat_over") ? 1 : 0;
   }
-  const roster::RosterRun run = ScoreRoster(RosterProgram(), csv, {});
-  roster::ExpectRows(run, 19, shown);
-  EXPECT_EQ(run.summary.refused, refused);
+  std::string results;
+  const roster::RosterSummary summary = ScoreRosterText(RosterProgram(), csv, results);
+  roster::ExpectRows(summary, results, 19, shown);
+  EXPECT_EQ(summary.refused, refused);
   EXPECT_GT(refused, 20);  // the generator gives each kind of row
-  EXPECT_GT(run.summary.tallies[0], 50);
+  EXPECT_GT(summary.tallies[0], 50);
+  EXPECT_GT(overs[0], 50);
+  EXPECT_GT(overs[1], 20);
 }
 
-// Rows the window would answer with silence, or that no field could hold.
+// Rows the window would answer with silence, or that no field could hold;
+// and a Calculate refused after a Check, whose results stay.
 TEST(HeftrakRoster, RefusesRowsItCannotScoreWithAMessage) {
   const struct {
-    const char* row;  // age,sex,height,weight,abdomen1,neck1,hips1
+    const char* row;  // age,sex,height,weight,abdomen1,abdomen2,neck1,hips1
     const char* message;
+    const char* maxWeight;
   } cases[] = {
-      {"25,M,,180,,,", "Nothing to score: the height is empty."},
-      {"25,F,64,150,,13,40",
-       "Calculate needs a reading of every site: abdomen and neck for men; hips, forearm, neck "
-       "and wrist for women."},
-      {"25,M,70,180,36,15,40",
-       "Column \"hips1\" holds a reading, but the hip is measured for women only."},
-      {"25,F,64,150,36,,",
-       "Column \"abdomen1\" holds a reading, but the abdomen is measured for "
-       "men only."},
-      {"25,M,70,1800,,,",
-       "Column \"weight\" holds \"1800\": expected a whole number of up to "
-       "three digits."},
-      {"25,,70,180,36,15,", "Enter sex: F or M (f or m)."},
+      {"25,M,,180,,,,", "Nothing to score: the height is empty.", ""},
+      {"25,F,64,150,,,13,40",
+       "Soldier is not within weight limit. Soldier must be taped. Calculate needs a reading of "
+       "every site: abdomen and neck for men; hips, forearm, neck and wrist for women.",
+       "137"},
+      {"25,M,70,180,36,,15,40",
+       "Column \"hips1\" holds a reading, but the hip is measured for women only.", ""},
+      {"25,F,64,150,36,,,",
+       "Column \"abdomen1\" holds a reading, but the abdomen is measured for men only.", ""},
+      {"25,M,70,1800,,,,",
+       "Column \"weight\" holds \"1800\": expected a whole number of up to three digits.", ""},
+      {"25,,70,180,36,,15,", "Enter sex: F or M (f or m).", ""},
+      {"20,M,70,200,36,36.75,15,",
+       "Soldier is not within weight limit. Soldier must be taped. Difference in measurments "
+       "must be no more than 0.25 inch.",
+       "180"},
   };
   for (const auto& c : cases) {
-    const std::string csv = std::string("age,sex,height,weight,abdomen1,neck1,hips1\n") + c.row;
-    const roster::RosterRun run = ScoreRoster(RosterProgram(), csv, {});
-    const roster::CsvTable results = roster::ParseCsv(run.resultsCsv);
-    ASSERT_EQ(results.records.size(), 2u);
-    EXPECT_EQ(run.summary.refused, 1) << c.row;
-    EXPECT_EQ(results.records[1].cells.back(), c.message);
+    const std::string csv =
+        std::string("age,sex,height,weight,abdomen1,abdomen2,neck1,hips1\n") + c.row;
+    std::string results;
+    const roster::RosterSummary summary = ScoreRosterText(RosterProgram(), csv, results);
+    const roster::CsvTable table = roster::ParseCsv(results);
+    ASSERT_EQ(table.records.size(), 2u);
+    EXPECT_EQ(summary.refused, 1) << c.row;
+    EXPECT_EQ(table.records[1].cells.back(), c.message);
+    EXPECT_EQ(table.records[1].cells[8], c.maxWeight) << c.row;  // max_weight
+  }
+}
+
+// At the edges of every age group, for both sexes: a soldier at the
+// screening maximum is within it, one pound more is a pound over; a body fat
+// over its group's limit is over by the difference, and only then.
+TEST(HeftrakRoster, SaysHowFarOverTheLimits) {
+  std::string csv = Header() + "\n";
+  std::mt19937 random(7);
+  const auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  for (int age : {17, 20, 21, 27, 28, 39, 40, 70}) {
+    for (char sex : {'M', 'F'}) {
+      for (int height : {58, 60, 70, 80, 82}) {
+        const int most = sex == 'M' ? MaleMaxWeight(age, height) : FemaleMaxWeight(age, height);
+        for (int weight : {most, most + 1}) {
+          csv += std::to_string(age) + "," + sex + "," + std::to_string(height) + "," +
+                 std::to_string(weight) + ",,,,,,,,,,,,,,,\n";
+        }
+      }
+      for (int i = 0; i < 20; ++i) {
+        const std::string neck = std::to_string(pick(13, 16));
+        csv += std::to_string(age) + "," + sex + ",68,150," +
+               (sex == 'M' ? std::to_string(pick(32, 48)) + ",,," + neck + ",,,,,,,,,,,\n"
+                           : ",,," + neck + ",,," + std::to_string(pick(34, 50)) + ",,," +
+                                 std::to_string(pick(9, 12)) + ",,," + std::to_string(pick(5, 7)) +
+                                 ",,\n");
+      }
+    }
+  }
+  std::string results;
+  const roster::RosterSummary summary = ScoreRosterText(RosterProgram(), csv, results);
+  ASSERT_EQ(summary.refused, 0) << summary.refusedRows[0].message;
+  const roster::CsvTable table = roster::ParseCsv(results);
+  const std::vector<std::string>& names = table.records[0].cells;
+  const auto column = [&](const char* name) {
+    return static_cast<std::size_t>(std::find(names.begin(), names.end(), name) - names.begin());
+  };
+  int over[2] = {0, 0};
+  for (std::size_t r = 1; r < table.records.size(); ++r) {
+    const std::vector<std::string>& row = table.records[r].cells;
+    const std::string& within = row[column("weight_within")];
+    const std::string& lbsOver = row[column("lbs_over")];
+    const int weight = std::stoi(row[column("weight")]);
+    EXPECT_EQ(within == "yes", weight <= std::stoi(row[column("max_weight")])) << r;
+    EXPECT_EQ(lbsOver, within == "yes" ? "" : "1") << r;
+    const std::string& bodyFat = row[column("body_fat")];
+    if (!bodyFat.empty()) {
+      const std::string& fatOver = row[column("body_fat_over")];
+      const bool fatWithin = row[column("body_fat_within")] == "yes";
+      EXPECT_EQ(fatOver, fatWithin ? "" : Over(bodyFat, row[column("body_fat_limit")])) << r;
+      ++over[fatWithin ? 0 : 1];
+    }
+  }
+  EXPECT_GT(over[0], 20);
+  EXPECT_GT(over[1], 20);
+}
+
+// The results after the roster's own columns, a row per line.
+std::vector<std::vector<std::string>> ResultsOf(const std::string& results, std::size_t columns) {
+  std::vector<std::vector<std::string>> rows;
+  for (const roster::CsvRecord& record : roster::ParseCsv(results).records) {
+    rows.emplace_back(record.cells.begin() + static_cast<std::ptrdiff_t>(columns),
+                      record.cells.end());
+  }
+  return rows;
+}
+
+TEST(HeftrakRoster, TakesAColumnsObviousSpellingsAndWarnsOfTheRest) {
+  const std::string rows = "\n25,M,72,210,40,40.25,15,,,\n30,F,64,150,,,13.5,40,10,6.25\n";
+  std::string expected;
+  ScoreRosterText(RosterProgram(),
+                  "age,sex,height,weight,abdomen1,abdomen2,neck1,hips1,forearm1,wrist1" + rows,
+                  expected);
+  const struct {
+    const char* header;
+    std::vector<std::string> warnings;
+  } cases[] = {
+      {"Age,SEX,Height,Weight,Abdomen,Abdomen 2,Neck_1,Hip,Forearm-1,wrist1", {}},
+      {"age,sex,height,weight,ABDOMEN1,abdomen_2,neck,hips1,forearms1,Wrists", {}},
+      {"Age,Sex,Height,Weight,Abdomen,Abdomen 2,neck1,Hips,Forearm,Wrist,Abdomen 4,Neck "
+       "circumference,Unit",
+       {"line 1: column \"Abdomen 4\" is not read; the abdomen columns are abdomen1, abdomen2 and "
+        "abdomen3",
+        "line 1: column \"Neck circumference\" is not read; the neck columns are neck1, neck2 and "
+        "neck3"}},
+  };
+  for (const auto& c : cases) {
+    std::string results;
+    const roster::RosterSummary summary =
+        ScoreRosterText(RosterProgram(), std::string(c.header) + rows, results);
+    EXPECT_EQ(summary.warnings, c.warnings) << c.header;
+    const std::size_t columns = roster::ParseCsv(c.header).records[0].cells.size();
+    EXPECT_EQ(ResultsOf(results, columns), ResultsOf(expected, 10)) << c.header;
   }
 }
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cmath>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -84,10 +86,17 @@ class HeftrakRosterWindow : public harness::ProgramSuite<&Program> {
         }
       }
       messages.push_back(message);
+      const MessageCode shownCode = Window().message;
+      if (shownCode != kNoMessage && shownCode != kNotWithinWeight && shownCode != kWithinWeight) {
+        break;  // Check refused: nothing more to do
+      }
     }
     const WeightControlState& state = Window().model.state;
     if (state.screeningShown && state.weight != 0) {
       shown["weight_within"] = state.screeningWithin ? "yes" : "no";
+      if (!state.screeningWithin) {
+        shown["lbs_over"] = std::to_string(state.weight - std::stoi(shown["max_weight"]));
+      }
     }
     if (state.bodyFatShown) {
       shown["body_fat_within"] = state.bodyFatWithin ? "yes" : "no";
@@ -101,6 +110,14 @@ class HeftrakRosterWindow : public harness::ProgramSuite<&Program> {
       shown["forearm_avg"] = male ? "" : field(kFemaleAverageForearm);
       shown["wrist_avg"] = male ? "" : field(kFemaleAverageWrist);
       shown["body_fat"] = field(male ? kMaleBodyFat : kFemaleBodyFat);
+      if (!state.bodyFatWithin) {
+        // In hundredths, as the figures stand on the window.
+        const long over = std::lround(std::stod(shown["body_fat"]) * 100) -
+                          std::lround(std::stod(shown["body_fat_limit"]) * 100);
+        char text[48];
+        std::snprintf(text, sizeof text, "%ld.%02ld", over / 100, over % 100);
+        shown["body_fat_over"] = text;
+      }
     }
     std::string all;
     for (const std::string& message : messages) {
@@ -108,9 +125,10 @@ class HeftrakRosterWindow : public harness::ProgramSuite<&Program> {
     }
     const MessageCode last = Window().message;
     if (last != kNoMessage && last != kNotWithinWeight && last != kWithinWeight &&
-        last != kNotWithinBodyFat && last != kWithinBodyFat) {
-      return {{"message", messages.back()}};  // refused: the refusal alone, no results
+        last != kNotWithinBodyFat && last != kWithinBodyFat && messages.size() == 1) {
+      return {{"message", messages.back()}};  // Check refused: the refusal alone, no results
     }
+    // A Calculate refused after a verdict of Check: the Check's results and both messages.
     shown["message"] = all;
     return shown;
   }
@@ -128,9 +146,10 @@ TEST_F(HeftrakRosterWindow, ShowsWhatTheRosterWrites) {
     }
     shown.push_back(TypeAndRun(FieldsOfRow(cells, RosterProgram().figures)));
   }
-  const roster::RosterRun run = ScoreRoster(RosterProgram(), kRoster, {});
-  roster::ExpectRows(run, input.records[0].cells.size(), shown);
-  EXPECT_EQ(run.summary.refused, 2);
+  std::string results;
+  const roster::RosterSummary summary = ScoreRosterText(RosterProgram(), kRoster, results);
+  roster::ExpectRows(summary, results, input.records[0].cells.size(), shown);
+  EXPECT_EQ(summary.refused, 2);
 }
 
 }  // namespace

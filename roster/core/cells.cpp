@@ -1,7 +1,9 @@
 #include "roster/core/cells.h"
 
 #include <algorithm>
+#include <vector>
 
+#include "shell/core/report.h"
 #include "shell/core/split_entry.h"
 
 namespace roster {
@@ -53,30 +55,83 @@ std::optional<std::array<std::string, 2>> InchesCell(std::string_view cell) {
 }
 
 std::optional<std::array<std::string, 2>> RunTimeCell(std::string_view cell) {
-  const std::string_view text = Trimmed(cell);
-  return text.empty() ? std::array<std::string, 2>{} : shell::SplitRunTime(text);
+  std::string_view text = Trimmed(cell);
+  if (text.empty()) {
+    return std::array<std::string, 2>{};
+  }
+  if (std::count(text.begin(), text.end(), ':') == 2) {
+    const std::string_view hours = text.substr(0, text.find(':'));
+    if (hours.empty() || hours.size() > 2 ||
+        hours.find_first_not_of('0') != std::string_view::npos) {
+      return std::nullopt;
+    }
+    text.remove_prefix(hours.size() + 1);
+  }
+  if (auto split = shell::SplitRunTime(text)) {
+    return split;
+  }
+  const std::size_t colon = text.find(':');
+  const std::string_view minutes = text.substr(0, colon);
+  const std::string_view seconds =
+      colon == std::string_view::npos ? std::string_view() : text.substr(colon + 1);
+  if (minutes.empty() || minutes.size() > 2 || !AllDigits(minutes) || seconds.size() != 1 ||
+      !AllDigits(seconds)) {
+    return std::nullopt;
+  }
+  return std::array<std::string, 2>{std::string(minutes), std::string(seconds)};
 }
 
-std::optional<std::array<std::string, 3>> SsnCell(std::string_view cell) {
+SsnParts SsnCell(std::string_view cell) {
+  SsnParts ssn;
   const std::string_view text = Trimmed(cell);
-  return text.empty() ? std::array<std::string, 3>{} : shell::SplitSsn(text);
+  if (text.empty()) {
+    return ssn;
+  }
+  if (const auto whole = shell::SplitSsn(text)) {
+    ssn.parts = *whole;
+    return ssn;
+  }
+  ssn.whole = false;
+  std::vector<std::string_view> groups;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = std::min(text.find_first_of("- ", at), text.size());
+    if (end > at) {
+      groups.push_back(text.substr(at, end - at));
+    }
+    at = end + 1;
+  }
+  if (groups.size() > ssn.parts.size()) {
+    return ssn;
+  }
+  const std::size_t first = ssn.parts.size() - groups.size();
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    if (AllDigits(groups[i]) && groups[i].size() <= shell::kSsnPartChars[first + i]) {
+      ssn.parts[first + i] = groups[i];
+    }
+  }
+  return ssn;
 }
 
-std::string CellRefusal(std::string_view column, std::string_view cell, std::string_view expected) {
-  std::size_t cut = std::min(cell.size(), kShownCellChars);
+std::string Shortened(std::string_view text, std::size_t chars) {
+  std::size_t cut = std::min(text.size(), chars);
   // Not inside a UTF-8 sequence.
-  while (cut > 0 && cut < cell.size() && (static_cast<unsigned char>(cell[cut]) & 0xC0) == 0x80) {
+  while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
     --cut;
   }
   std::string shown;
-  for (char c : cell.substr(0, cut)) {
+  for (char c : text.substr(0, cut)) {
     shown += (c == '\r' || c == '\n' || c == '\t') ? ' ' : c;
   }
-  if (cut < cell.size()) {
+  if (cut < text.size()) {
     shown += "...";
   }
+  return shown;
+}
+
+std::string CellRefusal(std::string_view column, std::string_view cell, std::string_view expected) {
   std::string message = "Column \"";
-  message.append(column).append("\" holds \"").append(shown).append("\": expected ");
+  message.append(column).append("\" holds \"").append(Shortened(cell, kShownCellChars));
+  message.append("\": expected ");
   message.append(expected).append(".");
   return message;
 }

@@ -24,20 +24,32 @@ std::optional<std::string> SexCell(std::string_view cell);
 // empty cell.
 std::optional<std::array<std::string, 2>> InchesCell(std::string_view cell);
 
-// Minutes and seconds ("13:00", "1300"); two empty texts for an empty cell.
+// Minutes and seconds ("13:00", "1300"), also as a spreadsheet writes a
+// duration ("0:13:00", "00:13:00"); one-digit seconds ("13:5") as typed, for
+// Calculate to complete as it completes them in the window. Two empty texts
+// for an empty cell.
 std::optional<std::array<std::string, 2>> RunTimeCell(std::string_view cell);
 
-// The three SSN parts ("123-45-6789", "123456789"); three empty texts for an
-// empty cell.
-std::optional<std::array<std::string, 3>> SsnCell(std::string_view cell);
+// What a report's three SSN parts (3, 2 and 4 digits) hold of a cell:
+// "123-45-6789" or "123456789" whole; of a masked or partial number the
+// groups that fit their parts, the last group in the last part
+// ("XXX-XX-1234" and "1234" give only the last four digits).
+struct SsnParts {
+  std::array<std::string, 3> parts;
+  bool whole = true;  // false: some of the cell does not stand in the parts
+};
+SsnParts SsnCell(std::string_view cell);
 
 // What each kind of cell must look like, for the refusal message.
 inline constexpr std::string_view kExpectTwoDigits = "a whole number of one or two digits";
 inline constexpr std::string_view kExpectThreeDigits = "a whole number of up to three digits";
 inline constexpr std::string_view kExpectSex = "M or F";
 inline constexpr std::string_view kExpectInches = "inches with up to two decimals, as 70.25";
-inline constexpr std::string_view kExpectRunTime = "a run time as 13:00 or 1300";
-inline constexpr std::string_view kExpectSsn = "an SSN as 123-45-6789 or nine digits";
+inline constexpr std::string_view kExpectRunTime = "a run time as 13:00, 13:5, 1300 or 0:13:00";
+
+// The start of a text, at most `chars` bytes (not cut inside a UTF-8
+// character), on one line, "..." where it was cut.
+std::string Shortened(std::string_view text, std::size_t chars);
 
 // The message of a refused row: names the column and shows (the start of)
 // the cell, e.g.  Column "age" holds "025": expected a whole number of one or

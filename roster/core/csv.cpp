@@ -1,151 +1,232 @@
 #include "roster/core/csv.h"
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
 namespace roster {
 
 namespace {
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 
 bool IsLineEnd(char c) {
   return c == '\n' || c == '\r';
 }
 
-class Parser {
- public:
-  explicit Parser(std::string_view text) : text_(text) {
-    if (text_.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
-      at_ = kUtf8ByteOrderMark.size();
-    }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool IsPlainNumber(std::string_view cell) {
+  if (cell.starts_with('-')) {
+    cell.remove_prefix(1);
   }
+  const std::size_t point = cell.find('.');
+  const std::string_view whole = cell.substr(0, point);
+  const std::string_view fraction =
+      point == std::string_view::npos ? std::string_view("0") : cell.substr(point + 1);
+  return !whole.empty() && !fraction.empty() && std::all_of(whole.begin(), whole.end(), IsDigit) &&
+         std::all_of(fraction.begin(), fraction.end(), IsDigit);
+}
 
-  CsvTable Parse() {
-    CsvTable table;
-    while (at_ < text_.size()) {
-      CsvRecord record;
-      record.line = line_;
-      if (!ReadRecord(record.cells, table)) {
-        return table;
-      }
-      table.records.push_back(std::move(record));
-    }
-    return table;
-  }
-
- private:
-  // Consumes one line end (CRLF counts as one) and counts it.
-  void SkipLineEnd() {
-    if (text_[at_] == '\r' && at_ + 1 < text_.size() && text_[at_ + 1] == '\n') {
-      ++at_;
-    }
-    ++at_;
-    ++line_;
-  }
-
-  bool ReadRecord(std::vector<std::string>& cells, CsvTable& table) {
-    while (true) {
-      std::size_t start = at_;
-      while (start < text_.size() && IsBlank(text_[start])) {
-        ++start;
-      }
-      if (start < text_.size() && text_[start] == '"') {
-        at_ = start + 1;
-        cells.emplace_back();
-        if (!ReadQuoted(cells.back(), table)) {
-          return false;
-        }
-      } else {
-        std::size_t end = at_;
-        while (end < text_.size() && text_[end] != ',' && !IsLineEnd(text_[end])) {
-          ++end;
-        }
-        cells.emplace_back(text_.substr(at_, end - at_));
-        at_ = end;
-      }
-      if (at_ >= text_.size()) {
-        return true;
-      }
-      if (IsLineEnd(text_[at_])) {
-        SkipLineEnd();
-        return true;
-      }
-      ++at_;  // the comma
-    }
-  }
-
-  // From just after the opening quote to just after the closing one and any
-  // blanks that follow it.
-  bool ReadQuoted(std::string& cell, CsvTable& table) {
-    const int opened = line_;
-    while (true) {
-      const std::size_t quote = text_.find('"', at_);
-      if (quote == std::string_view::npos) {
-        table.error = CsvError{opened, "a quoted field is not closed"};
-        return false;
-      }
-      for (std::size_t i = at_; i < quote; ++i) {
-        // Only a CR not followed by LF, or an LF, starts a new line.
-        if (text_[i] == '\n' || (text_[i] == '\r' && (i + 1 >= quote || text_[i + 1] != '\n'))) {
-          ++line_;
-        }
-      }
-      cell.append(text_.substr(at_, quote - at_));
-      at_ = quote + 1;
-      if (at_ < text_.size() && text_[at_] == '"') {
-        cell += '"';
-        ++at_;
-        continue;
-      }
-      while (at_ < text_.size() && IsBlank(text_[at_])) {
-        ++at_;
-      }
-      if (at_ < text_.size() && text_[at_] != ',' && !IsLineEnd(text_[at_])) {
-        table.error = CsvError{line_, "text follows the closing quote of a quoted field"};
-        return false;
-      }
-      return true;
-    }
-  }
-
-  std::string_view text_;
-  std::size_t at_ = 0;
-  int line_ = 1;
-};
-
-bool NeedsQuotes(std::string_view cell) {
+bool NeedsQuotes(std::string_view cell, char separator) {
   if (cell.empty()) {
     return false;
   }
-  return cell.find_first_of(",\"\r\n") != std::string_view::npos || IsBlank(cell.front()) ||
-         IsBlank(cell.back());
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  return cell.find_first_of("\"\r\n") != std::string_view::npos ||
+         cell.find(separator) != std::string_view::npos || blank(cell.front()) ||
+         blank(cell.back());
 }
 
 }  // namespace
 
-CsvTable ParseCsv(std::string_view text) {
-  return Parser(text).Parse();
+ByteReader TextReader(std::string_view text, std::size_t block) {
+  auto at = std::make_shared<std::size_t>(0);
+  return [text, block, at](char* buffer, std::size_t capacity, std::string&) {
+    std::size_t size = std::min(capacity, text.size() - *at);
+    if (block > 0) {
+      size = std::min(size, block);
+    }
+    std::memcpy(buffer, text.data() + *at, size);
+    *at += size;
+    return static_cast<std::ptrdiff_t>(size);
+  };
 }
 
-void AppendCsvRecord(std::string& out, const std::vector<std::string_view>& cells) {
-  bool first = true;
-  for (std::string_view cell : cells) {
-    if (!first) {
-      out += ',';
+CsvReader::CsvReader(ByteReader source, char separator, int firstLine, std::size_t blockBytes)
+    : source_(std::move(source)), separator_(separator), line_(firstLine), block_(blockBytes) {}
+
+void CsvReader::Fail(int line, std::string what) {
+  if (!error_) {
+    error_ = CsvError{line, std::move(what)};
+  }
+}
+
+bool CsvReader::Fill() {
+  if (ended_ || error_) {
+    return false;
+  }
+  std::string why;
+  const std::ptrdiff_t got = source_(block_.data(), block_.size(), why);
+  if (got <= 0) {
+    ended_ = true;
+    if (got < 0) {
+      error_ = CsvError{line_, why, true};
     }
-    first = false;
-    if (!NeedsQuotes(cell)) {
-      out.append(cell);
+    return false;
+  }
+  at_ = 0;
+  end_ = std::min(static_cast<std::size_t>(got), block_.size());
+  return true;
+}
+
+int CsvReader::Peek() {
+  if (at_ == end_ && !Fill()) {
+    return -1;
+  }
+  return static_cast<unsigned char>(block_[at_]);
+}
+
+int CsvReader::Get() {
+  const int c = Peek();
+  if (c < 0) {
+    return c;
+  }
+  if (++rowBytes_ > kMaxRowBytes) {
+    if (quoteLine_ > 0) {
+      Fail(quoteLine_, "a quoted field is not closed within 64 KiB");
+    } else {
+      Fail(rowLine_, "the row is longer than 64 KiB; no roster row comes near that");
+    }
+    return -1;
+  }
+  ++at_;
+  return c;
+}
+
+bool CsvReader::Next(CsvRecord& record) {
+  record.cells.clear();
+  record.line = line_;
+  rowLine_ = line_;
+  rowBytes_ = 0;
+  if (Peek() < 0) {
+    return false;
+  }
+  while (true) {
+    std::string& cell = record.cells.emplace_back();
+    int c = Get();
+    while (IsBlank(c)) {
+      cell += static_cast<char>(c);
+      c = Get();
+    }
+    if (c == '"') {
+      cell.clear();
+      if (!ReadQuoted(cell)) {
+        return false;
+      }
+      c = Get();
+    }
+    while (c >= 0 && c != separator_ && !IsLineEnd(static_cast<char>(c))) {
+      cell += static_cast<char>(c);
+      c = Get();
+    }
+    if (error_) {
+      return false;
+    }
+    if (c == separator_) {
       continue;
     }
-    out += '"';
-    for (char c : cell) {
-      if (c == '"') {
-        out += '"';
-      }
-      out += c;
+    if (c == '\r' && Peek() == '\n') {
+      Get();
     }
-    out += '"';
+    if (c >= 0) {
+      ++line_;
+    }
+    return !error_;
+  }
+}
+
+// From just after the opening quote to just before what follows the closing
+// one and any blanks after it.
+bool CsvReader::ReadQuoted(std::string& cell) {
+  quoteLine_ = line_;
+  while (true) {
+    const int c = Get();
+    if (c < 0) {
+      Fail(quoteLine_, "a quoted field is not closed");
+      return false;
+    }
+    if (c == '"') {
+      if (Peek() != '"') {
+        break;
+      }
+      Get();
+    } else if (c == '\n' || (c == '\r' && Peek() != '\n')) {
+      // Only an LF, or a CR not followed by LF, starts a new line.
+      ++line_;
+    }
+    cell += static_cast<char>(c);
+  }
+  quoteLine_ = 0;
+  while (IsBlank(Peek())) {
+    Get();
+  }
+  const int next = Peek();
+  if (next >= 0 && next != separator_ && !IsLineEnd(static_cast<char>(next))) {
+    Fail(line_, "text follows the closing quote of a quoted field");
+    return false;
+  }
+  return !error_;
+}
+
+CsvTable ParseCsv(std::string_view text, char separator) {
+  if (text.starts_with(kUtf8ByteOrderMark)) {
+    text.remove_prefix(kUtf8ByteOrderMark.size());
+  }
+  CsvTable table;
+  CsvReader reader(TextReader(text), separator);
+  CsvRecord record;
+  while (reader.Next(record)) {
+    table.records.push_back(record);
+  }
+  table.error = reader.error();
+  return table;
+}
+
+bool LooksLikeFormula(std::string_view cell) {
+  return !cell.empty() &&
+         std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos &&
+         !IsPlainNumber(cell);
+}
+
+std::string_view WithoutApostrophe(std::string_view cell) {
+  return cell.starts_with('\'') && LooksLikeFormula(cell.substr(1)) ? cell.substr(1) : cell;
+}
+
+void AppendCsvRecord(std::string& out, std::span<const std::string_view> cells, char separator) {
+  bool first = true;
+  for (const std::string_view cell : cells) {
+    if (!first) {
+      out += separator;
+    }
+    first = false;
+    const std::size_t start = out.size();
+    if (LooksLikeFormula(cell)) {
+      out += '\'';
+    }
+    out.append(cell);
+    if (!NeedsQuotes(std::string_view(out).substr(start), separator)) {
+      continue;
+    }
+    std::string quoted = "\"";
+    for (char c : std::string_view(out).substr(start)) {
+      if (c == '"') {
+        quoted += '"';
+      }
+      quoted += c;
+    }
+    quoted += '"';
+    out.replace(start, std::string::npos, quoted);
   }
   out += "\r\n";
 }

@@ -16,6 +16,9 @@ namespace roster {
 struct FigureColumn {
   const char* name;  // as the header names it, in lower case
   bool required;     // a header without it is refused
+  // A tape site or a test event: a header column that names it but matches
+  // no column ("Abdomen 4", "Run time") gets a warning.
+  bool measure = false;
 };
 
 struct ResultColumn {
@@ -24,13 +27,19 @@ struct ResultColumn {
   // lastInput (indexes into the program's figure columns); -1: always.
   int firstInput = -1;
   int lastInput = -1;
+  // Not in the first results files: a block of results without it is still
+  // recognised as results when such a file is scored again.
+  bool added = false;
 };
 
 struct RowScore {
   bool refused = false;
-  std::string message;               // the calculator's message, or why the row is refused
-  std::vector<std::string> results;  // one per result column ("" when none); empty when refused
-  int tally = -1;                    // index into the program's tallies; -1: counts in none
+  std::string message;  // the calculator's messages, or why the row is refused
+  // One per result column ("" when none); empty when nothing was scored. A
+  // refused row keeps what was scored before the refusal (HEFTRAK's Check
+  // beside a refused Calculate).
+  std::vector<std::string> results;
+  int tally = -1;  // index into the program's tallies; -1: counts in none
   std::optional<shell::Report> report;
 };
 

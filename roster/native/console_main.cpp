@@ -1,9 +1,13 @@
 // The roster programs on Linux: files through POSIX, no printer.
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -17,6 +21,34 @@
 namespace roster {
 
 namespace {
+
+// The temporary results file being written, for the signal handler to
+// remove when the run is killed; nullptr when there is none.
+std::atomic<const char*> writing{nullptr};
+
+// Removes the temporary file, then ends the program as the signal would have.
+extern "C" void OnTerminatingSignal(int signal) {
+  if (const char* path = writing.exchange(nullptr)) {
+    unlink(path);
+  }
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
+
+// Ctrl+C, a closed terminal and kill. A signal the shell started the program
+// ignoring (a background job's Ctrl+C) stays ignored.
+void HandleTerminatingSignals() {
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction old {};
+    sigaction(signal, nullptr, &old);
+    if (old.sa_handler != SIG_IGN) {
+      struct sigaction action {};
+      action.sa_handler = &OnTerminatingSignal;
+      sigemptyset(&action.sa_mask);
+      sigaction(signal, &action, nullptr);
+    }
+  }
+}
 
 class FileDescriptor {
  public:
@@ -40,7 +72,51 @@ class FileDescriptor {
   int fd_;
 };
 
-bool ReadFile(const std::string& path, std::string& bytes, std::string& why) {
+// Creates the temporary file beside the results, RESULTS.tmp-XXXXXX, its
+// name in `path`; registered for the signal handler before it exists, so a
+// signal while mkstemp runs removes it too.
+int CreateTemporary(std::string& path) {
+  writing.store(path.c_str());
+  const int fd = mkstemp(path.data());
+  // A lock that lives as long as this process: a later run removes only a
+  // temporary file nobody holds.
+  if (fd >= 0) {
+    flock(fd, LOCK_EX | LOCK_NB);
+  }
+  return fd;
+}
+
+// The temporary file while the results are written: removed on every way
+// out but the rename.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(const std::string& target)
+      : path_(target + ".tmp-XXXXXX"), file_(CreateTemporary(path_)) {}
+  ~TemporaryFile() {
+    if (writing.exchange(nullptr) != nullptr) {
+      unlink(path_.c_str());
+    }
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+  FileDescriptor& file() { return file_; }
+  // Renames the file over the target; a killed run has removed it already.
+  bool Commit(const std::string& target) {
+    if (writing.load() == nullptr || rename(path_.c_str(), target.c_str()) != 0) {
+      return false;
+    }
+    writing.store(nullptr);
+    return true;
+  }
+
+ private:
+  std::string path_;  // before file_: CreateTemporary writes the name into it
+  FileDescriptor file_;
+};
+
+bool ReadFile(const std::string& path, const std::function<void(const ByteReader&)>& read,
+              std::string& why) {
   FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
   struct stat info {};
   if (file.get() < 0 || fstat(file.get(), &info) != 0) {
@@ -51,39 +127,33 @@ bool ReadFile(const std::string& path, std::string& bytes, std::string& why) {
     why = "not a file";
     return false;
   }
-  if (static_cast<unsigned long long>(info.st_size) > kMaxRosterBytes) {
-    why = "too large for a roster";
+  if (info.st_size > kMaxRosterBytes) {
+    why = "larger than 1 GiB: too large for a roster";
     return false;
   }
-  bytes.clear();
-  char buffer[1 << 16];
-  while (true) {
-    const ssize_t got = read(file.get(), buffer, sizeof buffer);
-    if (got < 0) {
-      if (errno == EINTR) {
-        continue;
+  read([&file](char* buffer, std::size_t capacity, std::string& readWhy) -> std::ptrdiff_t {
+    while (true) {
+      const ssize_t got = ::read(file.get(), buffer, capacity);
+      if (got >= 0) {
+        return got;
       }
-      why = std::strerror(errno);
-      return false;
+      if (errno != EINTR) {
+        readWhy = std::strerror(errno);
+        return -1;
+      }
     }
-    if (got == 0) {
-      return true;
-    }
-    bytes.append(buffer, static_cast<std::size_t>(got));
-    if (bytes.size() > kMaxRosterBytes) {
-      why = "too large for a roster";
-      return false;
-    }
-  }
+  });
+  return true;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+bool WriteAll(int fd, std::string_view bytes, std::string& why) {
   while (!bytes.empty()) {
     const ssize_t written = write(fd, bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) {
       continue;
     }
     if (written <= 0) {
+      why = std::strerror(errno);
       return false;
     }
     bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -91,9 +161,10 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view bytes, std::string& why) {
-  std::string temporary = path + ".tmp-XXXXXX";
-  FileDescriptor file(mkstemp(temporary.data()));
+bool ReplaceFile(const std::string& path, const std::function<bool(const ByteWriter&)>& write,
+                 std::string& why) {
+  TemporaryFile temporary(path);
+  FileDescriptor& file = temporary.file();
   if (file.get() < 0) {
     why = std::strerror(errno);
     return false;
@@ -103,16 +174,56 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, std::string& w
   umask(mask);
   if (fchmod(file.get(), 0666 & ~mask) != 0) {
     why = std::strerror(errno);
-    unlink(temporary.c_str());
     return false;
   }
-  const bool done = WriteAll(file.get(), bytes) && fsync(file.get()) == 0 && file.Close() &&
-                    rename(temporary.c_str(), path.c_str()) == 0;
-  if (!done) {
-    why = std::strerror(errno);
-    unlink(temporary.c_str());
+  const ByteWriter writer = [&file](std::string_view bytes, std::string& writeWhy) {
+    return WriteAll(file.get(), bytes, writeWhy);
+  };
+  if (!write(writer)) {
+    return false;
   }
-  return done;
+  if (fsync(file.get()) != 0 || !file.Close() || !temporary.Commit(path)) {
+    why = std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
+std::vector<std::string> RemoveLeftovers(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  const std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".tmp-";
+  std::vector<std::string> removed;
+  DIR* directory = opendir(folder.c_str());
+  if (directory == nullptr) {
+    return removed;
+  }
+  while (const dirent* entry = readdir(directory)) {
+    const std::string name = entry->d_name;
+    if (!name.starts_with(prefix) || name.size() != prefix.size() + 6) {
+      continue;
+    }
+    const std::string leftover = (slash == std::string::npos ? "" : folder) + name;
+    FileDescriptor file(open(leftover.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    struct stat info {};
+    if (file.get() >= 0 && fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode) &&
+        flock(file.get(), LOCK_EX | LOCK_NB) == 0 && unlink(leftover.c_str()) == 0) {
+      removed.push_back(leftover);
+    }
+  }
+  closedir(directory);
+  return removed;
+}
+
+// A file nobody may write, as a clerk makes it read-only: Windows refuses to
+// replace such a file, and so does this build.
+bool ReadOnly(const std::string& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    return false;
+  }
+  return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+         (access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS));
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -132,9 +243,11 @@ std::string Today() {
 }  // namespace
 
 int ConsoleMain(const RosterProgram& program, int argc, char** argv) {
+  HandleTerminatingSignals();
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  const Platform platform = {&ReadFile, &ReplaceFile, &SameFile,         nullptr,
-                             nullptr,   &Today,       &WriteStandardOut, &WriteStandardErr};
+  const Platform platform = {&ReadFile,         &ReplaceFile,     &RemoveLeftovers, &ReadOnly,
+                             &SameFile,         nullptr,          nullptr,          &Today,
+                             &WriteStandardOut, &WriteStandardErr};
   return RunRosterProgram(program, platform, args);
 }
 

@@ -31,8 +31,46 @@ TEST(Cells, TakeOnlyWhatTheFieldCouldHoldAsTyped) {
   EXPECT_EQ(DigitsCell("1000", 3), std::nullopt);
   EXPECT_EQ(InchesCell(" "), (std::array<std::string, 2>{}));
   EXPECT_EQ(InchesCell(" 70.5 "), (std::array<std::string, 2>{"70", "50"}));
-  EXPECT_EQ(RunTimeCell("13:0"), std::nullopt);
-  EXPECT_EQ(SsnCell(""), (std::array<std::string, 3>{}));
+}
+
+TEST(Cells, RunTimesAsSpreadsheetsAndClerksWriteThem) {
+  using Run = std::optional<std::array<std::string, 2>>;
+  const struct {
+    const char* cell;
+    Run run;
+  } cases[] = {
+      {"13:00", {{"13", "00"}}},    {"1300", {{"13", "00"}}},
+      {"9:05", {{"9", "05"}}},      {"0:13:00", {{"13", "00"}}},
+      {"00:13:00", {{"13", "00"}}}, {"13:5", {{"13", "5"}}},
+      {"10:0", {{"10", "0"}}},      {" ", {{"", ""}}},
+      {"1:13:00", std::nullopt},    {"13:", std::nullopt},
+      {"13", std::nullopt},         {"13:5a", std::nullopt},
+      {"0:0:13:00", std::nullopt},  {":13:00", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RunTimeCell(c.cell), c.run) << c.cell;
+  }
+}
+
+TEST(Cells, AnSsnFillsWhatItCanOfTheReportsBoxes) {
+  const struct {
+    const char* cell;
+    std::array<std::string, 3> parts;
+    bool whole;
+  } cases[] = {
+      {"", {}, true},
+      {"123-45-6789", {"123", "45", "6789"}, true},
+      {"123456789", {"123", "45", "6789"}, true},
+      {"XXX-XX-1234", {"", "", "1234"}, false},
+      {"1234", {"", "", "1234"}, false},
+      {"***-**-12345", {"", "", ""}, false},
+      {"12-3456", {"", "12", "3456"}, false},
+  };
+  for (const auto& c : cases) {
+    const SsnParts ssn = SsnCell(c.cell);
+    EXPECT_EQ(ssn.parts, c.parts) << c.cell;
+    EXPECT_EQ(ssn.whole, c.whole) << c.cell;
+  }
 }
 
 TEST(Cells, ARefusalNamesTheColumnAndShowsTheCellOnOneLine) {
@@ -40,7 +78,7 @@ TEST(Cells, ARefusalNamesTheColumnAndShowsTheCellOnOneLine) {
             "Column \"age\" holds \"025\": expected a whole number of one or two digits.");
   EXPECT_EQ(CellRefusal("run", "13\n00 minutes and then some more", kExpectRunTime),
             "Column \"run\" holds \"13 00 minutes and then s...\": expected a run time as "
-            "13:00 or 1300.");
+            "13:00, 13:5, 1300 or 0:13:00.");
   // Not cut inside a character: "é" is two bytes, the 24th and 25th.
   EXPECT_EQ(CellRefusal("last", "abcdefghijklmnopqrstuvw\xC3\xA9", kExpectSex),
             "Column \"last\" holds \"abcdefghijklmnopqrstuvw...\": expected M or F.");

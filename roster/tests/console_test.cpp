@@ -5,56 +5,53 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
-#include "roster/core/cells.h"
+#include "roster/tests/test_program.h"
 
 namespace roster {
 namespace {
 
-// A calculator that doubles a score; "0" is refused, "1" fails, else passes.
-RowScore Double(FigureCells cells, const shell::PersonalData* person) {
-  RowScore score;
-  const auto digits = DigitsCell(cells[0], 2);
-  if (!digits || *digits == "0") {
-    score.refused = true;
-    score.message = "Enter a score.";
-    return score;
-  }
-  const int value = std::stoi(*digits);
-  score.results = {std::to_string(2 * value)};
-  score.tally = value == 1 ? 1 : 0;
-  if (person != nullptr) {
-    score.report = shell::ReportWithHeader("Title", "Doc", *person, value, 'M');
-  }
-  return score;
-}
-
-constexpr FigureColumn kFigures[] = {{"score", true}};
-constexpr ResultColumn kResults[] = {{"double"}};
-constexpr const char* kTallies[] = {"passed", "failed"};
-constexpr RosterProgram kProgram = {"test-roster", "TEST",   kFigures, kResults,
-                                    kTallies,      "score.", &Double};
-
 std::map<std::string, std::string> files;
+std::set<std::string> leftovers;  // temporary files a killed run left
 int printsLeft = 0;
-std::vector<std::string> printed;  // the name line of each printed report
+std::vector<std::string> printed;  // the name and SSN lines of each printed report
 
-bool Read(const std::string& path, std::string& bytes, std::string& why) {
+bool Read(const std::string& path, const std::function<void(const ByteReader&)>& read,
+          std::string& why) {
   const auto file = files.find(path);
   if (file == files.end()) {
     why = "No such file or directory";
     return false;
   }
-  bytes = file->second;
+  read(TextReader(file->second, 7));  // a few bytes at a time, as a slow disk gives them
   return true;
 }
-bool Replace(const std::string& path, std::string_view bytes, std::string& why) {
-  if (path.starts_with("/readonly/")) {
-    why = "Permission denied";
+bool Replace(const std::string& path, const std::function<bool(const ByteWriter&)>& write,
+             std::string& why) {
+  if (path.starts_with("/full/")) {
+    why = "No space left on device";
+    return false;
+  }
+  std::string bytes;
+  if (!write([&](std::string_view block, std::string&) {
+        bytes += block;
+        return true;
+      })) {
     return false;
   }
   files[path] = bytes;
   return true;
+}
+std::vector<std::string> RemoveLeftovers(const std::string& path) {
+  std::vector<std::string> removed;
+  if (leftovers.erase(path + ".tmp-AbC123") > 0) {
+    removed.push_back(path + ".tmp-AbC123");
+  }
+  return removed;
+}
+bool ReadOnly(const std::string& path) {
+  return path.starts_with("/readonly/");
 }
 bool Same(const std::string& a, const std::string& b) {
   return a == "./" + b || b == "./" + a;
@@ -64,7 +61,7 @@ bool Print(const shell::Report& report, std::string& why) {
     why = "out of paper";
     return false;
   }
-  printed.push_back(report.lines[1].text);
+  printed.push_back(report.lines[1].text + " " + report.lines[4].text);
   return true;
 }
 std::string Today() {
@@ -86,11 +83,12 @@ struct Outcome {
 };
 
 Outcome RunProgram(std::vector<std::string> args, bool canPrint = true) {
-  const Platform platform = {&Read,   &Replace, &Same,     canPrint ? &Print : nullptr,
-                             nullptr, &Today,   &WriteOut, &WriteErr};
+  const Platform platform = {
+      &Read,   &Replace, &RemoveLeftovers, &ReadOnly, &Same, canPrint ? &Print : nullptr,
+      nullptr, &Today,   &WriteOut,        &WriteErr};
   written.clear();
   complained.clear();
-  const int status = RunRosterProgram(kProgram, platform, args);
+  const int status = RunRosterProgram(kTestProgram, platform, args);
   return {status, written, complained};
 }
 
@@ -98,25 +96,33 @@ class Console : public ::testing::Test {
  protected:
   void SetUp() override {
     files = {{"roster.csv", "Last,Score,Note\r\nDoe,2,x\r\nRoe,1,\r\n"}};
+    leftovers.clear();
     printsLeft = 100;
     printed.clear();
   }
 };
 
 TEST_F(Console, ScoresIntoTheResultsFileBesideTheRoster) {
+  leftovers = {"roster-results.csv.tmp-AbC123"};
   const Outcome run = RunProgram({"roster.csv"});
   EXPECT_EQ(run.status, kAllScored);
   EXPECT_EQ(run.out,
+            "test-roster: removed roster-results.csv.tmp-AbC123, left behind by a run that was "
+            "cut short.\n"
             "2 rows read: 2 scored, 0 refused; 1 passed, 1 failed.\n"
             "Results: roster-results.csv\n");
   EXPECT_EQ(files["roster-results.csv"],
-            "Last,Score,Note,double,message\r\nDoe,2,x,4,\r\nRoe,1,,2,\r\n");
+            "Last,Score,Note,double,triple,message\r\nDoe,2,x,4,6,\r\nRoe,1,,2,3,\r\n");
   EXPECT_EQ(files["roster.csv"], "Last,Score,Note\r\nDoe,2,x\r\nRoe,1,\r\n");
 
   // A roster saved with a byte-order mark gets results with one.
-  files["marked.csv"] = "\xEF\xBB\xBFscore\n3\n";
-  EXPECT_EQ(RunProgram({"marked.csv"}).status, kAllScored);
-  EXPECT_EQ(files["marked-results.csv"], "\xEF\xBB\xBFscore,double,message\r\n3,6,\r\n");
+  files["marked.csv"] = "\xEF\xBB\xBFscore\n9\n";
+  const Outcome marked = RunProgram({"--output=out.csv", "--", "marked.csv"});
+  EXPECT_EQ(marked.status, kAllScored);
+  EXPECT_EQ(marked.out,
+            "1 row read: 1 scored, 0 refused; 0 passed, 0 failed, 1 without a verdict.\n"
+            "Results: out.csv\n");
+  EXPECT_EQ(files["out.csv"], "\xEF\xBB\xBFscore,double,triple,message\r\n9,18,27,\r\n");
 }
 
 TEST_F(Console, ExitStatusAndOneLineForEachKindOfProblem) {
@@ -126,33 +132,45 @@ TEST_F(Console, ExitStatusAndOneLineForEachKindOfProblem) {
   files["utf16.csv"] = std::string("\xFF\xFEs\0c\0", 6);
   files["refused.csv"] = "score\n0\n5\n";
   files["wide.csv"] = "score\n5,,\n5,1\n";
+  files["-dash.csv"] = "score\n5\n";
+  files["long.csv"] = "score\n5\n" + std::string(70000, ',') + "\n";
   const struct {
     std::vector<std::string> args;
     int status;
     std::string err;
   } cases[] = {
-      {{}, kUnusable, "test-roster: no roster file named (test-roster --help tells more)\n"},
       {{"a.csv", "b.csv"}, kUnusable, "test-roster: one roster at a time (a.csv and b.csv)"},
       {{"roster.csv", "--dates"}, kUnusable, "test-roster: unknown option --dates"},
       {{"roster.csv", "-o"}, kUnusable, "test-roster: -o needs a value"},
+      {{"roster.csv", "--output="}, kUnusable, "test-roster: --output= needs a value"},
+      {{"--print"},
+       kUnusable,
+       "test-roster: no roster file named (test-roster --help tells more)\n"},
       {{"missing.csv"}, kUnusable, "test-roster: missing.csv: No such file or directory\n"},
       {{"bad-quote.csv"},
        kUnusable,
        "test-roster: bad-quote.csv, line 2: a quoted field is not closed\n"},
       {{"no-column.csv"},
        kUnusable,
-       "test-roster: no-column.csv, line 1: the header has no column \"score\"\n"},
+       "test-roster: no-column.csv, line 1: the header has no column \"score\" (its columns split "
+       "at \",\")\n"},
       {{"empty.csv"}, kUnusable, "test-roster: empty.csv, the file is empty\n"},
       {{"utf16.csv"}, kUnusable, "test-roster: utf16.csv, the file is UTF-16 text"},
+      {{"long.csv"}, kUnusable, "test-roster: long.csv, line 3: the row is longer than 64 KiB"},
       {{"roster.csv", "-o", "roster.csv"},
        kUnusable,
        "test-roster: roster.csv is the roster itself; name another results file\n"},
       {{"roster.csv", "-o", "./roster.csv"}, kUnusable, "is the roster itself"},
       {{"roster.csv", "-o", "/readonly/r.csv"},
        kUnusable,
-       "test-roster: /readonly/r.csv: Permission denied\n"},
+       "test-roster: /readonly/r.csv is read-only; make it writable, or name another results "
+       "file with -o\n"},
+      {{"roster.csv", "--output=/full/r.csv"},
+       kUnusable,
+       "test-roster: /full/r.csv: No space left on device\n"},
       {{"refused.csv"}, kSomeRefused, ""},
       {{"wide.csv"}, kSomeRefused, ""},
+      {{"--", "-dash.csv"}, kAllScored, ""},
   };
   for (const auto& c : cases) {
     const Outcome run = RunProgram(c.args);
@@ -161,25 +179,42 @@ TEST_F(Console, ExitStatusAndOneLineForEachKindOfProblem) {
     EXPECT_EQ(run.err.find('\n'), run.err.empty() ? std::string::npos : run.err.size() - 1);
   }
   EXPECT_EQ(files["roster.csv"], "Last,Score,Note\r\nDoe,2,x\r\nRoe,1,\r\n");
-  EXPECT_EQ(files["refused-results.csv"], "score,double,message\r\n0,,Enter a score.\r\n5,10,\r\n");
+  EXPECT_FALSE(files.contains("long-results.csv"));
+  EXPECT_EQ(files["refused-results.csv"],
+            "score,double,triple,message\r\n0,,,Enter a score.\r\n5,10,15,\r\n");
   EXPECT_EQ(files["wide-results.csv"],
-            "score,double,message\r\n5,10,\r\n"
-            "5,,The row has 2 cells but the header names 1 columns.\r\n");
+            "score,double,triple,message\r\n5,10,15,\r\n"
+            "5,,,The row has 1 cell more than the header has columns; it follows the "
+            "message.,1\r\n");
+  EXPECT_TRUE(files.contains("-dash-results.csv"));
+}
+
+TEST_F(Console, WithoutArgumentsOrWithHelpTellsHowToUseIt) {
+  const Outcome bare = RunProgram({});
+  EXPECT_EQ(bare.status, kUnusable);
+  EXPECT_TRUE(bare.out.starts_with("Usage: test-roster ROSTER.csv [-o RESULTS.csv]")) << bare.out;
+  EXPECT_EQ(RunProgram({"--help"}).status, kAllScored);
 }
 
 TEST_F(Console, PrintsEveryScoredSoldierOrSaysWhyNot) {
-  files["roster.csv"] = "last,first,score\nDoe,John,2\nPoe,Al,0\nRoe,Jane,3\n";
+  files["roster.csv"] = "last,first,ssn,score\nDoe,John,XXX-XX-1234,2\nPoe,Al,,0\nRoe,Jane,,3\n";
   Outcome run = RunProgram({"roster.csv", "--print", "--date", "01 Jan 2027"});
   EXPECT_EQ(run.status, kSomeRefused);
-  EXPECT_EQ(printed, (std::vector<std::string>{"Name: Doe, John .", "Name: Roe, Jane ."}));
+  EXPECT_EQ(printed, (std::vector<std::string>{"Name: Doe, John . SSN: //1234",
+                                               "Name: Roe, Jane . SSN: //"}));
   EXPECT_NE(run.out.find("2 reports printed.\n"), std::string::npos);
+  // A masked SSN refuses nothing, and only the print says what it left out.
+  EXPECT_EQ(run.err,
+            "test-roster: warning: line 2 (Doe, John): the report prints the SSN \"XXX-XX-1234\" "
+            "as \"//1234\": its boxes hold 3, 2 and 4 digits\n");
+  EXPECT_EQ(RunProgram({"roster.csv"}).err, "");
 
   printsLeft = 1;
   run = RunProgram({"roster.csv", "--print"});
   EXPECT_EQ(run.status, kUnusable);
-  EXPECT_EQ(run.err,
-            "test-roster: the report of line 4 (Roe, Jane) was not printed: out of paper; 1 of 2 "
-            "reports printed.\n");
+  EXPECT_NE(run.err.find("test-roster: the report of line 4 (Roe, Jane) was not printed: out of "
+                         "paper; 1 of 2 reports printed.\n"),
+            std::string::npos);
 
   run = RunProgram({"roster.csv", "--print"}, false);
   EXPECT_EQ(run.status, kUnusable);

@@ -1,6 +1,7 @@
 // The roster programs on Windows: UTF-16 command line and files, the report
 // printed through the windows' own report page, and a console window that
-// stays open for its summary when the program was started by a drop.
+// stays open for its summary (or, started by a double click, the usage) when
+// the program made it.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -95,9 +96,12 @@ int ConsoleMain(const RosterProgram& program, int, char**) {
   const LONG units = GetDialogBaseUnits();
   shell::App().grid = shell::GridFromBaseUnits(LOWORD(units), HIWORD(units));
 
-  const Platform platform = {
-      &ReadRosterFile, &ReplaceRosterFile, &SameRosterFile,  &Print, &PrinterText,
-      &Today,          &WriteStandardOut,  &WriteStandardErr};
+  RemoveTemporaryOnConsoleClose();
+  const Platform platform = {&ReadRosterFile,        &ReplaceRosterFile,
+                             &RemoveRosterLeftovers, &ReadOnlyRosterFile,
+                             &SameRosterFile,        &Print,
+                             &PrinterText,           &Today,
+                             &WriteStandardOut,      &WriteStandardErr};
   const int status = RunRosterProgram(program, platform, Arguments());
   if (OwnConsoleWindow()) {
     WriteStandardOut("Press Enter to close this window.\n");

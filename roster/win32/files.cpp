@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "roster/core/console.h"
 #include "roster/win32/text.h"
 
 namespace roster {
@@ -39,70 +38,231 @@ bool Fail(std::string& why) {
   return false;
 }
 
-std::wstring FolderOf(const std::wstring& path) {
-  const std::size_t separator = path.find_last_of(L"\\/");
-  if (separator == std::wstring::npos) {
-    return L".";
+// A find handle, closed on every way out.
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE handle) : handle_(handle) {}
+  ~FindHandle() {
+    if (handle_ != INVALID_HANDLE_VALUE) {
+      FindClose(handle_);
+    }
   }
-  return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+// The temporary results file being written, shared with the console control
+// handler, which Windows runs on a thread of its own: the handler removes the
+// file, and the rename happens only while it has not.
+class CriticalSection {
+ public:
+  CriticalSection() { InitializeCriticalSection(&section_); }
+  ~CriticalSection() { DeleteCriticalSection(&section_); }
+  CriticalSection(const CriticalSection&) = delete;
+  CriticalSection& operator=(const CriticalSection&) = delete;
+  void Enter() { EnterCriticalSection(&section_); }
+  void Leave() { LeaveCriticalSection(&section_); }
+
+ private:
+  CRITICAL_SECTION section_;
+};
+
+CriticalSection writingLock;
+const wchar_t* writingPath = nullptr;  // guarded by writingLock; nullptr: none
+
+class Locked {
+ public:
+  Locked() { writingLock.Enter(); }
+  ~Locked() { writingLock.Leave(); }
+  Locked(const Locked&) = delete;
+  Locked& operator=(const Locked&) = delete;
+};
+
+// Ctrl+C, Ctrl+Break, the console window closed, logoff or shutdown: the
+// program ends here, as Windows would end it, without its temporary file.
+BOOL WINAPI OnConsoleControl(DWORD) {
+  {
+    const Locked locked;
+    if (writingPath != nullptr) {
+      DeleteFileW(writingPath);
+      writingPath = nullptr;
+    }
+  }
+  ExitProcess(STATUS_CONTROL_C_EXIT);
 }
+
+// Six letters or digits, different for each process and attempt.
+std::wstring UniqueSuffix(unsigned attempt) {
+  LARGE_INTEGER now{};
+  QueryPerformanceCounter(&now);
+  unsigned value =
+      static_cast<unsigned>(now.LowPart) ^ (GetCurrentProcessId() << 16) ^ (attempt * 2654435761u);
+  constexpr wchar_t kChars[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  std::wstring suffix;
+  for (int i = 0; i < 6; ++i) {
+    value = value * 1103515245u + 12345u;
+    suffix += kChars[(value >> 16) % 62];
+  }
+  return suffix;
+}
+
+// Creates the temporary file beside the results, RESULTS.tmp-XXXXXX, and
+// says its name in `path`. Deleting it is shared, so the console handler can
+// remove it while it is open; nothing else is, so a later run can tell it
+// from a leftover.
+HANDLE CreateTemporary(const std::wstring& target, std::wstring& path) {
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  for (unsigned attempt = 0; attempt < 100 && handle == INVALID_HANDLE_VALUE; ++attempt) {
+    path = target + L".tmp-" + UniqueSuffix(attempt);
+    handle = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) {
+      break;
+    }
+  }
+  if (handle != INVALID_HANDLE_VALUE) {
+    const Locked locked;
+    writingPath = path.c_str();
+  }
+  return handle;
+}
+
+// The temporary file while the results are written: removed on every way
+// out but the rename.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(const std::wstring& target) : file_(CreateTemporary(target, path_)) {}
+  ~TemporaryFile() {
+    const DWORD error = GetLastError();
+    bool remove = false;
+    {
+      const Locked locked;
+      if (writingPath == path_.c_str()) {
+        writingPath = nullptr;
+        remove = true;
+      }
+    }
+    file_.Close();
+    if (remove) {
+      DeleteFileW(path_.c_str());
+    }
+    SetLastError(error);
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+  FileHandle& file() { return file_; }
+  // Renames the file over the target, unless an interruption removed it.
+  bool Commit(const std::wstring& target) {
+    const Locked locked;
+    if (writingPath != path_.c_str() ||
+        MoveFileExW(path_.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == FALSE) {
+      return false;
+    }
+    writingPath = nullptr;
+    return true;
+  }
+
+ private:
+  std::wstring path_;  // before file_: CreateTemporary fills it
+  FileHandle file_;
+};
 
 }  // namespace
 
-bool ReadRosterFile(const std::string& path, std::string& bytes, std::string& why) {
+void RemoveTemporaryOnConsoleClose() {
+  SetConsoleCtrlHandler(&OnConsoleControl, TRUE);
+}
+
+bool ReadRosterFile(const std::string& path, const std::function<void(const ByteReader&)>& read,
+                    std::string& why) {
   FileHandle file(OpenToRead(Utf8ToWide(path), GENERIC_READ));
   LARGE_INTEGER size{};
   if (!file.valid() || GetFileSizeEx(file.get(), &size) == FALSE) {
     return Fail(why);
   }
-  if (static_cast<unsigned long long>(size.QuadPart) > kMaxRosterBytes) {
-    why = "too large for a roster";
+  if (size.QuadPart > kMaxRosterBytes) {
+    why = "larger than 1 GiB: too large for a roster";
     return false;
   }
-  bytes.assign(static_cast<std::size_t>(size.QuadPart), '\0');
-  std::size_t at = 0;
-  while (at < bytes.size()) {
+  read([&file](char* buffer, std::size_t capacity, std::string& readWhy) -> std::ptrdiff_t {
     DWORD got = 0;
-    if (ReadFile(file.get(), bytes.data() + at, static_cast<DWORD>(bytes.size() - at), &got,
-                 nullptr) == FALSE) {
-      return Fail(why);
+    const DWORD wanted = capacity > (1u << 30) ? (1u << 30) : static_cast<DWORD>(capacity);
+    if (ReadFile(file.get(), buffer, wanted, &got, nullptr) == FALSE) {
+      readWhy = SystemMessage(GetLastError());
+      return -1;
     }
-    if (got == 0) {
-      break;  // the file shrank while being read
-    }
-    at += got;
-  }
-  bytes.resize(at);
+    return static_cast<std::ptrdiff_t>(got);
+  });
   return true;
 }
 
-bool ReplaceRosterFile(const std::string& path, std::string_view bytes, std::string& why) {
+bool ReplaceRosterFile(const std::string& path, const std::function<bool(const ByteWriter&)>& write,
+                       std::string& why) {
   const std::wstring target = Utf8ToWide(path);
-  wchar_t temporary[MAX_PATH + 1] = {};
-  if (GetTempFileNameW(FolderOf(target).c_str(), L"ros", 0, temporary) == 0) {
+  TemporaryFile temporary(target);
+  FileHandle& file = temporary.file();
+  if (!file.valid()) {
     return Fail(why);
   }
-  FileHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  bool done = file.valid();
-  std::size_t at = 0;
-  while (done && at < bytes.size()) {
-    DWORD written = 0;
-    done = WriteFile(file.get(), bytes.data() + at, static_cast<DWORD>(bytes.size() - at), &written,
-                     nullptr) != FALSE &&
-           written > 0;
-    at += written;
+  const ByteWriter writer = [&file](std::string_view bytes, std::string& writeWhy) {
+    while (!bytes.empty()) {
+      DWORD written = 0;
+      const DWORD size = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size());
+      if (WriteFile(file.get(), bytes.data(), size, &written, nullptr) == FALSE || written == 0) {
+        writeWhy = SystemMessage(GetLastError());
+        return false;
+      }
+      bytes.remove_prefix(written);
+    }
+    return true;
+  };
+  if (!write(writer)) {
+    return false;
   }
-  done = done && FlushFileBuffers(file.get()) != FALSE && file.Close() &&
-         MoveFileExW(temporary, target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-  if (!done) {
-    const DWORD error = GetLastError();
-    file.Close();
-    DeleteFileW(temporary);
-    why = SystemMessage(error);
+  if (FlushFileBuffers(file.get()) == FALSE || !file.Close() || !temporary.Commit(target)) {
+    return Fail(why);
   }
-  return done;
+  return true;
+}
+
+std::vector<std::string> RemoveRosterLeftovers(const std::string& path) {
+  const std::wstring target = Utf8ToWide(path);
+  const std::size_t separator = target.find_last_of(L"\\/");
+  const std::wstring folder =
+      separator == std::wstring::npos ? L"" : target.substr(0, separator + 1);
+  const std::wstring prefix = target.substr(folder.size()) + L".tmp-";
+  std::vector<std::string> removed;
+  WIN32_FIND_DATAW found{};
+  const FindHandle find(FindFirstFileW((target + L".tmp-*").c_str(), &found));
+  for (bool more = find.valid(); more; more = FindNextFileW(find.get(), &found) != FALSE) {
+    const std::wstring name = found.cFileName;
+    if (name.size() != prefix.size() + 6 || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      continue;
+    }
+    // Opened for nobody else: fails while the run that writes it holds it.
+    const std::wstring leftover = folder + name;
+    const HANDLE file = CreateFileW(leftover.c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file != INVALID_HANDLE_VALUE && CloseHandle(file) != FALSE) {
+      removed.push_back(WideToUtf8(leftover));
+    }
+  }
+  return removed;
+}
+
+// Windows itself refuses to replace a read-only file; saying so first makes
+// it plain, before any scoring.
+bool ReadOnlyRosterFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+         (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
 bool SameRosterFile(const std::string& a, const std::string& b) {

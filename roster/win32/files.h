@@ -2,13 +2,25 @@
 // names, so any file Explorer can drop on the program opens.
 #pragma once
 
+#include <functional>
 #include <string>
-#include <string_view>
+#include <vector>
+
+#include "roster/core/csv.h"
+#include "roster/core/run.h"
 
 namespace roster {
 
-bool ReadRosterFile(const std::string& path, std::string& bytes, std::string& why);
-bool ReplaceRosterFile(const std::string& path, std::string_view bytes, std::string& why);
+bool ReadRosterFile(const std::string& path, const std::function<void(const ByteReader&)>& read,
+                    std::string& why);
+bool ReplaceRosterFile(const std::string& path, const std::function<bool(const ByteWriter&)>& write,
+                       std::string& why);
+std::vector<std::string> RemoveRosterLeftovers(const std::string& path);
+bool ReadOnlyRosterFile(const std::string& path);
 bool SameRosterFile(const std::string& a, const std::string& b);
+
+// Removes the temporary results file when the console's Ctrl+C or Ctrl+Break
+// comes, or its window is closed; installed once at start.
+void RemoveTemporaryOnConsoleClose();
 
 }  // namespace roster

@@ -14,8 +14,10 @@ namespace {
 
 // The shown scaled total has room for three digits.
 constexpr int kScaledTotalCap = 999;
-// 60 points or more pass an event.
-constexpr int kPassingPoints = 60;
+// The largest raw scores the fields hold: three digits of repetitions, a
+// run of 99:59.
+constexpr int kMostRepetitions = 999;
+constexpr int kSlowestRun = MinSec(99, 59);
 
 shell::FieldValue Read(const EntryTexts& entries, FieldId field) {
   return shell::ReadField(entries[static_cast<std::size_t>(field)],
@@ -70,19 +72,6 @@ FitnessMessage CheckAgeAndSex(const EntryTexts& entries, int& age, char& sex) {
       break;
   }
   return kNoFitnessMessage;
-}
-
-int EventPoints(Event event, char sex, int raw, int age) {
-  switch (event) {
-    case kPushupEvent:
-      return sex == 'M' ? MalePushupPoints(raw, age) : FemalePushupPoints(raw, age);
-    case kSitupEvent:
-      return SitupPoints(raw, age);
-    case kRunEvent:
-    case kEventCount:
-      break;
-  }
-  return sex == 'M' ? MaleRunPoints(raw, age) : FemaleRunPoints(raw, age);
 }
 
 // Scores one event, keeps the result in the state and paints it.
@@ -209,6 +198,41 @@ void Calculate(TestState& state, const EntryTexts& entries, RequestList& request
 }
 
 }  // namespace
+
+int EventPoints(Event event, char sex, int raw, int age) {
+  switch (event) {
+    case kPushupEvent:
+      return sex == 'M' ? MalePushupPoints(raw, age) : FemalePushupPoints(raw, age);
+    case kSitupEvent:
+      return SitupPoints(raw, age);
+    case kRunEvent:
+    case kEventCount:
+      break;
+  }
+  return sex == 'M' ? MaleRunPoints(raw, age) : FemaleRunPoints(raw, age);
+}
+
+int RawScoreReaching(Event event, char sex, int age, int points) {
+  // Points never fall as repetitions rise, nor rise as the run gets slower:
+  // halve the range of raw scores the fields hold until one is left.
+  const bool run = event == kRunEvent;
+  int low = 0;
+  int high = run ? kSlowestRun : kMostRepetitions;
+  while (low < high) {
+    const int middle = run ? low + (high - low + 1) / 2 : low + (high - low) / 2;
+    const bool reaches = EventPoints(event, sex, middle, age) >= points;
+    if (run && reaches) {
+      low = middle;
+    } else if (run) {
+      high = middle - 1;
+    } else if (reaches) {
+      high = middle;
+    } else {
+      low = middle + 1;
+    }
+  }
+  return low;
+}
 
 bool AcceptAgeAndSex(TestState& state, const EntryTexts& entries) {
   if (!state.accepted) {

@@ -29,6 +29,18 @@ enum ResultBox : int {
 // are read.
 using EntryTexts = std::array<std::string_view, kEntryFieldCount>;
 
+// 60 points or more pass an event.
+inline constexpr int kPassingPoints = 60;
+
+// The points of a raw score (repetitions, or the run time in seconds) in an
+// event, by the soldier's sex and age, as Calculate scores it.
+int EventPoints(Event event, char sex, int raw, int age);
+
+// The raw score that reaches `points` in the event: the least repetitions,
+// or the slowest run time in whole seconds (the run is scored in steps of 6
+// seconds, so this is a few seconds slower than the table's time).
+int RawScoreReaching(Event event, char sex, int age, int points);
+
 // Runs Calculate over the entries: updates the state and records the requests.
 void EvaluateScores(TestState& state, const EntryTexts& entries, shell::RequestList& requests);
 

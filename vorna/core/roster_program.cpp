@@ -8,11 +8,20 @@ namespace vorna {
 namespace {
 
 constexpr roster::FigureColumn kFigures[kRosterFigures] = {
-    {"age", true}, {"sex", true}, {"pushups", true}, {"situps", true}, {"run", true},
+    {"age", true},          {"sex", true},       {"pushups", true, true},
+    {"situps", true, true}, {"run", true, true},
 };
 
 constexpr roster::ResultColumn kResults[kRosterResults] = {
-    {"pushup_points"}, {"situp_points"}, {"run_points"}, {"total"}, {"scaled"}, {"verdict"},
+    {"pushup_points"},
+    {"situp_points"},
+    {"run_points"},
+    {"total"},
+    {"scaled"},
+    {"verdict"},
+    {"pushups_to_pass", -1, -1, true},
+    {"situps_to_pass", -1, -1, true},
+    {"run_to_pass", -1, -1, true},
 };
 
 constexpr const char* kTallies[kRosterTallies] = {"passed", "failed", "maxed"};
@@ -23,9 +32,11 @@ constexpr roster::RosterProgram kProgram = {
     kFigures,
     kResults,
     kTallies,
-    "then age, sex,\n"
-    "pushups, situps and run (m:ss or mmss: 13:00 or 1300). An empty event is not\n"
-    "scored, and a soldier without all three events gets no total.",
+    "age, sex, pushups, situps and run: 13:00 or 1300, 0:13:00 as a spreadsheet\n"
+    "writes a duration, 13:5 as the window takes it (13:05). An empty event is not\n"
+    "scored, and a soldier without all three events gets no total. pushups_to_pass\n"
+    "and situps_to_pass are the least repetitions, run_to_pass the slowest time, that\n"
+    "score 60 points for the soldier's age and sex; empty where the soldier did.",
     &ScoreRow,
 };
 

@@ -1,5 +1,7 @@
 #include "vorna/core/roster_row.h"
 
+#include <cstdio>
+
 #include "vorna/core/evaluation.h"
 #include "vorna/core/report.h"
 #include "vorna/core/roster_fields.h"
@@ -13,6 +15,21 @@ namespace {
 bool IsRefusal(int code) {
   return code == kAgeOutOfRange || code == kSecondsOutOfRange || code == kEnterAge ||
          code == kEnterSex;
+}
+
+// What an event still needs to reach 60 points; "" when it has them.
+std::string ToPass(const TestState& state, Event event) {
+  const EventScore& score = state.events[static_cast<std::size_t>(event)];
+  if (!score.pointsText.empty() && score.points >= kPassingPoints) {
+    return "";
+  }
+  const int raw = RawScoreReaching(event, state.sex, state.age, kPassingPoints);
+  if (event != kRunEvent) {
+    return std::to_string(raw);
+  }
+  char time[16];
+  std::snprintf(time, sizeof time, "%d:%02d", raw / 60, raw % 60);
+  return time;
 }
 
 }  // namespace
@@ -50,6 +67,10 @@ roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* 
   for (int event = kPushupEvent; event < kEventCount; ++event) {
     score.results[static_cast<std::size_t>(kPushupPointsResult + event)] =
         state.events[static_cast<std::size_t>(event)].pointsText.c_str();
+  }
+  for (int event = kPushupEvent; event < kEventCount; ++event) {
+    score.results[static_cast<std::size_t>(kPushupsToPassResult + event)] =
+        ToPass(state, static_cast<Event>(event));
   }
   score.results[kTotalResult] = state.totalText.c_str();
   score.results[kScaledResult] = state.scaledText.c_str();

@@ -16,6 +16,11 @@ enum RosterResult : int {
   kTotalResult,
   kScaledResult,
   kVerdictResult,
+  // What reaches 60 points in an event not yet passed: the least repetitions,
+  // the slowest run time; empty where the soldier reached it.
+  kPushupsToPassResult,
+  kSitupsToPassResult,
+  kRunToPassResult,
   kRosterResults,
 };
 

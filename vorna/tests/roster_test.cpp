@@ -3,6 +3,7 @@
 // computed here straight from the evaluation.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <random>
 #include <string>
@@ -90,11 +91,126 @@ TEST(VornaRoster, GivesTheFiguresTheWindowShows) {
     shown.push_back(WindowShows(soldier));
     refused += shown.back().size() == 1 && shown.back().contains("message") ? 1 : 0;
   }
-  const roster::RosterRun run = ScoreRoster(RosterProgram(), csv, {});
-  roster::ExpectRows(run, 5, shown);
-  EXPECT_EQ(run.summary.refused, refused);
+  std::string results;
+  const roster::RosterSummary summary = ScoreRosterText(RosterProgram(), csv, results);
+  roster::ExpectRows(summary, results, 5, shown,
+                     {"pushups_to_pass", "situps_to_pass", "run_to_pass"});
+  EXPECT_EQ(summary.refused, refused);
   EXPECT_GT(refused, 20);
-  EXPECT_GT(run.summary.tallies[0] + run.summary.tallies[2], 30);
+  EXPECT_GT(summary.tallies[0] + summary.tallies[2], 30);
+}
+
+// A roster saved where the list separator is a semicolon, or as tabs, with
+// and without the sep= line a spreadsheet writes: the same scores, written
+// back in the roster's own dialect.
+TEST(VornaRoster, ScoresEveryDialectAlike) {
+  const std::vector<std::vector<std::string>> rows = {
+      {"last", "age", "sex", "pushups", "situps", "run"},
+      {"Le, Jr.", "44", "M", "30", "40", "19:30"},
+      {"Hale", "25", "M", "75", "80", "0:13:00"},
+      {"Pratt", "16", "F", "20", "30", "21:00"},
+  };
+  std::vector<std::vector<std::string>> scored;
+  for (const char separator : {',', ';', '\t'}) {
+    for (bool sepLine : {false, true}) {
+      std::string roster = sepLine ? std::string("sep=") + separator + "\r\n" : "";
+      for (const std::vector<std::string>& row : rows) {
+        for (const std::string& cell : row) {
+          roster += (&cell == &row.front() ? "" : std::string(1, separator)) +
+                    (cell.find(',') != std::string::npos ? "\"" + cell + "\"" : cell);
+        }
+        roster += "\n";
+      }
+      std::string results;
+      const roster::RosterSummary summary = ScoreRosterText(RosterProgram(), roster, results);
+      EXPECT_EQ(summary.separator, separator);
+      EXPECT_EQ(results.starts_with("sep="), sepLine) << roster;
+      const std::size_t header = results.find("last");
+      const roster::CsvTable table = roster::ParseCsv(results.substr(header), separator);
+      ASSERT_EQ(table.records.size(), 4u) << roster;
+      std::vector<std::string> cells;
+      for (const roster::CsvRecord& record : table.records) {
+        cells.insert(cells.end(), record.cells.begin(), record.cells.end());
+      }
+      scored.push_back(cells);
+      EXPECT_EQ(scored.back(), scored.front()) << roster;
+    }
+  }
+  EXPECT_EQ(scored.front()[16], "Le, Jr.");
+  EXPECT_EQ(scored.front()[22], "60");  // his push-up points
+}
+
+TEST(VornaRoster, NamesWhatTheHeaderLacks) {
+  std::string results;
+  const roster::RosterSummary summary = ScoreRosterText(
+      RosterProgram(), "Age;Sex;Push-ups;Sit_ups;Run time\n25;M;75;80;13:00\n", results);
+  EXPECT_EQ(summary.error, "line 1: the header has no column \"run\" (its columns split at \";\")");
+  EXPECT_EQ(
+      summary.warnings,
+      std::vector<std::string>{"line 1: column \"Run time\" is not read; the run column is run"});
+}
+
+// The points Calculate gives one event of a soldier, as the window shows them.
+int PointsShown(int age, char sex, int event, const std::string& raw) {
+  std::array<std::string, kEntryFieldCount> texts{std::to_string(age), std::string(1, sex)};
+  if (event == kRunEvent) {
+    texts[kRunMinutes] = raw.substr(0, raw.find(':'));
+    texts[kRunSeconds] = raw.substr(raw.find(':') + 1);
+  } else {
+    texts[event == kPushupEvent ? kPushups : kSitups] = raw;
+  }
+  const EntryTexts entries{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
+  TestState state;
+  shell::RequestList requests;
+  EvaluateScores(state, entries, requests);
+  return state.events[static_cast<std::size_t>(event)].points;
+}
+
+// One step short of a raw score: a repetition fewer, a second slower.
+std::string Short(int event, const std::string& raw) {
+  if (event != kRunEvent) {
+    return std::to_string(std::stoi(raw) - 1);
+  }
+  const int seconds =
+      std::stoi(raw.substr(0, raw.find(':'))) * 60 + std::stoi(raw.substr(raw.find(':') + 1)) + 1;
+  char text[24];
+  std::snprintf(text, sizeof text, "%d:%02d", seconds / 60, seconds % 60);
+  return text;
+}
+
+// In every age group, for both sexes and every event, what the roster says
+// reaches 60 points scores 60 or more in the window, and one step short of
+// it does not; a soldier who reached 60 is told nothing.
+TEST(VornaRoster, SaysWhatReachesSixtyPointsInEachEvent) {
+  std::string csv = "age,sex,pushups,situps,run\n";
+  for (int age = 17; age <= 70; age += 5) {
+    for (char sex : {'M', 'F'}) {
+      csv += std::to_string(age) + "," + sex + ",0,0,26:30\n";
+    }
+  }
+  std::string results;
+  roster::ScoreRosterText(RosterProgram(), csv, results);
+  const roster::CsvTable table = roster::ParseCsv(results);
+  ASSERT_EQ(table.records.size(), 23u);
+  for (std::size_t r = 1; r < table.records.size(); ++r) {
+    const std::vector<std::string>& row = table.records[r].cells;
+    const int age = std::stoi(row[0]);
+    const char sex = row[1][0];
+    std::string reached = std::to_string(age) + "," + sex;
+    for (int event = kPushupEvent; event < kEventCount; ++event) {
+      const std::string& raw = row[static_cast<std::size_t>(11 + event)];
+      ASSERT_FALSE(raw.empty()) << age << sex << event;
+      EXPECT_GE(PointsShown(age, sex, event, raw), 60) << age << sex << event << " " << raw;
+      EXPECT_LT(PointsShown(age, sex, event, Short(event, raw)), 60) << age << sex << event;
+      reached += "," + raw;
+    }
+    std::string again;
+    roster::ScoreRosterText(RosterProgram(), "age,sex,pushups,situps,run\n" + reached, again);
+    EXPECT_TRUE(again.ends_with(",passed,,,,Soldier has passed the VORNA\r\n")) << again;
+  }
+  // The table's own figures for a man of 17: 42 push-ups and 53 sit-ups, and
+  // 15:54, which scores the same as anything up to 15:57.
+  EXPECT_NE(results.find("\r\n17,M,0,0,26:30,9,9,-62,-44,,failed,42,53,15:57,"), std::string::npos);
 }
 
 }  // namespace
