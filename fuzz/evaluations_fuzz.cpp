@@ -16,16 +16,16 @@
 
 #include "heftrak/core/evaluation.h"
 #include "heftrak/core/keyboard.h"
-#include "heftrak/core/roster_program.h"
 #include "heftrak/core/window_model.h"
+#include "heftrak/roster/roster_program.h"
 #include "roster/core/csv.h"
 #include "roster/core/run.h"
 #include "shell/core/navigation.h"
 #include "vorna/core/chart.h"
 #include "vorna/core/evaluation.h"
 #include "vorna/core/keyboard.h"
-#include "vorna/core/roster_program.h"
 #include "vorna/core/window_model.h"
+#include "vorna/roster/roster_program.h"
 
 namespace {
 

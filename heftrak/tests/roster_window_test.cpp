@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "heftrak/core/roster_fields.h"
-#include "heftrak/core/roster_program.h"
 #include "heftrak/core/window_layout.h"
+#include "heftrak/roster/roster_fields.h"
+#include "heftrak/roster/roster_program.h"
 #include "heftrak/win32/main_window.h"
 #include "heftrak/win32/program.h"
 #include "roster/core/csv.h"

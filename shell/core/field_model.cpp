@@ -1,10 +1,12 @@
 #include "shell/core/field_model.h"
 
+#include <algorithm>
+
 namespace shell {
 
 FieldModel::FieldModel(const FieldKinds& kinds, FieldReactions& reactions)
     : kinds_(kinds), reactions_(reactions), focusTarget_(kinds.firstFocusTarget) {
-  texts_.resize(static_cast<std::size_t>(kinds.count));
+  kinds_.count = std::clamp(kinds_.count, 0, kMaxModelFields);
 }
 
 void FieldModel::Reset() {
@@ -24,11 +26,6 @@ void FieldModel::Load(int field, std::string_view text) {
 
 void FieldModel::LoadFocus(int field) {
   focus_ = Holds(field) ? field : kNoField;
-}
-
-std::string_view FieldModel::Text(int field) const {
-  return Holds(field) ? std::string_view(texts_[static_cast<std::size_t>(field)])
-                      : std::string_view();
 }
 
 void FieldModel::Notify(int field, Write write, RequestList& requests) {

@@ -8,11 +8,11 @@
 // roster programs and the native tests run the same model.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "shell/core/requests.h"
 
@@ -35,10 +35,13 @@ class FieldReactions {
   ~FieldReactions() = default;
 };
 
+// The most entry fields a window of the model has.
+inline constexpr int kMaxModelFields = 64;
+
 // The kinds of edit control a window's fields are, which decide what they
 // report and where the caret may go back to.
 struct FieldKinds {
-  int count;  // the fields 0 to count - 1
+  int count;  // the fields 0 to count - 1, at most kMaxModelFields
   // A multi-line edit reports no change when the program sets its text (it
   // does when its text is cut or typed).
   bool (*multiLine)(int field);
@@ -61,7 +64,10 @@ class FieldModel {
   void LoadFocus(int field);  // kNoField: no field of the window has it
 
   int count() const { return kinds_.count; }
-  std::string_view Text(int field) const;
+  std::string_view Text(int field) const {
+    return Holds(field) ? std::string_view(texts_[static_cast<std::size_t>(field)])
+                        : std::string_view();
+  }
   int focus() const { return focus_; }
   int focusTarget() const { return focusTarget_; }
 
@@ -93,21 +99,24 @@ class FieldModel {
 
   FieldKinds kinds_;
   FieldReactions& reactions_;
-  std::vector<std::string> texts_;
+  std::array<std::string, kMaxModelFields> texts_;
   int focus_ = kNoField;
   int focusTarget_;
   int lastLeft_ = kNoField;  // the field that last lost the focus
 };
 
 // The fields' texts as they stood when a command began: an evaluation reads
-// these while its own writes change the fields.
+// these while its own writes change the fields. Of each, the first few
+// characters are kept, more than any evaluation reads of a field.
 template <std::size_t Count>
 class FieldSnapshot {
  public:
   explicit FieldSnapshot(const FieldModel& fields) {
     for (std::size_t id = 0; id < Count; ++id) {
-      copies_[id] = fields.Text(static_cast<int>(id));
-      views_[id] = copies_[id];
+      const std::string_view text = fields.Text(static_cast<int>(id));
+      const std::size_t kept = std::min(text.size(), copies_[id].size());
+      std::copy_n(text.begin(), kept, copies_[id].begin());
+      views_[id] = std::string_view(copies_[id].data(), kept);
     }
   }
   FieldSnapshot(const FieldSnapshot&) = delete;
@@ -116,7 +125,7 @@ class FieldSnapshot {
   const std::array<std::string_view, Count>& texts() const { return views_; }
 
  private:
-  std::array<std::string, Count> copies_;
+  std::array<std::array<char, 8>, Count> copies_;
   std::array<std::string_view, Count> views_;
 };
 

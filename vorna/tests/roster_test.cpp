@@ -11,7 +11,8 @@
 #include "roster/core/run.h"
 #include "roster/tests/expect_rows.h"
 #include "vorna/core/evaluation.h"
-#include "vorna/core/roster_program.h"
+#include "vorna/core/window_model.h"
+#include "vorna/roster/roster_program.h"
 
 namespace vorna {
 namespace {
@@ -44,13 +45,11 @@ Soldier Generate(std::mt19937& random) {
 
 // What the window paints for the soldier, in the roster's result columns.
 roster::Shown WindowShows(const Soldier& s) {
-  EntryTexts entries{};
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    entries[i] = s.texts[i];
+  WindowModel model;
+  for (int id = 0; id < kEntryFieldCount; ++id) {
+    model.fields.Load(id, s.texts[static_cast<std::size_t>(id)]);
   }
-  TestState state;
-  shell::RequestList requests;
-  EvaluateScores(state, entries, requests);
+  const shell::RequestList requests = model.Command(kCalculateCommand);
   roster::Shown shown;
   const char* boxes[] = {"pushup_points", "situp_points", "run_points", "total", "scaled"};
   for (const shell::Request& request : requests) {
@@ -70,9 +69,9 @@ roster::Shown WindowShows(const Soldier& s) {
   }
   if (shown.contains("total")) {
     // Red total: failed; blue scaled total: maxed.
-    shown["verdict"] = state.totalColour == kRed  ? "failed"
-                       : shown.contains("scaled") ? "maxed"
-                                                  : "passed";
+    shown["verdict"] = model.state.totalColour == kRed ? "failed"
+                       : shown.contains("scaled")      ? "maxed"
+                                                       : "passed";
   }
   return shown;
 }
@@ -159,11 +158,12 @@ int PointsShown(int age, char sex, int event, const std::string& raw) {
   } else {
     texts[event == kPushupEvent ? kPushups : kSitups] = raw;
   }
-  const EntryTexts entries{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
-  TestState state;
-  shell::RequestList requests;
-  EvaluateScores(state, entries, requests);
-  return state.events[static_cast<std::size_t>(event)].points;
+  WindowModel model;
+  for (int id = 0; id < kEntryFieldCount; ++id) {
+    model.fields.Load(id, texts[static_cast<std::size_t>(id)]);
+  }
+  model.Command(kCalculateCommand);
+  return model.state.events[static_cast<std::size_t>(event)].points;
 }
 
 // One step short of a raw score: a repetition fewer, a second slower.

@@ -9,8 +9,8 @@
 #include "roster/core/run.h"
 #include "roster/tests/expect_rows.h"
 #include "vorna/core/evaluation.h"
-#include "vorna/core/roster_fields.h"
-#include "vorna/core/roster_program.h"
+#include "vorna/roster/roster_fields.h"
+#include "vorna/roster/roster_program.h"
 #include "vorna/tests/vorna_window_fixture.h"
 
 namespace vorna {

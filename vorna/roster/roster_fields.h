@@ -22,6 +22,12 @@ enum RosterFigure : int {
   kRosterFigures,
 };
 
+// The figure columns as the header names them, in RosterFigure order.
+inline constexpr roster::FigureColumn kFigureColumns[kRosterFigures] = {
+    {"age", true},          {"sex", true},       {"pushups", true, true},
+    {"situps", true, true}, {"run", true, true},
+};
+
 struct RowFields {
   std::array<std::string, kEntryFieldCount> texts{};
   std::string refusal;  // set: no field could hold a cell as typed

@@ -1,11 +1,11 @@
-#include "vorna/core/roster_row.h"
+#include "vorna/roster/roster_row.h"
 
 #include <cstdio>
 
 #include "vorna/core/evaluation.h"
 #include "vorna/core/report.h"
-#include "vorna/core/roster_fields.h"
-#include "vorna/core/roster_program.h"
+#include "vorna/core/window_model.h"
+#include "vorna/roster/roster_fields.h"
 
 namespace vorna {
 
@@ -36,20 +36,21 @@ std::string ToPass(const TestState& state, Event event) {
 
 roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* person) {
   roster::RowScore score;
-  const RowFields row = FieldsOfRow(cells, RosterProgram().figures);
+  const RowFields row = FieldsOfRow(cells, kFigureColumns);
   if (!row.refusal.empty()) {
     score.refused = true;
     score.message = row.refusal;
     return score;
   }
-  EntryTexts entries{};
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    entries[i] = row.texts[i];
+  // The row's texts in the fields of a window just opened.
+  WindowModel model;
+  for (int id = 0; id < kEntryFieldCount; ++id) {
+    if (!row.texts[static_cast<std::size_t>(id)].empty()) {
+      model.fields.Load(id, row.texts[static_cast<std::size_t>(id)]);
+    }
   }
-  TestState state;
-  shell::RequestList requests;
-  EvaluateScores(state, entries, requests);
-  for (const shell::Request& request : requests) {
+  const TestState& state = model.state;
+  for (const shell::Request& request : model.Command(kCalculateCommand)) {
     if (request.kind == shell::RequestKind::ShowMessage) {
       score.message += score.message.empty() ? "" : " ";
       score.message += FitnessMessageText(request.target);
