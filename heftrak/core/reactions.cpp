@@ -19,20 +19,13 @@ void EmptyResults(FieldRange results, RequestList& requests) {
   }
 }
 
-void SwitchMaleOnlyOff(WeightControlState& state, RequestList& requests) {
-  state.maleOnly = false;
-  requests.MaleOnly(false);
-}
-
 }  // namespace
 
 void FieldChanged(WeightControlState& state, int field, Write write, RequestList& requests) {
   if (write == Write::Rewrite) {
     return;  // the program's completion or result: the figures count it already
   }
-  if (field == kSex && state.maleOnly && write != Write::KeepMaleOnly) {
-    SwitchMaleOnlyOff(state, requests);
-  }
+  shell::EndMaleOnlyOnClerksSex(state.maleOnly, field, write, kSex, requests);
   if (field == kAge || field == kSex) {
     state.ageSexValidated = false;  // the next Check reads both again
   }

@@ -102,20 +102,14 @@ void ReadResults(const WeightControlState& state, roster::RowScore& score) {
 }  // namespace
 
 roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* person) {
-  roster::RowScore score;
   const RowFields row = FieldsOfRow(cells, kFigureColumns);
   if (!row.refusal.empty()) {
-    score.refused = true;
-    score.message = row.refusal;
-    return score;
+    return roster::Refused(row.refusal);
   }
+  roster::RowScore score;
   // The row's texts in the fields of a window just opened.
   WindowModel model;
-  for (int id = 0; id < kMainFieldCount; ++id) {
-    if (!row.texts[static_cast<std::size_t>(id)].empty()) {
-      model.fields.Load(id, row.texts[static_cast<std::size_t>(id)]);
-    }
-  }
+  model.fields.LoadAll(row.texts);
   const WeightControlState& state = model.state;
   const Outcome check = Read(model.Command(kCheckCommand));
   if (!IsVerdict(check.message)) {
@@ -138,9 +132,7 @@ roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* 
     }
   }
   if (!evaluated) {
-    score.refused = true;
-    score.message = "Nothing to score: the height is empty.";
-    return score;
+    return roster::Refused("Nothing to score: the height is empty.");
   }
   // As the window shows it: what the Check found stays beside a Calculate
   // that refused the readings.

@@ -33,11 +33,7 @@ struct Fields {
         .Set(HundredthsOf(FemaleReadingWhole(site, reading)), hundredths);
   }
   // The window's fields hold these texts.
-  void LoadInto(WindowModel& model) const {
-    for (int id = 0; id < kMainFieldCount; ++id) {
-      model.fields.Load(id, texts[static_cast<std::size_t>(id)]);
-    }
-  }
+  void LoadInto(WindowModel& model) const { model.fields.LoadAll(texts); }
 };
 
 }  // namespace heftrak

@@ -89,6 +89,13 @@ struct ReportCase {
 };
 
 TEST(BodyFatReport, PrintsTheLinesOfWhatWasEvaluated) {
+  const Fields female = Fields()
+                            .Screen("30", "F", "64", "00", "150")
+                            .Female(kHips, 0, "40", "00")
+                            .Female(kForearm, 0, "10", "00")
+                            .Female(kForearm, 2, "10", "00")
+                            .Female(kFemaleNeck, 1, "13", "00")
+                            .Female(kWrist, 0, "6", "00");
   const ReportCase cases[] = {
       {"check only, within",
        Fields().Screen("25", "M", "72", "00", "195"),
@@ -134,13 +141,7 @@ TEST(BodyFatReport, PrintsTheLinesOfWhatWasEvaluated) {
        kMaleBody,
        {{24, "Soldier ", "is"}}},
       {"female result after a failed screen",
-       Fields()
-           .Screen("30", "F", "64", "00", "150")
-           .Female(kHips, 0, "40", "00")
-           .Female(kForearm, 0, "10", "00")
-           .Female(kForearm, 2, "10", "00")
-           .Female(kFemaleNeck, 1, "13", "00")
-           .Female(kWrist, 0, "6", "00"),
+       female,
        Run::CheckThenCalculate,
        "Sex: F",
        kFemaleBody,
@@ -148,13 +149,7 @@ TEST(BodyFatReport, PrintsTheLinesOfWhatWasEvaluated) {
       // The weight a female Calculate reads is screened on the report as a
       // Check would have screened it.
       {"female result without a Check",
-       Fields()
-           .Screen("30", "", "64", "00", "150")
-           .Female(kHips, 0, "40", "00")
-           .Female(kForearm, 0, "10", "00")
-           .Female(kForearm, 2, "10", "00")
-           .Female(kFemaleNeck, 1, "13", "00")
-           .Female(kWrist, 0, "6", "00"),
+       Fields(female).Set(kSex, ""),
        Run::Calculate,
        "Sex: F",
        kFemaleBody,

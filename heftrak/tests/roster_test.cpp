@@ -143,9 +143,7 @@ std::string Over(const std::string& figure, const std::string& limit) {
 roster::Shown WindowShows(const Soldier& s, bool& refused) {
   roster::Shown shown;
   WindowModel model;
-  for (int id = 0; id < kMainFieldCount; ++id) {
-    model.fields.Load(id, s.texts[static_cast<std::size_t>(id)]);
-  }
+  model.fields.LoadAll(s.texts);
   const shell::RequestList check = model.Command(kCheckCommand);
   refused = !Verdict(MessageOf(check));
   if (refused) {

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "shell/core/report.h"
@@ -42,6 +43,14 @@ struct RowScore {
   int tally = -1;  // index into the program's tallies; -1: counts in none
   std::optional<shell::Report> report;
 };
+
+// A row refused before anything was scored, and why.
+inline RowScore Refused(std::string message) {
+  RowScore score;
+  score.refused = true;
+  score.message = std::move(message);
+  return score;
+}
 
 // The figure cells of one row, in the order of the program's figure columns
 // ("" where the header has no such column).

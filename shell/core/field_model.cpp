@@ -19,8 +19,14 @@ void FieldModel::Reset() {
 }
 
 void FieldModel::Load(int field, std::string_view text) {
-  if (Holds(field)) {
-    texts_[static_cast<std::size_t>(field)] = text;
+  if (!Holds(field)) {
+    return;
+  }
+  std::string& held = texts_[static_cast<std::size_t>(field)];
+  if (text.empty()) {
+    held.clear();  // most fields: cheaper than an assignment
+  } else {
+    held = text;
   }
 }
 

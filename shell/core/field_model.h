@@ -62,6 +62,14 @@ class FieldModel {
   // What the window holds, loaded before anything is asked of the model.
   void Load(int field, std::string_view text);
   void LoadFocus(int field);  // kNoField: no field of the window has it
+  // Every field's text at once, in field order.
+  template <typename Texts>
+  void LoadAll(const Texts& texts) {
+    int field = 0;
+    for (const auto& text : texts) {
+      Load(field++, text);
+    }
+  }
 
   int count() const { return kinds_.count; }
   std::string_view Text(int field) const {

@@ -22,4 +22,11 @@ bool ToggleMaleOnly(bool& on, char& sex, std::string_view sexText, int sexField,
   return true;
 }
 
+void EndMaleOnlyOnClerksSex(bool& on, int field, Write write, int sexField, RequestList& requests) {
+  if (field == sexField && on && write == Write::Edit) {
+    on = false;
+    requests.MaleOnly(false);
+  }
+}
+
 }  // namespace shell

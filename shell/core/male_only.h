@@ -17,4 +17,8 @@ namespace shell {
 bool ToggleMaleOnly(bool& on, char& sex, std::string_view sexText, int sexField,
                     RequestList& requests);
 
+// A change of `field`: a sex the clerk typed into Sex ends the option; the
+// program's own "M" (or emptying) for it does not.
+void EndMaleOnlyOnClerksSex(bool& on, int field, Write write, int sexField, RequestList& requests);
+
 }  // namespace shell

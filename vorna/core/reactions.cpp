@@ -38,11 +38,6 @@ void Withdraw(TestState& state, RequestList& requests) {
   state.resultsShown = false;
 }
 
-void SwitchOff(TestState& state, RequestList& requests) {
-  state.maleOnly = false;
-  requests.MaleOnly(false);
-}
-
 }  // namespace
 
 void FieldChanged(TestState& state, int field, Write write, RequestList& requests) {
@@ -78,9 +73,7 @@ void FieldChanged(TestState& state, int field, Write write, RequestList& request
       state.resultsShown = false;
     }
     // A sex the clerk typed over the forced "M" ends Male Only.
-    if (field == kSex && state.maleOnly && write != Write::KeepMaleOnly) {
-      SwitchOff(state, requests);
-    }
+    shell::EndMaleOnlyOnClerksSex(state.maleOnly, field, write, kSex, requests);
   }
 
   if (!Scored(state, kPushupEvent) && !Scored(state, kSitupEvent) && !Scored(state, kRunEvent)) {

@@ -35,20 +35,14 @@ std::string ToPass(const TestState& state, Event event) {
 }  // namespace
 
 roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* person) {
-  roster::RowScore score;
   const RowFields row = FieldsOfRow(cells, kFigureColumns);
   if (!row.refusal.empty()) {
-    score.refused = true;
-    score.message = row.refusal;
-    return score;
+    return roster::Refused(row.refusal);
   }
+  roster::RowScore score;
   // The row's texts in the fields of a window just opened.
   WindowModel model;
-  for (int id = 0; id < kEntryFieldCount; ++id) {
-    if (!row.texts[static_cast<std::size_t>(id)].empty()) {
-      model.fields.Load(id, row.texts[static_cast<std::size_t>(id)]);
-    }
-  }
+  model.fields.LoadAll(row.texts);
   const TestState& state = model.state;
   for (const shell::Request& request : model.Command(kCalculateCommand)) {
     if (request.kind == shell::RequestKind::ShowMessage) {
@@ -57,12 +51,11 @@ roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* 
       score.refused = score.refused || IsRefusal(request.target);
     }
   }
-  if (!state.resultsShown && !score.refused) {
-    score.refused = true;
-    score.message = "Nothing to score: pushups, situps and run are empty.";
-  }
   if (score.refused) {
     return score;
+  }
+  if (!state.resultsShown) {
+    return roster::Refused("Nothing to score: pushups, situps and run are empty.");
   }
   score.results.assign(kRosterResults, std::string());
   for (int event = kPushupEvent; event < kEventCount; ++event) {

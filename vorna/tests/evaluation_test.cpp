@@ -31,9 +31,7 @@ Outcome Calculate(const EntryTexts& entries, const TestState& state = {}, int ca
   model.state = state;
   requests::Clerk<WindowModel> clerk(model, &ChartLine);
   clerk.Click(caret);
-  for (int id = 0; id < kEntryFieldCount; ++id) {
-    model.fields.Load(id, entries[static_cast<std::size_t>(id)]);
-  }
+  model.fields.LoadAll(entries);
   std::vector<std::string> log = clerk.Press(kCalculateCommand);
   return {model.state, log, model.fields.focusTarget()};
 }

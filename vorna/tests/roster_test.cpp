@@ -46,9 +46,7 @@ Soldier Generate(std::mt19937& random) {
 // What the window paints for the soldier, in the roster's result columns.
 roster::Shown WindowShows(const Soldier& s) {
   WindowModel model;
-  for (int id = 0; id < kEntryFieldCount; ++id) {
-    model.fields.Load(id, s.texts[static_cast<std::size_t>(id)]);
-  }
+  model.fields.LoadAll(s.texts);
   const shell::RequestList requests = model.Command(kCalculateCommand);
   roster::Shown shown;
   const char* boxes[] = {"pushup_points", "situp_points", "run_points", "total", "scaled"};
@@ -159,9 +157,7 @@ int PointsShown(int age, char sex, int event, const std::string& raw) {
     texts[event == kPushupEvent ? kPushups : kSitups] = raw;
   }
   WindowModel model;
-  for (int id = 0; id < kEntryFieldCount; ++id) {
-    model.fields.Load(id, texts[static_cast<std::size_t>(id)]);
-  }
+  model.fields.LoadAll(texts);
   model.Command(kCalculateCommand);
   return model.state.events[static_cast<std::size_t>(event)].points;
 }
