@@ -14,9 +14,9 @@
 #include <memory>
 #include <string>
 
-#include "heftrak/core/roster_program.h"
+#include "heftrak/roster/roster_program.h"
 #include "roster/core/run.h"
-#include "vorna/core/roster_program.h"
+#include "vorna/roster/roster_program.h"
 
 namespace {
 

@@ -16,13 +16,16 @@
 
 #include "heftrak/core/evaluation.h"
 #include "heftrak/core/keyboard.h"
-#include "heftrak/core/roster_program.h"
+#include "heftrak/core/window_model.h"
+#include "heftrak/roster/roster_program.h"
 #include "roster/core/csv.h"
 #include "roster/core/run.h"
 #include "shell/core/navigation.h"
+#include "vorna/core/chart.h"
 #include "vorna/core/evaluation.h"
 #include "vorna/core/keyboard.h"
-#include "vorna/core/roster_program.h"
+#include "vorna/core/window_model.h"
+#include "vorna/roster/roster_program.h"
 
 namespace {
 
@@ -69,12 +72,22 @@ bool IsEntryField(int field) {
          (field >= heftrak::kFemaleReadingsFirst && field < heftrak::kFemaleAverageHips);
 }
 
+// A command gives the focus to a field at its end; only what that focus
+// move brings may follow it.
+bool GivesTheFocus(const shell::RequestList& list) {
+  for (const shell::Request& request : list) {
+    if (request.kind == shell::RequestKind::Focus) {
+      return true;
+    }
+  }
+  return false;
+}
+
 void CheckHeftrak(const shell::RequestList& list) {
   using namespace heftrak;
   using shell::RequestKind;
   Require(!list.overflowed(), "more requests than a list holds");
-  Require(list.size() > 0 && (list.end() - 1)->kind == RequestKind::Focus,
-          "a command must end by giving the focus to a field");
+  Require(GivesTheFocus(list), "a command must give the focus to a field");
   bool message = false;
   bool alert = false;
   for (const shell::Request& request : list) {
@@ -107,22 +120,12 @@ void CheckHeftrak(const shell::RequestList& list) {
   Require(message == alert, "a message without the alert, or an alert without one");
 }
 
-void RunHeftrak(heftrak::WeightControlState& state, const heftrak::FieldTexts& fields,
-                void (*evaluate)(heftrak::WeightControlState&, const heftrak::FieldTexts&,
-                                 shell::RequestList&)) {
-  shell::RequestList list;
-  evaluate(state, fields, list);
-  CheckHeftrak(list);
-  heftrak::ApplyToState(state, list);
-}
-
 void CheckVorna(const shell::RequestList& log, const vorna::TestState& state) {
   using namespace vorna;
   using shell::Request;
   using shell::RequestKind;
-  Require(!log.overflowed() && log.size() <= 21, "too many requests");
-  Require(log.size() > 0 && (log.end() - 1)->kind == RequestKind::Focus,
-          "Calculate must end by giving the focus to a field");
+  Require(!log.overflowed() && log.size() <= 22, "too many requests");
+  Require(GivesTheFocus(log), "Calculate must give the focus to a field");
   for (const Request& request : log) {
     switch (request.kind) {
       case RequestKind::SetText:
@@ -135,6 +138,10 @@ void CheckVorna(const shell::RequestList& log, const vorna::TestState& state) {
         break;
       case RequestKind::ShowMessage:
         Require(FitnessMessageText(request.target)[0] != '\0', "unknown message");
+        break;
+      case RequestKind::Program:
+        Require(request.target != kShowChart || ChartOf(request).kind != ChartKind::None,
+                "a chart of no event");
         break;
       case RequestKind::PaintLabel:
       case RequestKind::PaintResult:
@@ -253,32 +260,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Input input(data, size);
   const std::uint8_t flags = input.Byte();
 
-  heftrak::WeightControlState weightState;
-  weightState.ageSexValidated = (flags & 1) != 0;
-  weightState.age = 17 + (flags >> 2) % 54;
-  weightState.sex = (flags & 2) != 0 ? 'F' : 'M';
-  heftrak::FieldTexts fields{};
-  for (std::string_view& text : fields) {
-    text = input.Text();
+  heftrak::WindowModel weight;
+  weight.state.ageSexValidated = (flags & 1) != 0;
+  weight.state.age = 17 + (flags >> 2) % 54;
+  weight.state.sex = (flags & 2) != 0 ? 'F' : 'M';
+  for (int id = 0; id < heftrak::kMainFieldCount; ++id) {
+    const std::string_view text = input.Text();
+    CheckPaste(heftrak::kNavigation, id, text);
+    weight.fields.Load(id, text);
   }
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    CheckPaste(heftrak::kNavigation, static_cast<int>(i), fields[i]);
-  }
-  RunHeftrak(weightState, fields, &heftrak::CheckScreening);
-  RunHeftrak(weightState, fields, &heftrak::CalculateBodyFat);
+  CheckHeftrak(weight.Command(heftrak::kCheckCommand));
+  CheckHeftrak(weight.Command(heftrak::kCalculateCommand));
 
-  vorna::TestState testState;
-  vorna::EntryTexts entries{};
-  for (std::string_view& text : entries) {
-    text = input.Text();
-  }
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    CheckPaste(vorna::kNavigation, static_cast<int>(i), entries[i]);
+  vorna::WindowModel test;
+  for (int id = 0; id < vorna::kEntryFieldCount; ++id) {
+    const std::string_view text = input.Text();
+    CheckPaste(vorna::kNavigation, id, text);
+    test.fields.Load(id, text);
   }
   for (int round = 0; round < 2; ++round) {  // the second round runs accepted
-    shell::RequestList log;
-    vorna::EvaluateScores(testState, entries, log);
-    CheckVorna(log, testState);
+    CheckVorna(test.Command(vorna::kCalculateCommand), test.state);
   }
 
   const std::string_view csv(reinterpret_cast<const char*>(data), size);

@@ -29,9 +29,9 @@ bool OnQuarterGrid(int hundredths) {
 }
 
 // One evaluation in progress: it reads the fields, keeps the state, and
-// appends what the window must do. The end of a command (the shown mark,
-// Print, the message with its line below and the alert, the focus) always
-// comes in the same order, after every write.
+// appends what the window must do. The end of a command (Print, the message
+// with its line below and the alert, the focus) always comes in the same
+// order, after every write.
 class Evaluation {
  public:
   Evaluation(WeightControlState& state, const FieldTexts& fields, RequestList& requests)
@@ -42,11 +42,8 @@ class Evaluation {
                      static_cast<std::size_t>(FieldChars(field)));
   }
 
-  // A write into an entry field. Its change notification will make it the
-  // focus target, and so does the state here.
   void Write(FieldId field, std::string_view text, shell::Write write) {
     requests_.SetText(field, text, write);
-    state_.focusTarget = field;
   }
 
   void WriteFigure(FieldId field, float value, int width, Align align) {
@@ -75,15 +72,12 @@ class Evaluation {
   // correct (or the field to go on from).
   void Stop(MessageCode message, FieldId focus) {
     message_ = message;
-    state_.focusTarget = focus;
+    focus_ = focus;
     Finish();
   }
 
   // The end of the command, in the order the clerk sees it.
   void Finish() {
-    if (mark_ != 0) {
-      requests_.Program(mark_, markValue_);
-    }
     if (printEnabled) {
       requests_.EnablePrint(true);
     }
@@ -100,15 +94,8 @@ class Evaluation {
     }
     if (message_ != kNoMessage) {
       requests_.Alert();
-      requests_.Focus(state_.focusTarget);
+      requests_.Focus(focus_);
     }
-  }
-
-  // The result is on the window once its writes are: marked after them, so
-  // their change notifications cannot take it down again.
-  void MarkShown(ProgramRequest mark, int value = 0) {
-    mark_ = mark;
-    markValue_ = value;
   }
 
   void SetExtraLine(const char* format, const char* figure) {
@@ -123,8 +110,7 @@ class Evaluation {
   const FieldTexts& fields_;
   RequestList& requests_;
   MessageCode message_ = kNoMessage;
-  int mark_ = 0;
-  int markValue_ = 0;
+  FieldId focus_ = kSex;
   std::array<char, shell::kRequestTextSize> extraLine_{};
 };
 
@@ -250,6 +236,8 @@ void ShowMale(Evaluation& eval, WeightControlState& state) {
   eval.WriteFigure(kMaleBodyFat, state.percentBodyFat, 5, Align::Left);
   // Last, so that the Sex field is the window's focus target afterwards.
   eval.Write(kSex, "M", shell::Write::Rewrite);
+  state.bodyFatShown = true;
+  state.bodyFatFromMale = true;
 }
 
 // The female factors, from the readings, the weight and the height.
@@ -285,6 +273,8 @@ void ShowFemale(Evaluation& eval, WeightControlState& state) {
     eval.WriteFigure(static_cast<FieldId>(field++), factor, 5, Align::Left);
   }
   eval.Write(kSex, "F", shell::Write::Rewrite);
+  state.bodyFatShown = true;
+  state.bodyFatFromMale = false;
   eval.switchMaleOnlyOff = true;
 }
 
@@ -315,19 +305,16 @@ void Screen(Evaluation& eval, WeightControlState& state) {
     return eval.Stop(kHeightNotQuarter, kHeightHundredths);
   }
 
-  eval.MarkShown(kMarkScreeningShown);
+  // On the window once the height's rewrite is.
+  state.screeningShown = true;
   eval.printEnabled = true;
-  // 70.50 screens as 71 inches, 70.25 as 70.
-  const int screeningHeight = state.heightWhole + (state.heightHundredths >= 50 ? 1 : 0);
-  const int maxWeight = state.sex == 'M' ? MaleMaxWeight(state.age, screeningHeight)
-                                         : FemaleMaxWeight(state.age, screeningHeight);
+  DeriveFigures(state);
   char figure[16];
-  std::snprintf(figure, sizeof figure, "%d", maxWeight);
+  std::snprintf(figure, sizeof figure, "%d", state.maxWeight);
   eval.SetExtraLine("Max allowable weight: %s lbs.", figure);
   if (state.weight == 0) {
     return eval.Finish();  // only the maximum is shown: no verdict
   }
-  state.screeningWithin = state.weight <= maxWeight;
   if (state.screeningWithin) {
     return eval.Stop(kWithinWeight, kSex);
   }
@@ -392,7 +379,7 @@ void Calculate(Evaluation& eval, WeightControlState& state, bool male) {
   // (swapped, say), and such a figure must neither pass the soldier nor
   // reach a report.
   // The figures are kept as computed, as a stop keeps whatever came before
-  // it; without the mark below they are never shown or printed.
+  // it; not marked shown, they are never shown or printed.
   if (male) {
     CalculateMale(state);
   } else {
@@ -404,7 +391,6 @@ void Calculate(Evaluation& eval, WeightControlState& state, bool male) {
                           : FirstReading(state.femaleReadings, FemaleReadingWhole));
   }
   eval.printEnabled = true;
-  eval.MarkShown(kMarkBodyFatShown, male ? 1 : 0);
   if (male) {
     ShowMale(eval, state);
   } else {
@@ -412,43 +398,24 @@ void Calculate(Evaluation& eval, WeightControlState& state, bool male) {
   }
   state.ageSexValidated = true;
 
-  const float limit = MaxBodyFat(state.age, state.sex);
+  DeriveFigures(state);
   const float bodyFat = male ? state.percentBodyFat : state.female.bodyFat;
-  state.bodyFatWithin = WithinBodyFatLimit(bodyFat, limit);
+  state.bodyFatWithin = WithinBodyFatLimit(bodyFat, state.bodyFatLimit);
   char figure[16];
-  shell::FormatFixed(figure, sizeof figure, limit, 1, 4, Align::Left);
+  shell::FormatFixed(figure, sizeof figure, state.bodyFatLimit, 1, 4, Align::Left);
   eval.SetExtraLine("Max percent body fat: %s%%.", figure);
   return eval.Stop(state.bodyFatWithin ? kWithinBodyFat : kNotWithinBodyFat, kSex);
 }
 
 }  // namespace
 
-void ApplyToState(WeightControlState& state, const shell::Request& request) {
-  if (request.kind != shell::RequestKind::Program) {
-    return;
-  }
-  switch (request.target) {
-    case kMarkScreeningShown:
-      state.screeningShown = true;
-      break;
-    case kMarkBodyFatShown:
-      state.bodyFatShown = true;
-      state.bodyFatFromMale = request.value != 0;
-      break;
-    case kMarkNothingShown:
-      state.ageSexValidated = false;
-      state.screeningShown = false;
-      state.bodyFatShown = false;
-      break;
-    default:
-      break;
-  }
-}
-
-void ApplyToState(WeightControlState& state, const RequestList& requests) {
-  for (const shell::Request& request : requests) {
-    ApplyToState(state, request);
-  }
+void DeriveFigures(WeightControlState& state) {
+  // 70.50 screens as 71 inches, 70.25 as 70.
+  state.screeningHeight = state.heightWhole + (state.heightHundredths >= 50 ? 1 : 0);
+  state.maxWeight = state.sex == 'M' ? MaleMaxWeight(state.age, state.screeningHeight)
+                                     : FemaleMaxWeight(state.age, state.screeningHeight);
+  state.screeningWithin = state.weight <= state.maxWeight;
+  state.bodyFatLimit = MaxBodyFat(state.age, state.sex);
 }
 
 bool WithinBodyFatLimit(float percentBodyFat, float limit) {
@@ -461,13 +428,12 @@ bool BodyFatBelowZero(float percentBodyFat) {
 
 void CheckScreening(WeightControlState& state, const FieldTexts& fields, RequestList& requests) {
   Evaluation eval(state, fields, requests);
-  if (eval.Read(kHeightWhole).empty()) {
-    requests.Focus(state.focusTarget);
-    return;
+  if (!eval.Read(kHeightWhole).empty()) {
+    eval.Begin();
+    Screen(eval, state);
+    DeriveFigures(state);
   }
-  eval.Begin();
-  Screen(eval, state);
-  requests.Focus(state.focusTarget);
+  requests.FocusTarget();
 }
 
 void CalculateBodyFat(WeightControlState& state, const FieldTexts& fields, RequestList& requests) {
@@ -483,8 +449,9 @@ void CalculateBodyFat(WeightControlState& state, const FieldTexts& fields, Reque
   if (male || female) {
     eval.Begin();
     Calculate(eval, state, male);
+    DeriveFigures(state);
   }
-  requests.Focus(state.focusTarget);
+  requests.FocusTarget();
 }
 
 }  // namespace heftrak

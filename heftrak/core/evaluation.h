@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "heftrak/core/field_ids.h"
+#include "heftrak/core/fields.h"
 #include "heftrak/core/messages.h"
 #include "shell/core/requests.h"
 
@@ -56,42 +56,37 @@ struct WeightControlState {
   float heightFactor = 0;    // male height factor
   float percentBodyFat = 0;  // male result
   FemaleFactors female{};
+  // What follows from the figures above (DeriveFigures): the whole inches
+  // the screening table is read at, its maximum allowable weight, whether
+  // the weight is within it, and the body-fat limit of the age and sex.
+  int screeningHeight = 0;
+  int maxWeight = 0;
   bool screeningWithin = false;
-  bool bodyFatWithin = false;
+  float bodyFatLimit = 0;
+  bool bodyFatWithin = false;  // judged on the percent body fat Calculate showed
   bool screeningShown = false;
   bool bodyFatShown = false;
   bool ageSexValidated = false;
   bool bodyFatFromMale = false;  // which calculator the shown body fat came from
-  // The entry field that gets the focus back whenever the window does.
-  FieldId focusTarget = kSex;
-  bool maleOnly = false;  // the "Male Only" option
-};
-
-// What only HEFTRAK's window does, asked for with shell::RequestKind::Program.
-enum ProgramRequest : int {
-  kMarkScreeningShown = 1,  // a screening verdict is on the window
-  kMarkBodyFatShown = 2,    // a body-fat result is; value 1: the male calculator's
-  kMarkNothingShown = 3,    // Clear: no result on the window, age and sex to check again
-  kRedrawSexFrame = 4,      // the Sex field's frame drawn again
+  bool maleOnly = false;         // the "Male Only" option
 };
 
 // The texts of the sixty fields, indexed by FieldId. A field may hold any
 // text (pasting bypasses the key filter); only its first characters are read.
 using FieldTexts = std::array<std::string_view, kMainFieldCount>;
 
-// Check and Calculate: they read the fields, decide on the state and append
-// what the window must do. A result is marked shown only after the writes
-// that put it on the window.
+// Check and Calculate: they read the fields as they stood when the command
+// began, decide on the state and append what the window must do. A result
+// counts as shown once the writes that put it on the window are made, so
+// their change reactions cannot take it down again.
 void CheckScreening(WeightControlState& state, const FieldTexts& fields,
                     shell::RequestList& requests);
 void CalculateBodyFat(WeightControlState& state, const FieldTexts& fields,
                       shell::RequestList& requests);
 
-// Carries out a request of HEFTRAK's own that changes the state (the marks
-// of what is shown; the other requests only draw). The window calls it as it
-// replays a list, and so does anyone who runs the core without a window.
-void ApplyToState(WeightControlState& state, const shell::Request& request);
-void ApplyToState(WeightControlState& state, const shell::RequestList& requests);
+// Works out the figures that follow from the age, sex, height and weight
+// the state holds; every command that changes one of those ends with it.
+void DeriveFigures(WeightControlState& state);
 
 // Within the body-fat limit, judged on the figure the user sees: the percent
 // body fat rounded to hundredths. Summing two-decimal factors in single

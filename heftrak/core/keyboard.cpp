@@ -1,6 +1,6 @@
 #include "heftrak/core/keyboard.h"
 
-#include "heftrak/core/field_ids.h"
+#include "heftrak/core/fields.h"
 
 namespace heftrak {
 namespace {

@@ -1,6 +1,6 @@
 #include "heftrak/core/layout.h"
 
-#include "heftrak/core/field_ids.h"
+#include "heftrak/core/fields.h"
 
 namespace heftrak {
 
@@ -36,47 +36,47 @@ std::vector<shell::FieldPlacement> FieldPlacements(const shell::LayoutGrid& g) {
   const RowTops rows = RowTopsFor(g);
   std::vector<shell::FieldPlacement> fields;
   fields.reserve(kMainFieldCount);
-  const auto add = [&](int left, int top, int width, bool readOnly, bool rightAligned) {
+  // In FieldId order; what kind of field each is comes from its id.
+  const auto add = [&](int left, int top, int width) {
     const int id = static_cast<int>(fields.size());
-    fields.push_back({id, left, top, width, g.Y, readOnly, rightAligned, FieldChars(id)});
+    fields.push_back(
+        {id, left, top, width, g.Y, IsResultField(id), IsRightAligned(id), FieldChars(id)});
   };
-  add(m.S + 1, rows.screen, m.W, false, false);                                  // Age
-  add(m.S + 1, rows.screen + m.R, m.W - 2 * g.QX, false, false);                 // Sex
-  add(m.S + 1, rows.screen + 2 * m.R, m.W, false, false);                        // height whole
-  add(12 * g.X + 4 * g.QX + m.W + 1, rows.screen + 2 * m.R, m.W, false, false);  // hundredths
-  add(m.S + 1, rows.screen + 3 * m.R, 3 * g.X + g.QX, false, false);             // Weight
+  add(m.S + 1, rows.screen, m.W);                                  // Age
+  add(m.S + 1, rows.screen + m.R, m.W - 2 * g.QX);                 // Sex
+  add(m.S + 1, rows.screen + 2 * m.R, m.W);                        // height whole
+  add(12 * g.X + 4 * g.QX + m.W + 1, rows.screen + 2 * m.R, m.W);  // hundredths
+  add(m.S + 1, rows.screen + 3 * m.R, 3 * g.X + g.QX);             // Weight
 
   for (int site = 0; site < kMaleSites; ++site) {
     for (int k = 0; k < kReadingsPerSite; ++k) {
       const int left = m.M + k * m.P + 1;
-      add(left, rows.male + site * m.R, m.W, false, false);
-      add(left + m.G + m.W, rows.male + site * m.R, m.W, false, false);
+      add(left, rows.male + site * m.R, m.W);
+      add(left + m.G + m.W, rows.male + site * m.R, m.W);
     }
   }
   for (int site = 0; site < kMaleSites; ++site) {  // averages
-    add(29 * g.X + 2 * g.QX + 1, rows.male + site * m.R, 5 * g.X, true, false);
+    add(29 * g.X + 2 * g.QX + 1, rows.male + site * m.R, 5 * g.X);
   }
   for (int j = 0; j < 4; ++j) {
-    add(28 * g.X + 2 * g.QX + 1, rows.maleResults + j * m.R, 5 * g.X + 2 * g.QX, true, true);
+    add(28 * g.X + 2 * g.QX + 1, rows.maleResults + j * m.R, 5 * g.X + 2 * g.QX);
   }
 
   for (int site = 0; site < kFemaleSites; ++site) {
-    // The forearm and wrist whole-inch fields align right.
-    const bool rightAligned = site == kForearm || site == kWrist;
     for (int k = 0; k < kReadingsPerSite; ++k) {
       const int left = m.F + k * m.P + 1;
-      add(left, rows.female + site * m.R, m.W, false, rightAligned);
-      add(left + m.G + m.W, rows.female + site * m.R, m.W, false, false);
+      add(left, rows.female + site * m.R, m.W);
+      add(left + m.G + m.W, rows.female + site * m.R, m.W);
     }
   }
   for (int site = 0; site < kFemaleSites; ++site) {  // averages
-    add(65 * g.X + 1, rows.female + site * m.R, 5 * g.X, true, false);
+    add(65 * g.X + 1, rows.female + site * m.R, 5 * g.X);
   }
   for (int j = 0; j < 6; ++j) {
-    add(64 * g.X + 1, rows.femaleFactors + j * m.R, 5 * g.X + 2 * g.QX, true, true);
+    add(64 * g.X + 1, rows.femaleFactors + j * m.R, 5 * g.X + 2 * g.QX);
   }
   for (int row : {1, 5, 6}) {  // C, H, I
-    add(m.T + 1, rows.femaleFactors + row * m.R, 5 * g.X + 2 * g.QX, true, true);
+    add(m.T + 1, rows.femaleFactors + row * m.R, 5 * g.X + 2 * g.QX);
   }
   return fields;
 }

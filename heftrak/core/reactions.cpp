@@ -19,26 +19,13 @@ void EmptyResults(FieldRange results, RequestList& requests) {
   }
 }
 
-void SwitchMaleOnlyOff(WeightControlState& state, RequestList& requests) {
-  state.maleOnly = false;
-  requests.MaleOnly(false);
-}
-
 }  // namespace
 
-void FieldChanged(WeightControlState& state, int field, ChangeBy by, RequestList& requests) {
-  // Only fields the clerk can type into become the focus target: the window
-  // empties and fills the read-only results itself, and the caret must not
-  // come back into one of them.
-  if (!IsResultField(field)) {
-    state.focusTarget = static_cast<FieldId>(field);
+void FieldChanged(WeightControlState& state, int field, Write write, RequestList& requests) {
+  if (write == Write::Rewrite) {
+    return;  // the program's completion or result: the figures count it already
   }
-  if (by == ChangeBy::Rewrite) {
-    return;
-  }
-  if (field == kSex && state.maleOnly && by != ChangeBy::KeepMaleOnly) {
-    SwitchMaleOnlyOff(state, requests);
-  }
+  shell::EndMaleOnlyOnClerksSex(state.maleOnly, field, write, kSex, requests);
   if (field == kAge || field == kSex) {
     state.ageSexValidated = false;  // the next Check reads both again
   }
@@ -82,14 +69,8 @@ void FieldChanged(WeightControlState& state, int field, ChangeBy by, RequestList
   }
 }
 
-void FieldFocused(WeightControlState& state, int from, int to, bool byWindow,
-                  RequestList& requests) {
-  // A click can put the caret into a read-only result, but the window must
-  // not bring it back there after a restore or a dialog.
-  if (!IsResultField(to)) {
-    state.focusTarget = static_cast<FieldId>(to);
-  }
-  if (byWindow) {
+void FieldFocused(int from, int to, bool byProgram, RequestList& requests) {
+  if (byProgram) {
     return;  // a verdict just painted stays on the window
   }
   if (const std::optional<MessageCode> prompt = FocusPrompt(from, to)) {
@@ -112,7 +93,10 @@ void ClearWeightScreen(WeightControlState& state, RequestList& requests) {
   EmptyResults(kMaleResults, requests);
   EmptyResults(kFemaleResults, requests);
   // After the reactions above, which answer a result still on the window.
-  requests.Program(kMarkNothingShown);
+  state.ageSexValidated = false;
+  state.screeningShown = false;
+  state.bodyFatShown = false;
+  DeriveFigures(state);
   requests.Focus(kSex);
 }
 
@@ -130,8 +114,9 @@ void ClearCalculators(WeightControlState& state, RequestList& requests) {
   requests.Focus(kSex);
 }
 
-void ToggleMaleOnly(WeightControlState& state, char sexInField, RequestList& requests) {
-  shell::ToggleMaleOnly(state.maleOnly, state.sex, sexInField, kSex, kRedrawSexFrame, requests);
+void ToggleMaleOnly(WeightControlState& state, std::string_view sexText, RequestList& requests) {
+  shell::ToggleMaleOnly(state.maleOnly, state.sex, sexText, kSex, requests);
+  DeriveFigures(state);  // the sex may have changed
 }
 
 std::optional<MessageCode> FocusPrompt(int from, int to) {

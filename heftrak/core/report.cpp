@@ -1,13 +1,9 @@
 #include "heftrak/core/report.h"
 
-#include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <string>
 
-#include "heftrak/core/body_fat_limit.h"
 #include "heftrak/core/evaluation.h"
-#include "heftrak/core/screening_table.h"
 #include "shell/core/fixed_format.h"
 
 namespace heftrak {
@@ -38,16 +34,13 @@ std::string Limit(float percent) {
   return std::string(text) + "%";
 }
 
+// The screening figures as the state holds them for its age, sex, height
+// and weight (DeriveFigures).
 void AddScreening(shell::Report& report, const WeightControlState& state) {
-  // The screening height: whole inches, one more from .50 up.
-  const int height =
-      state.heightWhole + (state.heightHundredths >= 50 && state.heightWhole < INT_MAX ? 1 : 0);
-  const int maxWeight =
-      state.sex == 'M' ? MaleMaxWeight(state.age, height) : FemaleMaxWeight(state.age, height);
   LineBuffer line;
-  const int length = std::snprintf(line, sizeof line, "Max Allowable Weight:  %i", maxWeight);
+  const int length = std::snprintf(line, sizeof line, "Max Allowable Weight:  %i", state.maxWeight);
   shell::AddLine(report, 11, Written(line, length));
-  if (state.weight <= maxWeight) {
+  if (state.screeningWithin) {
     shell::AddLine(report, 12, "Soldier is within weight limit.");
     shell::AddUnderline(report, 12, "Soldier ", "is");
   } else {
@@ -59,7 +52,7 @@ void AddScreening(shell::Report& report, const WeightControlState& state) {
 void AddCompliance(shell::Report& report, int line, const WeightControlState& state) {
   LineBuffer text;
   const int length = std::snprintf(text, sizeof text, "Max Allowable Percent Body Fat:   %s",
-                                   Limit(MaxBodyFat(state.age, state.sex)).c_str());
+                                   Limit(state.bodyFatLimit).c_str());
   shell::AddLine(report, line, Written(text, length));
   if (state.bodyFatWithin) {
     shell::AddLine(report, line + 1, "Soldier is in compliance with Army standards.");

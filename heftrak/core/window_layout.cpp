@@ -1,6 +1,6 @@
 #include "heftrak/core/window_layout.h"
 
-#include "heftrak/core/field_ids.h"
+#include "heftrak/core/fields.h"
 #include "heftrak/core/layout.h"
 #include "heftrak/resources/heftrak_ids.h"
 

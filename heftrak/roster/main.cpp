@@ -1,5 +1,5 @@
 // heftrak-roster: HEFTRAK over a whole roster file.
-#include "heftrak/core/roster_program.h"
+#include "heftrak/roster/roster_program.h"
 #include "roster/console_main.h"
 
 int main(int argc, char** argv) {

@@ -140,11 +140,7 @@ DialogView OpenChart(ChartSex sex, int chartAge, Closing closing) {
   return view;
 }
 
-class HeftrakCharts : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { harness::StartProgram(Program()); }
-  static void TearDownTestSuite() { harness::StopProgram(); }
-};
+using HeftrakCharts = harness::ProgramSuite<&Program>;
 
 // Every list, button and panel lies inside the client area, whatever font
 // stood in for the template's.

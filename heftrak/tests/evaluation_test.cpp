@@ -20,9 +20,7 @@ namespace {
 using Writes = std::vector<std::pair<int, std::string>>;
 enum class WriteKind { Rewrite, Edit, Result };
 
-// What a command did, read back from its requests as the window carries
-// them out (the marks of what is shown applied to the state, as the window
-// applies them).
+// What a command did, read back from the requests the window model answers.
 struct Outcome {
   bool evaluated = false;  // the prompt box was cleared
   MessageCode message = kNoMessage;
@@ -35,7 +33,7 @@ struct Outcome {
   std::vector<std::string> effects;  // every request, in order
 };
 
-Outcome Read(WeightControlState& state, const shell::RequestList& list) {
+Outcome Read(const shell::RequestList& list) {
   Outcome outcome;
   EXPECT_FALSE(list.overflowed());
   for (const shell::Request& r : list) {
@@ -74,21 +72,19 @@ Outcome Read(WeightControlState& state, const shell::RequestList& list) {
         break;
     }
   }
-  ApplyToState(state, list);
   outcome.effects = requests::Render(list);
   return outcome;
 }
 
-Outcome Check(WeightControlState& state, const FieldTexts& fields) {
-  shell::RequestList list;
-  CheckScreening(state, fields, list);
-  return Read(state, list);
+// Check or Calculate with the window's fields holding `fields`.
+Outcome Check(WindowModel& model, const Fields& fields) {
+  fields.LoadInto(model);
+  return Read(model.Command(kCheckCommand));
 }
 
-Outcome Calculate(WeightControlState& state, const FieldTexts& fields) {
-  shell::RequestList list;
-  CalculateBodyFat(state, fields, list);
-  return Read(state, list);
+Outcome Calculate(WindowModel& model, const Fields& fields) {
+  fields.LoadInto(model);
+  return Read(model.Command(kCalculateCommand));
 }
 
 Writes WritesOf(const Outcome& outcome, WriteKind kind) {
@@ -104,9 +100,8 @@ Writes WritesOf(const Outcome& outcome, WriteKind kind) {
 // ---- The order of effects ---------------------------------------------
 
 // What the clerk sees, in order: the prompt box cleared, the fields written
-// (the Sex rewrite last, so Sex becomes the focus target), the result marked
-// shown only after its writes, Print, the message with its line below, the
-// alert, and the focus.
+// (the Sex rewrite last, so Sex becomes the focus target), Print, the
+// message with its line below, the alert, and the focus.
 TEST(Evaluations, EffectsComeInTheOrderTheClerkSeesThem) {
   const Fields male = Fields()
                           .Screen("25", "", "72", "00", "")
@@ -122,13 +117,12 @@ TEST(Evaluations, EffectsComeInTheOrderTheClerkSeesThem) {
       {"Check: must be taped",
        false,
        Fields().Screen("25", "M", "72", "", "196"),
-       {"clear", "set 3 '00'", "program 1 0", "print", "message 6 black",
-        "extra 'Max allowable weight: 195 lbs.'", "alert", "focus 5", "focus 5"}},
+       {"clear", "set 3 '00'", "print", "message 6 black", "extra 'Max allowable weight: 195 lbs.'",
+        "alert", "focus 5", "focus 5"}},
       {"Check without a weight: the maximum alone",
        false,
        Fields().Screen("25", "M", "72", "5", ""),
-       {"clear", "set 3 '50'", "program 1 0", "print", "extra 'Max allowable weight: 200 lbs.'",
-        "focus 3"}},
+       {"clear", "set 3 '50'", "print", "extra 'Max allowable weight: 200 lbs.'", "focus 3"}},
       {"Check without a height: nothing",
        false,
        Fields().Screen("25", "M", "", "5", ""),
@@ -142,7 +136,7 @@ TEST(Evaluations, EffectsComeInTheOrderTheClerkSeesThem) {
        male,
        {"clear", "set 3 '00'", "set 6 '00' edit", "set 12 '00' edit", "set 8 '00' edit",
         "set 17 '35.00'", "set 18 '15.00'", "set 19 '20.00'", "set 20 ' 99.48'", "set 21 '80.67'",
-        "set 22 '18.81'", "set 1 'M'", "program 2 1", "print", "message 14 black",
+        "set 22 '18.81'", "set 1 'M'", "print", "message 14 black",
         "extra 'Max percent body fat: 22.0%.'", "alert", "focus 1", "focus 1"}},
       {"Calculate: readings apart, printable all the same",
        true,
@@ -151,9 +145,8 @@ TEST(Evaluations, EffectsComeInTheOrderTheClerkSeesThem) {
         "alert", "focus 5", "focus 5"}},
   };
   for (const auto& c : cases) {
-    WeightControlState state;
-    const Outcome outcome =
-        c.calculate ? Calculate(state, c.fields.texts) : Check(state, c.fields.texts);
+    WindowModel model;
+    const Outcome outcome = c.calculate ? Calculate(model, c.fields) : Check(model, c.fields);
     EXPECT_EQ(outcome.effects, c.effects) << c.name;
   }
 }
@@ -198,63 +191,63 @@ TEST(CheckScreening, ValidatesInOrderAndGivesTheVerdict) {
        kHeightHundredths, "", false},
   };
   for (const CheckCase& c : cases) {
-    WeightControlState state;
-    const Outcome result = Check(state, c.fields.texts);
+    WindowModel model;
+    const Outcome result = Check(model, c.fields);
     EXPECT_TRUE(result.evaluated) << c.name;
     EXPECT_EQ(result.message, c.message) << c.name;
     EXPECT_EQ(result.alert, c.message != kNoMessage) << c.name;
     EXPECT_EQ(result.focus, c.focus) << c.name;
     EXPECT_EQ(result.extraLine, c.extraLine) << c.name;
     EXPECT_EQ(result.printEnabled, c.printEnabled) << c.name;
-    EXPECT_EQ(state.screeningShown, c.printEnabled) << c.name;
+    EXPECT_EQ(model.state.screeningShown, c.printEnabled) << c.name;
   }
 }
 
 TEST(CheckScreening, DoesNothingWithoutAHeight) {
-  WeightControlState state;
-  const Outcome result = Check(state, Fields().Screen("25", "M", "", "50", "195").texts);
+  WindowModel model;
+  const Outcome result = Check(model, Fields().Screen("25", "M", "", "50", "195"));
   EXPECT_FALSE(result.evaluated);
   EXPECT_FALSE(result.focus);
   EXPECT_TRUE(result.writes.empty());
-  EXPECT_FALSE(state.screeningShown);
+  EXPECT_FALSE(model.state.screeningShown);
 }
 
 TEST(CheckScreening, RewritesTheHeightHundredthsWithoutCountingAnEdit) {
   const std::pair<const char*, const char*> cases[] = {{"", "00"}, {"0", "00"}, {"5", "50"}};
   for (const auto& [typed, shown] : cases) {
-    WeightControlState state;
-    const Outcome result = Check(state, Fields().Screen("25", "M", "70", typed, "").texts);
+    WindowModel model;
+    const Outcome result = Check(model, Fields().Screen("25", "M", "70", typed, ""));
     EXPECT_EQ(WritesOf(result, WriteKind::Rewrite), (Writes{{kHeightHundredths, shown}})) << typed;
     EXPECT_TRUE(WritesOf(result, WriteKind::Edit).empty());
   }
-  WeightControlState state;
-  const Outcome result = Check(state, Fields().Screen("25", "M", "70", "75", "").texts);
+  WindowModel model;
+  const Outcome result = Check(model, Fields().Screen("25", "M", "70", "75", ""));
   EXPECT_TRUE(result.writes.empty());
-  EXPECT_EQ(state.height, 70.75f);
+  EXPECT_EQ(model.state.height, 70.75f);
 }
 
 TEST(CheckScreening, ValidatedAgeAndSexAreNotReadAgain) {
-  WeightControlState state;
-  state.ageSexValidated = true;
-  state.age = 25;
-  state.sex = 'F';
-  const Outcome result = Check(state, Fields().Screen("", "", "66", "00", "146").texts);
+  WindowModel model;
+  model.state.ageSexValidated = true;
+  model.state.age = 25;
+  model.state.sex = 'F';
+  const Outcome result = Check(model, Fields().Screen("", "", "66", "00", "146"));
   EXPECT_EQ(result.message, kWithinWeight);
   EXPECT_EQ(result.extraLine, "Max allowable weight: 146 lbs.");
 }
 
 TEST(CheckScreening, RecordsTheVerdictAndFiguresInTheState) {
-  WeightControlState state;
-  Check(state, Fields().Screen("25", "m", "72", "5", "196").texts);
-  EXPECT_EQ(state.age, 25);
-  EXPECT_EQ(state.sex, 'M');
-  EXPECT_EQ(state.heightWhole, 72);
-  EXPECT_EQ(state.heightHundredths, 50);
-  EXPECT_EQ(state.height, 72.5f);
-  EXPECT_EQ(state.weight, 196);
-  EXPECT_TRUE(state.ageSexValidated);
-  EXPECT_TRUE(state.screeningShown);
-  EXPECT_TRUE(state.screeningWithin);  // 72.50 screens as 73 in.: up to 200 lb
+  WindowModel model;
+  Check(model, Fields().Screen("25", "m", "72", "5", "196"));
+  EXPECT_EQ(model.state.age, 25);
+  EXPECT_EQ(model.state.sex, 'M');
+  EXPECT_EQ(model.state.heightWhole, 72);
+  EXPECT_EQ(model.state.heightHundredths, 50);
+  EXPECT_EQ(model.state.height, 72.5f);
+  EXPECT_EQ(model.state.weight, 196);
+  EXPECT_TRUE(model.state.ageSexValidated);
+  EXPECT_TRUE(model.state.screeningShown);
+  EXPECT_TRUE(model.state.screeningWithin);  // 72.50 screens as 73 in.: up to 200 lb
 }
 
 // ---- Calculate ---------------------------------------------------------
@@ -283,8 +276,8 @@ Fields FemaleSoldier() {
 }
 
 TEST(CalculateBodyFat, MaleResultFieldsAndVerdict) {
-  WeightControlState state;
-  const Outcome result = Calculate(state, MaleSoldier().texts);
+  WindowModel model;
+  const Outcome result = Calculate(model, MaleSoldier());
   EXPECT_EQ(result.message, kWithinBodyFat);
   EXPECT_TRUE(result.alert);
   EXPECT_EQ(result.focus, kSex);
@@ -304,21 +297,21 @@ TEST(CalculateBodyFat, MaleResultFieldsAndVerdict) {
   // The Sex rewrite comes last, so that Sex is the window's focus target.
   EXPECT_EQ(result.writes.back(),
             (std::pair{WriteKind::Rewrite, std::pair<int, std::string>{kSex, "M"}}));
-  EXPECT_EQ(state.sex, 'M');
-  EXPECT_TRUE(state.bodyFatShown);
-  EXPECT_TRUE(state.bodyFatWithin);
-  EXPECT_TRUE(state.ageSexValidated);
-  EXPECT_EQ(state.percentBodyFat, 99.48f - 80.67f);
+  EXPECT_EQ(model.state.sex, 'M');
+  EXPECT_TRUE(model.state.bodyFatShown);
+  EXPECT_TRUE(model.state.bodyFatWithin);
+  EXPECT_TRUE(model.state.ageSexValidated);
+  EXPECT_EQ(model.state.percentBodyFat, 99.48f - 80.67f);
 }
 
 TEST(CalculateBodyFat, FemaleResultFieldsAndVerdict) {
-  WeightControlState state;
-  state.maleOnly = true;  // a woman's result switches it off
-  const Outcome result = Calculate(state, FemaleSoldier().texts);
+  WindowModel model;
+  model.state.maleOnly = true;  // a woman's result switches it off
+  const Outcome result = Calculate(model, FemaleSoldier());
   EXPECT_EQ(result.message, kWithinBodyFat);
   EXPECT_EQ(result.focus, kSex);
   EXPECT_TRUE(result.switchMaleOnlyOff);
-  EXPECT_FALSE(state.maleOnly);
+  EXPECT_FALSE(model.state.maleOnly);
   EXPECT_EQ(result.extraLine, "Max percent body fat: 34.0%.");
   EXPECT_EQ(WritesOf(result, WriteKind::Result), (Writes{{47, "40.00"},
                                                          {48, "10.00"},
@@ -333,9 +326,9 @@ TEST(CalculateBodyFat, FemaleResultFieldsAndVerdict) {
                                                          {57, "175.02"},
                                                          {58, "144.37"},
                                                          {59, "30.65"}}));
-  EXPECT_EQ(state.sex, 'F');
+  EXPECT_EQ(model.state.sex, 'F');
   // The order of the single-precision operations is part of the result.
-  const FemaleFactors& f = state.female;
+  const FemaleFactors& f = model.state.female;
   EXPECT_EQ(f.totalAB, 157.44f + 17.58f);
   EXPECT_EQ(f.totalDEFG, ((83.75f + 39.97f) + 17.60f) + 3.05f);
   EXPECT_EQ(f.bodyFat, f.totalAB - f.totalDEFG);
@@ -402,14 +395,14 @@ TEST(CalculateBodyFat, ValidatesInOrder) {
        kReadingsDisagree, FemaleReadingWhole(kFemaleNeck, 1), true},
   };
   for (const CalculateCase& c : cases) {
-    WeightControlState state;
-    const Outcome result = Calculate(state, c.fields.texts);
+    WindowModel model;
+    const Outcome result = Calculate(model, c.fields);
     EXPECT_EQ(result.message, c.message) << c.name;
     EXPECT_TRUE(result.alert) << c.name;
     EXPECT_EQ(result.focus, c.focus) << c.name;
     EXPECT_EQ(result.printEnabled, c.printEnabled) << c.name;
     EXPECT_TRUE(WritesOf(result, WriteKind::Result).empty()) << c.name;
-    EXPECT_FALSE(state.bodyFatShown) << c.name;
+    EXPECT_FALSE(model.state.bodyFatShown) << c.name;
   }
 }
 
@@ -465,8 +458,9 @@ TEST(CalculateBodyFat, AResultThatShowsZeroIsAResult) {
       {"female -0.0099945", female("92", "32", "25", "11", "00"), kBodyFatBelowZero, ""},
   };
   for (const auto& c : cases) {
-    WeightControlState state;
-    const Outcome result = Calculate(state, c.fields.texts);
+    WindowModel model;
+    const WeightControlState& state = model.state;
+    const Outcome result = Calculate(model, c.fields);
     EXPECT_EQ(result.message, c.message) << c.name;
     EXPECT_EQ(state.bodyFatShown, !c.shown.empty()) << c.name;
     std::string shown;
@@ -484,48 +478,48 @@ TEST(CalculateBodyFat, AResultThatShowsZeroIsAResult) {
 }
 
 TEST(CalculateBodyFat, ReadingsAQuarterApartAgree) {
-  WeightControlState state;
-  const Outcome result = Calculate(state, MaleSoldier().Male(kAbdomen, 1, "35", "25").texts);
+  WindowModel model;
+  const Outcome result = Calculate(model, MaleSoldier().Male(kAbdomen, 1, "35", "25"));
   EXPECT_EQ(result.message, kWithinBodyFat);
   // 35.00 and 35.25 average 35.125, which rounds up to 35.25.
-  EXPECT_EQ(state.maleAverages[kAbdomen], 35.25f);
+  EXPECT_EQ(model.state.maleAverages[kAbdomen], 35.25f);
 }
 
 TEST(CalculateBodyFat, ChoosesItsCalculatorFromTheEnteredReadings) {
-  WeightControlState state;
+  WindowModel model;
   // One abdomen reading and no neck, no female readings: nothing at all.
   Outcome result =
-      Calculate(state, Fields().Screen("25", "M", "72", "00", "").Male(0, 0, "35", "").texts);
+      Calculate(model, Fields().Screen("25", "M", "72", "00", "").Male(0, 0, "35", ""));
   EXPECT_FALSE(result.evaluated);
   EXPECT_EQ(result.message, kNoMessage);
 
   // Three of the four female sites: nothing either.
-  result = Calculate(state, FemaleSoldier().Female(kWrist, 0, "", "").texts);
+  result = Calculate(model, FemaleSoldier().Female(kWrist, 0, "", ""));
   EXPECT_FALSE(result.evaluated);
 
   // Both calculators filled in: the male one runs.
   Fields both = FemaleSoldier();
   both.Male(kAbdomen, 0, "35", "00").Male(kMaleNeck, 0, "15", "00").Set(kAge, "25");
   both.Set(kHeightWhole, "72");
-  result = Calculate(state, both.texts);
-  EXPECT_EQ(state.sex, 'M');
+  result = Calculate(model, both);
+  EXPECT_EQ(model.state.sex, 'M');
   EXPECT_EQ(result.message, kWithinBodyFat);
 }
 
 TEST(CalculateBodyFat, AveragesAndRoundsEachSite) {
-  WeightControlState state;
+  WindowModel model;
   const Fields fields = MaleSoldier()
                             .Male(kAbdomen, 0, "36", "50")
                             .Male(kAbdomen, 1, "36", "75")
                             .Male(kMaleNeck, 0, "15", "5")
                             .Male(kMaleNeck, 1, "15", "25")
                             .Set(kHeightHundredths, "5");
-  const Outcome result = Calculate(state, fields.texts);
+  const Outcome result = Calculate(model, fields);
   EXPECT_EQ(result.message, kWithinBodyFat);
-  EXPECT_EQ(state.maleAverages[kAbdomen], 36.75f);  // 36.625 rounds up
-  EXPECT_EQ(state.maleAverages[kMaleNeck], 15.5f);  // 15.375 rounds up
-  EXPECT_EQ(state.height, 72.5f);                   // the height factor takes the height unrounded
-  EXPECT_EQ(state.maleReadings[kMaleNeck][0].hundredths, 50);
+  EXPECT_EQ(model.state.maleAverages[kAbdomen], 36.75f);  // 36.625 rounds up
+  EXPECT_EQ(model.state.maleAverages[kMaleNeck], 15.5f);  // 15.375 rounds up
+  EXPECT_EQ(model.state.height, 72.5f);  // the height factor takes the height unrounded
+  EXPECT_EQ(model.state.maleReadings[kMaleNeck][0].hundredths, 50);
   EXPECT_EQ(WritesOf(result, WriteKind::Rewrite).front(),
             std::make_pair(int{kHeightHundredths}, std::string("50")));
   EXPECT_EQ(WritesOf(result, WriteKind::Edit),
@@ -533,16 +527,14 @@ TEST(CalculateBodyFat, AveragesAndRoundsEachSite) {
 }
 
 TEST(CalculateBodyFat, NotWithinAboveTheLimit) {
-  WeightControlState state;
+  WindowModel model;
   // At age 20 the male limit is 20 %; abdomen 37.00 - neck 15.00 = 22.00
   // gives 102.64 - 80.67 = 21.97 %.
-  const Outcome result = Calculate(state, MaleSoldier()
-                                              .Set(kAge, "20")
-                                              .Male(kAbdomen, 0, "37", "00")
-                                              .Male(kAbdomen, 1, "37", "00")
-                                              .texts);
+  const Outcome result = Calculate(
+      model,
+      MaleSoldier().Set(kAge, "20").Male(kAbdomen, 0, "37", "00").Male(kAbdomen, 1, "37", "00"));
   EXPECT_EQ(result.message, kNotWithinBodyFat);
-  EXPECT_FALSE(state.bodyFatWithin);
+  EXPECT_FALSE(model.state.bodyFatWithin);
   EXPECT_EQ(result.extraLine, "Max percent body fat: 20.0%.");
 }
 
@@ -550,20 +542,20 @@ TEST(CalculateBodyFat, AShownLimitFigureIsWithin) {
   // These factors add up to exactly 30.00 in two decimals; in single
   // precision the sum lands a hair above 30. The window shows 30.00 beside the
   // verdict, so the verdict is "within".
-  WeightControlState state;
+  WindowModel model;
   const Fields fields = Fields()
                             .Screen("20", "", "65", "00", "90")
                             .Female(kHips, 0, "52", "25")
                             .Female(kForearm, 0, "7", "00")
                             .Female(kFemaleNeck, 0, "8", "00")
                             .Female(kWrist, 0, "6", "25");
-  const Outcome result = Calculate(state, fields.texts);
+  const Outcome result = Calculate(model, fields);
   // Four units in the last place above 30, in both builds: any wider
   // intermediate precision (x87) would give other bits.
-  EXPECT_EQ(std::bit_cast<std::uint32_t>(state.female.bodyFat), 0x41F00004u);
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(model.state.female.bodyFat), 0x41F00004u);
   EXPECT_EQ(WritesOf(result, WriteKind::Result).back(), std::make_pair(59, std::string("30.00")));
   EXPECT_EQ(result.message, kWithinBodyFat);
-  EXPECT_TRUE(state.bodyFatWithin);
+  EXPECT_TRUE(model.state.bodyFatWithin);
 }
 
 TEST(WithinBodyFatLimit, JudgesTheShownFigure) {

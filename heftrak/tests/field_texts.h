@@ -5,7 +5,8 @@
 #include <cstddef>
 
 #include "heftrak/core/evaluation.h"
-#include "heftrak/core/field_ids.h"
+#include "heftrak/core/fields.h"
+#include "heftrak/core/window_model.h"
 
 namespace heftrak {
 
@@ -31,6 +32,8 @@ struct Fields {
     return Set(FemaleReadingWhole(site, reading), whole)
         .Set(HundredthsOf(FemaleReadingWhole(site, reading)), hundredths);
   }
+  // The window's fields hold these texts.
+  void LoadInto(WindowModel& model) const { model.fields.LoadAll(texts); }
 };
 
 }  // namespace heftrak

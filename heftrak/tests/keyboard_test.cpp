@@ -1,6 +1,6 @@
 #include "heftrak/core/keyboard.h"
 
-#include "heftrak/core/field_ids.h"
+#include "heftrak/core/fields.h"
 #include "shell/tests/keyboard_cases.h"
 
 #include <array>

@@ -143,16 +143,13 @@ TEST_F(HeftrakPaint, LinesStandOneTextLineApart) {
 
 TEST_F(HeftrakPaint, TheRepaintDrawsTheWholeWindowWithTheMessageOnly) {
   const shell::LayoutGrid& g = shell::App().grid;
-  WeightControlWindow w = Window();
-  w.message = kNotWithinWeight;
   const shell::MaleOnlyPlace& place = shell::MaleOnlyPlacement();
   const shell::MarkedOption& option = place.option;
   const int cx = option.boxLeft + option.side / 2;
   const int cy = option.boxTop + option.side / 2;
   for (bool maleOnly : {false, true}) {
-    w.state.maleOnly = maleOnly;
     WhiteCanvas canvas(640, 480);
-    PaintWindowOn(canvas.dc(), w);
+    PaintWindowOn(canvas.dc(), maleOnly, kNotWithinWeight);
     // Panels and frames: the prompt box's grey upper edge; Age's frame, one
     // pixel around its field, black above and white inside.
     EXPECT_EQ(canvas.At(165, 8), RGB(128, 128, 128));

@@ -29,19 +29,17 @@ Lines BodyOf(const shell::Report& report) {
 
 enum class Run { Check, Calculate, CheckThenCalculate };
 
+// The state a window is left with, its fields holding `fields`.
 WeightControlState Evaluated(const Fields& fields, Run run) {
-  WeightControlState state;
+  WindowModel model;
+  fields.LoadInto(model);
   if (run != Run::Calculate) {
-    shell::RequestList requests;
-    CheckScreening(state, fields.texts, requests);
-    ApplyToState(state, requests);
+    model.Command(kCheckCommand);
   }
   if (run != Run::Check) {
-    shell::RequestList requests;
-    CalculateBodyFat(state, fields.texts, requests);
-    ApplyToState(state, requests);
+    model.Command(kCalculateCommand);
   }
-  return state;
+  return model.state;
 }
 
 const Lines kMaleBody = {
@@ -91,6 +89,13 @@ struct ReportCase {
 };
 
 TEST(BodyFatReport, PrintsTheLinesOfWhatWasEvaluated) {
+  const Fields female = Fields()
+                            .Screen("30", "F", "64", "00", "150")
+                            .Female(kHips, 0, "40", "00")
+                            .Female(kForearm, 0, "10", "00")
+                            .Female(kForearm, 2, "10", "00")
+                            .Female(kFemaleNeck, 1, "13", "00")
+                            .Female(kWrist, 0, "6", "00");
   const ReportCase cases[] = {
       {"check only, within",
        Fields().Screen("25", "M", "72", "00", "195"),
@@ -136,14 +141,16 @@ TEST(BodyFatReport, PrintsTheLinesOfWhatWasEvaluated) {
        kMaleBody,
        {{24, "Soldier ", "is"}}},
       {"female result after a failed screen",
-       Fields()
-           .Screen("30", "F", "64", "00", "150")
-           .Female(kHips, 0, "40", "00")
-           .Female(kForearm, 0, "10", "00")
-           .Female(kForearm, 2, "10", "00")
-           .Female(kFemaleNeck, 1, "13", "00")
-           .Female(kWrist, 0, "6", "00"),
+       female,
        Run::CheckThenCalculate,
+       "Sex: F",
+       kFemaleBody,
+       {{12, "Soldier is ", "not"}, {31, "Soldier ", "is"}}},
+      // The weight a female Calculate reads is screened on the report as a
+      // Check would have screened it.
+      {"female result without a Check",
+       Fields(female).Set(kSex, ""),
+       Run::Calculate,
        "Sex: F",
        kFemaleBody,
        {{12, "Soldier is ", "not"}, {31, "Soldier ", "is"}}},

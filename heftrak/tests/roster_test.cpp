@@ -1,6 +1,6 @@
 // heftrak-roster gives the figures the window gives: for generated soldiers,
 // each result column equals what Check and Calculate show for the same field
-// texts, computed here straight from the evaluations.
+// texts, read here from what the window model tells the window to show.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,8 +11,9 @@
 
 #include "heftrak/core/evaluation.h"
 #include "heftrak/core/messages.h"
-#include "heftrak/core/roster_program.h"
 #include "heftrak/core/screening_table.h"
+#include "heftrak/core/window_model.h"
+#include "heftrak/roster/roster_program.h"
 #include "roster/core/csv.h"
 #include "roster/core/run.h"
 #include "roster/tests/expect_rows.h"
@@ -141,13 +142,9 @@ std::string Over(const std::string& figure, const std::string& limit) {
 // `refused` tells whether it ends on a message that refuses the figures.
 roster::Shown WindowShows(const Soldier& s, bool& refused) {
   roster::Shown shown;
-  FieldTexts fields{};
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    fields[i] = s.texts[i];
-  }
-  WeightControlState state;
-  shell::RequestList check;
-  CheckScreening(state, fields, check);
+  WindowModel model;
+  model.fields.LoadAll(s.texts);
+  const shell::RequestList check = model.Command(kCheckCommand);
   refused = !Verdict(MessageOf(check));
   if (refused) {
     return {{"message", Joined(MessageOf(check))}};
@@ -164,15 +161,13 @@ roster::Shown WindowShows(const Soldier& s, bool& refused) {
   if (!s.readings) {
     return shown;
   }
-  ApplyToState(state, check);
-  shell::RequestList calculate;
-  CalculateBodyFat(state, fields, calculate);
+  const shell::RequestList calculate = model.Command(kCalculateCommand);
   shown["message"].append(shown["message"].empty() ? "" : " ").append(Joined(MessageOf(calculate)));
   refused = !Verdict(MessageOf(calculate));
   if (refused) {
     return shown;  // the Check's results stay beside the refusal
   }
-  const bool male = state.sex == 'M';
+  const bool male = model.state.sex == 'M';
   shown["abdomen_avg"] = male ? Shown(calculate, kMaleAverageAbdomen) : "";
   shown["neck_avg"] = Shown(calculate, male ? kMaleAverageNeck : kFemaleAverageNeck);
   shown["hips_avg"] = Shown(calculate, kFemaleAverageHips);

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "heftrak/core/roster_fields.h"
-#include "heftrak/core/roster_program.h"
 #include "heftrak/core/window_layout.h"
+#include "heftrak/roster/roster_fields.h"
+#include "heftrak/roster/roster_program.h"
 #include "heftrak/win32/main_window.h"
 #include "heftrak/win32/program.h"
 #include "roster/core/csv.h"
@@ -91,7 +91,7 @@ class HeftrakRosterWindow : public harness::ProgramSuite<&Program> {
         break;  // Check refused: nothing more to do
       }
     }
-    const WeightControlState& state = Window().state;
+    const WeightControlState& state = Window().model.state;
     if (state.screeningShown && state.weight != 0) {
       shown["weight_within"] = state.screeningWithin ? "yes" : "no";
       if (!state.screeningWithin) {

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <string>
 
-#include "heftrak/core/field_ids.h"
+#include "heftrak/core/fields.h"
 #include "heftrak/core/layout.h"
 #include "heftrak/resources/heftrak_ids.h"
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "heftrak/core/field_ids.h"
+#include "heftrak/core/fields.h"
 #include "heftrak/core/layout.h"
 #include "heftrak/win32/program.h"
 #include "shell/tests/win32_harness.h"
@@ -25,16 +25,12 @@ HWND Field(int id) {
   return shell::App().fields.At(id);
 }
 
-class HeftrakWindow : public ::testing::Test {
+class HeftrakWindow : public harness::ProgramSuite<&Program> {
  protected:
-  static void SetUpTestSuite() {
-    SystemParametersInfoA(SPI_SETBEEP, TRUE, nullptr, 0);
-    harness::StartProgram(Program());
-  }
-  static void TearDownTestSuite() { harness::StopProgram(); }
   void SetUp() override {
-    harness::ClearFields();
-    harness::FocusField(kSex);
+    // The user's beeper is on; the window turns it off while it has the focus.
+    SystemParametersInfoA(SPI_SETBEEP, TRUE, nullptr, 0);
+    ProgramSuite::SetUp();
   }
 };
 
@@ -130,13 +126,13 @@ TEST_F(HeftrakWindow, FieldsTakeWhatTheirFilterLetsThroughUpToWhatIsRead) {
       {MaleReadingWhole(kAbdomen, 0), "3", "3"},
   };
   for (const auto& c : cases) {
-    harness::ClearFields();
+    Reopen();
     harness::FocusField(c.field);
     Type(c.typed);
     EXPECT_EQ(TextOf(Field(c.field)), c.shown) << c.typed;
   }
   // A whole height pasted into its first field fills both.
-  harness::ClearFields();
+  Reopen();
   harness::PutOnClipboard("70.5");
   harness::FocusField(kHeightWhole);
   Type("\x16");  // Ctrl+V
@@ -176,7 +172,7 @@ TEST_F(HeftrakWindow, UndoAfterAWholeValuePastedNeverMixesTheParts) {
   for (int whole :
        {static_cast<int>(kHeightWhole), static_cast<int>(MaleReadingWhole(kMaleNeck, 1))}) {
     for (int undoIn : {whole, whole + 1}) {
-      harness::ClearFields();
+      Reopen();
       harness::FocusField(whole);
       Type("7025");  // advances into the hundredths
       harness::PutOnClipboard("69.75");

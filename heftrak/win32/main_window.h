@@ -3,28 +3,20 @@
 
 #include <windows.h>
 
-#include "heftrak/core/evaluation.h"
 #include "heftrak/core/messages.h"
-#include "shell/core/requests.h"
+#include "heftrak/core/window_model.h"
 
 namespace heftrak {
 
-// Everything the window keeps for as long as it lives; the focus target and
-// "Male Only" live in the state.
+// Everything the window keeps for as long as it lives: the core's model of
+// it, and the message painted in the prompt box.
 struct WeightControlWindow {
-  WeightControlState state;
-  MessageCode message = kStartPrompt;  // painted in the prompt box; none after a clear
-  int lastFieldLeft = -1;              // the field that last lost the focus; -1: none yet
+  WindowModel model;
+  MessageCode message = kStartPrompt;  // none after a clear
 };
 
 WeightControlWindow& Window();
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// How the window carries out the requests the shell leaves to it.
-void ClearPrompt(HWND window);
-void ShowMessage(HWND window, int code, shell::Rgb colour);
-void PaintExtraLine(HWND window, const char* text);
-void CarryOutProgramRequest(HWND window, const shell::Request& request);
 
 }  // namespace heftrak

@@ -10,7 +10,7 @@
 
 namespace heftrak {
 
-void PaintWindowOn(HDC dc, const WeightControlWindow& w) {
+void PaintWindowOn(HDC dc, bool maleOnly, int message) {
   const shell::LayoutGrid& g = shell::App().grid;
   const WindowLayout layout = LayoutFor(g);
   for (const PanelPlace& p : layout.panels) {
@@ -22,9 +22,9 @@ void PaintWindowOn(HDC dc, const WeightControlWindow& w) {
   for (const Label& label : layout.labels) {
     shell::TextAt(dc, label);
   }
-  shell::DrawMaleOnlyOn(dc, w.state.maleOnly);
+  shell::DrawMaleOnlyOn(dc, maleOnly);
   const shell::Point origin = PromptOrigin(g);
-  PaintPromptInBox(dc, w.message, origin.x, origin.y);
+  PaintPromptInBox(dc, message, origin.x, origin.y);
 }
 
 void OnPaint(HWND window) {
@@ -33,7 +33,7 @@ void OnPaint(HWND window) {
   InvalidateRect(window, nullptr, TRUE);
   shell::PaintDC dc(window);
   if (dc) {
-    PaintWindowOn(dc.get(), Window());
+    PaintWindowOn(dc.get(), Window().model.state.maleOnly, Window().message);
   }
 }
 

@@ -11,10 +11,6 @@ void Write(std::FILE* stream, std::string_view text) {
   std::fflush(stream);
 }
 
-bool IsSeparator(char c) {
-  return c == '/' || c == '\\';
-}
-
 // One line on the error stream, after the program's name.
 void Complain(const RosterProgram& program, const Platform& platform, std::string_view text) {
   std::string line(program.name);
@@ -48,24 +44,6 @@ bool PrintReports(const RosterProgram& program, const Platform& platform, const 
   }
   platform.writeOut(ReportsPrintedText(run.printed) + "\n");
   return true;
-}
-
-// Why a run failed, as one line; empty when it did not.
-std::string FailureText(const Options& options, const std::string& output,
-                        const RosterSummary& summary) {
-  switch (summary.failure) {
-    case RosterFailure::None:
-      return {};
-    case RosterFailure::Unusable:
-      return options.input + ", " + summary.error;
-    case RosterFailure::Unreadable:
-      return options.input + ": " + summary.error;
-    case RosterFailure::Unwritable:
-      return output + ": " + summary.error;
-    case RosterFailure::Stopped:
-      break;
-  }
-  return summary.error;
 }
 
 }  // namespace
@@ -111,18 +89,6 @@ Options ParseOptions(std::span<const std::string> args, std::string& error) {
   return options;
 }
 
-std::string DefaultOutputPath(std::string_view input) {
-  std::size_t nameStart = input.size();
-  while (nameStart > 0 && !IsSeparator(input[nameStart - 1])) {
-    --nameStart;
-  }
-  std::size_t stem = input.rfind('.');
-  if (stem == std::string_view::npos || stem <= nameStart) {
-    stem = input.size();  // no extension (a leading dot is part of the name)
-  }
-  return std::string(input.substr(0, stem)) + "-results.csv";
-}
-
 std::string UsageText(const RosterProgram& program) {
   std::string text = "Usage: ";
   text.append(program.name).append(" ROSTER.csv [-o RESULTS.csv] [--print] [--date TEXT]\n");
@@ -166,112 +132,6 @@ std::string UsageText(const RosterProgram& program) {
       "Exit status: 0 every row scored, 1 some rows refused, 2 unusable roster or\n"
       "results file, or reports not printed.\n");
   return text;
-}
-
-std::string ReportsPrintedText(int printed) {
-  return std::to_string(printed) + (printed == 1 ? " report" : " reports") + " printed.";
-}
-
-std::string RowName(int line, std::string_view soldier) {
-  std::string text = "line " + std::to_string(line);
-  if (!soldier.empty()) {
-    text.append(" (").append(soldier).append(")");
-  }
-  return text;
-}
-
-ScoredFile ScoreRosterFile(const RosterProgram& program, const Platform& platform,
-                           const Options& options, const RowObserver& observer) {
-  ScoredFile run;
-  run.output = options.output.empty() ? DefaultOutputPath(options.input) : options.output;
-  const std::string& output = run.output;
-  if (output == options.input || platform.sameFile(output, options.input)) {
-    run.error = output + " is the roster itself; name another results file";
-    return run;
-  }
-  run.removed = platform.removeLeftovers(output);
-  if (platform.readOnly(output)) {
-    run.error = output + " is read-only; make it writable" +
-                (options.canNameOutput ? ", or name another results file with -o" : "");
-    return run;
-  }
-
-  run.settings.date = options.date.empty() ? platform.today() : options.date;
-  run.settings.printerText = platform.printerText;
-  RosterSummary& summary = run.summary;
-  bool replaced = false;
-  std::string readWhy;
-  std::string writeWhy;
-  const bool opened = platform.readFile(
-      options.input,
-      [&](const ByteReader& reader) {
-        replaced = platform.replaceFile(
-            output,
-            [&](const ByteWriter& writer) {
-              summary = ScoreRoster(program, reader, &writer, run.settings, observer);
-              return summary.failure == RosterFailure::None;
-            },
-            writeWhy);
-      },
-      readWhy);
-  if (!opened) {
-    run.error = options.input + ": " + readWhy;
-  } else if (summary.failure != RosterFailure::None) {
-    run.error = FailureText(options, output, summary);
-  } else if (!replaced) {
-    run.error = output + ": " + writeWhy;
-  } else {
-    run.status = summary.refused > 0 ? kSomeRefused : kAllScored;
-  }
-  return run;
-}
-
-PrintedReports PrintRosterReports(const RosterProgram& program, const Platform& platform,
-                                  const std::string& input, RosterSettings settings,
-                                  const RosterSummary& scored, const ReportPrinter& print) {
-  settings.reports = true;
-  PrintedReports run;
-  run.total = scored.scored;
-  bool stopped = false;
-  RosterSummary again;
-  std::string why;
-  const auto printRow = [&](const ScoredRow& row) {
-    if (row.score.refused || !row.score.report) {
-      return true;
-    }
-    const ReportToPrint report{run.printed + 1, run.total,      row.line,
-                               row.soldier,     row.ssnWarning, *row.score.report};
-    std::string printWhy;
-    const Printing printed = print(report, printWhy);
-    if (printed == Printing::Failed) {
-      run.failure = "the report of " + RowName(row.line, row.soldier) +
-                    " was not printed: " + printWhy + "; " + std::to_string(run.printed) + " of " +
-                    std::to_string(run.total) + " reports printed.";
-      stopped = true;
-      return false;
-    }
-    ++run.printed;
-    run.ssnCut += row.ssnWarning.empty() ? 0 : 1;
-    run.cancelled = printed == Printing::PrintedLast;
-    stopped = run.cancelled;
-    return !stopped;
-  };
-  const bool opened = platform.readFile(
-      input,
-      [&](const ByteReader& reader) {
-        again = ScoreRoster(program, reader, nullptr, settings, printRow);
-      },
-      why);
-  if (stopped) {
-    return run;
-  }
-  if (!opened || again.failure != RosterFailure::None || again.read != scored.read ||
-      again.scored != scored.scored) {
-    run.failure = input + " could not be read again as it was scored, to print its reports; " +
-                  std::to_string(run.printed) + " of " + std::to_string(run.total) +
-                  " reports printed.";
-  }
-  return run;
 }
 
 int RunRosterProgram(const RosterProgram& program, const Platform& platform,

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "shell/core/report.h"
@@ -42,6 +43,14 @@ struct RowScore {
   int tally = -1;  // index into the program's tallies; -1: counts in none
   std::optional<shell::Report> report;
 };
+
+// A row refused before anything was scored, and why.
+inline RowScore Refused(std::string message) {
+  RowScore score;
+  score.refused = true;
+  score.message = std::move(message);
+  return score;
+}
 
 // A count the window's summary shows of the scored rows: those whose result
 // column `result` holds `value` (nullptr: any text at all).

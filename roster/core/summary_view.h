@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "roster/core/console.h"
+#include "roster/core/file_run.h"
 #include "roster/core/program.h"
 #include "roster/core/run.h"
 

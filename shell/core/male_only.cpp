@@ -2,8 +2,9 @@
 
 namespace shell {
 
-bool ToggleMaleOnly(bool& on, char& sex, char sexInField, int sexField, int redrawSexFrame,
+bool ToggleMaleOnly(bool& on, char& sex, std::string_view sexText, int sexField,
                     RequestList& requests) {
+  const char sexInField = sexText.empty() ? '\0' : sexText[0];
   on = !on;
   requests.MaleOnly(on);
   if (!on) {
@@ -17,8 +18,15 @@ bool ToggleMaleOnly(bool& on, char& sex, char sexInField, int sexField, int redr
   requests.SelectAll(sexField);
   requests.Focus(sexField);
   requests.SetText(sexField, "M", Write::KeepMaleOnly);
-  requests.Program(redrawSexFrame);
+  requests.RedrawFrame(sexField);
   return true;
+}
+
+void EndMaleOnlyOnClerksSex(bool& on, int field, Write write, int sexField, RequestList& requests) {
+  if (field == sexField && on && write == Write::Edit) {
+    on = false;
+    requests.MaleOnly(false);
+  }
 }
 
 }  // namespace shell

@@ -5,15 +5,20 @@
 // again.
 #pragma once
 
+#include <string_view>
+
 #include "shell/core/requests.h"
 
 namespace shell {
 
 // `on` and `sex` are the program's state of the option and the sex letter;
-// `sexInField` is the letter the Sex field holds ('\0' for none), and
-// `redrawSexFrame` the program's own request that draws the field's frame.
-// True when Sex had to be written, whose change notification then follows.
-bool ToggleMaleOnly(bool& on, char& sex, char sexInField, int sexField, int redrawSexFrame,
+// `sexText` is what the Sex field holds. True when Sex had to be written,
+// whose change reaction then has run.
+bool ToggleMaleOnly(bool& on, char& sex, std::string_view sexText, int sexField,
                     RequestList& requests);
+
+// A change of `field`: a sex the clerk typed into Sex ends the option; the
+// program's own "M" (or emptying) for it does not.
+void EndMaleOnlyOnClerksSex(bool& on, int field, Write write, int sexField, RequestList& requests);
 
 }  // namespace shell

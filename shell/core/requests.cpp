@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shell/core/field_model.h"
+
 namespace shell {
 
 namespace {
@@ -17,24 +19,36 @@ void CopyText(Request& request, std::string_view text) {
 
 }  // namespace
 
+void RequestList::CarryOut(Request* request) {
+  if (request != nullptr && fields_ != nullptr) {
+    fields_->CarryOut(*request, *this);
+  }
+}
+
 void RequestList::SetText(int field, std::string_view text, Write write) {
-  if (Request* request = Add(RequestKind::SetText, field)) {
+  Request* request = Add(RequestKind::SetText, field);
+  if (request != nullptr) {
     request->write = write;
     CopyText(*request, text);
   }
+  CarryOut(request);
 }
 
 void RequestList::SetFigure(int field, float value, int width, Align align) {
-  if (Request* request = Add(RequestKind::SetText, field)) {
+  Request* request = Add(RequestKind::SetText, field);
+  if (request != nullptr) {
     request->write = Write::Rewrite;
     FormatFixed(request->text.data(), request->text.size(), value, 2, width, align);
   }
+  CarryOut(request);
 }
 
 void RequestList::EmptyField(int field, Write write) {
-  if (Request* request = Add(RequestKind::EmptyField, field)) {
+  Request* request = Add(RequestKind::EmptyField, field);
+  if (request != nullptr) {
     request->write = write;
   }
+  CarryOut(request);
 }
 
 void RequestList::ShowMessage(int code, Rgb colour) {
@@ -62,9 +76,10 @@ void RequestList::PaintResult(int box, std::string_view text, Rgb colour) {
   }
 }
 
-void RequestList::Program(int kind, int value) {
+void RequestList::Program(int kind, int value, std::string_view text) {
   if (Request* request = Add(RequestKind::Program, kind)) {
     request->value = value;
+    CopyText(*request, text);
   }
 }
 

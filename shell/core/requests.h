@@ -3,6 +3,11 @@
 // "Male Only") is made in the core and appended here; the window replays the
 // list in order, and a native test reads it. The order is the order the clerk
 // sees and hears things happen.
+//
+// A list made by a field model (field_model.h) has its field requests carried
+// out as they are appended, the way Windows answers a write into a field at
+// once with its notification: the reactions append theirs right behind, and
+// the list comes out complete.
 #pragma once
 
 #include <array>
@@ -14,8 +19,8 @@
 
 namespace shell {
 
-// Whose change a write into an entry field is, which decides what its change
-// notification may do when it comes back to the window.
+// Whose change a write into an entry field is, which the program's change
+// reaction is told along with the field.
 enum class Write {
   Edit,          // as if the clerk typed it: the field's change reaction runs
   Rewrite,       // the program's own completion of what was typed ("5" to "50"):
@@ -29,6 +34,7 @@ enum class RequestKind {
   EmptyField,    // target field, write: emptied as a cut would, clipboard untouched
   SelectAll,     // target field
   Focus,         // target field: the window moves the focus (not the clerk)
+  RedrawFrame,   // target field: its frame drawn again
   ClearMessage,  // the message area drawn empty
   ShowMessage,   // target code, colour
   ExtraLine,     // text, painted below the message until the next repaint
@@ -44,6 +50,13 @@ enum class RequestKind {
 // line under a message ("Max allowable weight: 999 lbs.").
 inline constexpr std::size_t kRequestTextSize = 48;
 
+// A Focus request's target standing for the focus target: the field the
+// caret goes back to, as the field model knows it when it carries the
+// request out (which puts the field there in its place).
+inline constexpr int kFocusTarget = -2;
+
+class FieldModel;
+
 // Plain data without member initializers, so a list's unused room costs
 // nothing: the list fills in every field of a request it adds.
 struct Request {
@@ -57,19 +70,27 @@ struct Request {
   const char* c_str() const { return text.data(); }
 };
 
-// A bounded list: a command makes at most a few dozen requests. One that
-// would not fit is kept out and the list marked, which the tests check never
-// happens.
+// A bounded list: a command makes at most a few dozen requests, its
+// reactions included. One that would not fit is kept out and the list
+// marked, which the tests check never happens.
 class RequestList {
  public:
-  static constexpr std::size_t kCapacity = 64;
+  static constexpr std::size_t kCapacity = 128;
+
+  // From now on `fields` carries out the field requests as they are made
+  // (nullptr: nobody does, the list only records).
+  void CarryOutWith(FieldModel* fields) { fields_ = fields; }
 
   void SetText(int field, std::string_view text, Write write);
   // A figure with two decimals, as printf's "%W.2f" or "%-W.2f" writes it.
   void SetFigure(int field, float value, int width, Align align);
   void EmptyField(int field, Write write = Write::Edit);
   void SelectAll(int field) { Add(RequestKind::SelectAll, field); }
-  void Focus(int field) { Add(RequestKind::Focus, field); }
+  void Focus(int field) { CarryOut(Add(RequestKind::Focus, field)); }
+  // The focus to wherever the focus target stands once the requests before
+  // this one are carried out.
+  void FocusTarget() { Focus(kFocusTarget); }
+  void RedrawFrame(int field) { Add(RequestKind::RedrawFrame, field); }
   void ClearMessage() { Add(RequestKind::ClearMessage); }
   void ShowMessage(int code, Rgb colour = kBlack);
   void ExtraLine(std::string_view text);
@@ -78,7 +99,7 @@ class RequestList {
   void Alert() { Add(RequestKind::Alert); }
   void EnablePrint(bool enabled) { Add(RequestKind::EnablePrint, enabled ? 1 : 0); }
   void MaleOnly(bool on) { Add(RequestKind::MaleOnly, on ? 1 : 0); }
-  void Program(int kind, int value = 0);
+  void Program(int kind, int value = 0, std::string_view text = {});
 
   const Request* begin() const { return items_.data(); }
   const Request* end() const { return items_.data() + count_; }
@@ -103,9 +124,13 @@ class RequestList {
     return &request;
   }
 
+  // Hands a field request, complete, to the model (if any) that carries it out.
+  void CarryOut(Request* request);
+
   std::array<Request, kCapacity> items_;  // only the first count_ are made
   std::size_t count_ = 0;
   bool overflowed_ = false;
+  FieldModel* fields_ = nullptr;
 };
 
 }  // namespace shell

@@ -1,6 +1,6 @@
-// A flag raised for the length of a scope. The windows keep a few flags that
-// tell a re-entered handler what is going on (the program is rewriting a
-// field, moving the focus itself); a scope puts each back on every path.
+// A flag raised for the length of a scope, put back on every path: the
+// window's guard while it carries out a list, which tells a re-entered
+// handler that what the fields report is the echo of the window's own act.
 #pragma once
 
 namespace shell {

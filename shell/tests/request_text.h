@@ -2,6 +2,7 @@
 // test states the order of effects as a readable table.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -38,7 +39,11 @@ inline std::string WriteName(shell::Write write) {
   return "";
 }
 
-inline std::string Render(const shell::Request& r) {
+// How a program's own requests read, when a test names them; otherwise
+// "program KIND VALUE".
+using ProgramLine = std::function<std::string(const shell::Request&)>;
+
+inline std::string Render(const shell::Request& r, const ProgramLine& program = nullptr) {
   using shell::RequestKind;
   const std::string target = std::to_string(r.target);
   const std::string text = std::string("'") + r.c_str() + "'";
@@ -50,7 +55,9 @@ inline std::string Render(const shell::Request& r) {
     case RequestKind::SelectAll:
       return "select " + target;
     case RequestKind::Focus:
-      return "focus " + target;
+      return r.target == shell::kFocusTarget ? "focus target" : "focus " + target;
+    case RequestKind::RedrawFrame:
+      return "frame " + target;
     case RequestKind::ClearMessage:
       return "clear";
     case RequestKind::ShowMessage:
@@ -68,15 +75,16 @@ inline std::string Render(const shell::Request& r) {
     case RequestKind::MaleOnly:
       return r.target != 0 ? "male only" : "no male only";
     case RequestKind::Program:
-      return "program " + target + " " + std::to_string(r.value);
+      return program != nullptr ? program(r) : "program " + target + " " + std::to_string(r.value);
   }
   return "?";
 }
 
-inline std::vector<std::string> Render(const shell::RequestList& list) {
+inline std::vector<std::string> Render(const shell::RequestList& list,
+                                       const ProgramLine& program = nullptr) {
   std::vector<std::string> lines;
   for (const shell::Request& r : list) {
-    lines.push_back(Render(r));
+    lines.push_back(Render(r, program));
   }
   return lines;
 }

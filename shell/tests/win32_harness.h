@@ -26,12 +26,18 @@ inline void StartProgram(const shell::ProgramDescription& program) {
 // Closes the program's window and releases what start-up loaded.
 inline void StopProgram();
 
-// A suite whose tests all run against one program started once for it.
+// A suite whose every test starts with the program freshly opened, as the
+// clerk finds it, so no test depends on what an earlier one left behind.
 template <const shell::ProgramDescription& (*ProgramOf)()>
 class ProgramSuite : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { StartProgram(ProgramOf()); }
-  static void TearDownTestSuite() { StopProgram(); }
+  void SetUp() override { StartProgram(ProgramOf()); }
+  void TearDown() override { StopProgram(); }
+  // The program closed and opened again, for the next case of a table.
+  static void Reopen() {
+    StopProgram();
+    StartProgram(ProgramOf());
+  }
 };
 
 // Handles every pending message through the program's message handling.
@@ -132,16 +138,6 @@ inline void SelectField(int id) {
   HWND field = shell::App().fields.At(id);
   SetFocus(field);
   SendMessageA(field, EM_SETSEL, 0, -1);
-  Pump();
-}
-
-inline void ClearFields() {
-  const shell::FieldTable& fields = shell::App().fields;
-  for (int id = 0; id < fields.slots; ++id) {
-    if (HWND field = fields.At(id)) {
-      SetWindowTextA(field, "");
-    }
-  }
   Pump();
 }
 

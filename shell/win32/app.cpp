@@ -117,7 +117,6 @@ void FinishProgram() {
     }
   }
   app.mainWindow = nullptr;
-  app.chartList = nullptr;
 }
 
 int RunProgram(HINSTANCE instance, int show, const ProgramDescription& program) {

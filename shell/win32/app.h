@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+#include "shell/core/field_model.h"
 #include "shell/core/layout_grid.h"
 #include "shell/core/navigation.h"
 #include "shell/core/requests.h"
@@ -41,14 +42,16 @@ struct ProgramDescription {
   // How the window carries out the requests only it knows how to draw.
   const ProgramView* view;
   int printButton;  // the Print button's command, which requests enable
-  // The field the caret goes back to whenever the main window gets the
-  // focus, and making a field that one (the window's own focus moves do).
-  int (*focusTarget)();
-  void (*setFocusTarget)(int field);
-  // Whether "Male Only" is on (EditProc asks), and the core's decision to
-  // switch it over, given the letter the Sex field holds.
+  // The core's model of the window's fields, and what the core decides for
+  // one of the window's commands (nothing for one it leaves to the window).
+  FieldModel& (*fields)();
+  RequestList (*command)(int command);
+  // What a click on "Male Only" (or Backspace in Sex while it is on) runs,
+  // and whether the option is on (EditProc asks).
+  int maleOnlyCommand;
   bool (*maleOnly)();
-  void (*toggleMaleOnly)(char sexInField, RequestList& requests);
+  // The list Page Up and Page Down in a field scroll (nullptr: none).
+  HWND (*pagedList)();
 };
 
 struct AppState {
@@ -59,15 +62,11 @@ struct AppState {
   HBITMAP logo = nullptr;
   HACCEL accelerators = nullptr;
   HWND mainWindow = nullptr;
-  HWND chartList = nullptr;  // VORNA's scoring chart, paged from the fields
   FieldTable fields;
   const ProgramDescription* program = nullptr;
-  // Raised, each for one scope, while the window is the one acting, so a
-  // change or focus notification that comes back knows it is not the clerk's.
-  bool rewriting = false;        // a field rewritten (Write::Rewrite)
-  bool keepingMaleOnly = false;  // Sex written for "Male Only" (Write::KeepMaleOnly)
-  bool movingFocus = false;      // the window moves the focus itself
-  bool syntheticClick = false;   // EditProc's click on "Male Only" (Backspace in Sex)
+  // Raised while the window carries out a list: what its own writes and
+  // focus moves make the fields report is in the list already.
+  bool carryingOut = false;
 };
 
 AppState& App();

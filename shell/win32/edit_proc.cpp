@@ -3,9 +3,9 @@
 #include <string>
 
 #include "shell/core/navigation.h"
-#include "shell/core/scoped_flag.h"
 #include "shell/win32/app.h"
 #include "shell/win32/clipboard.h"
+#include "shell/win32/replay.h"
 
 namespace shell {
 
@@ -61,12 +61,13 @@ void ReplaceWhole(HWND field, const std::string& text) {
 void CarryOut(HWND field, const KeyDecision& decision) {
   AppState& app = App();
   if (decision.clickMaleOnly && app.mainWindow != nullptr) {
-    const ScopedFlag synthetic(app.syntheticClick);
-    SendMessageA(app.mainWindow, WM_LBUTTONDOWN, 0, 0);
+    // As a click on the option would.
+    RunCommand(app.mainWindow, app.program->maleOnlyCommand);
   }
-  if (decision.scroll != ChartScroll::None && app.chartList != nullptr) {
+  HWND paged = app.program->pagedList != nullptr ? app.program->pagedList() : nullptr;
+  if (decision.scroll != ChartScroll::None && paged != nullptr) {
     // As if the list's scroll bar had been clicked above or below the thumb.
-    SendMessageA(app.chartList, WM_VSCROLL,
+    SendMessageA(paged, WM_VSCROLL,
                  decision.scroll == ChartScroll::PageUp ? SB_PAGEUP : SB_PAGEDOWN, 0);
   }
   if (HWND target = app.fields.At(decision.moveTo)) {

@@ -7,6 +7,7 @@
 #include "shell/win32/app.h"
 #include "shell/win32/beeper.h"
 #include "shell/win32/male_only.h"
+#include "shell/win32/replay.h"
 #include "shell/win32/roster_window.h"
 
 namespace shell {
@@ -25,7 +26,7 @@ bool HandleFrameMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS:
       // Fields that refuse a key stay silent while the window has the focus.
       BeeperOff();
-      if (HWND field = app.fields.At(app.program->focusTarget())) {
+      if (HWND field = app.fields.At(app.program->fields().focusTarget())) {
         SetFocus(field);
       }
       return true;
@@ -44,10 +45,8 @@ bool HandleFrameMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
       ShowAbout(window);
       return true;
     case WM_LBUTTONDOWN:
-      // EditProc's click (Backspace in Sex while the option is on) is a
-      // forced toggle, wherever it says it landed.
-      if (app.syntheticClick || InsideMaleOnly(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
-        ToggleMaleOnly(window);
+      if (InsideMaleOnly(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
+        RunCommand(window, app.program->maleOnlyCommand);
       }
       return true;
     default:
@@ -60,7 +59,7 @@ void RouteCommand(HWND window, WPARAM wParam, LPARAM lParam, const WindowHandler
   const int code = HIWORD(wParam);
   HWND control = reinterpret_cast<HWND>(lParam);
   if (control != nullptr && App().fields.At(id) == control) {
-    handlers.fieldNotification(window, id, code);
+    FieldNotified(window, id, code);
   } else if (control == nullptr || code == BN_CLICKED) {
     handlers.command(window, id, control != nullptr);
   }

@@ -13,8 +13,6 @@ void AddAboutEntry(HWND window);
 struct WindowHandlers {
   void (*create)(HWND window);
   void (*paint)(HWND window);
-  // A notification (EN_CHANGE, EN_SETFOCUS, EN_KILLFOCUS) of an entry field.
-  void (*fieldNotification)(HWND window, int field, int code);
   // A command: a button clicked, an Alt key, or one a dialog sends, which
   // comes from no control.
   void (*command)(HWND window, int command, bool fromControl);
@@ -24,8 +22,8 @@ struct WindowHandlers {
 };
 
 // The body of a main window's procedure: the messages both windows answer
-// alike (the focus coming back, About, a click on "Male Only", the end),
-// then the window's own.
+// alike (the focus coming back, About, a click on "Male Only", what the
+// entry fields report, the end), then the window's own.
 LRESULT DispatchMainWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                            const WindowHandlers& handlers);
 

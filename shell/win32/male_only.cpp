@@ -2,8 +2,6 @@
 
 #include "shell/win32/app.h"
 #include "shell/win32/drawing.h"
-#include "shell/win32/fields.h"
-#include "shell/win32/replay.h"
 #include "shell/win32/text.h"
 
 namespace shell {
@@ -83,15 +81,6 @@ void ShowMaleOnly(HWND window, bool on) {
 
 bool InsideMaleOnly(int x, int y) {
   return InsideOption(place.option, place.height, x, y);
-}
-
-void ToggleMaleOnly(HWND window) {
-  const AppState& app = App();
-  char sex[2] = {};
-  ReadFieldText(app.fields.At(app.program->navigation->sexField), sex, sizeof sex);
-  RequestList requests;
-  app.program->toggleMaleOnly(sex[0], requests);
-  Replay(window, requests);
 }
 
 }  // namespace shell

@@ -1,7 +1,7 @@
 // The "Male Only" option both windows carry: a painted box and label that a
 // click, Alt+M or the program itself toggles. Which way it stands is the
-// program's state, decided in its core; this draws it and tells clicks on it
-// from clicks elsewhere.
+// program's state, decided in its core (the program's "Male Only" command);
+// this draws it and tells clicks on it from clicks elsewhere.
 #pragma once
 
 #include <windows.h>
@@ -26,9 +26,5 @@ void ShowMaleOnly(HWND window, bool on);
 
 // A click at client point (x, y) lies strictly inside the option.
 bool InsideMaleOnly(int x, int y);
-
-// Switches the option over (a click on it, Alt+M, Backspace in Sex): the
-// program's core decides from the Sex field's letter, the window replays.
-void ToggleMaleOnly(HWND window);
 
 }  // namespace shell

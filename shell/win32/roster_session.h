@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "roster/core/console.h"
+#include "roster/core/file_run.h"
 #include "roster/core/program.h"
 
 // Dialog procedures are exported by name.

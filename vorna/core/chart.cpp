@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "vorna/core/field_ids.h"
+#include "vorna/core/fields.h"
 #include "vorna/core/scoring.h"
 
 namespace vorna {
@@ -27,6 +27,20 @@ void AddTimeRow(std::vector<std::string>& rows, int seconds, int points) {
 }
 
 }  // namespace
+
+void ShowChart(shell::RequestList& requests, const ChartShown& chart) {
+  // The sex letter, then the kind's number.
+  const char text[] = {chart.sex, static_cast<char>('0' + static_cast<int>(chart.kind)), '\0'};
+  requests.Program(kShowChart, chart.age, text);
+}
+
+ChartShown ChartOf(const shell::Request& request) {
+  ChartShown chart;
+  chart.age = request.value;
+  chart.sex = request.text[0];
+  chart.kind = static_cast<ChartKind>(request.text[1] - '0');
+  return chart;
+}
 
 ChartKind ChartKindOf(int field) {
   switch (field) {

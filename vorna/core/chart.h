@@ -5,9 +5,30 @@
 #include <string>
 #include <vector>
 
+#include "shell/core/requests.h"
+
 namespace vorna {
 
 enum class ChartKind { None, Pushups, Situps, Run };
+
+// What only VORNA's window does, asked for with shell::RequestKind::Program:
+// the scoring chart list, its title and its header.
+enum ProgramRequest : int {
+  kEmptyChart = 1,      // the rows, the title and the header taken away
+  kWipeChartTitle = 2,  // the title and the header taken away, the rows kept
+  kShowChart = 3,       // a chart listed, titled and headed (ShowChart)
+};
+
+// The chart a focus move brings: an event's column for an age and sex.
+struct ChartShown {
+  ChartKind kind = ChartKind::None;
+  int age = 0;
+  char sex = 'M';
+};
+
+// The kShowChart request, and the chart it asks for.
+void ShowChart(shell::RequestList& requests, const ChartShown& chart);
+ChartShown ChartOf(const shell::Request& request);
 
 // The chart an entry field shows: push-ups, sit-ups, or the run for either
 // run field; none for Age and Sex.

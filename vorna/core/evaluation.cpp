@@ -47,18 +47,15 @@ bool IsDigit(char c) {
 using shell::RequestList;
 using shell::Write;
 
-void WriteField(TestState& state, RequestList& requests, FieldId field, ShortText text) {
+// A completed run time written back: the field becomes the focus target.
+void WriteField(RequestList& requests, FieldId field, ShortText text) {
   requests.SetText(field, text.c_str(), Write::Rewrite);
-  // The field's change notification makes it the current field.
-  state.currentField = field;
 }
 
-void Complain(TestState& state, RequestList& requests, FitnessMessage message, FieldId field) {
+void Complain(RequestList& requests, FitnessMessage message, FieldId field) {
   requests.Alert();
   requests.ShowMessage(message);
   requests.Focus(field);
-  // A field that receives the focus becomes the current field.
-  state.currentField = field;
 }
 
 // Checks the Age and Sex fields in the order the user is told about them.
@@ -140,12 +137,12 @@ void Calculate(TestState& state, const EntryTexts& entries, RequestList& request
   // values stay the same, so the texts read above still serve.
   if (!minutes.empty()) {
     if (minutes.text.size() == 1 && IsDigit(minutes.text[0])) {
-      WriteField(state, requests, kRunMinutes, TwoDigitText(minutes.text[0]));
+      WriteField(requests, kRunMinutes, TwoDigitText(minutes.text[0]));
     }
     if (seconds.empty()) {
-      WriteField(state, requests, kRunSeconds, TwoDigitText('0'));
+      WriteField(requests, kRunSeconds, TwoDigitText('0'));
     } else if (seconds.text.size() == 1 && IsDigit(seconds.text[0])) {
-      WriteField(state, requests, kRunSeconds, TwoDigitText(seconds.text[0]));
+      WriteField(requests, kRunSeconds, TwoDigitText(seconds.text[0]));
     }
   }
 
@@ -154,7 +151,7 @@ void Calculate(TestState& state, const EntryTexts& entries, RequestList& request
     char sex = 'M';
     const FitnessMessage problem = CheckAgeAndSex(entries, age, sex);
     if (problem != kNoFitnessMessage) {
-      Complain(state, requests, problem, problem == kEnterSex ? kSex : kAge);
+      Complain(requests, problem, problem == kEnterSex ? kSex : kAge);
       return;
     }
     state.age = age;
@@ -175,7 +172,6 @@ void Calculate(TestState& state, const EntryTexts& entries, RequestList& request
       requests.ShowMessage(kSecondsOutOfRange);
       requests.Alert();
       requests.Focus(kRunSeconds);
-      state.currentField = kRunSeconds;
     } else {
       state.runMinutes = minutes.number;
       state.runSeconds = seconds.number;
@@ -238,45 +234,6 @@ int RawScoreReaching(Event event, char sex, int age, int points) {
   return low;
 }
 
-const char* FitnessMessageText(int code) {
-  switch (code) {
-    case kAgeOutOfRange:
-      return "Age must be between 17 and 70.";
-    case kSecondsOutOfRange:
-      return "Seconds must be between 0 and 59.";
-    case kEnterAge:
-      return "Enter Age.";
-    case kEnterSex:
-      return "Enter Sex: F or M (f or m).";
-    case kFailedMessage:
-      return "Soldier has failed the VORNA";
-    case kPassedMessage:
-      return "Soldier has passed the VORNA";
-    case kMaxedMessage:
-      return "Soldier has maxed the VORNA";
-    default:
-      return "";
-  }
-}
-
-FitnessMessage VerdictMessage(Verdict verdict) {
-  switch (verdict) {
-    case Verdict::Failed:
-      return kFailedMessage;
-    case Verdict::Passed:
-      return kPassedMessage;
-    case Verdict::Maxed:
-      return kMaxedMessage;
-    case Verdict::NotScored:
-      break;
-  }
-  return kNoFitnessMessage;
-}
-
-FitnessMessage RepaintedMessage(const TestState& state) {
-  return VerdictMessage(VerdictOf(state));
-}
-
 bool AcceptAgeAndSex(TestState& state, const EntryTexts& entries) {
   if (!state.accepted) {
     int age = 0;
@@ -315,7 +272,8 @@ void EvaluateScores(TestState& state, const EntryTexts& entries, RequestList& re
 
   Calculate(state, entries, requests);
 
-  requests.Focus(state.currentField);
+  // Every field written or focused above became the focus target.
+  requests.FocusTarget();
 }
 
 }  // namespace vorna

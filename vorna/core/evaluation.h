@@ -9,34 +9,10 @@
 #include <string_view>
 
 #include "shell/core/requests.h"
-#include "vorna/core/test_state.h"
+#include "vorna/core/messages.h"
+#include "vorna/core/state.h"
 
 namespace vorna {
-
-enum FitnessMessage : int {
-  kNoFitnessMessage = 0,
-  kAgeOutOfRange = 1,      // "Age must be between 17 and 70."
-  kSecondsOutOfRange = 3,  // "Seconds must be between 0 and 59."
-  kEnterAge = 4,           // "Enter Age."
-  kEnterSex = 5,           // "Enter Sex: F or M (f or m)."
-  // The verdict of a soldier scored in every event, in words, as the report
-  // words it; shown in the colour of the total.
-  kFailedMessage = 10,  // "Soldier has failed the VORNA"
-  kPassedMessage = 11,  // "Soldier has passed the VORNA"
-  kMaxedMessage = 12,   // "Soldier has maxed the VORNA"
-};
-
-// The message that words a verdict; kNoFitnessMessage when nothing is scored.
-FitnessMessage VerdictMessage(Verdict verdict);
-
-// What the message line shows after a repaint, which draws the window anew:
-// the verdict in words, in the total's colour, for as long as the results it
-// words are shown (it is one of them: whoever cannot tell the total's red from
-// black reads it there); nothing otherwise, a validation message included.
-FitnessMessage RepaintedMessage(const TestState& state);
-
-// The text of a message; an empty string for a code that has none.
-const char* FitnessMessageText(int code);
 
 // The result boxes, in the order they stand on the window.
 enum ResultBox : int {
@@ -46,13 +22,6 @@ enum ResultBox : int {
   kTotalBox = 3,
   kScaledBox = 4,
   kResultBoxCount = 5,
-};
-
-// What only VORNA's window does, asked for with shell::RequestKind::Program.
-enum ProgramRequest : int {
-  kEmptyChart = 1,      // the scoring chart's rows, title and header taken away
-  kWipeChartTitle = 2,  // the chart's title and header taken away, its rows kept
-  kRedrawSexFrame = 3,  // the Sex field's frame drawn again
 };
 
 // The texts of the six entry fields, indexed by FieldId. Each may be anything

@@ -1,6 +1,6 @@
 #include "vorna/core/layout.h"
 
-#include "vorna/core/field_ids.h"
+#include "vorna/core/fields.h"
 
 namespace vorna {
 

@@ -1,7 +1,7 @@
 #include "vorna/core/reactions.h"
 
 #include "shell/core/male_only.h"
-#include "vorna/core/evaluation.h"
+#include "vorna/core/chart.h"
 
 namespace vorna {
 
@@ -38,17 +38,11 @@ void Withdraw(TestState& state, RequestList& requests) {
   state.resultsShown = false;
 }
 
-void SwitchOff(TestState& state, RequestList& requests) {
-  state.maleOnly = false;
-  requests.MaleOnly(false);
-}
-
 }  // namespace
 
-void FieldChanged(TestState& state, int field, ChangeBy by, RequestList& requests) {
-  if (by == ChangeBy::Rewrite) {
-    state.currentField = static_cast<FieldId>(field);
-    return;
+void FieldChanged(TestState& state, int field, Write write, RequestList& requests) {
+  if (write == Write::Rewrite) {
+    return;  // Calculate completing a run time it scores as completed
   }
   // Any change invalidates the total, with it the scaled total, and the
   // verdict the message line words.
@@ -59,7 +53,6 @@ void FieldChanged(TestState& state, int field, ChangeBy by, RequestList& request
     }
     requests.ClearMessage();
   }
-  state.currentField = static_cast<FieldId>(field);
 
   if (field == kRunMinutes || field == kRunSeconds) {
     Wipe(state, kRunEvent, requests);
@@ -80,14 +73,26 @@ void FieldChanged(TestState& state, int field, ChangeBy by, RequestList& request
       state.resultsShown = false;
     }
     // A sex the clerk typed over the forced "M" ends Male Only.
-    if (field == kSex && state.maleOnly && by != ChangeBy::KeepMaleOnly) {
-      SwitchOff(state, requests);
-    }
+    shell::EndMaleOnlyOnClerksSex(state.maleOnly, field, write, kSex, requests);
   }
 
   if (!Scored(state, kPushupEvent) && !Scored(state, kSitupEvent) && !Scored(state, kRunEvent)) {
     Withdraw(state, requests);
   }
+}
+
+void FieldFocused(TestState& state, const EntryTexts& entries, int field, RequestList& requests) {
+  const ChartKind kind = ChartKindOf(field);
+  if (kind == ChartKind::None && state.accepted) {
+    requests.Program(kEmptyChart);
+    return;
+  }
+  // Silent: the messages belong to Calculate. Age and Sex take part too, so
+  // an age and sex complete when the caret enters either count as accepted.
+  if (!AcceptAgeAndSex(state, entries) || kind == ChartKind::None) {
+    return;
+  }
+  ShowChart(requests, {kind, state.age, state.sex});
 }
 
 void ClearTest(TestState& state, RequestList& requests) {
@@ -107,17 +112,16 @@ void ClearTest(TestState& state, RequestList& requests) {
   }
   requests.ClearMessage();
   requests.PaintLabel(kPushupBox, kGrey);
-  // The window's focus move makes Sex the current field even when it has the
-  // focus already, after every write above has made its own field current.
+  // Sex becomes the focus target even when it has the focus already, after
+  // every write above has made its own field the target.
   requests.Focus(kSex);
 }
 
-void ToggleMaleOnly(TestState& state, char sexInField, RequestList& requests) {
+void ToggleMaleOnly(TestState& state, std::string_view sexText, RequestList& requests) {
   const bool accepted = state.accepted;
   // Writing "M" takes back the acceptance and any results through the
   // field's change notification.
-  if (shell::ToggleMaleOnly(state.maleOnly, state.sex, sexInField, kSex, kRedrawSexFrame,
-                            requests)) {
+  if (shell::ToggleMaleOnly(state.maleOnly, state.sex, sexText, kSex, requests)) {
     if (accepted) {
       requests.Program(kWipeChartTitle);  // the chart was for the sex just changed
     }

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "shell/core/report.h"
-#include "vorna/core/test_state.h"
+#include "vorna/core/state.h"
 
 namespace vorna {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "vorna/core/field_ids.h"
+#include "vorna/core/fields.h"
 
 namespace vorna {
 namespace {

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "shell/tests/request_text.h"
+#include "shell/tests/clerk.h"
+#include "vorna/core/window_model.h"
+#include "vorna/tests/program_lines.h"
 
 namespace vorna {
 namespace {
-
-using requests::Render;
 
 EntryTexts Entries(std::string_view age, std::string_view sex, std::string_view pushups,
                    std::string_view situps, std::string_view minutes, std::string_view seconds) {
@@ -20,13 +20,20 @@ EntryTexts Entries(std::string_view age, std::string_view sex, std::string_view 
 struct Outcome {
   TestState state;
   std::vector<std::string> log;
+  int focusTarget;
 };
 
-Outcome Calculate(const EntryTexts& entries, TestState state = {}) {
-  shell::RequestList log;
-  EvaluateScores(state, entries, log);
-  EXPECT_FALSE(log.overflowed());
-  return {state, Render(log)};
+// Calculate in a window whose fields hold `entries`, the caret in
+// `caret`: what the window does, in order (a chart its focus move brings
+// included), and the state and focus target it leaves.
+Outcome Calculate(const EntryTexts& entries, const TestState& state = {}, int caret = kSex) {
+  WindowModel model;
+  model.state = state;
+  requests::Clerk<WindowModel> clerk(model, &ChartLine);
+  clerk.Click(caret);
+  model.fields.LoadAll(entries);
+  std::vector<std::string> log = clerk.Press(kCalculateCommand);
+  return {model.state, log, model.fields.focusTarget()};
 }
 
 // The three events scored and shown, in order, as "result" lines.
@@ -114,15 +121,17 @@ TEST(EvaluateScoresTest, RequestSequences) {
       {"one minutes digit and no seconds are completed",
        Entries("20", "M", "", "", "9", ""),
        {"clear", "set 4 '09'", "set 5 '00'", "label 2 black", "result 2 '100' black", "print",
-        "focus 5"},
+        "focus 5", "chart Time-Points 17-21, Male"},
        Verdict::NotScored},
       {"only the minutes digit is completed",
        Entries("20", "M", "", "", "9", "30"),
-       {"clear", "set 4 '09'", "label 2 black", "result 2 '100' black", "print", "focus 4"},
+       {"clear", "set 4 '09'", "label 2 black", "result 2 '100' black", "print", "focus 4",
+        "chart Time-Points 17-21, Male"},
        Verdict::NotScored},
       {"one seconds digit gets its leading zero",
        Entries("20", "M", "", "", "15", "4"),
-       {"clear", "set 5 '04'", "label 2 black", "result 2 '71' black", "print", "focus 5"},
+       {"clear", "set 5 '04'", "label 2 black", "result 2 '71' black", "print", "focus 5",
+        "chart Time-Points 17-21, Male"},
        Verdict::NotScored},
       {"the run is completed even when the age is missing",
        Entries("", "M", "", "", "9", ""),
@@ -131,11 +140,11 @@ TEST(EvaluateScoresTest, RequestSequences) {
       {"seconds above 59 leave the run unscored",
        Entries("20", "M", "42", "53", "14", "75"),
        {"clear", "label 0 black", "result 0 '60' black", "label 1 black", "result 1 '60' black",
-        "message 3 black", "alert", "focus 5", "print", "focus 5"},
+        "message 3 black", "alert", "focus 5", "chart Time-Points 17-21, Male", "print", "focus 5"},
        Verdict::NotScored},
       {"60 seconds are too many: with nothing scored there is nothing to print",
        Entries("20", "M", "", "", "14", "60"),
-       {"clear", "message 3 black", "alert", "focus 5", "focus 5"},
+       {"clear", "message 3 black", "alert", "focus 5", "chart Time-Points 17-21, Male", "focus 5"},
        Verdict::NotScored},
       {"59 seconds are the most",
        Entries("20", "M", "", "", "14", "59"),
@@ -149,7 +158,7 @@ TEST(EvaluateScoresTest, RequestSequences) {
        Join(Join({"clear", "set 4 '00'", "set 5 '00'"},
                  ScoredEvents("'100' black", "'100' black", "'100' black")),
             {"print", "result 3 '300' black", "label 3 black", "result 4 '999' blue",
-             "label 4 black", "message 12 black", "focus 5"}),
+             "label 4 black", "message 12 black", "focus 5", "chart Time-Points 17-21, Male"}),
        Verdict::Maxed},
   };
   for (const Case& c : kCases) {
@@ -187,14 +196,14 @@ TEST(EvaluateScoresTest, RunTimeIsKeptAsScored) {
   EXPECT_EQ(outcome.state.runMinutes, 9);
   EXPECT_EQ(outcome.state.runSeconds, 0);
   EXPECT_EQ(outcome.state.events[kRunEvent].extendedPoints, 140);
-  EXPECT_EQ(outcome.state.currentField, kRunSeconds);
+  EXPECT_EQ(outcome.focusTarget, kRunSeconds);
 }
 
 TEST(EvaluateScoresTest, ValidationFailureLeavesStateUnaccepted) {
   const Outcome outcome = Calculate(Entries("16", "F", "40", "", "", ""));
   EXPECT_FALSE(outcome.state.accepted);
   EXPECT_FALSE(outcome.state.resultsShown);
-  EXPECT_EQ(outcome.state.currentField, kAge);
+  EXPECT_EQ(outcome.focusTarget, kAge);
   EXPECT_TRUE(outcome.state.events[kPushupEvent].pointsText.empty());
 }
 
@@ -203,8 +212,7 @@ TEST(EvaluateScoresTest, AcceptedAgeAndSexAreNotCheckedAgain) {
   accepted.accepted = true;
   accepted.age = 35;
   accepted.sex = 'F';
-  accepted.currentField = kPushups;
-  const Outcome outcome = Calculate(Entries("", "", "45", "", "", ""), accepted);
+  const Outcome outcome = Calculate(Entries("", "", "45", "", "", ""), accepted, kPushups);
   EXPECT_EQ(outcome.log, (std::vector<std::string>{"clear", "label 0 black", "result 0 '100' black",
                                                    "print", "focus 2"}));
   EXPECT_EQ(outcome.state.age, 35);

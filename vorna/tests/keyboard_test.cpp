@@ -5,7 +5,7 @@
 #include <array>
 #include <span>
 #include <string_view>
-#include "vorna/core/field_ids.h"
+#include "vorna/core/fields.h"
 
 namespace vorna {
 namespace {

@@ -1,5 +1,6 @@
-// "Male Only" and Clear on the real window: the toggles, the forced "M", the
-// click area, the marks drawn and taken away, and a clipboard left alone.
+// "Male Only" and Clear on the real window: the keyboard's part, the click
+// area, the marks drawn and taken away, and a clipboard left alone. What the
+// option and Clear decide is tested on the window model natively.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -25,58 +26,12 @@ constexpr COLORREF kInk = RGB(0, 0, 0);
 class VornaMaleOnly : public VornaWindow {};
 
 bool MaleOnly() {
-  return Window().state.maleOnly;
+  return Window().model.state.maleOnly;
 }
 
 void Click(int x, int y) {
   PostMessageA(shell::App().mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   harness::Pump();
-}
-
-bool AnyResultShown() {
-  for (int box = 0; box < kResultBoxCount; ++box) {
-    if (!ShownText(box).empty()) {
-      return true;
-    }
-  }
-  return false;
-}
-
-TEST_F(VornaMaleOnly, SwitchingOnForcesMaleAndWipesTheResults) {
-  Enter("30", "F", "40", "50", "15", "00");
-  PressAlt('c');
-  ASSERT_TRUE(AnyResultShown());
-  ASSERT_TRUE(PrintEnabled());
-  harness::FocusField(kPushups);
-  PressAlt('m');
-  EXPECT_TRUE(MaleOnly());
-  EXPECT_EQ(TextOf(Field(kSex)), "M");
-  EXPECT_EQ(FocusedId(), kSex);
-  EXPECT_FALSE(AnyResultShown());
-  EXPECT_FALSE(PrintEnabled());
-  EXPECT_FALSE(Window().state.accepted);
-  // The next Calculate scores a man.
-  PressAlt('c');
-  EXPECT_EQ(Window().state.sex, 'M');
-  EXPECT_TRUE(AnyResultShown());
-  // Off leaves the "M" and the results; on again with an "M" there keeps
-  // the "M" and the acceptance, but the results go all the same.
-  PressAlt('m');
-  EXPECT_FALSE(MaleOnly());
-  EXPECT_EQ(TextOf(Field(kSex)), "M");
-  EXPECT_TRUE(AnyResultShown());
-  PressAlt('m');
-  EXPECT_TRUE(MaleOnly());
-  EXPECT_EQ(TextOf(Field(kSex)), "M");
-  EXPECT_TRUE(Window().state.accepted);
-  EXPECT_FALSE(AnyResultShown());
-  EXPECT_FALSE(PrintEnabled());
-}
-
-TEST_F(VornaMaleOnly, AnEmptySexBecomesMale) {
-  PressAlt('m');
-  EXPECT_TRUE(MaleOnly());
-  EXPECT_EQ(TextOf(Field(kSex)), "M");
 }
 
 TEST_F(VornaMaleOnly, TheUserChangingSexEndsIt) {
@@ -86,7 +41,7 @@ TEST_F(VornaMaleOnly, TheUserChangingSexEndsIt) {
   harness::Type("f");
   EXPECT_FALSE(MaleOnly());
   // Backspace in Sex: EditProc's synthetic click switches it off first.
-  SetUp();
+  Reopen();
   PressAlt('m');
   harness::FocusField(kSex);
   harness::Press(VK_BACK);
@@ -160,33 +115,6 @@ TEST_F(VornaMaleOnly, TheMarksAreDrawnAndTakenAway) {
   }
   EXPECT_GT(repainted.Count(place.labelLeft, box.boxTop, areaRight, place.underlineY, kInk),
             0);  // the label stays
-}
-
-TEST_F(VornaMaleOnly, ClearEmptiesEveryFieldButAForcedSex) {
-  for (bool maleOnly : {false, true}) {
-    SetUp();
-    if (maleOnly) {
-      PressAlt('m');
-    }
-    Enter("30", nullptr, "40", "50", "15", "00");
-    if (!maleOnly) {
-      Enter(nullptr, "F", nullptr, nullptr, nullptr, nullptr);
-    }
-    PressAlt('c');
-    ASSERT_TRUE(AnyResultShown());
-    harness::FocusField(kPushups);
-    ASSERT_GT(SendMessageA(Control(kChartList), LB_GETCOUNT, 0, 0), 0);
-    PressAlt('l');
-    for (int id = 0; id < kEntryFieldCount; ++id) {
-      EXPECT_EQ(TextOf(Field(id)), id == kSex && maleOnly ? "M" : "") << id;
-    }
-    EXPECT_EQ(MaleOnly(), maleOnly);
-    EXPECT_EQ(FocusedId(), kSex);
-    EXPECT_FALSE(AnyResultShown());
-    EXPECT_FALSE(PrintEnabled());
-    EXPECT_FALSE(Window().state.accepted);
-    EXPECT_EQ(SendMessageA(Control(kChartList), LB_GETCOUNT, 0, 0), 0);
-  }
 }
 
 TEST_F(VornaMaleOnly, ClearLeavesTheClipboardAlone) {

@@ -9,7 +9,7 @@
 
 #include "shell/core/print_setup.h"
 #include "shell/tests/win32_harness.h"
-#include "vorna/core/field_ids.h"
+#include "vorna/core/fields.h"
 #include "vorna/win32/program.h"
 
 namespace vorna {

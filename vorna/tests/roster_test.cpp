@@ -11,7 +11,8 @@
 #include "roster/core/run.h"
 #include "roster/tests/expect_rows.h"
 #include "vorna/core/evaluation.h"
-#include "vorna/core/roster_program.h"
+#include "vorna/core/window_model.h"
+#include "vorna/roster/roster_program.h"
 
 namespace vorna {
 namespace {
@@ -44,13 +45,9 @@ Soldier Generate(std::mt19937& random) {
 
 // What the window paints for the soldier, in the roster's result columns.
 roster::Shown WindowShows(const Soldier& s) {
-  EntryTexts entries{};
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    entries[i] = s.texts[i];
-  }
-  TestState state;
-  shell::RequestList requests;
-  EvaluateScores(state, entries, requests);
+  WindowModel model;
+  model.fields.LoadAll(s.texts);
+  const shell::RequestList requests = model.Command(kCalculateCommand);
   roster::Shown shown;
   const char* boxes[] = {"pushup_points", "situp_points", "run_points", "total", "scaled"};
   for (const shell::Request& request : requests) {
@@ -70,9 +67,9 @@ roster::Shown WindowShows(const Soldier& s) {
   }
   if (shown.contains("total")) {
     // Red total: failed; blue scaled total: maxed.
-    shown["verdict"] = state.totalColour == kRed  ? "failed"
-                       : shown.contains("scaled") ? "maxed"
-                                                  : "passed";
+    shown["verdict"] = model.state.totalColour == kRed ? "failed"
+                       : shown.contains("scaled")      ? "maxed"
+                                                       : "passed";
   }
   return shown;
 }
@@ -159,11 +156,10 @@ int PointsShown(int age, char sex, int event, const std::string& raw) {
   } else {
     texts[event == kPushupEvent ? kPushups : kSitups] = raw;
   }
-  const EntryTexts entries{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
-  TestState state;
-  shell::RequestList requests;
-  EvaluateScores(state, entries, requests);
-  return state.events[static_cast<std::size_t>(event)].points;
+  WindowModel model;
+  model.fields.LoadAll(texts);
+  model.Command(kCalculateCommand);
+  return model.state.events[static_cast<std::size_t>(event)].points;
 }
 
 // One step short of a raw score: a repetition fewer, a second slower.

@@ -9,8 +9,8 @@
 #include "roster/core/run.h"
 #include "roster/tests/expect_rows.h"
 #include "vorna/core/evaluation.h"
-#include "vorna/core/roster_fields.h"
-#include "vorna/core/roster_program.h"
+#include "vorna/roster/roster_fields.h"
+#include "vorna/roster/roster_program.h"
 #include "vorna/tests/vorna_window_fixture.h"
 
 namespace vorna {
@@ -51,7 +51,7 @@ TEST_F(RosterWindow, ShowsWhatTheRosterWrites) {
     for (int box = 0; box < 5; ++box) {
       shown[boxes[box]] = ShownText(box);
     }
-    const TestState& state = Window().state;
+    const TestState& state = Window().model.state;
     if (!state.totalText.empty()) {
       shown["verdict"] = state.totalColour == kRed   ? "failed"
                          : !state.scaledText.empty() ? "maxed"

@@ -14,7 +14,7 @@
 
 #include "shell/tests/win32_harness.h"
 #include "shell/win32/observer.h"
-#include "vorna/core/field_ids.h"
+#include "vorna/core/fields.h"
 #include "vorna/resources/vorna_ids.h"
 #include "vorna/win32/main_window.h"
 #include "vorna/win32/program.h"
@@ -48,7 +48,7 @@ inline void Enter(const char* age, const char* sex, const char* pushups, const c
 
 // The text shown in result box `box` ("" when none).
 inline std::string ShownText(int box) {
-  const TestState& s = Window().state;
+  const TestState& s = Window().model.state;
   switch (box) {
     case 3:
       return s.totalText.c_str();
@@ -121,18 +121,8 @@ class MirroredScreen : public Snapshot {
   shell::Observer observer_;
 };
 
-// The program started once per suite; every test begins with Male Only off,
-// everything cleared and the caret in Sex.
-class VornaWindow : public harness::ProgramSuite<&Program> {
- protected:
-  void SetUp() override {
-    harness::FocusField(kSex);
-    if (Window().state.maleOnly) {
-      harness::PressAlt('m');
-    }
-    harness::PressAlt('l');
-    harness::FocusField(kSex);
-  }
-};
+// Every test begins with the program freshly opened: nothing entered, Male
+// Only off, the caret in Sex.
+using VornaWindow = harness::ProgramSuite<&Program>;
 
 }  // namespace vorna

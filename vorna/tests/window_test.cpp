@@ -7,7 +7,7 @@
 #include <string>
 
 #include "shell/tests/win32_harness.h"
-#include "vorna/core/field_ids.h"
+#include "vorna/core/fields.h"
 #include "vorna/core/layout.h"
 #include "vorna/tests/vorna_window_fixture.h"
 
@@ -84,7 +84,7 @@ TEST_F(VornaWindow, PastingPassesTheTypingFilter) {
       {kRunSeconds, "13:30", true, "", nullptr},
   };
   for (const PasteCase& c : cases) {
-    harness::ClearFields();
+    Reopen();
     harness::PutOnClipboard(c.clipboard);
     harness::FocusField(c.field);
     if (c.ctrlV) {
@@ -104,7 +104,7 @@ TEST_F(VornaWindow, PastingPassesTheTypingFilter) {
 // shows 15:54 or 12:30, never 12:54 or 15:30, a time nobody entered.
 TEST_F(VornaWindow, UndoAfterARunTimePastedNeverMixesTheParts) {
   for (int undoIn : {kRunMinutes, kRunSeconds}) {
-    harness::ClearFields();
+    Reopen();
     harness::FocusField(kRunMinutes);
     Type("1230");
     harness::PutOnClipboard("15:54");
@@ -130,7 +130,7 @@ TEST_F(VornaWindow, TypingStopsWhereTheFieldIsFull) {
       {kPushups, "0050", "005"}, {kRunSeconds, "059", "05"},
   };
   for (const auto& c : cases) {
-    harness::ClearFields();
+    Reopen();
     harness::FocusField(c.field);
     Type(c.typed);
     EXPECT_EQ(TextOf(Field(c.field)), c.shown) << c.typed;
@@ -217,7 +217,7 @@ TEST_F(VornaWindow, ButtonsAndTheChartListStandWhereTheLayoutSays) {
 
   HWND list = Control(kChartList);
   ASSERT_NE(list, nullptr);
-  EXPECT_EQ(list, shell::App().chartList);  // Page Up and Page Down reach it
+  EXPECT_EQ(list, shell::App().program->pagedList());  // Page Up and Page Down reach it
   const LONG style = GetWindowLongA(list, GWL_STYLE);
   EXPECT_EQ(style & (WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL),
             WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL);

@@ -1,14 +1,15 @@
 // The scoring chart on the window: the list of an event's points with its
-// header and title, filled when an event field receives the focus.
+// header and title, as the core's focus reaction asks for them.
 #pragma once
 
 #include <windows.h>
 
+#include "vorna/core/chart.h"
+
 namespace vorna {
 
-// Called when entry field `field` has received the focus (after it became
-// the current field).
-void FillChart(HWND window, int field);
+// Lists, titles and heads the chart.
+void ShowChart(HWND window, const ChartShown& chart);
 
 // Empties the list and wipes the title and header.
 void EmptyChart(HWND window);

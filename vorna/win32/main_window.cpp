@@ -2,17 +2,15 @@
 
 #include "shell/win32/app.h"
 #include "shell/win32/drawing.h"
-#include "shell/win32/fields.h"
 #include "shell/win32/frame.h"
 #include "shell/win32/gdi.h"
 #include "shell/win32/male_only.h"
 #include "shell/win32/replay.h"
 #include "shell/win32/roster_window.h"
 #include "shell/win32/text.h"
-#include "vorna/core/evaluation.h"
-#include "vorna/core/reactions.h"
-#include "vorna/core/roster_program.h"
+#include "vorna/core/chart.h"
 #include "vorna/resources/vorna_ids.h"
+#include "vorna/roster/roster_program.h"
 #include "vorna/win32/chart_list.h"
 #include "vorna/win32/paint.h"
 #include "vorna/win32/printing.h"
@@ -33,7 +31,9 @@ TextMeasures MeasureTexts(HWND window) {
 
 void OnCreate(HWND window) {
   FitnessTestWindow& w = Window();
-  w = FitnessTestWindow{};
+  w.model.Reset();
+  w.messageOnLine = 0;
+  w.messageColour = kBlack;
   // The frames' white wells lie under the entry fields; drawing one outside
   // a repaint must not paint over the text typed into the field.
   SetWindowLongPtrA(window, GWL_STYLE, GetWindowLongPtrA(window, GWL_STYLE) | WS_CLIPCHILDREN);
@@ -48,7 +48,6 @@ void OnCreate(HWND window) {
       0, "listbox", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL,
       w.layout.chartLeft, w.layout.chartTop, w.layout.chartWidth, w.layout.chartHeight, window,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChartList)), shell::App().instance, nullptr);
-  shell::App().chartList = w.chartList;
   shell::PlaceMaleOnly(window, w.layout.maleOnlyBox.x, w.layout.maleOnlyBox.y);
   shell::AddAboutEntry(window);
   shell::AddRosterEntry(window, RosterProgram());
@@ -58,46 +57,16 @@ void OnPaint(HWND window) {
   // Everything is drawn anew: the message line holds no message any more,
   // only the verdict in words while the results stand.
   FitnessTestWindow& w = Window();
-  const int message = RepaintedMessage(w.state);
+  const int message = RepaintedMessage(w.model.state);
   InvalidateRect(window, nullptr, TRUE);
   {
     shell::PaintDC dc(window);
     if (dc) {
-      PaintWindowOn(dc.get(), w, message, w.state.totalColour);
+      PaintWindowOn(dc.get(), w, message, w.model.state.totalColour);
     }
   }
   w.messageOnLine = message;
-  w.messageColour = w.state.totalColour;
-}
-
-void Calculate(HWND window) {
-  shell::RequestList requests;
-  {
-    const shell::EntrySnapshot<kEntryFieldCount> entries;
-    EvaluateScores(Window().state, entries.texts(), requests);
-  }
-  shell::Replay(window, requests);
-}
-
-void OnFieldChanged(HWND window, int field) {
-  const shell::AppState& app = shell::App();
-  const ChangeBy by = app.rewriting         ? ChangeBy::Rewrite
-                      : app.keepingMaleOnly ? ChangeBy::KeepMaleOnly
-                                            : ChangeBy::Clerk;
-  shell::RequestList requests;
-  FieldChanged(Window().state, field, by, requests);
-  shell::Replay(window, requests);
-}
-
-// The entry fields' notifications: a field focused becomes the current field
-// and brings its chart; a change wipes what no longer matches.
-void OnFieldNotification(HWND window, int field, int code) {
-  if (code == EN_SETFOCUS) {
-    Window().state.currentField = static_cast<FieldId>(field);
-    FillChart(window, field);
-  } else if (code == EN_CHANGE) {
-    OnFieldChanged(window, field);
-  }
+  w.messageColour = w.model.state.totalColour;
 }
 
 // The window as it stands on the screen, message included, into a device
@@ -111,30 +80,22 @@ bool OnPrintClient(HWND /*window*/, UINT message, WPARAM wParam, LPARAM /*lParam
   return true;
 }
 
+// The dialog and printing are the window's; every other command the core
+// decides (Alt+X and any other it does not know: nothing).
 void OnCommand(HWND window, int id, bool fromControl) {
-  shell::RequestList requests;
   switch (id) {
-    case kCalculateCommand:
-      Calculate(window);
-      return;
-    case kClearCommand:
-      ClearTest(Window().state, requests);
-      break;
-    case kMaleOnlyCommand:
-      shell::ToggleMaleOnly(window);
-      return;
     case kPrintCommand:
       OpenPrintDialog(window);
-      return;
+      break;
     case IDM_PRINT_REPORT:
       if (!fromControl) {
         PrintScoreReport();
       }
-      return;
+      break;
     default:
-      return;  // Alt+X and anything else: nothing to do here
+      shell::RunCommand(window, id);
+      break;
   }
-  shell::Replay(window, requests);
 }
 
 }  // namespace
@@ -175,8 +136,8 @@ void CarryOutProgramRequest(HWND window, const shell::Request& request) {
     case kWipeChartTitle:
       shell::DrawOnWindow(window, [&](HDC dc) { WipeChartTitleOn(dc, w.layout); });
       break;
-    case kRedrawSexFrame:
-      shell::DrawFieldFrame(w.layout.sexFrame, window);
+    case kShowChart:
+      ShowChart(window, ChartOf(request));
       break;
     default:
       break;
@@ -185,7 +146,10 @@ void CarryOutProgramRequest(HWND window, const shell::Request& request) {
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   static const shell::WindowHandlers handlers = {
-      &OnCreate, &OnPaint, &OnFieldNotification, &OnCommand, &OnPrintClient,
+      &OnCreate,
+      &OnPaint,
+      &OnCommand,
+      &OnPrintClient,
   };
   return shell::DispatchMainWindow(window, message, wParam, lParam, handlers);
 }

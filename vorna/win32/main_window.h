@@ -4,15 +4,16 @@
 #include <windows.h>
 
 #include "shell/core/requests.h"
-#include "vorna/core/test_state.h"
 #include "vorna/core/window_layout.h"
+#include "vorna/core/window_model.h"
 
 namespace vorna {
 
-// Everything the window keeps for as long as it lives. The current field,
-// the Male Only option and the flags of the test live in the state.
+// Everything the window keeps for as long as it lives: the core's model of
+// it, and what only the window has (its layout, its chart list, the message
+// it painted).
 struct FitnessTestWindow {
-  TestState state;
+  WindowModel model;
   WindowLayout layout;  // from the grid and the texts measured at creation
   HWND chartList = nullptr;
   // The message painted on the message line, 0 while the line is empty, and

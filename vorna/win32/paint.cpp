@@ -7,7 +7,7 @@
 #include "shell/win32/male_only.h"
 #include "shell/win32/text.h"
 #include "vorna/core/chart.h"
-#include "vorna/core/evaluation.h"
+#include "vorna/core/messages.h"
 
 namespace vorna {
 
@@ -105,7 +105,7 @@ void WipeChartTitleOn(HDC dc, const WindowLayout& layout) {
 
 void PaintWindowOn(HDC dc, const FitnessTestWindow& window, int message, Rgb colour) {
   const WindowLayout& l = window.layout;
-  const TestState& state = window.state;
+  const TestState& state = window.model.state;
   for (const Stack& panel : l.panels) {
     shell::DrawPanelOn(dc, panel);
   }
@@ -126,7 +126,7 @@ void PaintWindowOn(HDC dc, const FitnessTestWindow& window, int message, Rgb col
   }
 
   LabelOn(dc, l.labels[kScoreCardHeading]);
-  const ChartKind chart = ChartKindOf(state.currentField);
+  const ChartKind chart = ChartKindOf(window.model.fields.focusTarget());
   if (state.accepted && chart != ChartKind::None) {
     DrawChartTitleOn(dc, l, ChartTitle(state.age, state.sex).c_str());
     DrawChartHeaderOn(dc, l, ChartHeader(chart));

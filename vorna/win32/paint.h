@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "vorna/core/test_state.h"
+#include "vorna/core/state.h"
 #include "vorna/core/window_layout.h"
 #include "vorna/win32/main_window.h"
 

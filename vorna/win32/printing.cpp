@@ -2,7 +2,7 @@
 
 #include "shell/win32/print_dialog.h"
 #include "shell/win32/report_page.h"
-#include "vorna/core/field_ids.h"
+#include "vorna/core/fields.h"
 #include "vorna/core/report.h"
 #include "vorna/win32/main_window.h"
 
@@ -13,7 +13,7 @@ void OpenPrintDialog(HWND window) {
 }
 
 void PrintScoreReport() {
-  shell::PrintReport(ScoreReport(Window().state, shell::ReadPersonalData()));
+  shell::PrintReport(ScoreReport(Window().model.state, shell::ReadPersonalData()));
 }
 
 }  // namespace vorna

@@ -3,7 +3,6 @@
 #include "shell/win32/replay.h"
 #include "vorna/core/keyboard.h"
 #include "vorna/core/layout.h"
-#include "vorna/core/reactions.h"
 #include "vorna/resources/vorna_ids.h"
 #include "vorna/win32/main_window.h"
 
@@ -11,7 +10,16 @@ namespace vorna {
 
 const shell::ProgramDescription& Program() {
   static const shell::ProgramView view = {
-      &ClearMessageLine, &ShowMessage, nullptr, &PaintLabel, &PaintResult, &CarryOutProgramRequest,
+      &ClearMessageLine,
+      &ShowMessage,
+      nullptr,
+      &PaintLabel,
+      &PaintResult,
+      &CarryOutProgramRequest,
+      // "Male Only" draws Sex's frame again after writing into it.
+      [](int field) {
+        return field == kSex ? Window().layout.sexFrame : shell::Stack{0, 0, 0, 0, 0, 0};
+      },
   };
   static const shell::ProgramDescription program = {
       "VORNA Calculator",
@@ -24,12 +32,11 @@ const shell::ProgramDescription& Program() {
       &kNavigation,
       &view,
       kPrintCommand,
-      [] { return static_cast<int>(Window().state.currentField); },
-      [](int field) { Window().state.currentField = static_cast<FieldId>(field); },
-      [] { return Window().state.maleOnly; },
-      [](char sexInField, shell::RequestList& requests) {
-        ToggleMaleOnly(Window().state, sexInField, requests);
-      },
+      []() -> shell::FieldModel& { return Window().model.fields; },
+      [](int command) { return Window().model.Command(command); },
+      kMaleOnlyCommand,
+      [] { return Window().model.state.maleOnly; },
+      [] { return Window().chartList; },
   };
   return program;
 }

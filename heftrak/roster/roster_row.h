@@ -1,7 +1,8 @@
-// One roster row through HEFTRAK's own evaluations, exactly as the window
-// runs them: Check, then Calculate when readings are present; a Calculate
-// refused keeps the Check's results and message beside its own. Every call
-// into the evaluations, and every reading of their results, is in this file.
+// One roster row through HEFTRAK's window model, exactly as the window runs
+// it: the row's texts in the fields, Check, then Calculate when readings are
+// present; a Calculate refused keeps the Check's results and message beside
+// its own. Every command run for a row, and every reading of their results,
+// is in this file.
 #pragma once
 
 #include "roster/core/program.h"

@@ -1,4 +1,4 @@
-#include "vorna/core/roster_fields.h"
+#include "vorna/roster/roster_fields.h"
 
 #include "roster/core/cells.h"
 

@@ -1,6 +1,6 @@
 // The sixty fields of the weight control window (their ids are in the
-// program's id map), the readings among them, and how many characters each
-// field holds.
+// program's id map): the readings among them, the results, which kind of
+// edit control each is, and how many characters each holds.
 #pragma once
 
 #include "heftrak/resources/heftrak_ids.h"
@@ -23,6 +23,44 @@ constexpr FieldId FemaleReadingWhole(int site, int reading) {
 }
 constexpr FieldId HundredthsOf(FieldId whole) {
   return static_cast<FieldId>(whole + 1);
+}
+
+// A run of result fields the window empties together.
+struct FieldRange {
+  FieldId first;
+  FieldId last;
+};
+inline constexpr FieldRange kMaleResults{kMaleAverageAbdomen, kMaleBodyFat};     // 17..22
+inline constexpr FieldRange kFemaleResults{kFemaleAverageHips, kFemaleBodyFat};  // 47..59
+
+constexpr bool InRange(int field, int first, int last) {
+  return field >= first && field <= last;
+}
+constexpr bool IsScreeningField(int field) {
+  return InRange(field, kAge, kWeight);
+}
+constexpr bool IsMaleReading(int field) {
+  return InRange(field, kMaleReadingsFirst, kMaleAverageAbdomen - 1);  // 5..16
+}
+constexpr bool IsFemaleReading(int field) {
+  return InRange(field, kFemaleReadingsFirst, kFemaleAverageHips - 1);  // 23..46
+}
+
+// The read-only fields the window writes its results into.
+constexpr bool IsResultField(int field) {
+  return InRange(field, kMaleResults.first, kMaleResults.last) ||
+         InRange(field, kFemaleResults.first, kFemaleResults.last);
+}
+
+// Fields whose text stands at their right end: made as multi-line edits,
+// the only kind that aligns right. The forearm and wrist whole inches, the
+// male figures from the difference on and the female factors and totals.
+constexpr bool IsRightAligned(int field) {
+  const int site = (field - kFemaleReadingsFirst) / 6;
+  const bool wholeInches = (field - kFemaleReadingsFirst) % 2 == 0;
+  return (IsFemaleReading(field) && wholeInches && (site == kForearm || site == kWrist)) ||
+         InRange(field, kMaleDifference, kMaleBodyFat) ||
+         InRange(field, kFemaleWeightFactor, kFemaleBodyFat);
 }
 
 // The personal data dialog's fields follow the window's in the field table.

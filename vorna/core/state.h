@@ -1,11 +1,12 @@
-// Everything VORNA knows about the soldier being scored, for as long as the
-// main window lives. The window, the report and the chart read it.
+// VORNA's state: everything it knows about the soldier being scored, for as
+// long as the main window lives. The window, the report and the chart read
+// it; where the caret goes back to is the field model's.
 #pragma once
 
 #include <array>
 
 #include "shell/core/colour.h"
-#include "vorna/core/field_ids.h"
+#include "vorna/core/fields.h"
 
 namespace vorna {
 
@@ -38,8 +39,6 @@ struct TestState {
   bool accepted = false;  // age and sex have been validated
   bool resultsShown = false;
   bool maleOnly = false;
-  bool writingSex = false;  // the program itself is writing "M" into Sex
-  FieldId currentField = kSex;
   int pushups = 0;
   int situps = 0;
   int runMinutes = 0;

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "roster/core/program.h"
-#include "vorna/core/field_ids.h"
+#include "vorna/core/fields.h"
 
 namespace vorna {
 
@@ -20,6 +20,12 @@ enum RosterFigure : int {
   kSitupsCell,
   kRunCell,
   kRosterFigures,
+};
+
+// The figure columns as the header names them, in RosterFigure order.
+inline constexpr roster::FigureColumn kFigureColumns[kRosterFigures] = {
+    {"age", true},          {"sex", true},       {"pushups", true, true},
+    {"situps", true, true}, {"run", true, true},
 };
 
 struct RowFields {

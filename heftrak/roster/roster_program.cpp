@@ -1,33 +1,11 @@
-#include "heftrak/core/roster_program.h"
+#include "heftrak/roster/roster_program.h"
 
-#include "heftrak/core/roster_fields.h"
-#include "heftrak/core/roster_row.h"
+#include "heftrak/roster/roster_fields.h"
+#include "heftrak/roster/roster_row.h"
 
 namespace heftrak {
 
 namespace {
-
-constexpr roster::FigureColumn kFigures[kRosterFigures] = {
-    {"age", true},
-    {"sex", true},
-    {"height", true},
-    {"weight", true},
-    {"abdomen1", false, true},
-    {"abdomen2", false, true},
-    {"abdomen3", false, true},
-    {"neck1", false, true},
-    {"neck2", false, true},
-    {"neck3", false, true},
-    {"hips1", false, true},
-    {"hips2", false, true},
-    {"hips3", false, true},
-    {"forearm1", false, true},
-    {"forearm2", false, true},
-    {"forearm3", false, true},
-    {"wrist1", false, true},
-    {"wrist2", false, true},
-    {"wrist3", false, true},
-};
 
 // A site's average is written when the roster has a column for the site.
 constexpr roster::ResultColumn kResults[kRosterResults] = {
@@ -59,7 +37,7 @@ constexpr roster::ResultCount kCounts[] = {
 constexpr roster::RosterProgram kProgram = {
     "heftrak-roster",
     "HEFTRAK",
-    kFigures,
+    kFigureColumns,
     kResults,
     kTallies,
     "age, sex, height (inches with up to two decimals: 70.25), weight (pounds) and up\n"

@@ -1,14 +1,11 @@
-#include "heftrak/core/roster_row.h"
+#include "heftrak/roster/roster_row.h"
 
-#include <array>
-#include <cstdio>
+#include <string>
 
-#include "heftrak/core/body_fat_limit.h"
 #include "heftrak/core/evaluation.h"
 #include "heftrak/core/report.h"
-#include "heftrak/core/roster_fields.h"
-#include "heftrak/core/roster_program.h"
-#include "heftrak/core/screening_table.h"
+#include "heftrak/core/window_model.h"
+#include "heftrak/roster/roster_fields.h"
 #include "shell/core/fixed_format.h"
 
 namespace heftrak {
@@ -47,43 +44,19 @@ const char* YesNo(bool yes) {
   return yes ? "yes" : "no";
 }
 
-// What one evaluation did, as the window shows it.
+// What one command did, as the window shows it.
 struct Outcome {
   bool evaluated = false;  // it cleared the prompt box: it had something to evaluate
   MessageCode message = kNoMessage;
 };
 
-using Evaluate = void (*)(WeightControlState&, const FieldTexts&, shell::RequestList&);
-
-// Runs one evaluation on the fields, carries out its marks on the state and
-// writes what it writes back into the fields, as the window does before the
-// next command reads them.
-Outcome Run(Evaluate evaluate, WeightControlState& state, RowFields& row) {
-  FieldTexts texts{};
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    texts[i] = row.texts[i];
-  }
-  shell::RequestList requests;
-  evaluate(state, texts, requests);
-  ApplyToState(state, requests);
+Outcome Read(const shell::RequestList& requests) {
   Outcome outcome;
   for (const shell::Request& request : requests) {
-    const auto field = static_cast<std::size_t>(request.target);
-    switch (request.kind) {
-      case shell::RequestKind::ClearMessage:
-        outcome.evaluated = true;
-        break;
-      case shell::RequestKind::ShowMessage:
-        outcome.message = static_cast<MessageCode>(request.target);
-        break;
-      case shell::RequestKind::SetText:
-        row.texts[field] = request.c_str();
-        break;
-      case shell::RequestKind::EmptyField:
-        row.texts[field].clear();
-        break;
-      default:
-        break;
+    if (request.kind == shell::RequestKind::ClearMessage) {
+      outcome.evaluated = true;
+    } else if (request.kind == shell::RequestKind::ShowMessage) {
+      outcome.message = static_cast<MessageCode>(request.target);
     }
   }
   return outcome;
@@ -93,14 +66,11 @@ void ReadResults(const WeightControlState& state, roster::RowScore& score) {
   std::vector<std::string>& results = score.results;
   results.assign(kRosterResults, std::string());
   if (state.screeningShown) {
-    const int screeningHeight = state.heightWhole + (state.heightHundredths >= 50 ? 1 : 0);
-    const int maxWeight = state.sex == 'M' ? MaleMaxWeight(state.age, screeningHeight)
-                                           : FemaleMaxWeight(state.age, screeningHeight);
-    results[kMaxWeightResult] = std::to_string(maxWeight);
+    results[kMaxWeightResult] = std::to_string(state.maxWeight);
     if (state.weight != 0) {
       results[kWeightWithinResult] = YesNo(state.screeningWithin);
       if (!state.screeningWithin) {
-        results[kLbsOverResult] = std::to_string(state.weight - maxWeight);
+        results[kLbsOverResult] = std::to_string(state.weight - state.maxWeight);
       }
       score.tally = state.screeningWithin ? kWithinTally : kToBeTapedTally;
     }
@@ -120,12 +90,11 @@ void ReadResults(const WeightControlState& state, roster::RowScore& score) {
     results[kWristAverageResult] = Figure(state.femaleAverages[kWrist], 2);
     bodyFat = state.female.bodyFat;
   }
-  const float limit = MaxBodyFat(state.age, state.sex);
   results[kBodyFatResult] = Figure(bodyFat, 2);
-  results[kBodyFatLimitResult] = Figure(limit, 1);
+  results[kBodyFatLimitResult] = Figure(state.bodyFatLimit, 1);
   results[kBodyFatWithinResult] = YesNo(state.bodyFatWithin);
   if (!state.bodyFatWithin) {
-    results[kBodyFatOverResult] = Figure(bodyFat - limit, 2);
+    results[kBodyFatOverResult] = Figure(bodyFat - state.bodyFatLimit, 2);
   }
   score.tally = state.bodyFatWithin ? kWithinTally : kOverTally;
 }
@@ -133,15 +102,16 @@ void ReadResults(const WeightControlState& state, roster::RowScore& score) {
 }  // namespace
 
 roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* person) {
-  roster::RowScore score;
-  RowFields row = FieldsOfRow(cells, RosterProgram().figures);
+  const RowFields row = FieldsOfRow(cells, kFigureColumns);
   if (!row.refusal.empty()) {
-    score.refused = true;
-    score.message = row.refusal;
-    return score;
+    return roster::Refused(row.refusal);
   }
-  WeightControlState state;
-  const Outcome check = Run(&CheckScreening, state, row);
+  roster::RowScore score;
+  // The row's texts in the fields of a window just opened.
+  WindowModel model;
+  model.fields.LoadAll(row.texts);
+  const WeightControlState& state = model.state;
+  const Outcome check = Read(model.Command(kCheckCommand));
   if (!IsVerdict(check.message)) {
     score.refused = true;
     AppendMessage(score.message, check.message);
@@ -150,7 +120,7 @@ roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* 
   AppendMessage(score.message, check.message);
   bool evaluated = check.evaluated;
   if (row.readings) {
-    const Outcome calculate = Run(&CalculateBodyFat, state, row);
+    const Outcome calculate = Read(model.Command(kCalculateCommand));
     evaluated = evaluated || calculate.evaluated;
     if (!calculate.evaluated) {
       // The window does nothing then; a roster must not drop typed readings unsaid.
@@ -162,9 +132,7 @@ roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* 
     }
   }
   if (!evaluated) {
-    score.refused = true;
-    score.message = "Nothing to score: the height is empty.";
-    return score;
+    return roster::Refused("Nothing to score: the height is empty.");
   }
   // As the window shows it: what the Check found stays beside a Calculate
   // that refused the readings.

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "heftrak/core/field_ids.h"
+#include "heftrak/core/fields.h"
 #include "roster/core/program.h"
 
 namespace heftrak {
@@ -24,6 +24,29 @@ enum RosterFigure : int {
   kForearmCells = 13,
   kWristCells = 16,
   kRosterFigures = 19,
+};
+
+// The figure columns as the header names them, in RosterFigure order.
+inline constexpr roster::FigureColumn kFigureColumns[kRosterFigures] = {
+    {"age", true},
+    {"sex", true},
+    {"height", true},
+    {"weight", true},
+    {"abdomen1", false, true},
+    {"abdomen2", false, true},
+    {"abdomen3", false, true},
+    {"neck1", false, true},
+    {"neck2", false, true},
+    {"neck3", false, true},
+    {"hips1", false, true},
+    {"hips2", false, true},
+    {"hips3", false, true},
+    {"forearm1", false, true},
+    {"forearm2", false, true},
+    {"forearm3", false, true},
+    {"wrist1", false, true},
+    {"wrist2", false, true},
+    {"wrist3", false, true},
 };
 
 struct RowFields {

@@ -1,16 +1,11 @@
-#include "vorna/core/roster_program.h"
+#include "vorna/roster/roster_program.h"
 
-#include "vorna/core/roster_fields.h"
-#include "vorna/core/roster_row.h"
+#include "vorna/roster/roster_fields.h"
+#include "vorna/roster/roster_row.h"
 
 namespace vorna {
 
 namespace {
-
-constexpr roster::FigureColumn kFigures[kRosterFigures] = {
-    {"age", true},          {"sex", true},       {"pushups", true, true},
-    {"situps", true, true}, {"run", true, true},
-};
 
 constexpr roster::ResultColumn kResults[kRosterResults] = {
     {"pushup_points"},
@@ -36,7 +31,7 @@ constexpr roster::ResultCount kCounts[] = {
 constexpr roster::RosterProgram kProgram = {
     "vorna-roster",
     "VORNA",
-    kFigures,
+    kFigureColumns,
     kResults,
     kTallies,
     "age, sex, pushups, situps and run: 13:00 or 1300, 0:13:00 as a spreadsheet\n"

@@ -1,6 +1,6 @@
-// One roster row through VORNA's own Calculate, exactly as the window runs
-// it. Every call into the evaluation, and every reading of its results, is
-// in this file.
+// One roster row through VORNA's window model, exactly as the window runs
+// it: the row's texts in the fields, then Calculate. Every command run for a
+// row, and every reading of its results, is in this file.
 #pragma once
 
 #include "roster/core/program.h"

@@ -1,11 +1,11 @@
-#include "vorna/core/roster_row.h"
+#include "vorna/roster/roster_row.h"
 
 #include <cstdio>
 
 #include "vorna/core/evaluation.h"
 #include "vorna/core/report.h"
-#include "vorna/core/roster_fields.h"
-#include "vorna/core/roster_program.h"
+#include "vorna/core/window_model.h"
+#include "vorna/roster/roster_fields.h"
 
 namespace vorna {
 
@@ -35,33 +35,27 @@ std::string ToPass(const TestState& state, Event event) {
 }  // namespace
 
 roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* person) {
-  roster::RowScore score;
-  const RowFields row = FieldsOfRow(cells, RosterProgram().figures);
+  const RowFields row = FieldsOfRow(cells, kFigureColumns);
   if (!row.refusal.empty()) {
-    score.refused = true;
-    score.message = row.refusal;
-    return score;
+    return roster::Refused(row.refusal);
   }
-  EntryTexts entries{};
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    entries[i] = row.texts[i];
-  }
-  TestState state;
-  shell::RequestList requests;
-  EvaluateScores(state, entries, requests);
-  for (const shell::Request& request : requests) {
+  roster::RowScore score;
+  // The row's texts in the fields of a window just opened.
+  WindowModel model;
+  model.fields.LoadAll(row.texts);
+  const TestState& state = model.state;
+  for (const shell::Request& request : model.Command(kCalculateCommand)) {
     if (request.kind == shell::RequestKind::ShowMessage) {
       score.message += score.message.empty() ? "" : " ";
       score.message += FitnessMessageText(request.target);
       score.refused = score.refused || IsRefusal(request.target);
     }
   }
-  if (!state.resultsShown && !score.refused) {
-    score.refused = true;
-    score.message = "Nothing to score: pushups, situps and run are empty.";
-  }
   if (score.refused) {
     return score;
+  }
+  if (!state.resultsShown) {
+    return roster::Refused("Nothing to score: pushups, situps and run are empty.");
   }
   score.results.assign(kRosterResults, std::string());
   for (int event = kPushupEvent; event < kEventCount; ++event) {

@@ -1,4 +1,4 @@
-#include "heftrak/core/roster_fields.h"
+#include "heftrak/roster/roster_fields.h"
 
 #include "roster/core/cells.h"
 

@@ -1,0 +1,125 @@
+// A roster file scored into the results file beside it, and its reports
+// printed from a second reading: the run of the roster programs behind their
+// command line, which a window runs as well. The files come from a Platform.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "roster/core/program.h"
+#include "roster/core/run.h"
+#include "shell/core/report.h"
+
+namespace roster {
+
+enum ExitStatus : int {
+  kAllScored = 0,
+  kSomeRefused = 1,
+  kUnusable = 2,  // unusable input or output, or reports not printed
+};
+
+struct Options {
+  std::string input;
+  std::string output;  // empty: beside the input
+  std::string date;    // empty: today's
+  bool print = false;
+  bool help = false;
+  // Whether the user can name another results file (-o): the advice for a
+  // read-only one says so. A window cannot.
+  bool canNameOutput = true;
+};
+
+// "roster.csv" gives "roster-results.csv" in the same folder.
+std::string DefaultOutputPath(std::string_view input);
+
+struct Platform {
+  // Opens the roster and hands `read` a reader of its bytes; false with the
+  // reason when it cannot be opened, is no file or is larger than
+  // kMaxRosterBytes.
+  bool (*readFile)(const std::string& path, const std::function<void(const ByteReader&)>& read,
+                   std::string& why);
+  // Creates a temporary file beside `path`, hands `write` a writer into it,
+  // and renames it over `path` only when `write` returns true. Otherwise, on
+  // any failure and when the program is interrupted, the temporary file is
+  // removed, so a run cut short never leaves half a results file. `why` is
+  // set when the file itself failed.
+  bool (*replaceFile)(const std::string& path, const std::function<bool(const ByteWriter&)>& write,
+                      std::string& why);
+  // Removes the temporary files beside `path` that a run killed before it
+  // could remove them left behind (never one a running program holds);
+  // returns their names.
+  std::vector<std::string> (*removeLeftovers)(const std::string& path);
+  // Whether `path` is an existing file its owner made read-only.
+  bool (*readOnly)(const std::string& path);
+  // Whether two paths name one existing file.
+  bool (*sameFile)(const std::string& a, const std::string& b);
+  // One report on the default printer; nullptr where this build cannot print.
+  bool (*print)(const shell::Report& report, std::string& why);
+  std::string (*printerText)(std::string_view utf8);  // nullptr: as it stands
+  std::string (*today)();                             // the print dialog's default date
+  // Lines for the user: the summary; the warnings and one-line errors.
+  void (*writeOut)(std::string_view text);
+  void (*writeErr)(std::string_view text);
+};
+
+// A roster file scored into its results file: what the console program says
+// after it, and a window shows.
+struct ScoredFile {
+  int status = kUnusable;
+  std::string output;                // the results file
+  std::vector<std::string> removed;  // temporary files of runs cut short, removed
+  RosterSummary summary;
+  RosterSettings settings;  // what the roster was scored with (the reports' date)
+  std::string error;        // set when nothing was written: one line, without the program's name
+};
+
+// The run behind the command line, up to the results file written: the
+// results file's name, the checks before it is written, the roster read and
+// the results written through `platform`'s files. Uses only the platform's
+// files and its printerText and today.
+ScoredFile ScoreRosterFile(const RosterProgram& program, const Platform& platform,
+                           const Options& options, const RowObserver& observer = {});
+
+// One scored soldier's report, found by reading the roster a second time.
+struct ReportToPrint {
+  int number = 0;  // 1 for the first
+  int total = 0;   // the soldiers the scoring scored
+  int line = 0;
+  std::string_view soldier;     // "Doe, John"; may be empty
+  std::string_view ssnWarning;  // what the report's SSN boxes could not hold
+  const shell::Report& report;
+};
+
+enum class Printing {
+  Printed,      // and on to the next
+  PrintedLast,  // and stop: the user cancelled
+  Failed,       // not printed; the reason set
+};
+
+using ReportPrinter = std::function<Printing(const ReportToPrint& report, std::string& why)>;
+
+struct PrintedReports {
+  int printed = 0;
+  int total = 0;
+  int ssnCut = 0;  // reports whose SSN boxes could not hold the whole cell
+  bool cancelled = false;
+  std::string failure;  // why printing stopped early: one line, as the console says it
+};
+
+// Reads the roster `input` again, now building each scored soldier's report,
+// and hands them to `print` in roster order: no report is held longer than
+// its print. Stops at the first failure, since a printer that failed once
+// will not print the rest properly either.
+PrintedReports PrintRosterReports(const RosterProgram& program, const Platform& platform,
+                                  const std::string& input, RosterSettings settings,
+                                  const RosterSummary& scored, const ReportPrinter& print);
+
+// "5 reports printed."
+std::string ReportsPrintedText(int printed);
+
+// A row as messages name it: "line 4 (Roe, Jane)", or "line 7" without a name.
+std::string RowName(int line, std::string_view soldier);
+
+}  // namespace roster

@@ -1,0 +1,119 @@
+#include "shell/core/field_model.h"
+
+#include <algorithm>
+
+namespace shell {
+
+FieldModel::FieldModel(const FieldKinds& kinds, FieldReactions& reactions)
+    : kinds_(kinds), reactions_(reactions), focusTarget_(kinds.firstFocusTarget) {
+  kinds_.count = std::clamp(kinds_.count, 0, kMaxModelFields);
+}
+
+void FieldModel::Reset() {
+  for (std::string& text : texts_) {
+    text.clear();
+  }
+  focus_ = kNoField;
+  focusTarget_ = kinds_.firstFocusTarget;
+  lastLeft_ = kNoField;
+}
+
+void FieldModel::Load(int field, std::string_view text) {
+  if (!Holds(field)) {
+    return;
+  }
+  std::string& held = texts_[static_cast<std::size_t>(field)];
+  if (text.empty()) {
+    held.clear();  // most fields: cheaper than an assignment
+  } else {
+    held = text;
+  }
+}
+
+void FieldModel::LoadFocus(int field) {
+  focus_ = Holds(field) ? field : kNoField;
+}
+
+void FieldModel::Notify(int field, Write write, RequestList& requests) {
+  if (!kinds_.readOnly(field)) {
+    focusTarget_ = field;
+  }
+  reactions_.FieldChanged(field, write, requests);
+}
+
+void FieldModel::CarryOut(Request& request, RequestList& requests) {
+  const int field = request.target;
+  switch (request.kind) {
+    case RequestKind::SetText:
+      if (Holds(field)) {
+        texts_[static_cast<std::size_t>(field)] = request.c_str();
+        // A single-line edit reports every text set, the same one or "" on
+        // an empty field included; a multi-line edit reports none.
+        if (!kinds_.multiLine(field)) {
+          Notify(field, request.write, requests);
+        }
+      }
+      break;
+    case RequestKind::EmptyField:
+      // Emptied as a cut empties it: reported only when there was a text.
+      if (Holds(field) && !texts_[static_cast<std::size_t>(field)].empty()) {
+        texts_[static_cast<std::size_t>(field)].clear();
+        Notify(field, request.write, requests);
+      }
+      break;
+    case RequestKind::Focus:
+      if (field == kFocusTarget) {
+        request.target = focusTarget_;
+      }
+      // The focus target even when it has the focus already, and so
+      // reports nothing.
+      focusTarget_ = request.target;
+      if (Holds(request.target) && request.target != focus_) {
+        // The field losing the focus reports first, then the one gaining it.
+        if (focus_ != kNoField) {
+          lastLeft_ = focus_;
+        }
+        focus_ = request.target;
+        reactions_.FieldFocused(lastLeft_, focus_, true, requests);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+RequestList FieldModel::Changed(int field, std::string_view text) {
+  RequestList requests;
+  if (Holds(field)) {
+    texts_[static_cast<std::size_t>(field)] = text;
+    requests.CarryOutWith(this);
+    Notify(field, Write::Edit, requests);
+    requests.CarryOutWith(nullptr);
+  }
+  return requests;
+}
+
+void FieldModel::Left(int field) {
+  if (Holds(field)) {
+    lastLeft_ = field;
+    if (focus_ == field) {
+      focus_ = kNoField;
+    }
+  }
+}
+
+RequestList FieldModel::Entered(int field) {
+  RequestList requests;
+  if (Holds(field)) {
+    focus_ = field;
+    if (!kinds_.readOnly(field)) {
+      focusTarget_ = field;
+    }
+    requests.CarryOutWith(this);
+    reactions_.FieldFocused(lastLeft_, field, false, requests);
+    requests.CarryOutWith(nullptr);
+  }
+  return requests;
+}
+
+}  // namespace shell
