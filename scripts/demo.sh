@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The demo: a clerk's session with both programs, typed as real keyboard
 # input on an X display, each report printed through the program's own Print
-# dialog to a PDF printer; then both example rosters scored by the roster
-# programs, every soldier's report printed. Leaves the PDFs, screenshots and
-# results files in out/demo/.
+# dialog to a PDF printer, and HEFTRAK's example roster scored from the
+# window with every report printed; then both example rosters scored by the
+# roster programs, every soldier's report printed. Leaves the PDFs,
+# screenshots and results files in out/demo/.
 # Called by ./run demo after the programs are built; expects WINEPREFIX set.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -62,6 +63,28 @@ keep_pdf() { # keep_pdf NAME
   done
   echo "demo: no PDF appeared for $1" >&2
   return 1
+}
+
+# Waits for the print system to write COUNT PDFs and keeps them, in the
+# order they were printed, as NAME-1.pdf, NAME-2.pdf, ...
+keep_pdfs() { # keep_pdfs NAME COUNT
+  local found=()
+  for _ in $(seq 100); do
+    mapfile -t found < <(find "$pdfs" -maxdepth 1 -name '*.pdf' -newer "$out/.mark" -printf '%T@ %p\n' | sort -n | cut -d' ' -f2-)
+    [ "${#found[@]}" -ge "$2" ] && break
+    sleep 0.3
+  done
+  if [ "${#found[@]}" -lt "$2" ]; then
+    echo "demo: $2 reports expected for $1, ${#found[@]} appeared" >&2
+    return 1
+  fi
+  sleep 0.5 # let cups-pdf finish writing the last one
+  local n=0
+  for pdf in "${found[@]}"; do
+    n=$((n + 1))
+    mv "$pdf" "$out/$1-$n.pdf"
+  done
+  touch "$out/.mark"
 }
 
 # Fills the personal data dialog and prints once through its Print button.
@@ -131,6 +154,20 @@ typed 25
 key alt+c
 shot "$heftrak" heftrak-female
 print_report Roe Jane A 987654321 SPC heftrak-female
+
+echo "==> HEFTRAK: a company's roster scored from the window"
+cp "$root/examples/heftrak-roster.csv" "$out/company-roster.csv"
+key alt+space o # the system menu's Score a Roster...
+focus_window "Score a Roster" >/dev/null
+typed "$(winepath -w "$out/company-roster.csv")"
+key Return
+summary=$(focus_window "Roster Scored")
+shot "$summary" heftrak-roster-summary
+key alt+p # Print Reports: one report for each scored soldier
+focus_window "Print Reports" >/dev/null
+keep_pdfs window-roster-heftrak 5
+key Return # closes the progress dialog: "5 reports printed."
+key Escape # and the summary
 key alt+F4
 wait "$program" || true
 
@@ -168,23 +205,7 @@ score_roster() { # score_roster PROGRAM NAME
     return 1
   fi
   scored=$(echo "$summary" | sed -n 's/.* read: \([0-9]*\) scored.*/\1/p')
-  local found=()
-  for _ in $(seq 100); do
-    mapfile -t found < <(find "$pdfs" -maxdepth 1 -name '*.pdf' -newer "$out/.mark" -printf '%T@ %p\n' | sort -n | cut -d' ' -f2-)
-    [ "${#found[@]}" -ge "$scored" ] && break
-    sleep 0.3
-  done
-  if [ "${#found[@]}" -lt "$scored" ]; then
-    echo "demo: $scored reports expected from $1-roster, ${#found[@]} appeared" >&2
-    return 1
-  fi
-  sleep 0.5 # let cups-pdf finish writing the last one
-  local n=0
-  for pdf in "${found[@]}"; do
-    n=$((n + 1))
-    mv "$pdf" "$out/$2-$n.pdf"
-  done
-  touch "$out/.mark"
+  keep_pdfs "$2" "$scored"
 }
 
 echo "==> The roster programs: both example rosters, every report printed"
@@ -196,7 +217,7 @@ rm -f "$out/.mark"
 echo
 echo "Demo done. In $out:"
 for f in "$out"/*.pdf; do
-  printf '  %-22s %s\n' "$(basename "$f")" "$(pdftotext -layout "$f" - | grep -E 'Soldier' | tail -n1 | tr -s ' ' || true)"
+  printf '  %-28s %s\n' "$(basename "$f")" "$(pdftotext -layout "$f" - | grep -E 'Soldier' | tail -n1 | tr -s ' ' || true)"
 done
 for f in "$out"/*.png "$out"/*-results.csv; do
   printf '  %s\n' "$(basename "$f")"

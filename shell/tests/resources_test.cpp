@@ -339,7 +339,7 @@ TEST(Dialogs, EveryTemplateCreatesItsDialog) {
   };
   std::vector<Expect> dialogs = {{RES_DIALOG_ABOUT, "About..."},
                                  {RES_DIALOG_PRINT, "Print"},
-                                 {RES_DIALOG_ROSTER, "Score a Roster"},
+                                 {RES_DIALOG_ROSTER, "Roster Scored"},
                                  {RES_DIALOG_PRINTING, "Print Reports"}};
 #if !RESOURCES_TEST_VORNA
   dialogs.push_back({RES_DIALOG_CHART_MALE, "Male Charts"});

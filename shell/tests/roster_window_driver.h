@@ -235,6 +235,18 @@ inline DWORD RunBeside(const char* program, const std::string& arguments,
   return status;
 }
 
+// What every field of the main window holds.
+inline std::vector<std::string> FieldTexts() {
+  const shell::AppState& app = shell::App();
+  std::vector<std::string> texts;
+  for (int id = 0; id < app.fields.slots; ++id) {
+    if (HWND field = app.fields.At(id); field != nullptr && IsChild(app.mainWindow, field)) {
+      texts.push_back(TextOf(field));
+    }
+  }
+  return texts;
+}
+
 // A roster for the window to score, and what it must show.
 struct RosterCase {
   const char* file;  // its name in the work folder
@@ -271,6 +283,7 @@ inline void ScoreEachRoster(const char* console, const std::vector<RosterCase>& 
     const std::string path = folder + c.file;
     WriteFileBytes(path, c.roster);
     const int focused = FocusedId();
+    const std::vector<std::string> fields = FieldTexts();
     int alerts = 0;
     shell::Observer observer;
     observer.alerted = [&alerts] { ++alerts; };
@@ -294,6 +307,7 @@ inline void ScoreEachRoster(const char* console, const std::vector<RosterCase>& 
     first = false;
     EXPECT_TRUE(done);
     EXPECT_EQ(FocusedId(), focused);
+    EXPECT_EQ(FieldTexts(), fields);
     EXPECT_TRUE(IsWindowEnabled(shell::App().mainWindow));
     if (!c.problem.empty()) {
       EXPECT_NE(message.find(c.problem), std::string::npos) << message;

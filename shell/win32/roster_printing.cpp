@@ -63,20 +63,11 @@ void OnInitDialog(HWND dialog, RosterSession& session) {
   // Printing from now on: Cancel before the first page prints none.
   State() = {&session, true, false};
   const RosterPrintingLayout layout = LayoutRosterPrinting(App().grid);
-  RECT frame{0, 0, layout.client.width, layout.client.height};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
-  SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const auto create = [dialog](const wchar_t* kind, DWORD style, const Box& box, int id) {
-    return CreateWindowExW(
-        0, kind, L"", WS_CHILD | WS_VISIBLE | style, box.left, box.top, box.width, box.height,
-        dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), App().instance, nullptr);
-  };
-  create(L"STATIC", SS_LEFT | SS_NOPREFIX, layout.status, kRosterStatusId);
+  FitRosterDialog(dialog, layout.client);
+  CreateRosterControl(dialog, L"STATIC", SS_LEFT | SS_NOPREFIX, layout.status, kRosterStatusId);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
-  create(PROGRESS_CLASSW, WS_BORDER, layout.progress, kRosterProgressId);
+  CreateRosterControl(dialog, PROGRESS_CLASSW, WS_BORDER, layout.progress, kRosterProgressId);
   SendDlgItemMessageA(dialog, kRosterProgressId, PBM_SETRANGE32, 0, session.run.summary.scored);
   SetFocus(CreateButton(dialog, layout.cancel, WS_TABSTOP));
   PostMessageA(dialog, kStartPrinting, 0, 0);

@@ -5,9 +5,12 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #include "roster/core/file_run.h"
 #include "roster/core/program.h"
+#include "shell/core/layout_grid.h"
+#include "shell/core/print_dialog_layout.h"
 
 // Dialog procedures are exported by name.
 extern "C" __declspec(dllexport) INT_PTR CALLBACK
@@ -40,6 +43,13 @@ struct RosterSession {
 // The roster programs' files, dates and printer texts on Windows; no console
 // and no printer of theirs.
 roster::Platform RosterPlatform();
+
+// A control of a roster dialog with its text (UTF-8, or the roster's ANSI).
+HWND CreateRosterControl(HWND dialog, const wchar_t* kind, DWORD style, const Box& box, int id,
+                         std::string_view text = {});
+
+// Makes the dialog's client area the layout's size, where it stands.
+void FitRosterDialog(HWND dialog, const Size& client);
 
 // A problem the clerk must read: the alert, then the text in a message box.
 void TellRosterProblem(HWND owner, const std::string& text);

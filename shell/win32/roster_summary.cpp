@@ -12,51 +12,34 @@
 #include "shell/core/roster_dialog_layout.h"
 #include "shell/resources/shell_resources.h"
 #include "shell/win32/app.h"
+#include "shell/win32/gdi.h"
 #include "shell/win32/roster_session.h"
 
 namespace shell {
 
 namespace {
 
-HWND CreateControl(HWND dialog, const wchar_t* kind, DWORD style, const Box& box, int id,
-                   std::string_view text = {}) {
-  return CreateWindowExW(0, kind, roster::DisplayText(text).c_str(), WS_CHILD | WS_VISIBLE | style,
-                         box.left, box.top, box.width, box.height, dialog,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), App().instance,
-                         nullptr);
-}
-
 HWND CreateText(HWND dialog, const TextPlace& place, int id, std::string_view text) {
-  return CreateControl(dialog, L"STATIC",
-                       SS_NOPREFIX | SS_ENDELLIPSIS | (place.rightAligned ? SS_RIGHT : SS_LEFT),
-                       place.box, id, text);
+  return CreateRosterControl(
+      dialog, L"STATIC", SS_NOPREFIX | SS_ENDELLIPSIS | (place.rightAligned ? SS_RIGHT : SS_LEFT),
+      place.box, id, text);
 }
 
 // The list of refused rows, scrolled sideways as far as its longest line.
 void FillNotes(HWND list, const std::vector<std::string>& notes) {
-  HDC dc = GetDC(list);
-  const HGDIOBJ font =
-      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
   int widest = 0;
-  for (const std::string& note : notes) {
-    const std::wstring text = roster::DisplayText(note);
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    widest = std::max(widest, static_cast<int>(size.cx));
+  {
+    const WindowDC dc(list);
+    const Selection font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    for (const std::string& note : notes) {
+      const std::wstring text = roster::DisplayText(note);
+      SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+      SIZE size{};
+      GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+      widest = std::max(widest, static_cast<int>(size.cx));
+    }
   }
-  SelectObject(dc, font);
-  ReleaseDC(list, dc);
   SendMessageW(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 8), 0);
-}
-
-// Makes the dialog's client area the layout's size, where it stands.
-void SizeDialog(HWND dialog, const Size& client) {
-  RECT frame{0, 0, client.width, client.height};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
-  SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void OnInitDialog(HWND dialog, RosterSession& session) {
@@ -65,7 +48,7 @@ void OnInitDialog(HWND dialog, RosterSession& session) {
       roster::ViewOfScoredFile(*session.program, session.input, session.run);
   const RosterSummaryLayout layout = LayoutRosterSummary(
       App().grid, static_cast<int>(view.rows.size()), static_cast<int>(view.verdicts.size()));
-  SizeDialog(dialog, layout.client);
+  FitRosterDialog(dialog, layout.client);
   for (const TextPlace& caption : layout.captions) {
     CreateText(dialog, caption, -1, caption.text);
   }
@@ -77,12 +60,13 @@ void OnInitDialog(HWND dialog, RosterSession& session) {
     CreateText(dialog, layout.figures[2 * k], id, figures[k].label + ":");
     CreateText(dialog, layout.figures[2 * k + 1], id + 1, figures[k].value);
   }
-  FillNotes(CreateControl(dialog, L"LISTBOX",
+  FillNotes(
+      CreateRosterControl(dialog, L"LISTBOX",
                           WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
                           layout.notes, kRosterNotesId),
-            view.notes);
-  CreateControl(dialog, L"EDIT", WS_TABSTOP | WS_BORDER | ES_READONLY | ES_AUTOHSCROLL,
-                layout.results, kRosterResultsId, view.results);
+      view.notes);
+  CreateRosterControl(dialog, L"EDIT", WS_TABSTOP | WS_BORDER | ES_READONLY | ES_AUTOHSCROLL,
+                      layout.results, kRosterResultsId, view.results);
   CreateButton(dialog, layout.openResults, WS_TABSTOP);
   ButtonPlace printReports = layout.printReports;
   printReports.enabled = session.run.summary.scored > 0;
@@ -115,6 +99,22 @@ void OpenResults(HWND dialog, const std::string& results) {
 }
 
 }  // namespace
+
+HWND CreateRosterControl(HWND dialog, const wchar_t* kind, DWORD style, const Box& box, int id,
+                         std::string_view text) {
+  return CreateWindowExW(0, kind, roster::DisplayText(text).c_str(), WS_CHILD | WS_VISIBLE | style,
+                         box.left, box.top, box.width, box.height, dialog,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), App().instance,
+                         nullptr);
+}
+
+void FitRosterDialog(HWND dialog, const Size& client) {
+  RECT frame{0, 0, client.width, client.height};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
+  SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void ShowRosterSummary(HWND owner, RosterSession& session) {
   DialogBoxParamA(App().instance, RES_DIALOG_ROSTER, owner, &RosterProc,
