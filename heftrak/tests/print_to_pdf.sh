@@ -6,50 +6,15 @@
 set -euo pipefail
 test_exe=$1
 here=$(dirname "$0")
-# cups-pdf writes into the PDF folder of the job owner's home as the
-# password file gives it, whatever HOME says.
-pdfs="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
-mkdir -p "$pdfs"
-mark=$(mktemp)
-trap 'rm -f "$mark"' EXIT
-
-# A queue of its own that refuses jobs, so the shared "PDF" printer keeps
-# taking everyone else's. Setting it up needs root, so scripts/pdf-printer.sh
-# does it before the tests run.
-refusing=PDF-refusing
-if ! lpstat -a "$refusing" 2>/dev/null | grep -q 'not accepting'; then
-  echo "the printer $refusing is missing or takes jobs: run scripts/pdf-printer.sh"
-  exit 1
-fi
-
 # Others may print reports at the same time: this run's carry its own rank.
-rank="SGT-$$-$RANDOM"
+. "$here/../../shell/tests/ranked_reports.sh"
 PRINT_RANK=$rank REFUSING_PRINTER=$refusing wine "$test_exe" --gtest_brief=1
 
-ours() { # this run's PDFs, in the order they were printed
-  find "$pdfs" -maxdepth 1 -name 'Weight_Control*.pdf' -newer "$mark" -printf '%T@ %p\n' |
-    sort -n | cut -d' ' -f2- | while read -r pdf; do
-    if pdftotext "$pdf" - 2>/dev/null | grep -qF "Rank: $rank"; then
-      echo "$pdf"
-    fi
-  done
-}
-
-# cups-pdf writes each job a moment after the program has handed it over.
-found=()
-for _ in $(seq 100); do
-  mapfile -t found < <(ours)
-  [ "${#found[@]}" -ge 4 ] && break
-  sleep 0.3
-done
-sleep 1 # time for a fifth, which must not come
-mapfile -t found < <(ours)
+ranked_reports Weight_Control 4
 if [ "${#found[@]}" -ne 4 ]; then
   echo "expected four PDFs in $pdfs, found ${#found[@]}"
-  rm -f "${found[@]}"
   exit 1
 fi
-trap 'rm -f "$mark" "${found[@]}"' EXIT
 
 text() { pdftotext -layout "$1" - | tr -s ' '; }
 # pdftotext approximates the column spacing, so runs of blanks count as one.

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -122,10 +124,19 @@ inline void PressAltIn(HWND dialog, char letter) {
 }
 
 // Types the path into the Open dialog's file name box and presses Open.
-inline DialogStep ChooseFile(const std::string& path) {
-  return [path](HWND dialog) {
+// `startedIn`, when given, gets the folder the dialog started in.
+inline DialogStep ChooseFile(const std::string& path, std::string* startedIn = nullptr) {
+  return [path, startedIn](HWND dialog) {
     if (!IsOpenDialog(dialog)) {
       return false;
+    }
+    if (startedIn != nullptr) {
+      // The dialog is a Unicode one: it answers in UTF-16.
+      wchar_t wide[MAX_PATH] = {};
+      SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(wide));
+      char folder[MAX_PATH] = {};
+      WideCharToMultiByte(CP_ACP, 0, wide, -1, folder, sizeof folder, nullptr, nullptr);
+      *startedIn = folder;
     }
     HWND box = GetDlgItem(dialog, 1148);
     HWND edit = FindWindowExA(box, nullptr, "ComboBox", nullptr);
@@ -290,22 +301,26 @@ inline void ScoreEachRoster(const char* console, const std::vector<RosterCase>& 
     shell::Observe(&observer);
     SummaryShown shown;
     std::string message;
+    std::string startedIn;
     const UINT key = first ? VK_RETURN : VK_ESCAPE;
     const bool done = RunDialogs(
         &ChooseScoreARoster,
-        {ChooseFile(path), c.problem.empty()
-                               ? OnSummary(shown,
-                                           [key](HWND dialog) {
-                                             // From the list: the
-                                             // default button closes.
-                                             SetFocus(GetDlgItem(dialog, shell::kRosterNotesId));
-                                             PressKeyIn(dialog, key);
-                                             return true;
-                                           })
-                               : OnMessageBox(message)});
+        {ChooseFile(path, &startedIn),
+         c.problem.empty() ? OnSummary(shown,
+                                       [key](HWND dialog) {
+                                         // From the list: the
+                                         // default button closes.
+                                         SetFocus(GetDlgItem(dialog, shell::kRosterNotesId));
+                                         PressKeyIn(dialog, key);
+                                         return true;
+                                       })
+                           : OnMessageBox(message)});
     shell::Observe(nullptr);
-    first = false;
     EXPECT_TRUE(done);
+    if (!first) {  // in the folder of the roster chosen before
+      EXPECT_EQ(startedIn + "\\", folder);
+    }
+    first = false;
     EXPECT_EQ(FocusedId(), focused);
     EXPECT_EQ(FieldTexts(), fields);
     EXPECT_TRUE(IsWindowEnabled(shell::App().mainWindow));
@@ -389,16 +404,21 @@ inline std::string SetDefaultPrinter(const std::string& entry) {
   return saved;
 }
 
-// The reports of `roster` printed from its summary: every one, then once
-// more cancelled as the first page prints, then on a printer that refuses
-// every job; the last line of each run, and the alerts sounded.
-inline void PrintFromSummary(const std::string& roster, std::vector<std::string>& ends,
-                             int& alerts) {
+// The reports of `roster` (its soldiers' rank PRINT_RANK, the first soldier
+// on line 2) printed from its summary: all `count` of them, then once more
+// cancelled as the first page prints, then on a printer that refuses every
+// job, which sounds the alert once and says so.
+inline void PrintFromSummary(const std::function<std::string(const std::string&)>& roster,
+                             int count, const std::string& firstSoldier) {
+  const char* rank = std::getenv("PRINT_RANK");
+  ASSERT_TRUE(rank != nullptr) << "PRINT_RANK names no rank to mark this run's reports";
+  std::vector<std::string> ends;
+  int alerts = 0;
   const char* refusing = std::getenv("REFUSING_PRINTER");
   ASSERT_TRUE(refusing != nullptr && *refusing != '\0') << "REFUSING_PRINTER names no printer";
   const std::string printer = std::string(refusing) + ",wineps.drv,CUPS:" + refusing;
   const std::string path = WorkFolder("print-roster") + "roster.csv";
-  WriteFileBytes(path, roster);
+  WriteFileBytes(path, roster(rank));
   std::string saved;
   std::unique_ptr<CancelAtFirstPage> cancel;
   shell::Observer observer;
@@ -423,6 +443,12 @@ inline void PrintFromSummary(const std::string& roster, std::vector<std::string>
                  120);
   shell::Observe(nullptr);
   EXPECT_TRUE(done);
+  const std::string of = " of " + std::to_string(count) + " reports printed.";
+  EXPECT_EQ(ends, (std::vector<std::string>{
+                      std::to_string(count) + " reports printed.", "Cancelled: 1" + of,
+                      "The report of line 2 (" + firstSoldier +
+                          ") was not printed: the default printer did not take the page; 0" + of}));
+  EXPECT_EQ(alerts, 1);
 }
 
 // "Score a R&oster..." stands between the separator and "&About...".
