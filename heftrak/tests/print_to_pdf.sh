@@ -8,7 +8,9 @@ test_exe=$1
 here=$(dirname "$0")
 # Others may print reports at the same time: this run's carry its own rank.
 . "$here/../../shell/tests/ranked_reports.sh"
-PRINT_RANK=$rank REFUSING_PRINTER=$refusing wine "$test_exe" --gtest_brief=1
+# A failed test still has its reports counted and removed.
+status=0
+PRINT_RANK=$rank REFUSING_PRINTER=$refusing wine "$test_exe" --gtest_brief=1 || status=$?
 
 ranked_reports Weight_Control 4
 if [ "${#found[@]}" -ne 4 ]; then
@@ -21,7 +23,7 @@ text() { pdftotext -layout "$1" - | tr -s ' '; }
 first=$(text "${found[0]}")
 second=$(text "${found[1]}")
 
-failed=0
+failed=$((status != 0))
 expect() {
   if ! grep -qF -- "$(tr -s ' ' <<<"$1")" <<<"$first"; then
     echo "missing from the report: $1"

@@ -11,11 +11,11 @@ test_exe=$1 prefix=$2 count=$3
 shift 3
 . "$(dirname "$0")/ranked_reports.sh"
 today=$(LC_ALL=C date '+%d %b %Y')
-PRINT_RANK=$rank REFUSING_PRINTER=$refusing wine "$test_exe" --gtest_brief=1
+# A failed test still has its reports counted and removed.
+failed=0
+PRINT_RANK=$rank REFUSING_PRINTER=$refusing wine "$test_exe" --gtest_brief=1 || failed=1
 
 ranked_reports "$prefix" "$count"
-
-failed=0
 if [ "${#found[@]}" -ne "$count" ]; then
   echo "expected $count reports in $pdfs, found ${#found[@]}"
   failed=1
