@@ -168,13 +168,7 @@ TEST_F(VornaWindow, ClearLeavesNothingScrolled) {
 }
 
 TEST_F(VornaWindow, KeysMoveByTheFieldRules) {
-  const struct {
-    const char* name;
-    int from;
-    UINT key;
-    bool shift;
-    int to;
-  } cases[] = {
+  const harness::KeyMove moves[] = {
       {"Tab in the run seconds stays", kRunSeconds, VK_TAB, false, kRunSeconds},
       {"Shift+Tab in Age stays", kAge, VK_TAB, true, kAge},
       {"Tab walks on", kPushups, VK_TAB, false, kSitups},
@@ -184,11 +178,7 @@ TEST_F(VornaWindow, KeysMoveByTheFieldRules) {
       {"Down from Age", kAge, VK_DOWN, false, kSex},
       {"Down from the run stays", kRunMinutes, VK_DOWN, false, kRunMinutes},
   };
-  for (const auto& c : cases) {
-    harness::FocusField(c.from);
-    Press(c.key, c.shift);
-    EXPECT_EQ(FocusedId(), c.to) << c.name;
-  }
+  harness::ExpectKeyMoves(moves);
 }
 
 TEST_F(VornaWindow, ButtonsAndTheChartListStandWhereTheLayoutSays) {
