@@ -25,20 +25,18 @@ EntryTexts Entries(std::string_view age, std::string_view sex, std::string_view 
 struct Outcome {
   TestState state;
   std::vector<std::string> log;
-  int focusTarget;
 };
 
-// Calculate in a window whose fields hold `entries`, the caret in
-// `caret`: what the window does, in order (a chart its focus move brings
-// included), and the state and focus target it leaves.
-Outcome Calculate(const EntryTexts& entries, const TestState& state = {}, int caret = kSex) {
+// Calculate in a window whose fields hold `entries`, the caret in Sex:
+// what the window does, in order (a chart its focus move brings included),
+// and the state it leaves.
+Outcome Calculate(const EntryTexts& entries, const TestState& state = {}) {
   WindowModel model;
   model.state = state;
   requests::Clerk<WindowModel> clerk(model, &ChartLine);
-  clerk.Click(caret);
   model.fields.LoadAll(entries);
   std::vector<std::string> log = clerk.Press(kCalculateCommand);
-  return {model.state, log, model.fields.focusTarget()};
+  return {model.state, log};
 }
 
 // The three events scored and shown, in order, as "result" lines.
@@ -169,18 +167,6 @@ TEST(EvaluateScoresTest, RequestSequences) {
     EXPECT_EQ(outcome.log, c.log);
     EXPECT_EQ(VerdictOf(outcome.state), c.verdict);
   }
-}
-
-TEST(EvaluateScoresTest, AcceptedAgeAndSexAreNotCheckedAgain) {
-  TestState accepted;
-  accepted.accepted = true;
-  accepted.age = 35;
-  accepted.sex = 'F';
-  const Outcome outcome = Calculate(Entries("", "", "45", "", "", ""), accepted, kPushups);
-  EXPECT_EQ(outcome.log, (std::vector<std::string>{"clear", "label 0 black", "result 0 '100' black",
-                                                   "print", "focus 2"}));
-  EXPECT_EQ(outcome.state.age, 35);
-  EXPECT_EQ(outcome.state.sex, 'F');
 }
 
 TEST(EvaluateScoresTest, ANewCalculateWipesEarlierResults) {
