@@ -53,6 +53,12 @@ std::vector<std::string> ScoredAll(const char* pushups, const char* situps, cons
   return requests::Join({{"clear"}, ScoredEvents(pushups, situps, run), {"print"}, after});
 }
 
+// A Calculate refused: the message, the alert, the caret to the field at fault.
+std::vector<std::string> Refused(int message, int field) {
+  const std::string focus = "focus " + std::to_string(field);
+  return {"clear", "alert", "message " + std::to_string(message) + " black", focus, focus};
+}
+
 struct Case {
   const char* name;
   EntryTexts entries;
@@ -93,30 +99,18 @@ TEST(EvaluateScoresTest, RequestSequences) {
        ScoredAll("'49' red", "'60' black", "'100' black",
                  {"result 3 '209' red", "label 3 black", "message 10 red", "focus 1"}),
        Verdict::Failed},
-      {"age below 17",
-       Entries("16", "M", "40", "", "", ""),
-       {"clear", "alert", "message 1 black", "focus 0", "focus 0"},
+      {"age below 17", Entries("16", "M", "40", "", "", ""), Refused(kAgeOutOfRange, kAge),
        Verdict::NotScored},
-      {"age above 70",
-       Entries("71", "F", "40", "", "", ""),
-       {"clear", "alert", "message 1 black", "focus 0", "focus 0"},
+      {"age above 70", Entries("71", "F", "40", "", "", ""), Refused(kAgeOutOfRange, kAge),
        Verdict::NotScored},
-      {"age and sex empty: only the age is asked for",
-       Entries("", "", "40", "", "", ""),
-       {"clear", "alert", "message 4 black", "focus 0", "focus 0"},
+      {"age and sex empty: only the age is asked for", Entries("", "", "40", "", "", ""),
+       Refused(kEnterAge, kAge), Verdict::NotScored},
+      {"sex empty", Entries("30", "", "", "40", "", ""), Refused(kEnterSex, kSex),
        Verdict::NotScored},
-      {"sex empty",
-       Entries("30", "", "", "40", "", ""),
-       {"clear", "alert", "message 5 black", "focus 1", "focus 1"},
-       Verdict::NotScored},
-      {"sex empty is asked for before a wrong age",
-       Entries("99", "", "", "40", "", ""),
-       {"clear", "alert", "message 5 black", "focus 1", "focus 1"},
-       Verdict::NotScored},
-      {"a pasted sex letter other than M or F is no sex",
-       Entries("30", "x", "", "40", "", ""),
-       {"clear", "alert", "message 5 black", "focus 1", "focus 1"},
-       Verdict::NotScored},
+      {"sex empty is asked for before a wrong age", Entries("99", "", "", "40", "", ""),
+       Refused(kEnterSex, kSex), Verdict::NotScored},
+      {"a pasted sex letter other than M or F is no sex", Entries("30", "x", "", "40", "", ""),
+       Refused(kEnterSex, kSex), Verdict::NotScored},
       {"one minutes digit and no seconds are completed",
        Entries("20", "M", "", "", "9", ""),
        {"clear", "set 4 '09'", "set 5 '00'", "label 2 black", "result 2 '100' black", "print",
@@ -205,12 +199,10 @@ TEST(EvaluateScoresTest, PastedJunkIsReadOnlyAsFarAsEachFieldReaches) {
       {"letters in the number fields read as no digits",
        Entries("25", "M", "abc", "", "", ""),
        {"clear", "label 0 black", "result 0 '20' red", "print", "focus 1"}},
-      {"letters in the age",
-       Entries("xy", "M", "40", "", "", ""),
-       {"clear", "alert", "message 1 black", "focus 0", "focus 0"}},
+      {"letters in the age", Entries("xy", "M", "40", "", "", ""), Refused(kAgeOutOfRange, kAge)},
       {"500 letters everywhere",
        Entries(longJunk, longJunk, longJunk, longJunk, longJunk, longJunk),
-       {"clear", "alert", "message 5 black", "focus 1", "focus 1"}},
+       Refused(kEnterSex, kSex)},
       {"a single letter in the run fields is not padded",
        Entries("25", "M", "", "", "z", "q"),
        {"clear", "label 2 black", "result 2 '100' black", "print", "focus 1"}},
