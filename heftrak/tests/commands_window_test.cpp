@@ -166,8 +166,8 @@ TEST_F(HeftrakCommands, TheButtonsStandInTheirPanelsAndPrintWaitsForAResult) {
     const RECT r = harness::PlaceOf(button);
     EXPECT_EQ(r.left, b.left) << b.caption;
     EXPECT_EQ(r.top, b.top) << b.caption;
-    EXPECT_EQ(r.right - r.left, 96) << b.caption;
-    EXPECT_EQ(r.bottom - r.top, 28) << b.caption;
+    EXPECT_EQ(r.right - r.left, b.width) << b.caption;
+    EXPECT_EQ(r.bottom - r.top, b.height) << b.caption;
     EXPECT_EQ(IsWindowEnabled(button) != FALSE, b.command != kPrintCommand) << b.caption;
   }
   // A click on a button runs its command like its Alt key.
@@ -218,8 +218,9 @@ TEST_F(HeftrakCommands, CheckPaintsTheVerdictWithTheMaximumBelowIt) {
     const std::vector<PromptPaint> shown = SinceLastClear();
     ASSERT_FALSE(shown.empty()) << c.name;
     EXPECT_EQ(shown.back().text, c.maxLine) << c.name;
-    EXPECT_EQ(shown.back().x, 168) << c.name;
-    EXPECT_EQ(shown.back().y, 40) << c.name;
+    const shell::Point extra = ExtraLineOrigin(shell::App().grid);
+    EXPECT_EQ(shown.back().x, extra.x) << c.name;
+    EXPECT_EQ(shown.back().y, extra.y) << c.name;
     EXPECT_EQ(shown.front().text, c.message == kWithinWeight ? "Soldier" : "Soldier is") << c.name;
   }
 }
@@ -392,14 +393,15 @@ TEST_F(HeftrakCommands, RepaintBringsBackTheMessageButNotTheMaximumLine) {
   const std::vector<PromptPaint> shown = SinceLastClear();
   ASSERT_EQ(shown.size(), 4u);
   EXPECT_EQ(shown[0].text, "Soldier is");
-  EXPECT_EQ(shown[0].x, 168);
+  const shell::Point origin = PromptOrigin(shell::App().grid);
+  EXPECT_EQ(shown[0].x, origin.x);
   EXPECT_EQ(shown[1].text, " not");
-  EXPECT_EQ(shown[1].x, 168 + width);
+  EXPECT_EQ(shown[1].x, origin.x + width);
   EXPECT_EQ(shown[1].colour, RGB(255, 0, 0));
-  EXPECT_EQ(shown[2].x, 168 + width + notWidth);
+  EXPECT_EQ(shown[2].x, origin.x + width + notWidth);
   EXPECT_EQ(shown[2].colour, RGB(0, 0, 0));
   EXPECT_EQ(shown[3].text, "Soldier must be taped.");
-  EXPECT_EQ(shown[3].y, 8 + 16);
+  EXPECT_EQ(shown[3].y, origin.y + shell::App().grid.Y);
   EXPECT_EQ(Window().message, kNotWithinWeight);
 }
 
