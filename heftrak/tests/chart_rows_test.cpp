@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <set>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "heftrak/core/body_fat_limit.h"
+#include "heftrak/core/female_factors.h"
+#include "heftrak/core/male_factors.h"
+#include "heftrak/core/screening_table.h"
 
 namespace heftrak {
 namespace {
@@ -24,14 +28,6 @@ struct ListCase {
 TEST(ChartRows, EveryListFromFirstToLastRow) {
   const ListCase kCases[] = {
       {ChartList::MaleScreening, 17, 21, "60 - 132", "80 - 234"},
-      {ChartList::MaleScreening, 20, 21, "60 - 132", "80 - 234"},
-      {ChartList::MaleScreening, 25, 21, "60 - 136", "80 - 240"},
-      {ChartList::MaleScreening, 28, 21, "60 - 139", "80 - 247"},
-      {ChartList::MaleScreening, 40, 21, "60 - 141", "80 - 250"},
-      {ChartList::MaleScreening, 70, 21, "60 - 141", "80 - 250"},
-      {ChartList::FemaleScreening, 17, 23, "58 - 109", "80 - 208"},
-      {ChartList::FemaleScreening, 25, 23, "58 - 112", "80 - 214"},
-      {ChartList::FemaleScreening, 39, 23, "58 - 115", "80 - 220"},
       {ChartList::FemaleScreening, 45, 23, "58 - 119", "80 - 227"},
       {ChartList::MaleLimits, 25, 4, "17-20 - 20.0", ">39   - 26.0"},
       {ChartList::FemaleLimits, -1, 4, "17-20 - 30.0", ">39   - 36.0"},
@@ -66,38 +62,49 @@ TEST(ChartRows, ScreeningListsStayEmptyWithoutAnAge) {
   EXPECT_EQ(ChartRows(ChartList::Hip, kChartAgeNotEntered), ChartRows(ChartList::Hip, 30));
 }
 
-// Rows inside the lists, where the steps of the tables are irregular or a
-// new whole inch or ten pounds begins: the lookups must be walked in order
-// with nothing skipped or repeated.
-TEST(ChartRows, RowsInsideTheLists) {
+// Every row of a factor or screening list shows the figure the calculation
+// uses for the row's measurement, and the measurements go up a step a row:
+// nothing skipped, repeated or shifted, whatever the table's steps are.
+TEST(ChartRows, EveryRowShowsWhatTheCalculationUses) {
   const struct {
     ChartList list;
-    std::size_t index;
-    const char* row;
-  } kCases[] = {
-      {ChartList::AbdomenNeck, 1, "5.25  - 55.06 "},
-      {ChartList::AbdomenNeck, 20, "10.00 - 76.46 "},
-      {ChartList::AbdomenNeck, 100, "30.00 - 112.94"},
-      {ChartList::AbdomenNeck, 142, "40.50 - 122.91"},
-      {ChartList::MaleHeight, 6, "61.50 - 75.96"},
-      {ChartList::MaleHeight, 69, "77.25 - 82.77"},
-      {ChartList::Weight, 10, "100 - 138.90"},
-      {ChartList::Weight, 129, "219 - 174.75"},
-      {ChartList::Weight, 130, "220 - 174.99"},
-      {ChartList::Hip, 27, "36.75 - 16.15"},
-      {ChartList::Hip, 58, "44.50 - 19.59"},
-      {ChartList::FemaleHeight, 86, "76.50 - 100.10"},
-      {ChartList::Forearm, 11, "7.75  - 30.97"},
-      {ChartList::Neck, 8, "7.00  - 9.48  "},
-      {ChartList::Neck, 9, "7.25  - 9.82  "},
-      {ChartList::Neck, 10, "7.50  - 10.16 "},
-      {ChartList::Wrist, 43, "15.75 - 8.01 "},
-      {ChartList::FemaleScreening, 12, "70 - 168"},
+    float step;
+    float (*figure)(float measurement, int chartAge);
+  } kLists[] = {
+      {ChartList::AbdomenNeck, 0.25f, [](float d, int) { return AbdomenNeckFactor(d); }},
+      {ChartList::MaleHeight, 0.25f, [](float h, int) { return MaleHeightFactor(h); }},
+      {ChartList::Hip, 0.25f, [](float h, int) { return HipFactor(h); }},
+      {ChartList::FemaleHeight, 0.25f, [](float h, int) { return FemaleHeightFactor(h); }},
+      {ChartList::Forearm, 0.25f, [](float f, int) { return ForearmFactor(f); }},
+      {ChartList::Neck, 0.25f, [](float n, int) { return NeckFactor(n); }},
+      {ChartList::Wrist, 0.25f, [](float w, int) { return WristFactor(w); }},
+      {ChartList::Weight, 1.0f,
+       [](float pounds, int) { return WeightFactor(static_cast<int>(pounds)); }},
+      {ChartList::MaleScreening, 1.0f,
+       [](float height, int age) {
+         return static_cast<float>(MaleMaxWeight(age, static_cast<int>(height)));
+       }},
+      {ChartList::FemaleScreening, 1.0f,
+       [](float height, int age) {
+         return static_cast<float>(FemaleMaxWeight(age, static_cast<int>(height)));
+       }},
   };
-  for (const auto& c : kCases) {
-    const std::vector<std::string> rows = ChartRows(c.list, 30);
-    ASSERT_LT(c.index, rows.size());
-    EXPECT_EQ(rows[c.index], c.row) << static_cast<int>(c.list) << " row " << c.index;
+  for (const auto& l : kLists) {
+    for (int age : {17, 21, 28, 40}) {
+      const std::vector<std::string> rows = ChartRows(l.list, age);
+      ASSERT_FALSE(rows.empty());
+      const float first = std::strtof(rows.front().c_str(), nullptr);
+      for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string& row = rows[i];
+        const std::size_t dash = row.find(" - ");
+        ASSERT_NE(dash, std::string::npos) << row;
+        const float measurement = std::strtof(row.c_str(), nullptr);
+        EXPECT_EQ(measurement, first + l.step * static_cast<float>(i)) << row;
+        // A factor is the float nearest its two decimals, as the row shows them.
+        EXPECT_EQ(std::strtof(row.c_str() + dash + 3, nullptr), l.figure(measurement, age))
+            << row << " at age " << age;
+      }
+    }
   }
 }
 

@@ -179,35 +179,5 @@ TEST_F(HeftrakPaint, TheRepaintDrawsTheWholeWindowWithTheMessageOnly) {
   }
 }
 
-// Switching the option on and off draws straight onto the window; a
-// mirror sees what the window would show.
-TEST_F(HeftrakPaint, SwitchingMaleOnlyOffWipesTheCrossAndTheOutline) {
-  const shell::LayoutGrid& g = shell::App().grid;
-  const shell::MaleOnlyPlace& option = shell::MaleOnlyPlacement();
-  const shell::MarkedOption& box = option.option;
-  const int cx = box.boxLeft + box.side / 2;
-  const int cy = box.boxTop + box.side / 2;
-  const int outlineX = box.boxLeft + box.side + g.QX + 1;
-  WhiteCanvas canvas(640, 80);
-  RECT panel{box.boxLeft - 10, 0, 640, 80};
-  FillRect(canvas.dc(), &panel, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-  shell::Observer mirror;
-  mirror.mirror = canvas.dc();
-  shell::Observe(&mirror);
-  shell::ShowMaleOnly(shell::App().mainWindow, true);
-  ASSERT_EQ(canvas.At(cx, cy), RGB(0, 0, 0));
-  ASSERT_EQ(canvas.At(outlineX, box.boxTop + 1), RGB(0, 0, 0));
-  shell::ShowMaleOnly(shell::App().mainWindow, false);
-  shell::Observe(nullptr);
-  EXPECT_EQ(canvas.At(cx, cy), kWhite);
-  EXPECT_EQ(canvas.At(outlineX, box.boxTop + 1), RGB(192, 192, 192));
-  EXPECT_EQ(canvas.At(box.boxLeft + box.clickWidth + 1, box.boxTop + 3), RGB(192, 192, 192));
-  // The label is still there.
-  EXPECT_GE(
-      canvas.Columns({option.labelLeft, box.boxTop, option.labelLeft + 80, box.boxTop + g.Y}, Dark)
-          .first,
-      option.labelLeft);
-}
-
 }  // namespace
 }  // namespace heftrak

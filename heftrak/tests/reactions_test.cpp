@@ -1,14 +1,10 @@
-// Which prompt a focus move brings, the chart age, and where a message's
-// segments land. What edits, the Clears and "Male Only" do is tested on the
-// whole window model (window_model_test.cpp).
+// Which prompt a focus move brings, and the chart age. What edits, the
+// Clears and "Male Only" do is tested on the whole window model
+// (window_model_test.cpp); where a message's segments land, on the painted
+// window (prompt_paint_test.cpp).
 #include "heftrak/core/reactions.h"
 
 #include <gtest/gtest.h>
-
-#include <cstring>
-#include <vector>
-
-#include "heftrak/core/prompt_layout.h"
 
 namespace heftrak {
 namespace {
@@ -50,51 +46,6 @@ TEST(ChartAge, IsTheAgeWithinSeventeenToSeventyOrNone) {
                {"17", 17}, {"70", 70}, {"40", 40}, {"250", 25}};
   for (const auto& c : cases) {
     EXPECT_EQ(ChartAge(c.text), c.age) << '"' << c.text << '"';
-  }
-}
-
-// A stand-in font: seven pixels a character.
-int SevenPerChar(const char* text) {
-  return 7 * static_cast<int>(std::strlen(text));
-}
-
-TEST(PromptLayout, SegmentsFollowTheMeasuredTextBeforeThem) {
-  const std::vector<PlacedSegment> notWithin =
-      PlacePrompt(kNotWithinBodyFat, 168, 8, 16, SevenPerChar);
-  ASSERT_EQ(notWithin.size(), 3u);
-  EXPECT_STREQ(notWithin[0].text, "Soldier is");
-  EXPECT_EQ(notWithin[0].x, 168);
-  EXPECT_STREQ(notWithin[1].text, " not");
-  EXPECT_EQ(notWithin[1].colour, shell::kRed);
-  EXPECT_EQ(notWithin[1].x, 168 + 70);
-  EXPECT_EQ(notWithin[2].x, 168 + 70 + 28);
-  EXPECT_EQ(notWithin[2].colour, shell::kBlack);
-  for (const PlacedSegment& s : notWithin) {
-    EXPECT_EQ(s.y, 8);
-  }
-
-  const std::vector<PlacedSegment> within = PlacePrompt(kWithinWeight, 0, 0, 16, SevenPerChar);
-  ASSERT_EQ(within.size(), 3u);
-  EXPECT_EQ(within[1].colour, shell::kBlue);
-  EXPECT_EQ(within[1].x, 49);  // after "Soldier"
-  EXPECT_EQ(within[2].x, 49 + 21);
-}
-
-TEST(PromptLayout, LinesStandOneTextLineApart) {
-  const std::vector<PlacedSegment> taped = PlacePrompt(kNotWithinWeight, 168, 8, 16, SevenPerChar);
-  ASSERT_EQ(taped.size(), 4u);
-  EXPECT_STREQ(taped[3].text, "Soldier must be taped.");
-  EXPECT_EQ(taped[3].x, 168);
-  EXPECT_EQ(taped[3].y, 24);
-
-  const std::vector<PlacedSegment> female =
-      PlacePrompt(kFemaleCalculatorPrompt, 10, 20, 14, SevenPerChar);
-  ASSERT_EQ(female.size(), 4u);
-  EXPECT_EQ(female[3].y, 20 + 3 * 14);
-  EXPECT_STREQ(female[3].text, "Age, height and weight must be entered.");
-
-  for (int code : {0, 2, 12, 19}) {
-    EXPECT_TRUE(PlacePrompt(code, 0, 0, 16, SevenPerChar).empty()) << code;
   }
 }
 

@@ -7,25 +7,15 @@
 #include <vector>
 
 #include "heftrak/tests/field_texts.h"
+#include "shell/tests/report_lines.h"
 
 namespace heftrak {
 namespace {
 
 using shell::Underline;
 
-using Lines = std::vector<std::pair<int, std::string>>;
-
-// The lines below the personal data header.
-Lines BodyOf(const shell::Report& report) {
-  Lines body;
-  for (const shell::ReportLine& line : report.lines) {
-    if (line.line >= 9) {
-      EXPECT_EQ(line.place, shell::LinePlace::Margin) << line.text;
-      body.emplace_back(line.line, line.text);
-    }
-  }
-  return body;
-}
+using report_lines::BodyOf;
+using report_lines::Lines;
 
 enum class Run { Check, Calculate, CheckThenCalculate };
 
@@ -98,7 +88,7 @@ TEST(BodyFatReport, PrintsTheLinesOfWhatWasEvaluated) {
                             .Female(kWrist, 0, "6", "00");
   const ReportCase cases[] = {
       {"check only, within",
-       Fields().Screen("25", "M", "72", "00", "195"),
+       Fields().Screen("25", "m", "72", "00", "195"),
        Run::Check,
        "Sex: M",
        {{9, "Height (in.): 72.00"},
@@ -167,13 +157,18 @@ TEST(BodyFatReport, PrintsTheLinesOfWhatWasEvaluated) {
         {12, "Soldier is within weight limit."}},
        {{12, "Soldier ", "is"}}},
   };
+  shell::PersonalData person;
+  person.rank = "SGT";
   for (const ReportCase& c : cases) {
     SCOPED_TRACE(c.name);
     const WeightControlState state = Evaluated(c.fields, c.run);
-    const shell::Report report = BodyFatReport(state, shell::PersonalData{});
+    const shell::Report report = BodyFatReport(state, person);
     EXPECT_EQ(report.documentName, "Weight Control");
     ASSERT_GE(report.lines.size(), 7u);
     EXPECT_EQ(report.lines[0].text, "Body Fat Content Report");
+    // The clerk's personal data, and the age and sex the figures were judged by.
+    EXPECT_EQ(report.lines[3].text, "Rank: SGT");
+    EXPECT_EQ(report.lines[5].text, "Age: " + std::string(c.fields.texts[kAge]));
     EXPECT_EQ(report.lines[6].text, c.sexLine);
     EXPECT_EQ(BodyOf(report), c.body);
     EXPECT_EQ(report.underlines, c.underlines);
@@ -216,27 +211,6 @@ TEST(BodyFatReport, PrintsTheLimitOfTheAgeGroupAndTheFailedVerdict) {
     EXPECT_EQ(body[10], (std::pair<int, std::string>{24, c.verdictLine}));
     EXPECT_EQ(BodyFatReport(state, {}).underlines, std::vector<Underline>{c.underline});
   }
-}
-
-TEST(BodyFatReport, HeaderCarriesTheStateAgeAndSex) {
-  WeightControlState state;  // nothing evaluated yet
-  shell::PersonalData person;
-  person.lastName = "Doe";
-  const shell::Report report = BodyFatReport(state, person);
-  const Lines expected = {{1, "Body Fat Content Report"},
-                          {3, "Name: Doe,  ."},
-                          {3, "Date: "},
-                          {4, "Rank: "},
-                          {5, "SSN: //"},
-                          {6, "Age: 0"},
-                          {7, "Sex: "},
-                          {9, "Height (in.): 0.00"},
-                          {10, "Weight (lbs.):"}};
-  Lines lines;
-  for (const shell::ReportLine& line : report.lines) {
-    lines.emplace_back(line.line, line.text);
-  }
-  EXPECT_EQ(lines, expected);
 }
 
 TEST(BodyFatReport, FiguresOutOfRangeStillGiveBoundedLines) {

@@ -155,14 +155,14 @@ TEST_F(HeftrakModel, TheShownResultStillComesDownAfterAnEditOfTheOtherCalculator
 // result comes down before the new one goes up, and the new one stands.
 TEST_F(HeftrakModel, CalculatingAgainPutsTheResultBackUp) {
   MaleSoldier(clerk);
-  clerk.Press(kCalculateCommand);
-  EXPECT_EQ(clerk.Press(kCalculateCommand),
-            Join({{"clear", "set 3 '00'", "set 6 '00' edit", "no print"},
-                  kMaleEmptied,
-                  {"set 12 '00' edit", "set 8 '00' edit", "set 17 '35.00'", "set 18 '15.00'",
-                   "set 19 '20.00'", "set 20 ' 99.48'", "set 21 '80.67'", "set 22 '18.81'",
-                   "set 1 'M'", "print", "message 14 black", "extra 'Max percent body fat: 22.0%.'",
-                   "alert", "focus 1", "focus 1"}}));
+  const Lines first = clerk.Press(kCalculateCommand);
+  ASSERT_EQ(Lines(first.begin(), first.begin() + 3),
+            (Lines{"clear", "set 3 '00'", "set 6 '00' edit"}));
+  // The same, but for the old result taken down by the first reading's "00".
+  EXPECT_EQ(clerk.Press(kCalculateCommand), Join({Lines(first.begin(), first.begin() + 3),
+                                                  {"no print"},
+                                                  kMaleEmptied,
+                                                  Lines(first.begin() + 3, first.end())}));
   EXPECT_TRUE(model.state.bodyFatShown);
 }
 

@@ -21,23 +21,6 @@ TEST(LayoutGrid, MakesTheBaseUnitsEvenAndQuartersThem) {
   }
 }
 
-TEST(FieldFrameRects, FillsInsideEdgesInOrder) {
-  const std::vector<FilledRect> expected = {
-      {10, 20, 30, 39, Brush::White}, {9, 39, 32, 41, Brush::White}, {30, 19, 32, 40, Brush::White},
-      {9, 19, 30, 21, Brush::Black},  {9, 20, 11, 39, Brush::Black},
-  };
-  EXPECT_EQ(FieldFrameRects(10, 20, 19, 20, 0, 1), expected);
-}
-
-TEST(PanelRects, FillsFaceAndEdgesInOrder) {
-  const std::vector<FilledRect> expected = {
-      {10, 20, 30, 40, Brush::LightGrey}, {10, 39, 32, 41, Brush::White},
-      {30, 20, 32, 40, Brush::White},     {10, 20, 30, 22, Brush::Grey},
-      {10, 21, 12, 39, Brush::Grey},
-  };
-  EXPECT_EQ(PanelRects(10, 20, 19, 20, 0, 1), expected);
-}
-
 TEST(FieldFrameRects, StacksAtHeightPlusGap) {
   // Y = 16, QY = 4: frames Y + 3 high with a gap of 2QY - 3 stand 2QY + Y apart.
   const std::vector<FilledRect> rects = FieldFrameRects(100, 39, 19, 20, 5, 4);

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <span>
 #include <string>
 
 #include "shell/win32/app.h"
@@ -139,6 +140,23 @@ inline void SelectField(int id) {
   SetFocus(field);
   SendMessageA(field, EM_SETSEL, 0, -1);
   Pump();
+}
+
+// A key pressed in a field, and the field that has the focus after it.
+struct KeyMove {
+  const char* name;
+  int from;
+  UINT key;
+  bool shift;
+  int to;
+};
+
+inline void ExpectKeyMoves(std::span<const KeyMove> moves) {
+  for (const KeyMove& m : moves) {
+    FocusField(m.from);
+    Press(m.key, m.shift);
+    EXPECT_EQ(FocusedId(), m.to) << m.name;
+  }
 }
 
 // The clipboard's text ("" when it holds none).

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "vorna/core/fields.h"
+#include "vorna/core/scoring.h"
 
 namespace vorna {
 namespace {
@@ -42,35 +43,53 @@ TEST(Chart, ColumnsRunFromTheHundredPointScoreDownToTheFloor) {
   }
 }
 
-TEST(Chart, RowsInBetween) {
-  const std::vector<std::string> run = ChartRows(ChartKind::Run, 20, 'M');
-  EXPECT_EQ(run[2], "13:12 -  97");
-  const std::vector<std::string> femaleRun = ChartRows(ChartKind::Run, 40, 'F');
-  EXPECT_EQ(femaleRun[1].substr(8), " 99");
-  EXPECT_EQ(femaleRun[2].substr(8), " 99");
-  // Below the floor every count scores as the floor: six equal push-up rows
-  // (5 down to 0) and twenty-two sit-up rows (21 down to 0).
-  const std::vector<std::string> pushups = ChartRows(ChartKind::Pushups, 20, 'M');
-  for (std::size_t i = pushups.size() - 6; i < pushups.size(); ++i) {
-    EXPECT_EQ(pushups[i].substr(8), "  9") << pushups[i];
-  }
-  EXPECT_NE(pushups[pushups.size() - 7].substr(8), "  9");
-  const std::vector<std::string> situps = ChartRows(ChartKind::Situps, 45, 'M');
-  EXPECT_EQ(situps[situps.size() - 22], "   21 -  49");
-  EXPECT_NE(situps[situps.size() - 23].substr(8), " 49");
+// The raw score of a row: repetitions, or a run time in seconds.
+int RawScoreOf(const std::string& row) {
+  const std::size_t colon = row.find(':');
+  return colon == std::string::npos ? std::stoi(row)
+                                    : std::stoi(row) * 60 + std::stoi(row.substr(colon + 1));
 }
 
-TEST(Chart, EveryListedRowIsWorthAHundredOrLess) {
+int PointsFor(ChartKind kind, int raw, int age, char sex) {
+  switch (kind) {
+    case ChartKind::Pushups:
+      return sex == 'M' ? MalePushupPoints(raw, age) : FemalePushupPoints(raw, age);
+    case ChartKind::Situps:
+      return SitupPoints(raw, age);
+    default:
+      return sex == 'M' ? MaleRunPoints(raw, age) : FemaleRunPoints(raw, age);
+  }
+}
+
+// Every age and sex: the chart lists each raw score with the points
+// Calculate gives it, from the best raw score worth 100 or less down to no
+// repetitions, or from the fastest time worth 100 or less a scored time (6
+// seconds) a row to the first worth 0 or 26:30; each row fits the list's
+// 11 characters.
+TEST(Chart, EveryRowShowsThePointsCalculateGives) {
   for (ChartKind kind : {ChartKind::Pushups, ChartKind::Situps, ChartKind::Run}) {
+    const bool run = kind == ChartKind::Run;
     for (int age = 17; age <= 70; ++age) {
       for (char sex : {'M', 'F'}) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(kind) << " " << age << sex);
         const std::vector<std::string> rows = ChartRows(kind, age, sex);
         ASSERT_FALSE(rows.empty());
-        EXPECT_EQ(rows.front().substr(8), "100") << age << sex;
-        for (const std::string& row : rows) {
-          EXPECT_LE(std::stoi(row.substr(8)), 100) << row;
+        const int first = RawScoreOf(rows.front());
+        EXPECT_EQ(PointsFor(kind, first, age, sex), 100);
+        const int better = run ? first - 6 : first + 1;
+        EXPECT_TRUE(PointsFor(kind, better, age, sex) > 100 || (run && first == MinSec(13, 0)));
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+          const std::string& row = rows[i];
           EXPECT_EQ(row.size(), 11u) << row;
+          const int raw = RawScoreOf(row);
+          EXPECT_EQ(raw, run ? first + 6 * static_cast<int>(i) : first - static_cast<int>(i))
+              << row;
+          EXPECT_EQ(std::stoi(row.substr(8)), PointsFor(kind, raw, age, sex)) << row;
         }
+        const int last = RawScoreOf(rows.back());
+        EXPECT_TRUE(run ? PointsFor(kind, last, age, sex) == 0 || last == kRunFloorSeconds
+                        : last == 0)
+            << rows.back();
       }
     }
   }
@@ -94,16 +113,17 @@ TEST(Chart, FieldsHeadersAndTitles) {
     EXPECT_STREQ(ChartHeader(ChartKindOf(f.field)), f.header) << f.field;
   }
   EXPECT_TRUE(ChartRows(ChartKind::None, 20, 'M').empty());
-  const struct {
-    int age;
-    char sex;
-    const char* title;
-  } titles[] = {
-      {22, 'F', "22-26, Female"}, {26, 'M', "22-26, Male"}, {57, 'M', "57-61, Male"},
-      {61, 'F', "57-61, Female"}, {62, 'M', "62+, Male"},   {70, 'F', "62+, Female"},
-  };
-  for (const auto& t : titles) {
-    EXPECT_EQ(ChartTitle(t.age, t.sex), t.title) << t.age;
+  // The title names the five-year group from 17 that holds the age, or 62+.
+  for (int age = 17; age <= 70; ++age) {
+    for (char sex : {'M', 'F'}) {
+      const std::string title = ChartTitle(age, sex);
+      const std::string sexName = sex == 'M' ? ", Male" : ", Female";
+      ASSERT_TRUE(title.ends_with(sexName)) << title;
+      const int youngest = age >= 62 ? 62 : 17 + (age - 17) / 5 * 5;
+      EXPECT_EQ(title.substr(0, title.size() - sexName.size()),
+                age >= 62 ? "62+" : std::to_string(youngest) + "-" + std::to_string(youngest + 4))
+          << age;
+    }
   }
 }
 

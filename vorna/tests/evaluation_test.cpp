@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/tests/clerk.h"
@@ -20,20 +25,18 @@ EntryTexts Entries(std::string_view age, std::string_view sex, std::string_view 
 struct Outcome {
   TestState state;
   std::vector<std::string> log;
-  int focusTarget;
 };
 
-// Calculate in a window whose fields hold `entries`, the caret in
-// `caret`: what the window does, in order (a chart its focus move brings
-// included), and the state and focus target it leaves.
-Outcome Calculate(const EntryTexts& entries, const TestState& state = {}, int caret = kSex) {
+// Calculate in a window whose fields hold `entries`, the caret in Sex:
+// what the window does, in order (a chart its focus move brings included),
+// and the state it leaves.
+Outcome Calculate(const EntryTexts& entries, const TestState& state = {}) {
   WindowModel model;
   model.state = state;
   requests::Clerk<WindowModel> clerk(model, &ChartLine);
-  clerk.Click(caret);
   model.fields.LoadAll(entries);
   std::vector<std::string> log = clerk.Press(kCalculateCommand);
-  return {model.state, log, model.fields.focusTarget()};
+  return {model.state, log};
 }
 
 // The three events scored and shown, in order, as "result" lines.
@@ -43,9 +46,17 @@ std::vector<std::string> ScoredEvents(const char* pushups, const char* situps, c
           "label 2 black", std::string("result 2 ") + run};
 }
 
-std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std::string>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
+// A Calculate that scores all three events: the old scores cleared, each
+// event painted, Print, then what follows (totals, verdict, focus).
+std::vector<std::string> ScoredAll(const char* pushups, const char* situps, const char* run,
+                                   const std::vector<std::string>& after) {
+  return requests::Join({{"clear"}, ScoredEvents(pushups, situps, run), {"print"}, after});
+}
+
+// A Calculate refused: the message, the alert, the caret to the field at fault.
+std::vector<std::string> Refused(int message, int field) {
+  const std::string focus = "focus " + std::to_string(field);
+  return {"clear", "alert", "message " + std::to_string(message) + " black", focus, focus};
 }
 
 struct Case {
@@ -58,66 +69,48 @@ struct Case {
 TEST(EvaluateScoresTest, RequestSequences) {
   const Case kCases[] = {
       {"every event at exactly 100 is maxed", Entries("25", "M", "75", "80", "13", "00"),
-       Join(Join(Join({"clear"}, ScoredEvents("'100' black", "'100' black", "'100' black")),
-                 {"print"}),
-            {"result 3 '300' black", "label 3 black", "result 4 '300' blue", "label 4 black",
-             "message 12 black", "focus 1"}),
+       ScoredAll("'100' black", "'100' black", "'100' black",
+                 {"result 3 '300' black", "label 3 black", "result 4 '300' blue", "label 4 black",
+                  "message 12 black", "focus 1"}),
        Verdict::Maxed},
       {"one event short of 100 passes without a scaled total",
        Entries("25", "M", "74", "80", "13", "00"),
-       Join(Join(Join({"clear"}, ScoredEvents("'99' black", "'100' black", "'100' black")),
-                 {"print"}),
-            {"result 3 '299' black", "label 3 black", "message 11 black", "focus 1"}),
+       ScoredAll("'99' black", "'100' black", "'100' black",
+                 {"result 3 '299' black", "label 3 black", "message 11 black", "focus 1"}),
        Verdict::Passed},
       {"points beyond 100 are shown as 100", Entries("20", "M", "80", "90", "12", "00"),
-       Join(Join(Join({"clear"}, ScoredEvents("'100' black", "'100' black", "'100' black")),
-                 {"print"}),
-            {"result 3 '300' black", "label 3 black", "result 4 '331' blue", "label 4 black",
-             "message 12 black", "focus 1"}),
+       ScoredAll("'100' black", "'100' black", "'100' black",
+                 {"result 3 '300' black", "label 3 black", "result 4 '331' blue", "label 4 black",
+                  "message 12 black", "focus 1"}),
        Verdict::Maxed},
       {"a 59 fails however high the rest", Entries("20", "M", "41", "99", "12", "00"),
-       Join(
-           Join(Join({"clear"}, ScoredEvents("'59' red", "'100' black", "'100' black")), {"print"}),
-           {"result 3 '259' red", "label 3 black", "message 10 red", "focus 1"}),
+       ScoredAll("'59' red", "'100' black", "'100' black",
+                 {"result 3 '259' red", "label 3 black", "message 10 red", "focus 1"}),
        Verdict::Failed},
       {"exactly 60 everywhere passes", Entries("20", "M", "42", "53", "15", "54"),
-       Join(
-           Join(Join({"clear"}, ScoredEvents("'60' black", "'60' black", "'60' black")), {"print"}),
-           {"result 3 '180' black", "label 3 black", "message 11 black", "focus 1"}),
+       ScoredAll("'60' black", "'60' black", "'60' black",
+                 {"result 3 '180' black", "label 3 black", "message 11 black", "focus 1"}),
        Verdict::Passed},
       {"a very slow run is shown negative, in red", Entries("20", "m", "71", "78", "30", "00"),
-       Join(Join(Join({"clear"}, ScoredEvents("'100' black", "'100' black", "'-62' red")),
-                 {"print"}),
-            {"result 3 '138' red", "label 3 black", "message 10 red", "focus 1"}),
+       ScoredAll("'100' black", "'100' black", "'-62' red",
+                 {"result 3 '138' red", "label 3 black", "message 10 red", "focus 1"}),
        Verdict::Failed},
       {"women are scored by the female columns", Entries("23", "f", "9", "50", "15", "36"),
-       Join(Join(Join({"clear"}, ScoredEvents("'49' red", "'60' black", "'100' black")), {"print"}),
-            {"result 3 '209' red", "label 3 black", "message 10 red", "focus 1"}),
+       ScoredAll("'49' red", "'60' black", "'100' black",
+                 {"result 3 '209' red", "label 3 black", "message 10 red", "focus 1"}),
        Verdict::Failed},
-      {"age below 17",
-       Entries("16", "M", "40", "", "", ""),
-       {"clear", "alert", "message 1 black", "focus 0", "focus 0"},
+      {"age below 17", Entries("16", "M", "40", "", "", ""), Refused(kAgeOutOfRange, kAge),
        Verdict::NotScored},
-      {"age above 70",
-       Entries("71", "F", "40", "", "", ""),
-       {"clear", "alert", "message 1 black", "focus 0", "focus 0"},
+      {"age above 70", Entries("71", "F", "40", "", "", ""), Refused(kAgeOutOfRange, kAge),
        Verdict::NotScored},
-      {"age and sex empty: only the age is asked for",
-       Entries("", "", "40", "", "", ""),
-       {"clear", "alert", "message 4 black", "focus 0", "focus 0"},
+      {"age and sex empty: only the age is asked for", Entries("", "", "40", "", "", ""),
+       Refused(kEnterAge, kAge), Verdict::NotScored},
+      {"sex empty", Entries("30", "", "", "40", "", ""), Refused(kEnterSex, kSex),
        Verdict::NotScored},
-      {"sex empty",
-       Entries("30", "", "", "40", "", ""),
-       {"clear", "alert", "message 5 black", "focus 1", "focus 1"},
-       Verdict::NotScored},
-      {"sex empty is asked for before a wrong age",
-       Entries("99", "", "", "40", "", ""),
-       {"clear", "alert", "message 5 black", "focus 1", "focus 1"},
-       Verdict::NotScored},
-      {"a pasted sex letter other than M or F is no sex",
-       Entries("30", "x", "", "40", "", ""),
-       {"clear", "alert", "message 5 black", "focus 1", "focus 1"},
-       Verdict::NotScored},
+      {"sex empty is asked for before a wrong age", Entries("99", "", "", "40", "", ""),
+       Refused(kEnterSex, kSex), Verdict::NotScored},
+      {"a pasted sex letter other than M or F is no sex", Entries("30", "x", "", "40", "", ""),
+       Refused(kEnterSex, kSex), Verdict::NotScored},
       {"one minutes digit and no seconds are completed",
        Entries("20", "M", "", "", "9", ""),
        {"clear", "set 4 '09'", "set 5 '00'", "label 2 black", "result 2 '100' black", "print",
@@ -155,10 +148,11 @@ TEST(EvaluateScoresTest, RequestSequences) {
        {"clear", "focus 1"},
        Verdict::NotScored},
       {"huge raw scores: scaled total capped at 999", Entries("20", "M", "999", "999", "0", ""),
-       Join(Join({"clear", "set 4 '00'", "set 5 '00'"},
-                 ScoredEvents("'100' black", "'100' black", "'100' black")),
+       requests::Join(
+           {{"clear", "set 4 '00'", "set 5 '00'"},
+            ScoredEvents("'100' black", "'100' black", "'100' black"),
             {"print", "result 3 '300' black", "label 3 black", "result 4 '999' blue",
-             "label 4 black", "message 12 black", "focus 5", "chart Time-Points 17-21, Male"}),
+             "label 4 black", "message 12 black", "focus 5", "chart Time-Points 17-21, Male"}}),
        Verdict::Maxed},
   };
   for (const Case& c : kCases) {
@@ -167,56 +161,6 @@ TEST(EvaluateScoresTest, RequestSequences) {
     EXPECT_EQ(outcome.log, c.log);
     EXPECT_EQ(VerdictOf(outcome.state), c.verdict);
   }
-}
-
-TEST(EvaluateScoresTest, KeepsCappedAndExtendedPoints) {
-  const Outcome outcome = Calculate(Entries("20", "M", "999", "999", "0", "0"));
-  const TestState& s = outcome.state;
-  EXPECT_TRUE(s.accepted);
-  EXPECT_TRUE(s.resultsShown);
-  EXPECT_EQ(s.age, 20);
-  EXPECT_EQ(s.sex, 'M');
-  EXPECT_EQ(s.pushups, 999);
-  EXPECT_EQ(s.situps, 999);
-  EXPECT_EQ(s.runMinutes, 0);
-  EXPECT_EQ(s.runSeconds, 0);
-  const int extended[] = {1028, 1021, 230};
-  for (int e = 0; e < kEventCount; ++e) {
-    EXPECT_EQ(s.events[static_cast<std::size_t>(e)].points, 100);
-    EXPECT_EQ(s.events[static_cast<std::size_t>(e)].extendedPoints, extended[e]);
-  }
-  EXPECT_EQ(s.total, 300);
-  EXPECT_STREQ(s.totalText.c_str(), "300");
-  EXPECT_EQ(s.scaledTotal, 999);
-  EXPECT_STREQ(s.scaledText.c_str(), "999");
-}
-
-TEST(EvaluateScoresTest, RunTimeIsKeptAsScored) {
-  const Outcome outcome = Calculate(Entries("20", "M", "", "", "9", ""));
-  EXPECT_EQ(outcome.state.runMinutes, 9);
-  EXPECT_EQ(outcome.state.runSeconds, 0);
-  EXPECT_EQ(outcome.state.events[kRunEvent].extendedPoints, 140);
-  EXPECT_EQ(outcome.focusTarget, kRunSeconds);
-}
-
-TEST(EvaluateScoresTest, ValidationFailureLeavesStateUnaccepted) {
-  const Outcome outcome = Calculate(Entries("16", "F", "40", "", "", ""));
-  EXPECT_FALSE(outcome.state.accepted);
-  EXPECT_FALSE(outcome.state.resultsShown);
-  EXPECT_EQ(outcome.focusTarget, kAge);
-  EXPECT_TRUE(outcome.state.events[kPushupEvent].pointsText.empty());
-}
-
-TEST(EvaluateScoresTest, AcceptedAgeAndSexAreNotCheckedAgain) {
-  TestState accepted;
-  accepted.accepted = true;
-  accepted.age = 35;
-  accepted.sex = 'F';
-  const Outcome outcome = Calculate(Entries("", "", "45", "", "", ""), accepted, kPushups);
-  EXPECT_EQ(outcome.log, (std::vector<std::string>{"clear", "label 0 black", "result 0 '100' black",
-                                                   "print", "focus 2"}));
-  EXPECT_EQ(outcome.state.age, 35);
-  EXPECT_EQ(outcome.state.sex, 'F');
 }
 
 TEST(EvaluateScoresTest, ANewCalculateWipesEarlierResults) {
@@ -249,19 +193,16 @@ TEST(EvaluateScoresTest, PastedJunkIsReadOnlyAsFarAsEachFieldReaches) {
   const JunkCase kCases[] = {
       {"long texts: only the first characters count",
        Entries(age, sex, pushups, situps, minutes, seconds),
-       Join(Join(Join({"clear"}, ScoredEvents("'100' black", "'100' black", "'100' black")),
-                 {"print"}),
-            {"result 3 '300' black", "label 3 black", "result 4 '300' blue", "label 4 black",
-             "message 12 black", "focus 1"})},
+       ScoredAll("'100' black", "'100' black", "'100' black",
+                 {"result 3 '300' black", "label 3 black", "result 4 '300' blue", "label 4 black",
+                  "message 12 black", "focus 1"})},
       {"letters in the number fields read as no digits",
        Entries("25", "M", "abc", "", "", ""),
        {"clear", "label 0 black", "result 0 '20' red", "print", "focus 1"}},
-      {"letters in the age",
-       Entries("xy", "M", "40", "", "", ""),
-       {"clear", "alert", "message 1 black", "focus 0", "focus 0"}},
+      {"letters in the age", Entries("xy", "M", "40", "", "", ""), Refused(kAgeOutOfRange, kAge)},
       {"500 letters everywhere",
        Entries(longJunk, longJunk, longJunk, longJunk, longJunk, longJunk),
-       {"clear", "alert", "message 5 black", "focus 1", "focus 1"}},
+       Refused(kEnterSex, kSex)},
       {"a single letter in the run fields is not padded",
        Entries("25", "M", "", "", "z", "q"),
        {"clear", "label 2 black", "result 2 '100' black", "print", "focus 1"}},
@@ -295,24 +236,73 @@ TEST(AcceptAgeAndSexTest, AcceptsOnlyAValidPair) {
   }
 }
 
-TEST(AcceptAgeAndSexTest, KeepsWhatIsAlreadyAccepted) {
-  TestState state;
-  state.accepted = true;
-  state.age = 40;
-  state.sex = 'F';
-  EXPECT_TRUE(AcceptAgeAndSex(state, Entries("25", "M", "", "", "", "")));
-  EXPECT_EQ(state.age, 40);
-  EXPECT_EQ(state.sex, 'F');
+// The whole numbers and the single letters standing alone in a text.
+std::vector<int> NumbersIn(const std::string& text) {
+  std::vector<int> numbers;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (std::isdigit(static_cast<unsigned char>(text[i])) != 0 &&
+        (i == 0 || std::isdigit(static_cast<unsigned char>(text[i - 1])) == 0)) {
+      numbers.push_back(std::atoi(text.c_str() + i));
+    }
+  }
+  return numbers;
+}
+std::string LettersIn(const std::string& text) {
+  std::string letters;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto alpha = [&](std::size_t k) {
+      return k < text.size() && std::isalpha(static_cast<unsigned char>(text[k])) != 0;
+    };
+    if (alpha(i) && !alpha(i + 1) && (i == 0 || !alpha(i - 1))) {
+      letters += text[i];
+    }
+  }
+  return letters;
 }
 
-TEST(FitnessMessageTextTest, TextsByCode) {
-  EXPECT_STREQ(FitnessMessageText(kAgeOutOfRange), "Age must be between 17 and 70.");
-  EXPECT_STREQ(FitnessMessageText(kSecondsOutOfRange), "Seconds must be between 0 and 59.");
-  EXPECT_STREQ(FitnessMessageText(kEnterAge), "Enter Age.");
-  EXPECT_STREQ(FitnessMessageText(kEnterSex), "Enter Sex: F or M (f or m).");
-  EXPECT_STREQ(FitnessMessageText(VerdictMessage(Verdict::Failed)), "Soldier has failed the VORNA");
-  EXPECT_STREQ(FitnessMessageText(VerdictMessage(Verdict::Passed)), "Soldier has passed the VORNA");
-  EXPECT_STREQ(FitnessMessageText(VerdictMessage(Verdict::Maxed)), "Soldier has maxed the VORNA");
+// Each message says what Calculate does: the ages it names are the ones
+// accepted, the seconds the ones scored, the letters the ones Sex takes;
+// each worded verdict names its verdict. Every message has words of its
+// own; a code of no message paints nothing.
+TEST(FitnessMessages, SayWhatCalculateDoes) {
+  const std::vector<int> ages = NumbersIn(FitnessMessageText(kAgeOutOfRange));
+  ASSERT_EQ(ages.size(), 2u);
+  for (int age = ages[0] - 1; age <= ages[1] + 1; ++age) {
+    TestState state;
+    const std::string text = std::to_string(age);
+    EXPECT_EQ(AcceptAgeAndSex(state, Entries(text, "M", "", "", "", "")),
+              ages[0] <= age && age <= ages[1])
+        << age;
+  }
+  const std::vector<int> seconds = NumbersIn(FitnessMessageText(kSecondsOutOfRange));
+  ASSERT_EQ(seconds.size(), 2u);
+  for (const int second : {seconds[1], seconds[1] + 1}) {
+    const std::string text = std::to_string(second);
+    const std::vector<std::string> log = Calculate(Entries("20", "M", "", "", "14", text)).log;
+    EXPECT_EQ(std::find(log.begin(), log.end(), "message 3 black") == log.end(),
+              second <= seconds[1])
+        << second;
+  }
+  const std::string letters = LettersIn(FitnessMessageText(kEnterSex));
+  ASSERT_EQ(letters.size(), 4u);
+  for (const char letter : letters) {
+    TestState state;
+    EXPECT_TRUE(AcceptAgeAndSex(state, Entries("25", std::string(1, letter), "", "", "", "")))
+        << letter;
+  }
+
+  std::set<std::string> texts = {FitnessMessageText(kAgeOutOfRange),
+                                 FitnessMessageText(kSecondsOutOfRange),
+                                 FitnessMessageText(kEnterAge), FitnessMessageText(kEnterSex)};
+  const std::pair<Verdict, const char*> verdicts[] = {
+      {Verdict::Failed, "failed"}, {Verdict::Passed, "passed"}, {Verdict::Maxed, "maxed"}};
+  for (const auto& [verdict, word] : verdicts) {
+    const std::string text = FitnessMessageText(VerdictMessage(verdict));
+    EXPECT_NE(text.find(word), std::string::npos) << text;
+    texts.insert(text);
+  }
+  EXPECT_EQ(texts.size(), 7u) << "a message's words are its own";
+  EXPECT_EQ(texts.count(""), 0u);
   EXPECT_EQ(VerdictMessage(Verdict::NotScored), kNoFitnessMessage);
   for (int code : {0, 2, 6, -1}) {
     EXPECT_STREQ(FitnessMessageText(code), "") << code;

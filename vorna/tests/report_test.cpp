@@ -7,12 +7,14 @@
 #include <utility>
 #include <vector>
 
+#include "shell/tests/report_lines.h"
 #include "vorna/core/evaluation.h"
 
 namespace vorna {
 namespace {
 
-using Lines = std::vector<std::pair<int, std::string>>;
+using report_lines::BodyOf;
+using report_lines::Lines;
 using shell::Underline;
 
 TestState Calculated(std::string_view age, std::string_view sex, std::string_view pushups,
@@ -21,17 +23,6 @@ TestState Calculated(std::string_view age, std::string_view sex, std::string_vie
   shell::RequestList log;
   EvaluateScores(state, {age, sex, pushups, situps, minutes, seconds}, log);
   return state;
-}
-
-Lines BodyOf(const shell::Report& report) {
-  Lines body;
-  for (const shell::ReportLine& line : report.lines) {
-    if (line.line >= 9) {
-      EXPECT_EQ(line.place, shell::LinePlace::Margin) << line.text;
-      body.emplace_back(line.line, line.text);
-    }
-  }
-  return body;
 }
 
 constexpr const char* kHeading = "         Raw Score     Points";

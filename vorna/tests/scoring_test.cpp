@@ -158,39 +158,31 @@ TEST(AgeGroupTest, GroupsOfFiveYearsFrom17) {
   }
 }
 
-TEST(MalePushupsTest, ColumnCheckValues) {
-  ExpectRepetitionColumns(MalePushupPoints, kPushupFloor, kMalePushupChecks);
-}
-TEST(MalePushupsTest, MonotonicInRepetitions) {
-  ExpectMonotonic(MalePushupPoints, false);
-}
-
-TEST(FemalePushupsTest, ColumnCheckValues) {
-  ExpectRepetitionColumns(FemalePushupPoints, kPushupFloor, kFemalePushupChecks);
-}
-TEST(FemalePushupsTest, MonotonicInRepetitions) {
-  ExpectMonotonic(FemalePushupPoints, false);
-}
-
-TEST(SitupsTest, ColumnCheckValues) {
-  ExpectRepetitionColumns(SitupPoints, kSitupFloor, kSitupChecks);
-}
-TEST(SitupsTest, MonotonicInRepetitions) {
-  ExpectMonotonic(SitupPoints, false);
-}
-
-TEST(MaleRunTest, ColumnCheckValues) {
-  ExpectRunColumns(MaleRunPoints, kMaleRunChecks);
-}
-TEST(MaleRunTest, MonotonicInTime) {
-  ExpectMonotonic(MaleRunPoints, true);
-}
-
-TEST(FemaleRunTest, ColumnCheckValues) {
-  ExpectRunColumns(FemaleRunPoints, kFemaleRunChecks);
-}
-TEST(FemaleRunTest, MonotonicInTime) {
-  ExpectMonotonic(FemaleRunPoints, true);
+// Every column meets the check values of its table, and no event ever
+// scores a worse raw score higher.
+TEST(EventScoring, ColumnsMeetTheirCheckValuesAndNeverRewardWorse) {
+  const struct {
+    const char* event;
+    ScoreFn points;
+    bool isRun;
+    int floor;
+    const TableChecks& checks;
+  } kEvents[] = {
+      {"male push-ups", MalePushupPoints, false, kPushupFloor, kMalePushupChecks},
+      {"female push-ups", FemalePushupPoints, false, kPushupFloor, kFemalePushupChecks},
+      {"sit-ups", SitupPoints, false, kSitupFloor, kSitupChecks},
+      {"male run", MaleRunPoints, true, kRunFloorSeconds, kMaleRunChecks},
+      {"female run", FemaleRunPoints, true, kRunFloorSeconds, kFemaleRunChecks},
+  };
+  for (const auto& e : kEvents) {
+    SCOPED_TRACE(e.event);
+    if (e.isRun) {
+      ExpectRunColumns(e.points, e.checks);
+    } else {
+      ExpectRepetitionColumns(e.points, e.floor, e.checks);
+    }
+    ExpectMonotonic(e.points, e.isRun);
+  }
 }
 
 struct PointCase {
