@@ -153,7 +153,6 @@ struct SummaryShown {
   std::vector<std::string> figures;  // "Rows read: 7"
   std::vector<std::string> notes;
   std::string results;
-  bool printEnabled = false;
 };
 
 inline SummaryShown ReadSummary(HWND dialog) {
@@ -172,7 +171,6 @@ inline SummaryShown ReadSummary(HWND dialog) {
     shown.notes.push_back(line);
   }
   shown.results = ItemText(dialog, shell::kRosterResultsId);
-  shown.printEnabled = IsWindowEnabled(GetDlgItem(dialog, shell::kRosterPrintReportsId)) != FALSE;
   return shown;
 }
 
