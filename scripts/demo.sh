@@ -156,10 +156,15 @@ shot "$heftrak" heftrak-female
 print_report Roe Jane A 987654321 SPC heftrak-female
 
 echo "==> HEFTRAK: a company's roster scored from the window"
-cp "$root/examples/heftrak-roster.csv" "$out/company-roster.csv"
+# In a folder of the Windows drive, as a clerk would keep it, so the
+# summary shows a Windows path and not this machine's.
+rosters="$WINEPREFIX/drive_c/Rosters"
+mkdir -p "$rosters"
+rm -f "$rosters"/company-roster*
+cp "$root/examples/heftrak-roster.csv" "$rosters/company-roster.csv"
 key alt+space o # the system menu's Score a Roster...
 focus_window "Score a Roster" >/dev/null
-typed "$(winepath -w "$out/company-roster.csv")"
+typed 'C:\Rosters\company-roster.csv'
 key Return
 summary=$(focus_window "Roster Scored")
 shot "$summary" heftrak-roster-summary
@@ -168,6 +173,7 @@ focus_window "Print Reports" >/dev/null
 keep_pdfs window-roster-heftrak 5
 key Return # closes the progress dialog: "5 reports printed."
 key Escape # and the summary
+cp "$rosters/company-roster.csv" "$rosters/company-roster-results.csv" "$out/"
 key alt+F4
 wait "$program" || true
 
