@@ -43,6 +43,11 @@ def msi_table(msi, table):
     return [dict(zip(columns, line.split("\t"))) for line in lines[3:] if line]
 
 
+def msi_properties(msi):
+    """The Property table as {property: value}."""
+    return {row["Property"]: row["Value"] for row in msi_table(msi, "Property")}
+
+
 def msi_summary(msi):
     """The summary information as msiinfo shows it, times in UTC."""
     shown = run(["msiinfo", "suminfo", str(msi)], env=dict(os.environ, TZ="UTC0", LC_ALL="C"))
@@ -78,16 +83,14 @@ def name_faults(components, directories, shortcuts, files):
     return faults
 
 
-def table_faults(msi, config, version, programs):
+def table_faults(msi, config, version, programs, properties, files, shortcuts):
     """The tables against the rules a Windows administrator's validation
-    applies, and against what the About box and the read-me promise."""
+    applies, and against what the About box and the read-me promise.
+    properties, files and shortcuts: the tables package_faults read."""
     faults = []
     components = {row["Component"]: row for row in msi_table(msi, "Component")}
     directories = {row["Directory"]: row for row in msi_table(msi, "Directory")}
     registry = {row["Registry"]: row for row in msi_table(msi, "Registry")}
-    shortcuts = msi_table(msi, "Shortcut")
-    files = msi_table(msi, "File")
-    properties = {row["Property"]: row["Value"] for row in msi_table(msi, "Property")}
 
     for row in files:
         if not re.fullmatch(r"\d+\.\d+\.\d+\.\d+", row["Version"]) or not row["Language"]:
@@ -174,7 +177,9 @@ def package_faults(config, files, version, programs):
     if not msi.is_file() or not archive.is_file() or not sums_file.is_file():
         return [f"{msi.name}, {archive.name} or {sums_file.name} is missing"]
 
-    properties = {row["Property"]: row["Value"] for row in msi_table(msi, "Property")}
+    properties = msi_properties(msi)
+    file_rows = msi_table(msi, "File")
+    shortcut_rows = msi_table(msi, "Shortcut")
     expected = {"ProductVersion": version, "ProductName": config["product"],
                 "Manufacturer": config["maker"], "UpgradeCode": "{" + config["upgradeCode"] + "}",
                 "ALLUSERS": "1"}
@@ -184,15 +189,16 @@ def package_faults(config, files, version, programs):
     icons = {row["Name"] for row in msi_table(msi, "Icon")}
     if properties.get("ARPPRODUCTICON") not in icons:
         faults.append("no Add/Remove Programs icon")
-    files = sorted(long_name(row["FileName"]) for row in msi_table(msi, "File"))
-    if files != names:
-        faults.append(f"the package holds {files}, not {names}")
-    shortcuts = sorted(long_name(row["Name"]) for row in msi_table(msi, "Shortcut"))
-    if shortcuts != titles:
-        faults.append(f"the shortcuts are {shortcuts}, not {titles}")
+    held = sorted(long_name(row["FileName"]) for row in file_rows)
+    if held != names:
+        faults.append(f"the package holds {held}, not {names}")
+    linked = sorted(long_name(row["Name"]) for row in shortcut_rows)
+    if linked != titles:
+        faults.append(f"the shortcuts are {linked}, not {titles}")
     if msi_table(msi, "CustomAction"):
         faults.append("the package runs custom actions")
-    faults += table_faults(msi, config, version, programs)
+    faults += table_faults(msi, config, version, programs, properties, file_rows,
+                           shortcut_rows)
     faults += time_faults(msi, archive, config["sourceDateEpoch"])
 
     with zipfile.ZipFile(archive) as portable:

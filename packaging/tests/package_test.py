@@ -26,8 +26,8 @@ import uuid
 import xml.etree.ElementTree as ET
 import zipfile
 
-from package_contents import (long_name, msi_summary, msi_table, package_faults, package_files,
-                              run)
+from package_contents import (long_name, msi_properties, msi_summary, msi_table, package_faults,
+                              package_files, run)
 
 WINE_TIMEOUT_S = 120
 TERMINAL_SERVER_AWARE = 0x8000  # IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE
@@ -158,8 +158,6 @@ class Prefix:
 
 def windows(path):
     return "Z:" + str(path).replace("/", "\\")
-
-
 
 
 # --- The test -----------------------------------------------------------------
@@ -360,9 +358,8 @@ def main():
     build_package(config_path, upgrade, "--version", upgrade_version)
     msi = files[0]
     newer = package_files(upgrade, config, upgrade_version)[0]
-    product_code = {r["Property"]: r["Value"] for r in msi_table(msi, "Property")}["ProductCode"]
-    report.check(product_code != {r["Property"]: r["Value"]
-                                  for r in msi_table(newer, "Property")}["ProductCode"],
+    product_code = msi_properties(msi)["ProductCode"]
+    report.check(product_code != msi_properties(newer)["ProductCode"],
                  "another version is another product")
     signed, cert = signing_round_trip(report, config_path, dist, config, work / "signing")
 
