@@ -52,8 +52,13 @@ class Report:
 
 # --- Packages to install ----------------------------------------------------
 
+def make_package(config_path, out, *options, env=None):
+    return run([sys.executable, "-B", str(MAKE_PACKAGE), str(config_path), str(out), *options],
+               env=env)
+
+
 def build_package(config_path, out, *options):
-    made = run([sys.executable, "-B", str(MAKE_PACKAGE), str(config_path), str(out), *options])
+    made = make_package(config_path, out, *options)
     if made.returncode != 0:
         sys.exit(f"cannot build a test package: {made.stdout}{made.stderr}")
 
@@ -277,13 +282,12 @@ def signing_round_trip(report, config_path, dist, config, work):
             return None, cert
     signing = dict(os.environ, SIGN_PKCS12=str(pfx), SIGN_PASSWORD="throwaway")
     signing.pop("SIGN_TIMESTAMP_URL", None)
-    unsigned = run([sys.executable, "-B", str(MAKE_PACKAGE), str(config_path), str(work / "nopass"),
-                    "--sign"], env={k: v for k, v in signing.items() if k != "SIGN_PASSWORD"})
+    unsigned = make_package(config_path, work / "nopass", "--sign",
+                            env={k: v for k, v in signing.items() if k != "SIGN_PASSWORD"})
     report.check(unsigned.returncode != 0 and "SIGN_PASSWORD" in unsigned.stderr,
                  "signing without the password stops instead of building unsigned", unsigned.stdout)
     out = work / "signed"
-    signed = run([sys.executable, "-B", str(MAKE_PACKAGE), str(config_path), str(out), "--sign"],
-                 env=signing)
+    signed = make_package(config_path, out, "--sign", env=signing)
     if not report.check(signed.returncode == 0, "the package builds signed",
                         signed.stdout + signed.stderr):
         return None, cert
