@@ -146,7 +146,7 @@ def wix_source(config, version, programs, code):
     install_dir = element(program_files, "Directory", Id="INSTALLDIR", Name=product_name)
     feature = element(product, "Feature", Id="Programs", Title=product_name, Level=1)
     for program in programs:
-        name = pathlib.Path(program["file"]).name
+        name = program["name"]
         component = element(install_dir, "Component", Id=msi_id(program["target"]), Guid="*")
         element(component, "File", Id=msi_id(name), Source=name, KeyPath="yes")
         element(feature, "ComponentRef", Id=msi_id(program["target"]))
@@ -162,9 +162,8 @@ def wix_source(config, version, programs, code):
     menu_dir = element(menu_folder, "Directory", Id="MenuDir", Name=product_name)
     menu = element(menu_dir, "Component", Id="StartMenu", Guid="*")
     for program in (p for p in programs if p["kind"] == "gui"):
-        name = pathlib.Path(program["file"]).name
         element(menu, "Shortcut", Id=msi_id(program["target"] + ".lnk"), Name=program["title"],
-                Description=program["description"], Target=f"[#{msi_id(name)}]",
+                Description=program["description"], Target=f"[#{msi_id(program['name'])}]",
                 WorkingDirectory="INSTALLDIR", Icon="program.ico")
     element(menu, "RemoveFolder", Id="MenuDir", On="uninstall")
     element(menu, "RegistryValue", Root="HKCU", Key=settings_key, Name="StartMenu",
@@ -179,7 +178,7 @@ def table_queries(config, version, programs, staged):
     file's version and language, short names beside the long ones, and an
     upgrade that replaces the same version as well as older ones."""
     queries = []
-    files = with_short_names([pathlib.Path(p["file"]).name for p in programs])
+    files = with_short_names([p["name"] for p in programs])
     for name, both in files.items():
         file_version, language = version_resource(staged / name)
         queries.append(f"UPDATE `File` SET `FileName` = '{both}', `Version` = '{file_version}', "
@@ -215,10 +214,9 @@ def readme_text(config, version, programs, base, code):
     and the list of programs filled in, with Windows line ends."""
     rows = []
     for program in programs:
-        name = pathlib.Path(program["file"]).name
         how = ("double-click it" if program["kind"] == "gui"
                else "drop a roster on it, or run it in a command prompt")
-        rows.append(f"  {name:<20} {program['title']} ({how})")
+        rows.append(f"  {program['name']:<20} {program['title']} ({how})")
     text = pathlib.Path(config["readme"]).read_text(encoding="utf-8")
     for key, value in {"@PRODUCT@": config["product"], "@VERSION@": version,
                        "@VERSION_TEXT@": config["versionText"], "@PACKAGE@": base,
@@ -344,10 +342,9 @@ def main():
         staged = work / "staged"
         staged.mkdir()
         for program in programs:
-            source = pathlib.Path(program["file"])
-            shutil.copyfile(source, staged / source.name)
+            shutil.copyfile(program["file"], staged / program["name"])
             if signer:
-                signer.sign(staged / source.name, program["title"])
+                signer.sign(staged / program["name"], program["title"])
         shutil.copyfile(config["icon"], staged / "program.ico")
         for path in staged.iterdir():
             os.utime(path, (epoch, epoch))
@@ -356,8 +353,7 @@ def main():
         build_msi(config, version, programs, staged, msi, code)
         if signer:
             signer.sign(msi, config["product"])
-        entries = [(pathlib.Path(p["file"]).name,
-                    (staged / pathlib.Path(p["file"]).name).read_bytes()) for p in programs]
+        entries = [(p["name"], (staged / p["name"]).read_bytes()) for p in programs]
         entries.append(("README.txt", readme_text(config, version, programs, base, code).encode()))
         write_zip(archive, entries, epoch)
         sums = "".join(f"{sha256(path)}  {path.name}\n" for path in (msi, archive))

@@ -5,7 +5,6 @@ including the rules Windows Installer's validation would apply to the tables
 removed, the install folder remembered, the same version replaced)."""
 import hashlib
 import os
-import pathlib
 import re
 import subprocess
 import tempfile
@@ -172,7 +171,7 @@ def package_faults(config, files, version, programs):
     these programs; empty when nothing is."""
     faults = []
     msi, archive, sums_file = files
-    names = sorted(pathlib.Path(p["file"]).name for p in programs)
+    names = sorted(p["name"] for p in programs)
     titles = sorted(p["title"] for p in programs if p["kind"] == "gui")
     if not msi.is_file() or not archive.is_file() or not sums_file.is_file():
         return [f"{msi.name}, {archive.name} or {sums_file.name} is missing"]
@@ -205,7 +204,7 @@ def package_faults(config, files, version, programs):
         entries = sorted(portable.namelist())
         readme = portable.read("README.txt") if "README.txt" in entries else b""
         for program in programs:
-            name = pathlib.Path(program["file"]).name
+            name = program["name"]
             size = portable.getinfo(name).file_size if name in entries else 0
             if program["kind"] == "gui" and size > MAX_PROGRAM_BYTES:
                 faults.append(f"{name} is {size} bytes, over {MAX_PROGRAM_BYTES}")

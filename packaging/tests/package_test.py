@@ -176,7 +176,7 @@ def check_installed(report, prefix, probe, config, programs, version, label, ful
     if not report.check(len(folders) == 1, f"{label}: one install folder", f"found {folders}"):
         return None
     folder = folders[0]
-    names = sorted(pathlib.Path(p["file"]).name for p in programs)
+    names = sorted(p["name"] for p in programs)
     report.check(sorted(f.name for f in folder.iterdir()) == names,
                  f"{label}: the install folder holds {', '.join(names)}",
                  f"it holds {sorted(f.name for f in folder.iterdir())}")
@@ -186,13 +186,13 @@ def check_installed(report, prefix, probe, config, programs, version, label, ful
     report.check(sorted(links) == titles, f"{label}: Start-menu shortcuts {titles}",
                  f"found {sorted(links)}")
     for program in (p for p in programs if p["kind"] == "gui" and full):
-        path = f"{installed}\\{pathlib.Path(program['file']).name}"
+        path = f"{installed}\\{program['name']}"
         rc, said = prefix.wine(str(probe), "window", path, program["title"])
         report.check(rc == 0, f"{label}: {path} opens its window \"{program['title']}\"", said.strip())
     for program in (p for p in programs if p["kind"] == "gui" and full and p["title"] in links):
         rc, said = prefix.wine(str(probe), "shortcut", windows(links[program["title"]]))
         fields = dict(field.split("=", 1) for field in said.strip().split("|") if "=" in field)
-        target = f"{installed}\\{pathlib.Path(program['file']).name}"
+        target = f"{installed}\\{program['name']}"
         icon = fields.get("icon", "")
         report.check(rc == 0 and fields.get("target", "").lower() == target.lower()
                      and icon.lower().endswith(".ico") and prefix.unix(icon).is_file(),
@@ -307,7 +307,7 @@ def signing_round_trip(report, config_path, dist, config, work):
                  checked.stdout[-400:])
     with zipfile.ZipFile(archive) as portable, zipfile.ZipFile(plain_archive) as plain:
         for program in config["programs"]:
-            name = pathlib.Path(program["file"]).name
+            name = program["name"]
             exe = work / name
             exe.write_bytes(portable.read(name))
             checked = verify(exe)
@@ -318,7 +318,7 @@ def signing_round_trip(report, config_path, dist, config, work):
                          f"{name} is signed, and without its signature is the unsigned build's",
                          checked.stdout[-400:] + stripped.stderr)
     tampered = work / "tampered.exe"
-    data = bytearray((work / pathlib.Path(config["programs"][0]["file"]).name).read_bytes())
+    data = bytearray((work / config["programs"][0]["name"]).read_bytes())
     data[len(data) // 3] ^= 0xFF
     tampered.write_bytes(bytes(data))
     report.check(verify(tampered).returncode != 0,
@@ -412,7 +412,7 @@ def main():
                              f"{label}: stays in {CUSTOM_FOLDER}", f"went to {folder}")
                 codes = prefix.registered(config["product"])
                 report.check(codes == [product_code], f"{label}: replaces it", f"found {codes}")
-                exe = (folder or work) / pathlib.Path(programs[0]["file"]).name
+                exe = (folder or work) / programs[0]["name"]
                 checked = run(["osslsigncode", "verify", "-CAfile", str(cert), "-in", str(exe)])
                 report.check(checked.returncode == 0, f"{label}: the installed program is signed")
             rc, said = prefix.msiexec("/x", windows(signed_msi))
