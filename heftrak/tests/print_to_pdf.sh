@@ -18,33 +18,26 @@ if [ "${#found[@]}" -ne 4 ]; then
   exit 1
 fi
 
-text() { pdftotext -layout "$1" - | tr -s ' '; }
-# pdftotext approximates the column spacing, so runs of blanks count as one.
-first=$(text "${found[0]}")
-second=$(text "${found[1]}")
+first=$(report_text "${found[0]}")
+second=$(report_text "${found[1]}")
 
 failed=$((status != 0))
-expect() {
-  if ! grep -qF -- "$(tr -s ' ' <<<"$1")" <<<"$first"; then
-    echo "missing from the report: $1"
-    failed=1
-  fi
-}
-expect "Body Fat Content Report"
-expect "Name: Doe, John Q."
-expect "Date: 07 Dec 2026"
-expect "Rank: $rank"
-expect "SSN: 123/45/6789"
-expect "Age: 25"
-expect "Sex: M"
-expect "Height (in.): 72.00"
-expect "Weight (lbs.): 210"
-expect "Max Allowable Weight:  195"
-expect "Soldier is not within weight limit."
-expect "Abdomen:      40.00  40.25  00.00    40.25"
-expect "Percent Body Fat:   26.22%"
-expect "Max Allowable Percent Body Fat:   22.0%"
-expect "Soldier is not in compliance with Army standards."
+missing_lines "$first" "the report" \
+  "Body Fat Content Report" \
+  "Name: Doe, John Q." \
+  "Date: 07 Dec 2026" \
+  "Rank: $rank" \
+  "SSN: 123/45/6789" \
+  "Age: 25" \
+  "Sex: M" \
+  "Height (in.): 72.00" \
+  "Weight (lbs.): 210" \
+  "Max Allowable Weight:  195" \
+  "Soldier is not within weight limit." \
+  "Abdomen:      40.00  40.25  00.00    40.25" \
+  "Percent Body Fat:   26.22%" \
+  "Max Allowable Percent Body Fat:   22.0%" \
+  "Soldier is not in compliance with Army standards." || failed=1
 if [ "$first" != "$second" ]; then
   echo "the two prints differ"
   failed=1

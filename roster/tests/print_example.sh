@@ -8,10 +8,7 @@
 set -euo pipefail
 program=$1 roster=$2 prefix=$3 count=$4
 shift 4
-# cups-pdf writes into the PDF folder of the job owner's home as the
-# password file gives it, whatever HOME says.
-pdfs="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
-mkdir -p "$pdfs"
+. "$(dirname "$0")/../../shell/tests/pdf_reports.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$roster" "$work/roster.csv"
@@ -40,8 +37,7 @@ done
 sleep 0.5 # let cups-pdf finish the last one
 text=""
 for pdf in "${found[@]}"; do
-  # pdftotext approximates the column spacing, so runs of blanks count as one.
-  text+=$(pdftotext -layout "$pdf" - | tr -s ' ')$'\n'
+  text+=$(report_text "$pdf")$'\n'
 done
 rm -f "${found[@]}"
 
@@ -50,12 +46,7 @@ if [ "${#found[@]}" -ne "$count" ]; then
   echo "expected $count reports in $pdfs, found ${#found[@]}"
   failed=1
 fi
-for line in "Date: 07 Dec 2026" "$@"; do
-  if ! grep -qF -- "$(tr -s ' ' <<<"$line")" <<<"$text"; then
-    echo "missing from the reports: $line"
-    failed=1
-  fi
-done
+missing_lines "$text" "the reports" "Date: 07 Dec 2026" "$@" || failed=1
 [ "$failed" -eq 0 ] || printf 'The reports read:\n%s\n' "$text"
 [ "$failed" -eq 0 ] && echo "$count reports printed to PDF as expected"
 exit "$failed"

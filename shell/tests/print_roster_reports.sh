@@ -21,13 +21,8 @@ if [ "${#found[@]}" -ne "$count" ]; then
   failed=1
 fi
 first=""
-[ "${#found[@]}" -gt 0 ] && first=$(pdftotext -layout "${found[0]}" - | tr -s ' ')
-for line in "Date: $today" "Rank: $rank" "$@"; do
-  if ! grep -qF -- "$(tr -s ' ' <<<"$line")" <<<"$first"; then
-    echo "missing from the first report: $line"
-    failed=1
-  fi
-done
+[ "${#found[@]}" -gt 0 ] && first=$(report_text "${found[0]}")
+missing_lines "$first" "the first report" "Date: $today" "Rank: $rank" "$@" || failed=1
 [ "$failed" -eq 0 ] || printf 'The first report read:\n%s\n' "$first"
 [ "$failed" -eq 0 ] && echo "$count reports printed to PDF from the window"
 exit "$failed"

@@ -1,12 +1,10 @@
 # Sourced by the tests that print reports under Wine to the CUPS printer
 # "PDF" while others may print to it too: each run marks its reports with a
-# rank of its own, and counts and removes only those. Sourcing it sets pdfs,
-# mark, refusing (a printer that refuses every job) and rank; then
+# rank of its own, and counts and removes only those. Sourcing it gives what
+# pdf_reports.sh gives, and sets mark, refusing (a printer that refuses every
+# job) and rank; then
 #   ranked_reports PREFIX COUNT     waits for the run's PDFs and sets found.
-# cups-pdf writes into the PDF folder of the job owner's home as the
-# password file gives it, whatever HOME says.
-pdfs="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
-mkdir -p "$pdfs"
+. "$(dirname "${BASH_SOURCE[0]}")/pdf_reports.sh"
 mark=$(mktemp)
 trap 'rm -f "$mark"' EXIT
 sleep 1 # the mark must be older than the first PDF, to the second
