@@ -18,9 +18,10 @@ set(CALC_PICTURES
   ${CALC_PICTURES_DIR}/dot11.bmp
   ${CALC_PICTURES_DIR}/dot22.bmp
   ${CALC_PICTURES_DIR}/quenrow.bmp)
-# Headers every resource script reads; a change must recompile the scripts.
+# Files every resource script reads; a change must recompile the scripts.
 set(CALC_RESOURCE_HEADERS
   ${CALC_SOURCE_ROOT}/shell/resources/shell_resources.h
+  ${CALC_SOURCE_ROOT}/shell/resources/version.rc
   ${CALC_SOURCE_ROOT}/heftrak/resources/heftrak_ids.h
   ${CALC_SOURCE_ROOT}/vorna/resources/vorna_ids.h
   ${CALC_GENERATED_DIR}/calc_version.h)
