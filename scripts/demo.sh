@@ -48,42 +48,30 @@ shot() { # shot WINDOW-ID NAME
   import -window "$1" "$out/$2.png"
 }
 
-# Waits for the print system to write the next PDF and keeps it as NAME.
-keep_pdf() { # keep_pdf NAME
-  local newest
-  for _ in $(seq 100); do
-    newest=$(find "$pdfs" -maxdepth 1 -name '*.pdf' -newer "$out/.mark" -print 2>/dev/null | head -n1)
-    if [ -n "$newest" ]; then
-      sleep 0.5 # let cups-pdf finish writing it
-      mv "$newest" "$out/$1.pdf"
-      touch "$out/.mark"
-      return 0
-    fi
-    sleep 0.3
-  done
-  echo "demo: no PDF appeared for $1" >&2
-  return 1
-}
-
-# Waits for the print system to write COUNT PDFs and keeps them, in the
-# order they were printed, as NAME-1.pdf, NAME-2.pdf, ...
-keep_pdfs() { # keep_pdfs NAME COUNT
-  local found=()
+# Waits for the print system to write COUNT PDFs (one if not given) and keeps
+# them, in the order they were printed: one as NAME.pdf, more as NAME-1.pdf,
+# NAME-2.pdf, ...
+keep_pdfs() { # keep_pdfs NAME [COUNT]
+  local count=${2:-1} found=()
   for _ in $(seq 100); do
     mapfile -t found < <(find "$pdfs" -maxdepth 1 -name '*.pdf' -newer "$out/.mark" -printf '%T@ %p\n' | sort -n | cut -d' ' -f2-)
-    [ "${#found[@]}" -ge "$2" ] && break
+    [ "${#found[@]}" -ge "$count" ] && break
     sleep 0.3
   done
-  if [ "${#found[@]}" -lt "$2" ]; then
-    echo "demo: $2 reports expected for $1, ${#found[@]} appeared" >&2
+  if [ "${#found[@]}" -lt "$count" ]; then
+    echo "demo: $count reports expected for $1, ${#found[@]} appeared" >&2
     return 1
   fi
   sleep 0.5 # let cups-pdf finish writing the last one
-  local n=0
-  for pdf in "${found[@]}"; do
-    n=$((n + 1))
-    mv "$pdf" "$out/$1-$n.pdf"
-  done
+  if [ "$count" -eq 1 ]; then
+    mv "${found[0]}" "$out/$1.pdf"
+  else
+    local n=0
+    for pdf in "${found[@]}"; do
+      n=$((n + 1))
+      mv "$pdf" "$out/$1-$n.pdf"
+    done
+  fi
   touch "$out/.mark"
 }
 
@@ -101,7 +89,7 @@ print_report() { # print_report LAST FIRST MI SSN RANK PDF-NAME
   key Tab
   typed "$5"
   key alt+p
-  keep_pdf "$6"
+  keep_pdfs "$6"
   key alt+x
 }
 
