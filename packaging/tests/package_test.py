@@ -165,6 +165,16 @@ def windows(path):
     return "Z:" + str(path).replace("/", "\\")
 
 
+def probe_fields(said):
+    """package_probe's "name=value|name=value" answer as a dict."""
+    return dict(field.split("=", 1) for field in said.strip().split("|") if "=" in field)
+
+
+def verify_signature(path, cert):
+    """osslsigncode's check of a signed file, trusting the test certificate."""
+    return run(["osslsigncode", "verify", "-CAfile", str(cert), "-in", str(path)])
+
+
 # --- The test -----------------------------------------------------------------
 
 def check_installed(report, prefix, probe, config, programs, version, label, full=True):
@@ -191,7 +201,7 @@ def check_installed(report, prefix, probe, config, programs, version, label, ful
         report.check(rc == 0, f"{label}: {path} opens its window \"{program['title']}\"", said.strip())
     for program in (p for p in programs if p["kind"] == "gui" and full and p["title"] in links):
         rc, said = prefix.wine(str(probe), "shortcut", windows(links[program["title"]]))
-        fields = dict(field.split("=", 1) for field in said.strip().split("|") if "=" in field)
+        fields = probe_fields(said)
         target = f"{installed}\\{program['name']}"
         icon = fields.get("icon", "")
         report.check(rc == 0 and fields.get("target", "").lower() == target.lower()
@@ -218,7 +228,7 @@ def check_programs(report, prefix, probe, config, msi, folder):
     for name, version in claimed.items():
         path = windows(folder / name)
         rc, said = prefix.wine(str(probe), "version", path)
-        fields = dict(f.split("=", 1) for f in said.strip().split("|") if "=" in f)
+        fields = probe_fields(said)
         report.check(rc == 0 and fields.get("version") == version
                      and fields.get("copyright") == config["copyright"],
                      f"{name} is version {version}, \"{config['copyright']}\"", said.strip())
@@ -299,10 +309,7 @@ def signing_round_trip(report, config_path, dist, config, work):
     report.check(not faults, "the signed package holds what the unsigned one does",
                  "; ".join(faults))
 
-    def verify(path):
-        return run(["osslsigncode", "verify", "-CAfile", str(cert), "-in", str(path)])
-
-    checked = verify(msi)
+    checked = verify_signature(msi, cert)
     report.check(checked.returncode == 0, f"osslsigncode verifies the signed {msi.name}",
                  checked.stdout[-400:])
     with zipfile.ZipFile(archive) as portable, zipfile.ZipFile(plain_archive) as plain:
@@ -310,7 +317,7 @@ def signing_round_trip(report, config_path, dist, config, work):
             name = program["name"]
             exe = work / name
             exe.write_bytes(portable.read(name))
-            checked = verify(exe)
+            checked = verify_signature(exe, cert)
             stripped = run(["osslsigncode", "remove-signature", "-in", str(exe),
                             "-out", str(work / (name + ".unsigned"))])
             report.check(checked.returncode == 0 and stripped.returncode == 0
@@ -321,7 +328,7 @@ def signing_round_trip(report, config_path, dist, config, work):
     data = bytearray((work / config["programs"][0]["name"]).read_bytes())
     data[len(data) // 3] ^= 0xFF
     tampered.write_bytes(bytes(data))
-    report.check(verify(tampered).returncode != 0,
+    report.check(verify_signature(tampered, cert).returncode != 0,
                  "a program changed after signing fails to verify")
     report.check(msi_summary(msi).get("Revision number (UUID)")
                  != msi_summary(plain_msi).get("Revision number (UUID)"),
@@ -413,7 +420,7 @@ def main():
                 codes = prefix.registered(config["product"])
                 report.check(codes == [product_code], f"{label}: replaces it", f"found {codes}")
                 exe = (folder or work) / programs[0]["name"]
-                checked = run(["osslsigncode", "verify", "-CAfile", str(cert), "-in", str(exe)])
+                checked = verify_signature(exe, cert)
                 report.check(checked.returncode == 0, f"{label}: the installed program is signed")
             rc, said = prefix.msiexec("/x", windows(signed_msi))
             report.check(rc == 0, "the signed package uninstalls silently", said)
