@@ -36,8 +36,8 @@ std::string DefaultOutputPath(std::string_view input);
 
 struct Platform {
   // Opens the roster and hands `read` a reader of its bytes; false with the
-  // reason when it cannot be opened, is no file or is larger than
-  // kMaxRosterBytes.
+  // reason when it cannot be opened, is no file or is too large for a roster
+  // (TooLargeForARoster).
   bool (*readFile)(const std::string& path, const std::function<void(const ByteReader&)>& read,
                    std::string& why);
   // Creates a temporary file beside `path`, hands `write` a writer into it,

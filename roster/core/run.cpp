@@ -67,8 +67,7 @@ class Intake {
     const std::ptrdiff_t got = source_(buffer, capacity, why);
     if (got > 0) {
       total_ += std::min(static_cast<long long>(got), static_cast<long long>(capacity));
-      if (total_ > kMaxRosterBytes) {
-        why = "larger than 1 GiB: too large for a roster";
+      if (TooLargeForARoster(total_, why)) {
         return -1;
       }
       return std::min(got, static_cast<std::ptrdiff_t>(capacity));
@@ -391,6 +390,14 @@ RosterSummary& Failed(RosterSummary& summary, const CsvError& error) {
 }
 
 }  // namespace
+
+bool TooLargeForARoster(long long bytes, std::string& why) {
+  if (bytes <= kMaxRosterBytes) {
+    return false;
+  }
+  why = "larger than 1 GiB: too large for a roster";
+  return true;
+}
 
 RosterSummary ScoreRoster(const RosterProgram& program, const ByteReader& roster,
                           const ByteWriter* results, const RosterSettings& settings,

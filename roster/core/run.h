@@ -25,6 +25,11 @@ namespace roster {
 // Line numbers of a file this long still fit an int.
 inline constexpr long long kMaxRosterBytes = 1LL << 30;
 
+// Whether a roster of `bytes` (so far) is too large, and then why. The files
+// refuse a roster by its size before reading it; the scoring counts what it
+// reads as well, against a file that grows meanwhile.
+bool TooLargeForARoster(long long bytes, std::string& why);
+
 // Takes the results' bytes in order; false with `why` set when they cannot
 // be written.
 using ByteWriter = std::function<bool(std::string_view bytes, std::string& why)>;
