@@ -4,10 +4,6 @@ namespace roster {
 
 namespace {
 
-bool IsSeparator(char c) {
-  return c == '/' || c == '\\';
-}
-
 // Why a run failed, as one line; empty when it did not.
 std::string FailureText(const Options& options, const std::string& output,
                         const RosterSummary& summary) {
@@ -28,11 +24,13 @@ std::string FailureText(const Options& options, const std::string& output,
 
 }  // namespace
 
+std::string_view FileName(std::string_view path) {
+  const std::size_t separator = path.find_last_of("\\/");
+  return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
 std::string DefaultOutputPath(std::string_view input) {
-  std::size_t nameStart = input.size();
-  while (nameStart > 0 && !IsSeparator(input[nameStart - 1])) {
-    --nameStart;
-  }
+  const std::size_t nameStart = input.size() - FileName(input).size();
   std::size_t stem = input.rfind('.');
   if (stem == std::string_view::npos || stem <= nameStart) {
     stem = input.size();  // no extension (a leading dot is part of the name)

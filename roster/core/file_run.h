@@ -31,6 +31,10 @@ struct Options {
   bool canNameOutput = true;
 };
 
+// The name of a file without its folder: what follows the last slash or
+// backslash.
+std::string_view FileName(std::string_view path);
+
 // "roster.csv" gives "roster-results.csv" in the same folder.
 std::string DefaultOutputPath(std::string_view input);
 

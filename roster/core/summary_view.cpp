@@ -13,11 +13,6 @@ std::string Capitalised(std::string text) {
 
 }  // namespace
 
-std::string_view FileName(std::string_view path) {
-  const std::size_t separator = path.find_last_of("\\/");
-  return separator == std::string_view::npos ? path : path.substr(separator + 1);
-}
-
 SummaryView ViewOfScoredFile(const RosterProgram& program, std::string_view input,
                              const ScoredFile& run) {
   const RosterSummary& summary = run.summary;
