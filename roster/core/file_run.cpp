@@ -42,6 +42,16 @@ std::string ReportsPrintedText(int printed) {
   return std::to_string(printed) + (printed == 1 ? " report" : " reports") + " printed.";
 }
 
+std::string ReportsPrintedText(int printed, int total) {
+  return std::to_string(printed) + " of " + std::to_string(total) + " reports printed.";
+}
+
+std::string LeftoverRemovedText(std::string_view leftover) {
+  std::string text = "removed ";
+  text.append(leftover).append(", left behind by a run that was cut short.");
+  return text;
+}
+
 std::string RowName(int line, std::string_view soldier) {
   std::string text = "line " + std::to_string(line);
   if (!soldier.empty()) {
@@ -115,8 +125,8 @@ PrintedReports PrintRosterReports(const RosterProgram& program, const Platform& 
     const Printing printed = print(report, printWhy);
     if (printed == Printing::Failed) {
       run.failure = "the report of " + RowName(row.line, row.soldier) +
-                    " was not printed: " + printWhy + "; " + std::to_string(run.printed) + " of " +
-                    std::to_string(run.total) + " reports printed.";
+                    " was not printed: " + printWhy + "; " +
+                    ReportsPrintedText(run.printed, run.total);
       stopped = true;
       return false;
     }
@@ -138,8 +148,7 @@ PrintedReports PrintRosterReports(const RosterProgram& program, const Platform& 
   if (!opened || again.failure != RosterFailure::None || again.read != scored.read ||
       again.scored != scored.scored) {
     run.failure = input + " could not be read again as it was scored, to print its reports; " +
-                  std::to_string(run.printed) + " of " + std::to_string(run.total) +
-                  " reports printed.";
+                  ReportsPrintedText(run.printed, run.total);
   }
   return run;
 }

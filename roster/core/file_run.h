@@ -122,6 +122,11 @@ PrintedReports PrintRosterReports(const RosterProgram& program, const Platform& 
 
 // "5 reports printed."
 std::string ReportsPrintedText(int printed);
+// "2 of 5 reports printed."
+std::string ReportsPrintedText(int printed, int total);
+
+// "removed R-results.csv.tmp-AbC123, left behind by a run that was cut short."
+std::string LeftoverRemovedText(std::string_view leftover);
 
 // A row as messages name it: "line 4 (Roe, Jane)", or "line 7" without a name.
 std::string RowName(int line, std::string_view soldier);
