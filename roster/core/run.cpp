@@ -356,21 +356,20 @@ bool Counted(const ResultCount& count, const RowScore& score) {
 void Count(const RosterProgram& program, RosterSummary& summary, const RowScore& score, int line,
            std::string_view soldier) {
   ++summary.read;
-  if (!score.refused) {
-    for (std::size_t i = 0; i < program.counts.size(); ++i) {
-      summary.counts[i] += Counted(program.counts[i], score) ? 1 : 0;
-    }
-  }
   if (score.refused) {
     ++summary.refused;
     if (summary.refusedRows.size() < kListedRefusedRows) {
       summary.refusedRows.push_back({line, Shortened(soldier, kShownSoldierChars), score.message});
     }
-  } else if (score.tally >= 0 && static_cast<std::size_t>(score.tally) < summary.tallies.size()) {
-    ++summary.scored;
+    return;
+  }
+  ++summary.scored;
+  for (std::size_t i = 0; i < program.counts.size(); ++i) {
+    summary.counts[i] += Counted(program.counts[i], score) ? 1 : 0;
+  }
+  if (score.tally >= 0 && static_cast<std::size_t>(score.tally) < summary.tallies.size()) {
     ++summary.tallies[static_cast<std::size_t>(score.tally)];
   } else {
-    ++summary.scored;
     ++summary.withoutVerdict;
   }
 }
