@@ -184,10 +184,7 @@ void CheckPaste(const shell::NavigationRules& rules, int field, std::string_view
 roster::RosterSummary Score(const roster::RosterProgram& program, std::string_view csv,
                             std::size_t block, std::string& results) {
   results.clear();
-  const roster::ByteWriter writer = [&results](std::string_view bytes, std::string&) {
-    results.append(bytes);
-    return true;
-  };
+  const roster::ByteWriter writer = roster::TextWriter(results);
   roster::RosterSettings settings;
   settings.reports = true;
   int observed = 0;

@@ -488,13 +488,17 @@ RosterSummary ScoreRoster(const RosterProgram& program, const ByteReader& roster
   return summary;
 }
 
+ByteWriter TextWriter(std::string& text) {
+  return [&text](std::string_view bytes, std::string&) {
+    text.append(bytes);
+    return true;
+  };
+}
+
 RosterSummary ScoreRosterText(const RosterProgram& program, std::string_view roster,
                               std::string& results, const RosterSettings& settings) {
   results.clear();
-  const ByteWriter writer = [&results](std::string_view bytes, std::string&) {
-    results.append(bytes);
-    return true;
-  };
+  const ByteWriter writer = TextWriter(results);
   return ScoreRoster(program, TextReader(roster), &writer, settings);
 }
 

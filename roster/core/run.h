@@ -34,6 +34,9 @@ bool TooLargeForARoster(long long bytes, std::string& why);
 // be written.
 using ByteWriter = std::function<bool(std::string_view bytes, std::string& why)>;
 
+// A writer that appends the bytes to `text`.
+ByteWriter TextWriter(std::string& text);
+
 struct RosterSettings {
   bool reports = false;  // build each scored soldier's report
   std::string date;      // the report's date line
