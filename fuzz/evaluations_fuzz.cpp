@@ -231,8 +231,9 @@ void CheckRoster(const roster::RosterProgram& program, std::string_view csv) {
   if (text.starts_with(roster::kUtf8ByteOrderMark)) {
     text.remove_prefix(roster::kUtf8ByteOrderMark.size());
   }
-  if (text.starts_with(std::string("sep=") + summary.separator + "\r\n")) {
-    text.remove_prefix(7);
+  const std::string sepLine = std::string("sep=") + summary.separator + "\r\n";
+  if (text.starts_with(sepLine)) {
+    text.remove_prefix(sepLine.size());
   }
   const roster::CsvTable table = roster::ParseCsv(text, summary.separator);
   Require(!table.error, "the results file does not read back");
