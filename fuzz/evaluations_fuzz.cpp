@@ -184,10 +184,7 @@ void CheckPaste(const shell::NavigationRules& rules, int field, std::string_view
 roster::RosterSummary Score(const roster::RosterProgram& program, std::string_view csv,
                             std::size_t block, std::string& results) {
   results.clear();
-  const roster::ByteWriter writer = [&results](std::string_view bytes, std::string&) {
-    results.append(bytes);
-    return true;
-  };
+  const roster::ByteWriter writer = roster::TextWriter(results);
   roster::RosterSettings settings;
   settings.reports = true;
   int observed = 0;
@@ -234,8 +231,9 @@ void CheckRoster(const roster::RosterProgram& program, std::string_view csv) {
   if (text.starts_with(roster::kUtf8ByteOrderMark)) {
     text.remove_prefix(roster::kUtf8ByteOrderMark.size());
   }
-  if (text.starts_with(std::string("sep=") + summary.separator + "\r\n")) {
-    text.remove_prefix(7);
+  const std::string sepLine = std::string("sep=") + summary.separator + "\r\n";
+  if (text.starts_with(sepLine)) {
+    text.remove_prefix(sepLine.size());
   }
   const roster::CsvTable table = roster::ParseCsv(text, summary.separator);
   Require(!table.error, "the results file does not read back");

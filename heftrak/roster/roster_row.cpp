@@ -137,9 +137,7 @@ roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* 
   // As the window shows it: what the Check found stays beside a Calculate
   // that refused the readings.
   ReadResults(state, score);
-  if (score.refused) {
-    score.tally = -1;
-  } else if (person != nullptr) {
+  if (!score.refused && person != nullptr) {
     score.report = BodyFatReport(state, *person);
   }
   return score;

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
+#include <cstdio>
 #include <map>
 #include <random>
 #include <string>
@@ -14,6 +14,7 @@
 #include "heftrak/core/screening_table.h"
 #include "heftrak/core/window_model.h"
 #include "heftrak/roster/roster_program.h"
+#include "heftrak/tests/body_fat_over.h"
 #include "roster/core/csv.h"
 #include "roster/core/run.h"
 #include "roster/tests/expect_rows.h"
@@ -126,18 +127,6 @@ bool Verdict(MessageCode code) {
          code == kNotWithinBodyFat || code == kWithinBodyFat;
 }
 
-// The difference of two figures the window shows, as hundredths of a
-// percentage point ("26.22" and "22.0" give "4.22").
-std::string Over(const std::string& figure, const std::string& limit) {
-  const auto hundredths = [](const std::string& text) {
-    return std::lround(std::stod(text) * 100);
-  };
-  const long over = hundredths(figure) - hundredths(limit);
-  char text[48];
-  std::snprintf(text, sizeof text, "%ld.%02ld", over / 100, over % 100);
-  return text;
-}
-
 // What the window shows for the soldier, in the roster's result columns;
 // `refused` tells whether it ends on a message that refuses the figures.
 roster::Shown WindowShows(const Soldier& s, bool& refused) {
@@ -177,7 +166,7 @@ roster::Shown WindowShows(const Soldier& s, bool& refused) {
   shown["body_fat_limit"] = ExtraFigure(calculate);
   shown["body_fat_within"] = MessageOf(calculate) == kWithinBodyFat ? "yes" : "no";
   if (MessageOf(calculate) == kNotWithinBodyFat) {
-    shown["body_fat_over"] = Over(shown["body_fat"], shown["body_fat_limit"]);
+    shown["body_fat_over"] = BodyFatOver(shown["body_fat"], shown["body_fat_limit"]);
   }
   return shown;
 }
@@ -315,7 +304,7 @@ TEST(HeftrakRoster, SaysHowFarOverTheLimits) {
     if (!bodyFat.empty()) {
       const std::string& fatOver = row[column("body_fat_over")];
       const bool fatWithin = row[column("body_fat_within")] == "yes";
-      EXPECT_EQ(fatOver, fatWithin ? "" : Over(bodyFat, row[column("body_fat_limit")])) << r;
+      EXPECT_EQ(fatOver, fatWithin ? "" : BodyFatOver(bodyFat, row[column("body_fat_limit")])) << r;
       ++over[fatWithin ? 0 : 1];
     }
   }

@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <cmath>
-#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,6 +12,7 @@
 #include "heftrak/core/window_layout.h"
 #include "heftrak/roster/roster_fields.h"
 #include "heftrak/roster/roster_program.h"
+#include "heftrak/tests/body_fat_over.h"
 #include "heftrak/win32/main_window.h"
 #include "heftrak/win32/program.h"
 #include "roster/core/csv.h"
@@ -111,12 +110,7 @@ class HeftrakRosterWindow : public harness::ProgramSuite<&Program> {
       shown["wrist_avg"] = male ? "" : field(kFemaleAverageWrist);
       shown["body_fat"] = field(male ? kMaleBodyFat : kFemaleBodyFat);
       if (!state.bodyFatWithin) {
-        // In hundredths, as the figures stand on the window.
-        const long over = std::lround(std::stod(shown["body_fat"]) * 100) -
-                          std::lround(std::stod(shown["body_fat_limit"]) * 100);
-        char text[48];
-        std::snprintf(text, sizeof text, "%ld.%02ld", over / 100, over % 100);
-        shown["body_fat_over"] = text;
+        shown["body_fat_over"] = BodyFatOver(shown["body_fat"], shown["body_fat_limit"]);
       }
     }
     std::string all;

@@ -148,8 +148,7 @@ int RunRosterProgram(const RosterProgram& program, const Platform& platform,
   }
   const ScoredFile run = ScoreRosterFile(program, platform, options);
   for (const std::string& name : run.removed) {
-    platform.writeOut(std::string(program.name) + ": removed " + name +
-                      ", left behind by a run that was cut short.\n");
+    platform.writeOut(std::string(program.name) + ": " + LeftoverRemovedText(name) + "\n");
   }
   for (const std::string& warning : run.summary.warnings) {
     Warn(program, platform, options.input + ", " + warning);

@@ -4,10 +4,6 @@ namespace roster {
 
 namespace {
 
-bool IsSeparator(char c) {
-  return c == '/' || c == '\\';
-}
-
 // Why a run failed, as one line; empty when it did not.
 std::string FailureText(const Options& options, const std::string& output,
                         const RosterSummary& summary) {
@@ -28,11 +24,13 @@ std::string FailureText(const Options& options, const std::string& output,
 
 }  // namespace
 
+std::string_view FileName(std::string_view path) {
+  const std::size_t separator = path.find_last_of("\\/");
+  return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
 std::string DefaultOutputPath(std::string_view input) {
-  std::size_t nameStart = input.size();
-  while (nameStart > 0 && !IsSeparator(input[nameStart - 1])) {
-    --nameStart;
-  }
+  const std::size_t nameStart = input.size() - FileName(input).size();
   std::size_t stem = input.rfind('.');
   if (stem == std::string_view::npos || stem <= nameStart) {
     stem = input.size();  // no extension (a leading dot is part of the name)
@@ -42,6 +40,16 @@ std::string DefaultOutputPath(std::string_view input) {
 
 std::string ReportsPrintedText(int printed) {
   return std::to_string(printed) + (printed == 1 ? " report" : " reports") + " printed.";
+}
+
+std::string ReportsPrintedText(int printed, int total) {
+  return std::to_string(printed) + " of " + std::to_string(total) + " reports printed.";
+}
+
+std::string LeftoverRemovedText(std::string_view leftover) {
+  std::string text = "removed ";
+  text.append(leftover).append(", left behind by a run that was cut short.");
+  return text;
 }
 
 std::string RowName(int line, std::string_view soldier) {
@@ -117,8 +125,8 @@ PrintedReports PrintRosterReports(const RosterProgram& program, const Platform& 
     const Printing printed = print(report, printWhy);
     if (printed == Printing::Failed) {
       run.failure = "the report of " + RowName(row.line, row.soldier) +
-                    " was not printed: " + printWhy + "; " + std::to_string(run.printed) + " of " +
-                    std::to_string(run.total) + " reports printed.";
+                    " was not printed: " + printWhy + "; " +
+                    ReportsPrintedText(run.printed, run.total);
       stopped = true;
       return false;
     }
@@ -140,8 +148,7 @@ PrintedReports PrintRosterReports(const RosterProgram& program, const Platform& 
   if (!opened || again.failure != RosterFailure::None || again.read != scored.read ||
       again.scored != scored.scored) {
     run.failure = input + " could not be read again as it was scored, to print its reports; " +
-                  std::to_string(run.printed) + " of " + std::to_string(run.total) +
-                  " reports printed.";
+                  ReportsPrintedText(run.printed, run.total);
   }
   return run;
 }

@@ -31,13 +31,17 @@ struct Options {
   bool canNameOutput = true;
 };
 
+// The name of a file without its folder: what follows the last slash or
+// backslash.
+std::string_view FileName(std::string_view path);
+
 // "roster.csv" gives "roster-results.csv" in the same folder.
 std::string DefaultOutputPath(std::string_view input);
 
 struct Platform {
   // Opens the roster and hands `read` a reader of its bytes; false with the
-  // reason when it cannot be opened, is no file or is larger than
-  // kMaxRosterBytes.
+  // reason when it cannot be opened, is no file or is too large for a roster
+  // (TooLargeForARoster).
   bool (*readFile)(const std::string& path, const std::function<void(const ByteReader&)>& read,
                    std::string& why);
   // Creates a temporary file beside `path`, hands `write` a writer into it,
@@ -118,6 +122,11 @@ PrintedReports PrintRosterReports(const RosterProgram& program, const Platform& 
 
 // "5 reports printed."
 std::string ReportsPrintedText(int printed);
+// "2 of 5 reports printed."
+std::string ReportsPrintedText(int printed, int total);
+
+// "removed R-results.csv.tmp-AbC123, left behind by a run that was cut short."
+std::string LeftoverRemovedText(std::string_view leftover);
 
 // A row as messages name it: "line 4 (Roe, Jane)", or "line 7" without a name.
 std::string RowName(int line, std::string_view soldier);

@@ -40,7 +40,9 @@ struct RowScore {
   // refused row keeps what was scored before the refusal (HEFTRAK's Check
   // beside a refused Calculate).
   std::vector<std::string> results;
-  int tally = -1;  // index into the program's tallies; -1: counts in none
+  // Index into the program's tallies; -1: counts in none. A refused row
+  // counts in none whatever it says.
+  int tally = -1;
   std::optional<shell::Report> report;
 };
 

@@ -67,8 +67,7 @@ class Intake {
     const std::ptrdiff_t got = source_(buffer, capacity, why);
     if (got > 0) {
       total_ += std::min(static_cast<long long>(got), static_cast<long long>(capacity));
-      if (total_ > kMaxRosterBytes) {
-        why = "larger than 1 GiB: too large for a roster";
+      if (TooLargeForARoster(total_, why)) {
         return -1;
       }
       return std::min(got, static_cast<std::ptrdiff_t>(capacity));
@@ -357,21 +356,20 @@ bool Counted(const ResultCount& count, const RowScore& score) {
 void Count(const RosterProgram& program, RosterSummary& summary, const RowScore& score, int line,
            std::string_view soldier) {
   ++summary.read;
-  if (!score.refused) {
-    for (std::size_t i = 0; i < program.counts.size(); ++i) {
-      summary.counts[i] += Counted(program.counts[i], score) ? 1 : 0;
-    }
-  }
   if (score.refused) {
     ++summary.refused;
     if (summary.refusedRows.size() < kListedRefusedRows) {
       summary.refusedRows.push_back({line, Shortened(soldier, kShownSoldierChars), score.message});
     }
-  } else if (score.tally >= 0 && static_cast<std::size_t>(score.tally) < summary.tallies.size()) {
-    ++summary.scored;
+    return;
+  }
+  ++summary.scored;
+  for (std::size_t i = 0; i < program.counts.size(); ++i) {
+    summary.counts[i] += Counted(program.counts[i], score) ? 1 : 0;
+  }
+  if (score.tally >= 0 && static_cast<std::size_t>(score.tally) < summary.tallies.size()) {
     ++summary.tallies[static_cast<std::size_t>(score.tally)];
   } else {
-    ++summary.scored;
     ++summary.withoutVerdict;
   }
 }
@@ -391,6 +389,14 @@ RosterSummary& Failed(RosterSummary& summary, const CsvError& error) {
 }
 
 }  // namespace
+
+bool TooLargeForARoster(long long bytes, std::string& why) {
+  if (bytes <= kMaxRosterBytes) {
+    return false;
+  }
+  why = "larger than 1 GiB: too large for a roster";
+  return true;
+}
 
 RosterSummary ScoreRoster(const RosterProgram& program, const ByteReader& roster,
                           const ByteWriter* results, const RosterSettings& settings,
@@ -482,13 +488,17 @@ RosterSummary ScoreRoster(const RosterProgram& program, const ByteReader& roster
   return summary;
 }
 
+ByteWriter TextWriter(std::string& text) {
+  return [&text](std::string_view bytes, std::string&) {
+    text.append(bytes);
+    return true;
+  };
+}
+
 RosterSummary ScoreRosterText(const RosterProgram& program, std::string_view roster,
                               std::string& results, const RosterSettings& settings) {
   results.clear();
-  const ByteWriter writer = [&results](std::string_view bytes, std::string&) {
-    results.append(bytes);
-    return true;
-  };
+  const ByteWriter writer = TextWriter(results);
   return ScoreRoster(program, TextReader(roster), &writer, settings);
 }
 

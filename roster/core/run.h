@@ -25,9 +25,17 @@ namespace roster {
 // Line numbers of a file this long still fit an int.
 inline constexpr long long kMaxRosterBytes = 1LL << 30;
 
+// Whether a roster of `bytes` (so far) is too large, and then why. The files
+// refuse a roster by its size before reading it; the scoring counts what it
+// reads as well, against a file that grows meanwhile.
+bool TooLargeForARoster(long long bytes, std::string& why);
+
 // Takes the results' bytes in order; false with `why` set when they cannot
 // be written.
 using ByteWriter = std::function<bool(std::string_view bytes, std::string& why)>;
+
+// A writer that appends the bytes to `text`.
+ByteWriter TextWriter(std::string& text);
 
 struct RosterSettings {
   bool reports = false;  // build each scored soldier's report

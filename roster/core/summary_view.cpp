@@ -13,11 +13,6 @@ std::string Capitalised(std::string text) {
 
 }  // namespace
 
-std::string_view FileName(std::string_view path) {
-  const std::size_t separator = path.find_last_of("\\/");
-  return separator == std::string_view::npos ? path : path.substr(separator + 1);
-}
-
 SummaryView ViewOfScoredFile(const RosterProgram& program, std::string_view input,
                              const ScoredFile& run) {
   const RosterSummary& summary = run.summary;
@@ -35,7 +30,7 @@ SummaryView ViewOfScoredFile(const RosterProgram& program, std::string_view inpu
     view.notes.push_back("Warning: " + warning);
   }
   for (const std::string& removed : run.removed) {
-    view.notes.push_back("Removed " + removed + ", left behind by a run that was cut short.");
+    view.notes.push_back(Capitalised(LeftoverRemovedText(removed)));
   }
   for (const RefusedRow& row : summary.refusedRows) {
     view.notes.push_back(RefusedRowText(row));
@@ -63,12 +58,12 @@ std::string PrintingEndText(const PrintedReports& run) {
   if (!run.failure.empty()) {
     return Capitalised(run.failure);
   }
-  std::string text = run.cancelled ? "Cancelled: " + std::to_string(run.printed) + " of " +
-                                         std::to_string(run.total) + " reports printed."
-                                   : ReportsPrintedText(run.printed);
+  // Appended piece by piece: GCC 12 at -O2 takes "literal" + std::string&&
+  // for an overlapping copy and fails the optimised build (-Werror=restrict).
+  std::string text = run.cancelled ? "Cancelled: " : "";
+  text +=
+      run.cancelled ? ReportsPrintedText(run.printed, run.total) : ReportsPrintedText(run.printed);
   if (run.ssnCut > 0) {
-    // Appended piece by piece: GCC 12 at -O2 takes "literal" + std::string&&
-    // for an overlapping copy and fails the optimised build (-Werror=restrict).
     text += ' ';
     text += std::to_string(run.ssnCut);
     text += run.ssnCut == 1 ? " report holds" : " reports hold";

@@ -45,7 +45,4 @@ std::string RosterChangedText(std::string_view input);
 // The results file could not be opened (`why`, the system's reason).
 std::string OpenFailedText(std::string_view results, std::string_view why);
 
-// The name of a file without its folder.
-std::string_view FileName(std::string_view path);
-
 }  // namespace roster

@@ -126,8 +126,7 @@ bool ReadFile(const std::string& path, const std::function<void(const ByteReader
     why = "not a file";
     return false;
   }
-  if (info.st_size > kMaxRosterBytes) {
-    why = "larger than 1 GiB: too large for a roster";
+  if (TooLargeForARoster(info.st_size, why)) {
     return false;
   }
   read([&file](char* buffer, std::size_t capacity, std::string& readWhy) -> std::ptrdiff_t {

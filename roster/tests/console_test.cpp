@@ -35,10 +35,7 @@ bool Replace(const std::string& path, const std::function<bool(const ByteWriter&
     return false;
   }
   std::string bytes;
-  if (!write([&](std::string_view block, std::string&) {
-        bytes += block;
-        return true;
-      })) {
+  if (!write(TextWriter(bytes))) {
     return false;
   }
   files[path] = bytes;

@@ -115,10 +115,7 @@ TEST(RosterRun, ReadsARowAtATime) {
   const std::string whole = Scored(roster);
   for (std::size_t block : {1u, 2u, 3u, 5u}) {
     std::string results;
-    const ByteWriter writer = [&](std::string_view bytes, std::string&) {
-      results.append(bytes);
-      return true;
-    };
+    const ByteWriter writer = TextWriter(results);
     ScoreRoster(kTestProgram, TextReader(roster, block), &writer, {});
     EXPECT_EQ(results, whole) << block;
   }

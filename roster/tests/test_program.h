@@ -1,6 +1,7 @@
 // A made-up calculator for the roster's own tests: it doubles a score, and
-// (a column newer than the first results files) triples it. "0" is refused,
-// "1" fails, "9" is scored without a verdict, anything else passes.
+// (a column newer than the first results files) triples it. "0" is refused
+// (with the tally of a pass), "1" fails, "9" is scored without a verdict,
+// anything else passes.
 #pragma once
 
 #include <string>
@@ -16,6 +17,7 @@ inline RowScore Double(FigureCells cells, const shell::PersonalData* person) {
   if (!digits || digits->empty() || *digits == "0") {
     score.refused = true;
     score.message = "Enter a score.";
+    score.tally = 0;  // a refused row counts in no tally all the same
     return score;
   }
   const int value = std::stoi(*digits);

@@ -187,8 +187,7 @@ bool ReadRosterFile(const std::string& path, const std::function<void(const Byte
   if (!file.valid() || GetFileSizeEx(file.get(), &size) == FALSE) {
     return Fail(why);
   }
-  if (size.QuadPart > kMaxRosterBytes) {
-    why = "larger than 1 GiB: too large for a roster";
+  if (TooLargeForARoster(size.QuadPart, why)) {
     return false;
   }
   read([&file](char* buffer, std::size_t capacity, std::string& readWhy) -> std::ptrdiff_t {

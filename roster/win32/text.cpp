@@ -6,7 +6,8 @@ namespace roster {
 
 namespace {
 
-// Every text here comes from a roster of at most 64 MB, so its length fits an int.
+// Every text here comes from a roster of at most kMaxRosterBytes, so its
+// length fits an int.
 int Length(std::size_t size) {
   return size > INT_MAX ? INT_MAX : static_cast<int>(size);
 }
