@@ -334,14 +334,6 @@ inline DialogStep OnSummaryPress(char letter, std::function<void()> before = {})
   };
 }
 
-// Sets the system's default printer; returns the entry it replaced.
-inline std::string SetDefaultPrinter(const std::string& entry) {
-  char saved[80];
-  GetProfileStringA("windows", "device", ",,,", saved, sizeof saved);
-  WriteProfileStringA("windows", "device", entry.c_str());
-  return saved;
-}
-
 // The reports of `roster` (its soldiers' rank PRINT_RANK, the first soldier
 // on line 2) printed from its summary: all `count` of them, then once more
 // cancelled as the first page prints, then on a printer that refuses every

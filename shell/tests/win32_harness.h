@@ -181,6 +181,14 @@ inline void PutOnClipboard(const char* text) {
   CloseClipboard();
 }
 
+// Sets the system's default printer; returns the entry it replaced.
+inline std::string SetDefaultPrinter(const std::string& entry) {
+  char saved[80];
+  GetProfileStringA("windows", "device", ",,,", saved, sizeof saved);
+  WriteProfileStringA("windows", "device", entry.c_str());
+  return saved;
+}
+
 // A true-colour bitmap in a memory device context, filled with a brush (not
 // taken over) or a colour. Nothing can be read back from a window's pixels on
 // a display-less Wine, so painting code is tested by drawing here.
