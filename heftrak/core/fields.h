@@ -87,14 +87,10 @@ constexpr int FieldChars(int field) {
   if (field == kWeight) {
     return 3;
   }
-  const bool twoDigits = (field >= kAge && field < kMaleAverageAbdomen) ||
-                         (field >= kFemaleReadingsFirst && field < kFemaleAverageHips);
-  if (twoDigits) {
+  if (IsScreeningField(field) || IsMaleReading(field) || IsFemaleReading(field)) {
     return 2;
   }
-  const bool result = (field >= kMaleAverageAbdomen && field < kFemaleReadingsFirst) ||
-                      (field >= kFemaleAverageHips && field < kMainFieldCount);
-  return result ? kResultChars : shell::PrintDialogFieldChars(kPrintDialogIds, field);
+  return IsResultField(field) ? kResultChars : shell::PrintDialogFieldChars(kPrintDialogIds, field);
 }
 
 }  // namespace heftrak

@@ -81,15 +81,7 @@ void FieldFocused(int from, int to, bool byProgram, RequestList& requests) {
 void ClearWeightScreen(WeightControlState& state, RequestList& requests) {
   requests.EnablePrint(false);
   state.weight = 0;
-  // Each emptied field runs its change reaction, as the clerk's cut would;
-  // with Male Only on, Sex is emptied and refilled with "M" by the program.
-  const Write write = state.maleOnly ? Write::KeepMaleOnly : Write::Edit;
-  for (int id = kAge; id <= kWeight; ++id) {
-    requests.EmptyField(id, write);
-  }
-  if (state.maleOnly) {
-    requests.SetText(kSex, "M", Write::KeepMaleOnly);
-  }
+  shell::EmptyForClear(state.maleOnly, kAge, kWeight, kSex, requests);
   EmptyResults(kMaleResults, requests);
   EmptyResults(kFemaleResults, requests);
   // After the reactions above, which answer a result still on the window.

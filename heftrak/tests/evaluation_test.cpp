@@ -105,11 +105,7 @@ Writes WritesOf(const Outcome& outcome, WriteKind kind) {
 // (the Sex rewrite last, so Sex becomes the focus target), Print, the
 // message with its line below, the alert, and the focus.
 TEST(Evaluations, EffectsComeInTheOrderTheClerkSeesThem) {
-  const Fields male = Fields()
-                          .Screen("25", "", "72", "00", "")
-                          .Male(kAbdomen, 0, "35", "00")
-                          .Male(kAbdomen, 1, "35", "")
-                          .Male(kMaleNeck, 0, "15", "00");
+  const Fields male = MaleSoldier();
   const struct {
     const char* name;
     bool calculate;
@@ -220,29 +216,6 @@ TEST(CheckScreening, RewritesTheHeightHundredthsWithoutCountingAnEdit) {
 }
 
 // ---- Calculate ---------------------------------------------------------
-
-Fields MaleSoldier() {
-  // Abdomen 35.00 and neck 15.00 differ by 20.00 (factor 99.48); height 72.00
-  // has the factor 80.67: 18.81 % body fat.
-  return Fields()
-      .Screen("25", "", "72", "00", "")
-      .Male(kAbdomen, 0, "35", "00")
-      .Male(kAbdomen, 1, "35", "")
-      .Male(kMaleNeck, 0, "15", "00");
-}
-
-Fields FemaleSoldier() {
-  // A 157.44 (150 lb) + B 17.58 (hips 40) = C 175.02; D 83.75 (64 in.) +
-  // E 39.97 (forearm 10) + F 17.60 (neck 13) + G 3.05 (wrist 6) = H 144.37;
-  // I = 30.65 %.
-  return Fields()
-      .Screen("30", "", "64", "00", "150")
-      .Female(kHips, 0, "40", "00")
-      .Female(kForearm, 0, "10", "00")
-      .Female(kForearm, 2, "10", "00")
-      .Female(kFemaleNeck, 1, "13", "00")
-      .Female(kWrist, 0, "6", "00");
-}
 
 TEST(CalculateBodyFat, FemaleResultFieldsAndVerdict) {
   WindowModel model;

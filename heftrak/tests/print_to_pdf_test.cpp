@@ -29,14 +29,6 @@ void SetName(HWND dialog, const char* last, const char* first, const char* middl
   SetDlgItemTextA(dialog, 66, middle);
 }
 
-// Sets the system's default printer; returns the entry it replaced.
-std::string SetDefaultPrinter(const std::string& entry) {
-  char saved[80];
-  GetProfileStringA("windows", "device", ",,,", saved, sizeof saved);
-  WriteProfileStringA("windows", "device", entry.c_str());
-  return saved;
-}
-
 TEST(PrintToPdf, ClerkPrintsTheBodyFatReports) {
   const std::string rank = Environment("PRINT_RANK", "SGT");
   const std::string refusing = Environment("REFUSING_PRINTER", "");
@@ -92,9 +84,10 @@ TEST(PrintToPdf, ClerkPrintsTheBodyFatReports) {
         print();
         alertsAfterGoodPrints = alerts;
         // A printer that opens but refuses the job.
-        const std::string saved = SetDefaultPrinter(refusing + ",wineps.drv,CUPS:" + refusing);
+        const std::string saved =
+            harness::SetDefaultPrinter(refusing + ",wineps.drv,CUPS:" + refusing);
         print();
-        SetDefaultPrinter(saved);
+        harness::SetDefaultPrinter(saved);
         shell::Observe(nullptr);
         stillOpen = IsWindow(dialog) != 0;
         SendDlgItemMessageA(dialog, 201, BM_CLICK, 0, 0);

@@ -79,13 +79,6 @@ struct ReportCase {
 };
 
 TEST(BodyFatReport, PrintsTheLinesOfWhatWasEvaluated) {
-  const Fields female = Fields()
-                            .Screen("30", "F", "64", "00", "150")
-                            .Female(kHips, 0, "40", "00")
-                            .Female(kForearm, 0, "10", "00")
-                            .Female(kForearm, 2, "10", "00")
-                            .Female(kFemaleNeck, 1, "13", "00")
-                            .Female(kWrist, 0, "6", "00");
   const ReportCase cases[] = {
       {"check only, within",
        Fields().Screen("25", "m", "72", "00", "195"),
@@ -121,17 +114,13 @@ TEST(BodyFatReport, PrintsTheLinesOfWhatWasEvaluated) {
        {{9, "Height (in.): 72.00"}, {10, "Weight (lbs.):"}},
        {}},
       {"male result with empty readings",
-       Fields()
-           .Screen("25", "", "72", "00", "")
-           .Male(kAbdomen, 0, "35", "00")
-           .Male(kAbdomen, 1, "35", "")
-           .Male(kMaleNeck, 0, "15", "00"),
+       MaleSoldier(),
        Run::Calculate,
        "Sex: M",
        kMaleBody,
        {{24, "Soldier ", "is"}}},
       {"female result after a failed screen",
-       female,
+       FemaleSoldier().Set(kSex, "F"),
        Run::CheckThenCalculate,
        "Sex: F",
        kFemaleBody,
@@ -139,7 +128,7 @@ TEST(BodyFatReport, PrintsTheLinesOfWhatWasEvaluated) {
       // The weight a female Calculate reads is screened on the report as a
       // Check would have screened it.
       {"female result without a Check",
-       Fields(female).Set(kSex, ""),
+       FemaleSoldier(),
        Run::Calculate,
        "Sex: F",
        kFemaleBody,

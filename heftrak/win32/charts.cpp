@@ -39,12 +39,8 @@ void FitClientArea(HWND dialog, ChartSex sex) {
   if (client.right >= needed.width && client.bottom >= needed.height) {
     return;
   }
-  RECT frame{0, 0, std::max(static_cast<int>(client.right), needed.width),
-             std::max(static_cast<int>(client.bottom), needed.height)};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
-  SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  shell::SizeClientArea(dialog, {std::max(static_cast<int>(client.right), needed.width),
+                                 std::max(static_cast<int>(client.bottom), needed.height)});
 }
 
 // The chart age travels with the dialog: set from the creation parameter,

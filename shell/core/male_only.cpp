@@ -29,4 +29,14 @@ void EndMaleOnlyOnClerksSex(bool& on, int field, Write write, int sexField, Requ
   }
 }
 
+void EmptyForClear(bool on, int first, int last, int sexField, RequestList& requests) {
+  const Write write = on ? Write::KeepMaleOnly : Write::Edit;
+  for (int field = first; field <= last; ++field) {
+    requests.EmptyField(field, write);
+  }
+  if (on) {
+    requests.SetText(sexField, "M", Write::KeepMaleOnly);
+  }
+}
+
 }  // namespace shell

@@ -26,66 +26,6 @@
 
 namespace harness {
 
-// Called with the open dialog at every tick until it returns true.
-using DialogStep = std::function<bool(HWND dialog)>;
-
-// The dialog the clerk can use now: of a modal chain only the last is
-// enabled. Not the active window: a program the shell started for Open
-// Results may have taken the activation.
-inline BOOL CALLBACK FindUsableDialog(HWND window, LPARAM result) {
-  char kind[16] = {};
-  GetClassNameA(window, kind, sizeof kind);
-  if (IsWindowVisible(window) && IsWindowEnabled(window) && std::string_view(kind) == "#32770") {
-    *reinterpret_cast<HWND*>(result) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-inline HWND CurrentDialog() {
-  HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), &FindUsableDialog, reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
-struct DialogScript {
-  static inline std::vector<DialogStep>* steps = nullptr;
-  static inline std::size_t next = 0;
-  static inline int ticksLeft = 0;
-  static inline bool busy = false;  // a step may pump messages, ticks included
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (busy || steps == nullptr) {
-      return;
-    }
-    HWND active = CurrentDialog();
-    if (active == nullptr) {
-      --ticksLeft;
-      return;
-    }
-    busy = true;
-    if (--ticksLeft < 0) {
-      // Given up: close whatever is open rather than hang the run.
-      PostMessageA(active, WM_COMMAND, IDCANCEL, 0);
-    } else if (next < steps->size() && (*steps)[next](active)) {
-      ++next;
-    }
-    busy = false;
-  }
-};
-
-// Runs `start`, which opens the first dialog, and the steps in turn; true
-// when every step was taken within `seconds`.
-inline bool RunDialogs(const std::function<void()>& start, std::vector<DialogStep> steps,
-                       int seconds = 60) {
-  DialogScript::steps = &steps;
-  DialogScript::next = 0;
-  DialogScript::ticksLeft = seconds * 50;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &DialogScript::Tick);
-  start();
-  KillTimer(nullptr, timer);
-  DialogScript::steps = nullptr;
-  return DialogScript::next == steps.size();
-}
-
 inline bool IsOpenDialog(HWND dialog) {
   return GetDlgItem(dialog, 1148) != nullptr;  // the file name box (cmb13)
 }
@@ -392,14 +332,6 @@ inline DialogStep OnSummaryPress(char letter, std::function<void()> before = {})
     PressAltIn(dialog, letter);
     return true;
   };
-}
-
-// Sets the system's default printer; returns the entry it replaced.
-inline std::string SetDefaultPrinter(const std::string& entry) {
-  char saved[80];
-  GetProfileStringA("windows", "device", ",,,", saved, sizeof saved);
-  WriteProfileStringA("windows", "device", entry.c_str());
-  return saved;
 }
 
 // The reports of `roster` (its soldiers' rank PRINT_RANK, the first soldier

@@ -9,8 +9,11 @@
 
 #include <cstddef>
 #include <cstring>
+#include <functional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "shell/win32/app.h"
 #include "shell/win32/clipboard.h"
@@ -178,6 +181,14 @@ inline void PutOnClipboard(const char* text) {
   CloseClipboard();
 }
 
+// Sets the system's default printer; returns the entry it replaced.
+inline std::string SetDefaultPrinter(const std::string& entry) {
+  char saved[80];
+  GetProfileStringA("windows", "device", ",,,", saved, sizeof saved);
+  WriteProfileStringA("windows", "device", entry.c_str());
+  return saved;
+}
+
 // A true-colour bitmap in a memory device context, filled with a brush (not
 // taken over) or a colour. Nothing can be read back from a window's pixels on
 // a display-less Wine, so painting code is tested by drawing here.
@@ -227,43 +238,73 @@ class Canvas {
   HGDIOBJ previous_ = nullptr;
 };
 
-// Runs `action` (which opens a modal dialog) and, from inside the dialog's
-// own message loop, calls `inside` with the dialog every few milliseconds
-// until it returns true.
-template <typename Inside>
-struct ModalDriver {
-  static inline Inside* current = nullptr;
-  static inline int ticks = 0;
-  static inline bool busy = false;  // `inside` may pump messages, timer ticks included
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
-    if (current == nullptr) {
-      KillTimer(nullptr, id);
+// The dialog the clerk can use now: of a modal chain only the last is
+// enabled. Not the active window: a program the shell started (for Open
+// Results, say) may have taken the activation.
+inline BOOL CALLBACK FindUsableDialog(HWND window, LPARAM result) {
+  char kind[16] = {};
+  GetClassNameA(window, kind, sizeof kind);
+  if (IsWindowVisible(window) && IsWindowEnabled(window) && std::string_view(kind) == "#32770") {
+    *reinterpret_cast<HWND*>(result) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+inline HWND CurrentDialog() {
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &FindUsableDialog, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// Called with the open dialog at every tick until it returns true.
+using DialogStep = std::function<bool(HWND dialog)>;
+
+struct DialogScript {
+  static inline std::vector<DialogStep>* steps = nullptr;
+  static inline std::size_t next = 0;
+  static inline int ticksLeft = 0;
+  static inline bool busy = false;  // a step may pump messages, ticks included
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (busy || steps == nullptr) {
       return;
     }
-    if (busy) {
+    HWND active = CurrentDialog();
+    if (active == nullptr) {
+      --ticksLeft;
       return;
     }
-    HWND dialog = GetActiveWindow();
     busy = true;
-    const bool done = ++ticks > 200 || (dialog != shell::App().mainWindow && (*current)(dialog));
-    busy = false;
-    if (done) {
-      KillTimer(nullptr, id);
-      if (ticks > 200 && dialog != shell::App().mainWindow) {
-        EndDialog(dialog, 0);  // give up rather than hang the test run
-      }
+    if (--ticksLeft < 0) {
+      // Given up: close whatever is open rather than hang the run (some
+      // dialogs answer no Escape).
+      EndDialog(active, IDCANCEL);
+    } else if (next < steps->size() && (*steps)[next](active)) {
+      ++next;
     }
+    busy = false;
   }
 };
 
+// Runs `start`, which opens the first modal dialog, and, from inside the
+// dialogs' own message loops, the steps in turn, each every few milliseconds
+// until it returns true; true when every step was taken within `seconds`.
+inline bool RunDialogs(const std::function<void()>& start, std::vector<DialogStep> steps,
+                       int seconds = 60) {
+  DialogScript::steps = &steps;
+  DialogScript::next = 0;
+  DialogScript::ticksLeft = seconds * 50;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &DialogScript::Tick);
+  start();
+  KillTimer(nullptr, timer);
+  DialogScript::steps = nullptr;
+  return DialogScript::next == steps.size();
+}
+
+// Runs `action` (which opens a modal dialog) and calls `inside` with the
+// dialog until it returns true, giving up after four seconds.
 template <typename Action, typename Inside>
 void WithModalDialog(Action action, Inside inside) {
-  using Driver = ModalDriver<Inside>;
-  Driver::current = &inside;
-  Driver::ticks = 0;
-  SetTimer(nullptr, 0, 20, &Driver::Tick);
-  action();
-  Driver::current = nullptr;
+  RunDialogs(action, {inside}, 4);
 }
 
 }  // namespace harness

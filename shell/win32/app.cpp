@@ -45,6 +45,14 @@ HWND CreateEntryField(HWND parent, const FieldPlacement& p, DWORD extraStyle) {
   return field;
 }
 
+void SizeClientArea(HWND window, const Size& client) {
+  RECT frame{0, 0, client.width, client.height};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
+  SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool StartProgram(HINSTANCE instance, int show, const ProgramDescription& program) {
   AppState& app = App();
   app.instance = instance;

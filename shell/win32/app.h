@@ -95,4 +95,8 @@ HWND CreateButton(HWND parent, const ButtonPlace& button, DWORD extraStyle = 0);
 // `extraStyle` adds window styles (a dialog's tab stops, upper case).
 HWND CreateEntryField(HWND parent, const FieldPlacement& placement, DWORD extraStyle = 0);
 
+// Gives a window (a dialog whose procedure lays out its own controls) a
+// client area of `client`, its frame around it, where it stands.
+void SizeClientArea(HWND window, const Size& client);
+
 }  // namespace shell

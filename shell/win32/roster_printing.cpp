@@ -63,7 +63,7 @@ void OnInitDialog(HWND dialog, RosterSession& session) {
   // Printing from now on: Cancel before the first page prints none.
   State() = {&session, true, false};
   const RosterPrintingLayout layout = LayoutRosterPrinting(App().grid);
-  FitRosterDialog(dialog, layout.client);
+  SizeClientArea(dialog, layout.client);
   CreateRosterControl(dialog, L"STATIC", SS_LEFT | SS_NOPREFIX, layout.status, kRosterStatusId);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);

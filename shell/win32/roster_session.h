@@ -48,9 +48,6 @@ roster::Platform RosterPlatform();
 HWND CreateRosterControl(HWND dialog, const wchar_t* kind, DWORD style, const Box& box, int id,
                          std::string_view text = {});
 
-// Makes the dialog's client area the layout's size, where it stands.
-void FitRosterDialog(HWND dialog, const Size& client);
-
 // A problem the clerk must read: the alert, then the text in a message box.
 void TellRosterProblem(HWND owner, const std::string& text);
 

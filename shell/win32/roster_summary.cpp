@@ -48,7 +48,7 @@ void OnInitDialog(HWND dialog, RosterSession& session) {
       roster::ViewOfScoredFile(*session.program, session.input, session.run);
   const RosterSummaryLayout layout = LayoutRosterSummary(
       App().grid, static_cast<int>(view.rows.size()), static_cast<int>(view.verdicts.size()));
-  FitRosterDialog(dialog, layout.client);
+  SizeClientArea(dialog, layout.client);
   for (const TextPlace& caption : layout.captions) {
     CreateText(dialog, caption, -1, caption.text);
   }
@@ -106,14 +106,6 @@ HWND CreateRosterControl(HWND dialog, const wchar_t* kind, DWORD style, const Bo
                          box.left, box.top, box.width, box.height, dialog,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), App().instance,
                          nullptr);
-}
-
-void FitRosterDialog(HWND dialog, const Size& client) {
-  RECT frame{0, 0, client.width, client.height};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
-  SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ShowRosterSummary(HWND owner, RosterSession& session) {

@@ -100,16 +100,8 @@ void ClearTest(TestState& state, RequestList& requests) {
     requests.Program(kEmptyChart);
     state.accepted = false;
   }
-  // With Male Only on, the Sex field is emptied and refilled with "M" by the
-  // program: neither write is the clerk choosing a sex. Each field's change
-  // notification wipes what depended on it.
-  const Write write = state.maleOnly ? Write::KeepMaleOnly : Write::Edit;
-  for (int field = kAge; field < kEntryFieldCount; ++field) {
-    requests.EmptyField(field, write);
-  }
-  if (state.maleOnly) {
-    requests.SetText(kSex, "M", Write::KeepMaleOnly);
-  }
+  // Each field's change reaction wipes what depended on it.
+  shell::EmptyForClear(state.maleOnly, kAge, kEntryFieldCount - 1, kSex, requests);
   requests.ClearMessage();
   requests.PaintLabel(kPushupBox, kGrey);
   // Sex becomes the focus target even when it has the focus already, after

@@ -50,9 +50,7 @@ class PrintDialog : public harness::ProgramSuite<&Program> {};
 
 TEST_F(PrintDialog, CollectsThePersonalDataAndStaysOpenAfterPrinting) {
   // No printer here: printing must not leave a job behind in this test.
-  char savedDevice[80];
-  GetProfileStringA("windows", "device", ",,,", savedDevice, sizeof savedDevice);
-  WriteProfileStringA("windows", "device", ",,,");
+  const std::string savedDevice = harness::SetDefaultPrinter(",,,");
 
   DialogSeen seen;
   int step = 0;
@@ -102,7 +100,7 @@ TEST_F(PrintDialog, CollectsThePersonalDataAndStaysOpenAfterPrinting) {
         SendDlgItemMessageA(dialog, 201, BM_CLICK, 0, 0);  // Exit
         return true;
       });
-  WriteProfileStringA("windows", "device", savedDevice);
+  harness::SetDefaultPrinter(savedDevice);
 
   EXPECT_EQ(seen.caption, "Print");
   EXPECT_EQ(seen.ranks, 25);
