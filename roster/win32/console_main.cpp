@@ -86,10 +86,10 @@ int ConsoleMain(const RosterProgram& program, int, char**) {
   shell::App().grid = shell::GridFromBaseUnits(LOWORD(units), HIWORD(units));
 
   RemoveTemporaryOnConsoleClose();
-  const Platform platform = {&ReadRosterFile,     &ReplaceRosterFile, &RemoveRosterLeftovers,
-                             &ReadOnlyRosterFile, &SameRosterFile,    &Print,
-                             &PrinterText,        &shell::TodaysDate, &WriteStandardOut,
-                             &WriteStandardErr};
+  Platform platform = WindowsPlatform();
+  platform.print = &Print;
+  platform.writeOut = &WriteStandardOut;
+  platform.writeErr = &WriteStandardErr;
   const int status = RunRosterProgram(program, platform, Arguments());
   if (OwnConsoleWindow()) {
     WriteStandardOut("Press Enter to close this window.\n");

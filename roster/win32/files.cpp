@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "roster/win32/text.h"
+#include "shell/core/print_setup.h"
 
 namespace roster {
 
@@ -274,6 +275,18 @@ bool SameRosterFile(const std::string& a, const std::string& b) {
          GetFileInformationByHandle(second.get(), &two) != FALSE &&
          one.dwVolumeSerialNumber == two.dwVolumeSerialNumber &&
          one.nFileIndexHigh == two.nFileIndexHigh && one.nFileIndexLow == two.nFileIndexLow;
+}
+
+Platform WindowsPlatform() {
+  Platform platform{};
+  platform.readFile = &ReadRosterFile;
+  platform.replaceFile = &ReplaceRosterFile;
+  platform.removeLeftovers = &RemoveRosterLeftovers;
+  platform.readOnly = &ReadOnlyRosterFile;
+  platform.sameFile = &SameRosterFile;
+  platform.printerText = &PrinterText;
+  platform.today = &shell::TodaysDate;
+  return platform;
 }
 
 }  // namespace roster

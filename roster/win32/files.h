@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "roster/core/csv.h"
+#include "roster/core/file_run.h"
 #include "roster/core/run.h"
 
 namespace roster {
@@ -18,6 +19,11 @@ bool ReplaceRosterFile(const std::string& path, const std::function<bool(const B
 std::vector<std::string> RemoveRosterLeftovers(const std::string& path);
 bool ReadOnlyRosterFile(const std::string& path);
 bool SameRosterFile(const std::string& a, const std::string& b);
+
+// Windows' files, printer text and today's date: what the console program
+// and the windows' "Score a Roster..." share; each adds its own printing and
+// output.
+Platform WindowsPlatform();
 
 // Removes the temporary results file when the console's Ctrl+C or Ctrl+Break
 // comes, or its window is closed; installed once at start.

@@ -72,16 +72,9 @@ FileStamp StampOf(const std::string& path) {
 }
 
 roster::Platform RosterPlatform() {
-  return {&roster::ReadRosterFile,
-          &roster::ReplaceRosterFile,
-          &roster::RemoveRosterLeftovers,
-          &roster::ReadOnlyRosterFile,
-          &roster::SameRosterFile,
-          nullptr,
-          &roster::PrinterText,
-          &TodaysDate,
-          nullptr,
-          nullptr};
+  // The window prints through its own progress dialog and says what it
+  // has to say in dialogs.
+  return roster::WindowsPlatform();
 }
 
 void TellRosterProblem(HWND owner, const std::string& text) {
