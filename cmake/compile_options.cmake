@@ -1,3 +1,21 @@
+# A compiler cache, when the machine has one: a second build of unchanged
+# sources (another preset's tools, a clean clone, the reproducibility check's
+# copy of the tree) takes objects from it instead of compiling again. Paths
+# under the source folder are hashed relative to it, so a copy of the tree in
+# another folder shares the cache. The cache lives in build/ unless
+# CCACHE_DIR names another (the commands leave nothing outside the folder).
+find_program(CALC_CCACHE ccache)
+if(CALC_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  if(DEFINED ENV{CCACHE_DIR})
+    set(calc_ccache_dir "$ENV{CCACHE_DIR}")
+  else()
+    set(calc_ccache_dir "${PROJECT_SOURCE_DIR}/build/ccache")
+  endif()
+  set(CMAKE_CXX_COMPILER_LAUNCHER
+      ${CMAKE_COMMAND} -E env "CCACHE_DIR=${calc_ccache_dir}" "CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}"
+      CCACHE_NOHASHDIR=1 CCACHE_MAXSIZE=5G ${CALC_CCACHE})
+endif()
+
 # Options every target of this project is compiled with.
 add_library(calc_options INTERFACE)
 target_compile_options(calc_options INTERFACE

@@ -2,7 +2,8 @@
 # Installs, with apt-get, only the packages this machine is missing.
 #   install-deps.sh build   compilers, CMake, Python 3 (draws the resource pictures,
 #                           builds the package), GoogleTest sources, Google Benchmark,
-#                           GNU time (measures the roster programs' peak memory)
+#                           GNU time (measures the roster programs' peak memory),
+#                           ccache (a second build of unchanged sources is quick)
 #   install-deps.sh wine    the i686 MinGW-w64 cross compiler, Wine (32-bit) with
 #                           Wine's own fonts, wixl and msitools for the Windows
 #                           Installer package, osslsigncode and openssl to sign it
@@ -23,7 +24,7 @@ add_i386=no
 for group in "$@"; do
   case "$group" in
     build)
-      for p in g++ clang libclang-rt-14-dev cmake ninja-build python3 googletest libbenchmark-dev clang-format time; do
+      for p in g++ clang libclang-rt-14-dev cmake ninja-build python3 googletest libbenchmark-dev clang-format time ccache; do
         want "$p"
       done
       ;;
