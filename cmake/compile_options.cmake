@@ -6,13 +6,16 @@
 # CCACHE_DIR names another (the commands leave nothing outside the folder).
 find_program(CALC_CCACHE ccache)
 if(CALC_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  # Chosen at the first configure: a later run with another environment
+  # must not change every compile command (and so rebuild everything).
   if(DEFINED ENV{CCACHE_DIR})
-    set(calc_ccache_dir "$ENV{CCACHE_DIR}")
+    set(calc_ccache_default "$ENV{CCACHE_DIR}")
   else()
-    set(calc_ccache_dir "${PROJECT_SOURCE_DIR}/build/ccache")
+    set(calc_ccache_default "${PROJECT_SOURCE_DIR}/build/ccache")
   endif()
+  set(CALC_CCACHE_DIR "${calc_ccache_default}" CACHE PATH "The compiler cache's folder")
   set(CMAKE_CXX_COMPILER_LAUNCHER
-      ${CMAKE_COMMAND} -E env "CCACHE_DIR=${calc_ccache_dir}" "CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}"
+      ${CMAKE_COMMAND} -E env "CCACHE_DIR=${CALC_CCACHE_DIR}" "CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}"
       CCACHE_NOHASHDIR=1 CCACHE_MAXSIZE=5G ${CALC_CCACHE})
 endif()
 
