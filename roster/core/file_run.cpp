@@ -22,7 +22,40 @@ std::string FailureText(const Options& options, const std::string& output,
   return summary.error;
 }
 
+// Why the results cannot go to `output`, as one line; empty when they can.
+std::string OutputRefusal(const std::string& output, const OutputCheck& check, bool canName) {
+  const std::string another = canName ? "; name another results file with -o" : "";
+  switch (check.kind) {
+    case OutputKind::Writable:
+      return {};
+    case OutputKind::ReadOnly:
+      return output + " is read-only; make it writable" +
+             (canName ? ", or name another results file with -o" : "");
+    case OutputKind::Folder:
+      return output + " is a folder, not a file" + another;
+    case OutputKind::Device:
+      return output + " is a device, not a file" + another;
+    case OutputKind::Pipe:
+      return output + " is a named pipe, not a file" + another;
+    case OutputKind::Socket:
+      return output + " is a socket, not a file" + another;
+    case OutputKind::NotAFile:
+      return output + " is not a file" + (check.why.empty() ? "" : " (" + check.why + ")") +
+             another;
+    case OutputKind::UnwritableFolder:
+      break;
+  }
+  return output + ": " + UnwritableFolderText(check.why) +
+         (canName ? "; name a results file in another folder with -o" : "");
+}
+
 }  // namespace
+
+std::string UnwritableFolderText(std::string_view reason) {
+  std::string text = "its folder cannot be written to (";
+  text.append(reason).append(")");
+  return text;
+}
 
 std::string_view FileName(std::string_view path) {
   const std::size_t separator = path.find_last_of("\\/");
@@ -70,9 +103,8 @@ ScoredFile ScoreRosterFile(const RosterProgram& program, const Platform& platfor
     return run;
   }
   run.removed = platform.removeLeftovers(output);
-  if (platform.readOnly(output)) {
-    run.error = output + " is read-only; make it writable" +
-                (options.canNameOutput ? ", or name another results file with -o" : "");
+  run.error = OutputRefusal(output, platform.checkOutput(output), options.canNameOutput);
+  if (!run.error.empty()) {
     return run;
   }
 

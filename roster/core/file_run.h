@@ -38,14 +38,37 @@ std::string_view FileName(std::string_view path);
 // "roster.csv" gives "roster-results.csv" in the same folder.
 std::string DefaultOutputPath(std::string_view input);
 
+// What stands at the results file's path (its links followed), as far as
+// writing the results there goes.
+enum class OutputKind {
+  Writable,  // a file, or nothing yet
+  ReadOnly,  // a file its owner made read-only
+  Folder,
+  Device,
+  Pipe,  // a named pipe
+  Socket,
+  NotAFile,          // something else a file cannot replace; `why` says what
+  UnwritableFolder,  // its folder takes no new file; `why` says why
+};
+
+struct OutputCheck {
+  OutputKind kind = OutputKind::Writable;
+  std::string why;  // the system's words, where it gave some
+};
+
+// "its folder cannot be written to (Permission denied)": why the results
+// cannot go beside a file in a folder the user may not write.
+std::string UnwritableFolderText(std::string_view reason);
+
 struct Platform {
   // Opens the roster and hands `read` a reader of its bytes; false with the
   // reason when it cannot be opened, is no file or is too large for a roster
   // (TooLargeForARoster).
   bool (*readFile)(const std::string& path, const std::function<void(const ByteReader&)>& read,
                    std::string& why);
-  // Creates a temporary file beside `path`, hands `write` a writer into it,
-  // and renames it over `path` only when `write` returns true. Otherwise, on
+  // Creates a temporary file beside `path` (beside the file a link there
+  // leads to, so the link stays), hands `write` a writer into it, and
+  // renames it over that file only when `write` returns true. Otherwise, on
   // any failure and when the program is interrupted, the temporary file is
   // removed, so a run cut short never leaves half a results file. `why` is
   // set when the file itself failed.
@@ -55,8 +78,9 @@ struct Platform {
   // could remove them left behind (never one a running program holds);
   // returns their names.
   std::vector<std::string> (*removeLeftovers)(const std::string& path);
-  // Whether `path` is an existing file its owner made read-only.
-  bool (*readOnly)(const std::string& path);
+  // What stands at `path`: results replace only a file (an atomic rename
+  // would replace a device, a pipe or a link itself).
+  OutputCheck (*checkOutput)(const std::string& path);
   // Whether two paths name one existing file.
   bool (*sameFile)(const std::string& a, const std::string& b);
   // One report on the default printer; nullptr where this build cannot print.

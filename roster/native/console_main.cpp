@@ -114,6 +114,37 @@ class TemporaryFile {
   FileDescriptor file_;
 };
 
+// The file `path` names: the path itself, or where its symbolic links lead
+// (a link's relative target is taken from the link's folder). False with
+// errno set when the links cannot be followed.
+bool Target(const std::string& path, std::string& target) {
+  target = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat info {};
+    if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+      return true;
+    }
+    char link[4096];
+    const ssize_t size = readlink(target.c_str(), link, sizeof link);
+    if (size < 0 || static_cast<std::size_t>(size) == sizeof link) {
+      errno = size < 0 ? errno : ENAMETOOLONG;
+      return false;
+    }
+    const std::string leads(link, static_cast<std::size_t>(size));
+    const std::size_t slash = target.rfind('/');
+    target = leads.starts_with('/') || slash == std::string::npos
+                 ? leads
+                 : target.substr(0, slash + 1) + leads;
+  }
+  errno = ELOOP;
+  return false;
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+}
+
 bool ReadFile(const std::string& path, const std::function<void(const ByteReader&)>& read,
               std::string& why) {
   FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -161,10 +192,16 @@ bool WriteAll(int fd, std::string_view bytes, std::string& why) {
 
 bool ReplaceFile(const std::string& path, const std::function<bool(const ByteWriter&)>& write,
                  std::string& why) {
-  TemporaryFile temporary(path);
+  std::string target;
+  if (!Target(path, target)) {
+    why = std::strerror(errno);
+    return false;
+  }
+  TemporaryFile temporary(target);
   FileDescriptor& file = temporary.file();
   if (file.get() < 0) {
-    why = std::strerror(errno);
+    why = errno == EACCES || errno == EROFS ? UnwritableFolderText(std::strerror(errno))
+                                            : std::strerror(errno);
     return false;
   }
   // Readable as a file written by this user normally is.
@@ -180,14 +217,18 @@ bool ReplaceFile(const std::string& path, const std::function<bool(const ByteWri
   if (!write(writer)) {
     return false;
   }
-  if (fsync(file.get()) != 0 || !file.Close() || !temporary.Commit(path)) {
+  if (fsync(file.get()) != 0 || !file.Close() || !temporary.Commit(target)) {
     why = std::strerror(errno);
     return false;
   }
   return true;
 }
 
-std::vector<std::string> RemoveLeftovers(const std::string& path) {
+std::vector<std::string> RemoveLeftovers(const std::string& results) {
+  std::string path;
+  if (!Target(results, path)) {
+    return {};
+  }
   const std::size_t slash = path.rfind('/');
   const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
   const std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".tmp-";
@@ -213,15 +254,34 @@ std::vector<std::string> RemoveLeftovers(const std::string& path) {
   return removed;
 }
 
-// A file nobody may write, as a clerk makes it read-only: Windows refuses to
-// replace such a file, and so does this build.
-bool ReadOnly(const std::string& path) {
+// Only a file, or nothing yet, in a folder the user may write. A file nobody
+// may write, as a clerk makes it read-only, counts as read-only: Windows
+// refuses to replace such a file, and so does this build.
+OutputCheck CheckOutput(const std::string& path) {
   struct stat info {};
-  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-    return false;
+  if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    if (S_ISDIR(info.st_mode)) {
+      return {OutputKind::Folder, ""};
+    }
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) {
+      return {OutputKind::Device, ""};
+    }
+    return {S_ISFIFO(info.st_mode)   ? OutputKind::Pipe
+            : S_ISSOCK(info.st_mode) ? OutputKind::Socket
+                                     : OutputKind::NotAFile,
+            ""};
   }
-  return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-         (access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS));
+  std::string target;
+  if (Target(path, target) && access(FolderOf(target).c_str(), W_OK | X_OK) != 0 &&
+      (errno == EACCES || errno == EROFS || errno == EPERM)) {
+    return {OutputKind::UnwritableFolder, std::strerror(errno)};
+  }
+  const bool exists = stat(path.c_str(), &info) == 0;
+  if (exists && ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+                 (access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS)))) {
+    return {OutputKind::ReadOnly, ""};
+  }
+  return {};
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -237,7 +297,7 @@ int ConsoleMain(const RosterProgram& program, int argc, char** argv) {
   HandleTerminatingSignals();
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
   const Platform platform = {
-      &ReadFile, &ReplaceFile, &RemoveLeftovers,   &ReadOnly,         &SameFile,
+      &ReadFile, &ReplaceFile, &RemoveLeftovers,   &CheckOutput,      &SameFile,
       nullptr,   nullptr,      &shell::TodaysDate, &WriteStandardOut, &WriteStandardErr};
   return RunRosterProgram(program, platform, args);
 }

@@ -48,8 +48,22 @@ std::vector<std::string> RemoveLeftovers(const std::string& path) {
   }
   return removed;
 }
-bool ReadOnly(const std::string& path) {
-  return path.starts_with("/readonly/");
+// What a folder's name says stands in it.
+OutputCheck Check(const std::string& path) {
+  const struct {
+    const char* folder;
+    OutputCheck check;
+  } kinds[] = {
+      {"/readonly/", {OutputKind::ReadOnly, ""}},
+      {"/dev/", {OutputKind::Device, ""}},
+      {"/locked/", {OutputKind::UnwritableFolder, "Permission denied"}},
+  };
+  for (const auto& kind : kinds) {
+    if (path.starts_with(kind.folder)) {
+      return kind.check;
+    }
+  }
+  return {};
 }
 bool Same(const std::string& a, const std::string& b) {
   return a == "./" + b || b == "./" + a;
@@ -81,7 +95,7 @@ struct Outcome {
 };
 
 Platform MadePlatform(bool canPrint = true) {
-  return {&Read,   &Replace, &RemoveLeftovers, &ReadOnly, &Same, canPrint ? &Print : nullptr,
+  return {&Read,   &Replace, &RemoveLeftovers, &Check,   &Same, canPrint ? &Print : nullptr,
           nullptr, &Today,   &WriteOut,        &WriteErr};
 }
 
@@ -166,6 +180,13 @@ TEST_F(Console, ExitStatusAndOneLineForEachKindOfProblem) {
        kUnusable,
        "test-roster: /readonly/r.csv is read-only; make it writable, or name another results "
        "file with -o\n"},
+      {{"roster.csv", "-o", "/dev/null"},
+       kUnusable,
+       "test-roster: /dev/null is a device, not a file; name another results file with -o\n"},
+      {{"roster.csv", "-o", "/locked/r.csv"},
+       kUnusable,
+       "test-roster: /locked/r.csv: its folder cannot be written to (Permission denied); name a "
+       "results file in another folder with -o\n"},
       {{"roster.csv", "--output=/full/r.csv"},
        kUnusable,
        "test-roster: /full/r.csv: No space left on device\n"},

@@ -34,6 +34,54 @@ HANDLE OpenToRead(const std::wstring& path, DWORD access) {
                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
+// Opens what stands at `path` only to ask what it is. A console device
+// opens only for reading or writing; that is asked second, once nothing
+// else answered, since reading a named pipe could wait for its writer.
+HANDLE OpenToAsk(const std::wstring& path) {
+  const HANDLE handle = OpenToRead(path, 0);
+  const DWORD error = GetLastError();
+  if (handle != INVALID_HANDLE_VALUE || error == ERROR_FILE_NOT_FOUND ||
+      error == ERROR_PATH_NOT_FOUND) {
+    return handle;
+  }
+  const HANDLE reading = OpenToRead(path, GENERIC_READ);
+  if (reading == INVALID_HANDLE_VALUE) {
+    SetLastError(error);
+  }
+  return reading;
+}
+
+// A full path without the "\\?\" a final path starts with, where it does not
+// need it.
+std::wstring Plain(std::wstring path) {
+  if (path.starts_with(L"\\\\?\\UNC\\")) {
+    return L"\\\\" + path.substr(8);
+  }
+  if (path.starts_with(L"\\\\?\\") && path.size() < MAX_PATH + 4 && path[5] == L':') {
+    return path.substr(4);
+  }
+  return path;
+}
+
+// The file `path` names: the path itself, or the file a link there leads
+// to, so that renaming over it leaves the link a link.
+std::wstring Target(const std::wstring& path) {
+  FileHandle file(OpenToRead(path, 0));
+  wchar_t full[MAX_PATH];
+  const DWORD fullSize = GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
+  std::wstring final(32768, L'\0');
+  const DWORD finalSize =
+      file.valid() ? GetFinalPathNameByHandleW(file.get(), final.data(), 32768, 0) : 0;
+  if (finalSize == 0 || finalSize >= 32768 || fullSize == 0 || fullSize >= MAX_PATH) {
+    return path;
+  }
+  final.resize(finalSize);
+  final = Plain(final);
+  const bool same = CompareStringOrdinal(final.c_str(), static_cast<int>(final.size()), full,
+                                         static_cast<int>(fullSize), TRUE) == CSTR_EQUAL;
+  return same ? path : final;
+}
+
 bool Fail(std::string& why) {
   why = SystemMessage(GetLastError());
   return false;
@@ -205,11 +253,15 @@ bool ReadRosterFile(const std::string& path, const std::function<void(const Byte
 
 bool ReplaceRosterFile(const std::string& path, const std::function<bool(const ByteWriter&)>& write,
                        std::string& why) {
-  const std::wstring target = Utf8ToWide(path);
+  const std::wstring target = Target(Utf8ToWide(path));
   TemporaryFile temporary(target);
   FileHandle& file = temporary.file();
   if (!file.valid()) {
-    return Fail(why);
+    const DWORD error = GetLastError();
+    why = error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT
+              ? UnwritableFolderText(SystemMessage(error))
+              : SystemMessage(error);
+    return false;
   }
   const ByteWriter writer = [&file](std::string_view bytes, std::string& writeWhy) {
     while (!bytes.empty()) {
@@ -233,7 +285,7 @@ bool ReplaceRosterFile(const std::string& path, const std::function<bool(const B
 }
 
 std::vector<std::string> RemoveRosterLeftovers(const std::string& path) {
-  const std::wstring target = Utf8ToWide(path);
+  const std::wstring target = Target(Utf8ToWide(path));
   const std::size_t separator = target.find_last_of(L"\\/");
   const std::wstring folder =
       separator == std::wstring::npos ? L"" : target.substr(0, separator + 1);
@@ -257,12 +309,47 @@ std::vector<std::string> RemoveRosterLeftovers(const std::string& path) {
   return removed;
 }
 
-// Windows itself refuses to replace a read-only file; saying so first makes
-// it plain, before any scoring.
-bool ReadOnlyRosterFile(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
-         (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+// Windows itself refuses to replace a read-only file or a folder; saying so
+// first makes it plain, before any scoring. A device (NUL, CON) or a named
+// pipe is no file to replace either.
+OutputCheck CheckRosterOutput(const std::string& path) {
+  const std::wstring wide = Utf8ToWide(path);
+  FileHandle file(OpenToAsk(wide));
+  if (!file.valid()) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) {
+      return {};  // a file others hold or guard: replacing it says why it fails
+    }
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+      return {OutputKind::NotAFile, SystemMessage(error)};
+    }
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+      return {OutputKind::NotAFile, "a link to a file that does not exist"};
+    }
+    return {};
+  }
+  switch (GetFileType(file.get())) {
+    case FILE_TYPE_DISK:
+      break;
+    case FILE_TYPE_CHAR:
+      return {OutputKind::Device, ""};
+    case FILE_TYPE_PIPE:
+      return {OutputKind::Pipe, ""};
+    default:
+      return {OutputKind::NotAFile, ""};
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (GetFileInformationByHandle(file.get(), &info) == FALSE) {
+    return {OutputKind::NotAFile, SystemMessage(GetLastError())};
+  }
+  if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    return {OutputKind::Folder, ""};
+  }
+  if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) {
+    return {OutputKind::ReadOnly, ""};
+  }
+  return {};
 }
 
 bool SameRosterFile(const std::string& a, const std::string& b) {
@@ -282,7 +369,7 @@ Platform WindowsPlatform() {
   platform.readFile = &ReadRosterFile;
   platform.replaceFile = &ReplaceRosterFile;
   platform.removeLeftovers = &RemoveRosterLeftovers;
-  platform.readOnly = &ReadOnlyRosterFile;
+  platform.checkOutput = &CheckRosterOutput;
   platform.sameFile = &SameRosterFile;
   platform.printerText = &PrinterText;
   platform.today = &shell::TodaysDate;

@@ -17,7 +17,7 @@ bool ReadRosterFile(const std::string& path, const std::function<void(const Byte
 bool ReplaceRosterFile(const std::string& path, const std::function<bool(const ByteWriter&)>& write,
                        std::string& why);
 std::vector<std::string> RemoveRosterLeftovers(const std::string& path);
-bool ReadOnlyRosterFile(const std::string& path);
+OutputCheck CheckRosterOutput(const std::string& path);
 bool SameRosterFile(const std::string& a, const std::string& b);
 
 // Windows' files, printer text and today's date: what the console program
