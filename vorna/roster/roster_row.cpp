@@ -51,7 +51,9 @@ roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* 
       score.refused = score.refused || IsRefusal(request.target);
     }
   }
-  if (score.refused) {
+  // Refused seconds leave the run unscored but, as in the window, the other
+  // events scored: their points stay beside the refusal.
+  if (score.refused && !state.resultsShown) {
     return score;
   }
   if (!state.resultsShown) {
@@ -59,12 +61,16 @@ roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* 
   }
   score.results.assign(kRosterResults, std::string());
   for (int event = kPushupEvent; event < kEventCount; ++event) {
+    const EventScore& scored = state.events[static_cast<std::size_t>(event)];
     score.results[static_cast<std::size_t>(kPushupPointsResult + event)] =
-        state.events[static_cast<std::size_t>(event)].pointsText.c_str();
+        scored.pointsText.c_str();
+    if (!score.refused || !scored.pointsText.empty()) {
+      score.results[static_cast<std::size_t>(kPushupsToPassResult + event)] =
+          ToPass(state, static_cast<Event>(event));
+    }
   }
-  for (int event = kPushupEvent; event < kEventCount; ++event) {
-    score.results[static_cast<std::size_t>(kPushupsToPassResult + event)] =
-        ToPass(state, static_cast<Event>(event));
+  if (score.refused) {
+    return score;
   }
   score.results[kTotalResult] = state.totalText.c_str();
   score.results[kScaledResult] = state.scaledText.c_str();

@@ -43,19 +43,20 @@ Soldier Generate(std::mt19937& random) {
   return s;
 }
 
-// What the window paints for the soldier, in the roster's result columns.
-roster::Shown WindowShows(const Soldier& s) {
+// What the window paints for the soldier, in the roster's result columns;
+// `refused` tells whether a message refused the figures.
+roster::Shown WindowShows(const Soldier& s, bool& refused) {
   WindowModel model;
   model.fields.LoadAll(s.texts);
   const shell::RequestList requests = model.Command(kCalculateCommand);
   roster::Shown shown;
+  refused = false;
   const char* boxes[] = {"pushup_points", "situp_points", "run_points", "total", "scaled"};
   for (const shell::Request& request : requests) {
     if (request.kind == shell::RequestKind::ShowMessage) {
-      if (request.target < kFailedMessage) {
-        return {{"message", FitnessMessageText(request.target)}};  // refused: no results
-      }
-      shown["message"] = FitnessMessageText(request.target);  // the verdict in words
+      // A refusal, or the verdict in words.
+      refused = refused || request.target < kFailedMessage;
+      shown["message"] = FitnessMessageText(request.target);
     }
     if (request.kind == shell::RequestKind::PaintResult) {
       shown[boxes[request.target]] = request.c_str();
@@ -63,7 +64,8 @@ roster::Shown WindowShows(const Soldier& s) {
   }
   if (!shown.contains("pushup_points") && !shown.contains("situp_points") &&
       !shown.contains("run_points")) {
-    return {{"message", "Nothing to score: pushups, situps and run are empty."}};
+    return {{"message",
+             refused ? shown["message"] : "Nothing to score: pushups, situps and run are empty."}};
   }
   if (shown.contains("total")) {
     // Red total: failed; blue scaled total: maxed.
@@ -85,8 +87,9 @@ TEST(VornaRoster, GivesTheFiguresTheWindowShows) {
   std::vector<roster::Shown> shown;
   int refused = 0;
   for (const Soldier& soldier : soldiers) {
-    shown.push_back(WindowShows(soldier));
-    refused += shown.back().size() == 1 && shown.back().contains("message") ? 1 : 0;
+    bool refusedRow = false;
+    shown.push_back(WindowShows(soldier, refusedRow));
+    refused += refusedRow ? 1 : 0;
   }
   std::string results;
   const roster::RosterSummary summary = ScoreRosterText(RosterProgram(), csv, results);
@@ -135,6 +138,29 @@ TEST(VornaRoster, ScoresEveryDialectAlike) {
   }
   EXPECT_EQ(scored.front()[16], "Le, Jr.");
   EXPECT_EQ(scored.front()[22], "60");  // his push-up points
+}
+
+// Seconds past 59 leave the run unscored, as in the window; the events
+// that were scored keep their points (and what they lack of 60), and the row
+// is refused, without a total or a verdict.
+TEST(VornaRoster, RefusedSecondsKeepTheOtherEventsPoints) {
+  const struct {
+    const char* row;
+    const char* results;  // pushup_points to run_to_pass
+  } cases[] = {
+      {"25,M,30,40,16:60", "49,47,,,,,40,50,"},
+      {"25,M,30,40,1675", "49,47,,,,,40,50,"},
+      {"25,M,,40,16:99", ",47,,,,,,50,"},
+      {"25,M,,,16:60", ",,,,,,,,"},
+  };
+  for (const auto& c : cases) {
+    std::string results;
+    const roster::RosterSummary summary = ScoreRosterText(
+        RosterProgram(), std::string("age,sex,pushups,situps,run\n") + c.row, results);
+    EXPECT_EQ(summary.refused, 1) << c.row;
+    EXPECT_EQ(results.substr(results.find("\r\n") + 2),
+              c.row + std::string(",") + c.results + ",Seconds must be between 0 and 59.\r\n");
+  }
 }
 
 TEST(VornaRoster, NamesWhatTheHeaderLacks) {
