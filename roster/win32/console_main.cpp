@@ -1,4 +1,4 @@
-// The roster programs on Windows: UTF-16 command line and files, the report
+// The roster programs on Windows: UTF-16 command line, files and console, the report
 // printed through the windows' own report page, and a console window that
 // stays open for its summary (or, started by a double click, the usage) when
 // the program made it.
@@ -42,21 +42,19 @@ bool Print(const shell::Report& report, std::string& why) {
   return shell::PrintReport(report, &why);
 }
 
-// UTF-8 on the console while the program runs; the console's own page after.
-class ConsoleCodePage {
- public:
-  ConsoleCodePage() : previous_(GetConsoleOutputCP()) { SetConsoleOutputCP(CP_UTF8); }
-  ~ConsoleCodePage() {
-    if (previous_ != 0) {
-      SetConsoleOutputCP(previous_);
-    }
+// A console shows the texts in its own wide characters; a file or a pipe
+// takes their UTF-8 bytes.
+void WriteOut(std::string_view text) {
+  if (!WriteToConsole(GetStdHandle(STD_OUTPUT_HANDLE), text)) {
+    WriteStandardOut(text);
   }
-  ConsoleCodePage(const ConsoleCodePage&) = delete;
-  ConsoleCodePage& operator=(const ConsoleCodePage&) = delete;
+}
 
- private:
-  UINT previous_;
-};
+void WriteErr(std::string_view text) {
+  if (!WriteToConsole(GetStdHandle(STD_ERROR_HANDLE), text)) {
+    WriteStandardErr(text);
+  }
+}
 
 // The alert of a failed print switches the system's warning beeper; the
 // user's setting comes back at exit, as in the windows.
@@ -79,7 +77,6 @@ bool OwnConsoleWindow() {
 }  // namespace
 
 int ConsoleMain(const RosterProgram& program, int, char**) {
-  const ConsoleCodePage codePage;
   const BeeperSetting beeper;
   // The report's margin is five screen character widths, as the windows print it.
   const LONG units = GetDialogBaseUnits();
@@ -88,11 +85,11 @@ int ConsoleMain(const RosterProgram& program, int, char**) {
   RemoveTemporaryOnConsoleClose();
   Platform platform = WindowsPlatform();
   platform.print = &Print;
-  platform.writeOut = &WriteStandardOut;
-  platform.writeErr = &WriteStandardErr;
+  platform.writeOut = &WriteOut;
+  platform.writeErr = &WriteErr;
   const int status = RunRosterProgram(program, platform, Arguments());
   if (OwnConsoleWindow()) {
-    WriteStandardOut("Press Enter to close this window.\n");
+    WriteOut("Press Enter to close this window.\n");
     char line[16];
     std::fgets(line, sizeof line, stdin);
   }

@@ -62,6 +62,25 @@ std::wstring DisplayText(std::string_view text) {
   return wide.empty() ? ToWide(CP_ACP, 0, text) : wide;
 }
 
+bool WriteToConsole(HANDLE console, std::string_view text) {
+  DWORD mode = 0;
+  if (console == nullptr || console == INVALID_HANDLE_VALUE ||
+      GetConsoleMode(console, &mode) == FALSE) {
+    return false;
+  }
+  const std::wstring wide = DisplayText(text);
+  std::wstring_view rest = wide;
+  while (!rest.empty()) {
+    DWORD written = 0;
+    const DWORD size = rest.size() > 4096 ? 4096 : static_cast<DWORD>(rest.size());
+    if (WriteConsoleW(console, rest.data(), size, &written, nullptr) == FALSE || written == 0) {
+      break;
+    }
+    rest.remove_prefix(written);
+  }
+  return true;
+}
+
 std::string SystemMessage(DWORD error) {
   wchar_t* text = nullptr;
   const DWORD length = FormatMessageW(

@@ -20,6 +20,12 @@ std::string PrinterText(std::string_view utf8);
 // UTF-8) as a window shows it.
 std::wstring DisplayText(std::string_view text);
 
+// Writes a text of the program's (its messages, the roster's names and
+// cells) to `console` in the console's own wide characters, so that every
+// name shows whatever the console's code page; false, writing nothing, when
+// `console` is no console (a file or a pipe, which take the UTF-8 bytes).
+bool WriteToConsole(HANDLE console, std::string_view text);
+
 // The system's text for an error code, in UTF-8, without the line end.
 std::string SystemMessage(DWORD error);
 
