@@ -40,8 +40,8 @@ constexpr roster::RosterProgram kProgram = {
     kFigureColumns,
     kResults,
     kTallies,
-    "age, sex, height (inches with up to two decimals: 70.25), weight (pounds) and up\n"
-    "to three readings a site in inches: abdomen1-3 and neck1-3 for men; hips1-3,\n"
+    "age, sex, height (inches with up to two decimals: 70.25), weight (pounds) and\n"
+    "up to three readings a site in inches: abdomen1-3 and neck1-3 for men; hips1-3,\n"
     "forearm1-3, neck1-3 and wrist1-3 for women. Check runs on every row, then\n"
     "Calculate on a row with readings; a Calculate refused keeps the Check's results\n"
     "and both messages. lbs_over is the weight above the screening table's maximum,\n"

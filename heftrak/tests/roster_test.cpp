@@ -15,6 +15,7 @@
 #include "heftrak/core/window_model.h"
 #include "heftrak/roster/roster_program.h"
 #include "heftrak/tests/body_fat_over.h"
+#include "roster/core/console.h"
 #include "roster/core/csv.h"
 #include "roster/core/run.h"
 #include "roster/tests/expect_rows.h"
@@ -348,6 +349,15 @@ TEST(HeftrakRoster, TakesAColumnsObviousSpellingsAndWarnsOfTheRest) {
     EXPECT_EQ(summary.warnings, c.warnings) << c.header;
     const std::size_t columns = roster::ParseCsv(c.header).records[0].cells.size();
     EXPECT_EQ(ResultsOf(results, columns), ResultsOf(expected, 10)) << c.header;
+  }
+}
+
+// A double-clicked program's console is 80 columns wide.
+TEST(HeftrakRoster, ItsHelpFitsAConsole) {
+  const std::string help = roster::UsageText(RosterProgram());
+  for (std::size_t at = 0, end = 0; at < help.size(); at = end + 1) {
+    end = help.find('\n', at);
+    EXPECT_LE(end - at, roster::kConsoleColumns) << help.substr(at, end - at);
   }
 }
 

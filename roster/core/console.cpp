@@ -1,5 +1,6 @@
 #include "roster/core/console.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace roster {
@@ -11,11 +12,37 @@ void Write(std::FILE* stream, std::string_view text) {
   std::fflush(stream);
 }
 
+// The refused rows a console names by their line.
+constexpr std::size_t kNamedRefusedLines = 10;
+
 // One line on the error stream, after the program's name.
 void Complain(const RosterProgram& program, const Platform& platform, std::string_view text) {
   std::string line(program.name);
   line.append(": ").append(text).append("\n");
   platform.writeErr(line);
+}
+
+// A byte that starts a character: a UTF-8 sequence takes one column.
+bool StartsCharacter(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+}
+
+std::size_t Columns(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), StartsCharacter));
+}
+
+// Where a line too long is broken: the last blank before the text would
+// pass kConsoleColumns, else the first blank after a word too long for it.
+std::size_t BreakAt(std::string_view line) {
+  std::size_t at = std::string_view::npos;
+  std::size_t columns = 0;
+  for (std::size_t i = 0; i < line.size() && columns <= kConsoleColumns; ++i) {
+    if (line[i] == ' ' && i > 0) {
+      at = i;
+    }
+    columns += StartsCharacter(line[i]) ? 1u : 0u;
+  }
+  return at != std::string_view::npos ? at : line.find(' ', 1);
 }
 
 void Warn(const RosterProgram& program, const Platform& platform, std::string_view text) {
@@ -96,8 +123,8 @@ std::string UsageText(const RosterProgram& program) {
   text.append(
       "'s own evaluations and writes\n"
       "the results beside it (ROSTER-results.csv unless -o names the file).\n"
-      "  -o FILE, --output=FILE  where the results go; replaced if it exists, unless\n"
-      "                          it is read-only\n"
+      "  -o FILE, --output=FILE  where the results go: a file, replaced unless it is\n"
+      "                          read-only (through a link, the file it leads to)\n"
       "  --print                 print each scored soldier's report on the default\n"
       "                          printer\n"
       "  --date TEXT             the date on the reports (default today, as\n"
@@ -157,11 +184,47 @@ int RunRosterProgram(const RosterProgram& program, const Platform& platform,
     Complain(program, platform, run.error);
     return kUnusable;
   }
-  platform.writeOut(SummaryText(program, run.summary) + "\nResults: " + run.output + "\n");
+  platform.writeOut(ScoredText(program, run));
   if (options.print && !PrintReports(program, platform, options, run.settings, run.summary)) {
     return kUnusable;
   }
   return run.status;
+}
+
+std::string Wrapped(std::string_view text) {
+  std::string wrapped;
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    std::string_view line = text.substr(0, end);
+    for (std::size_t at = 0;
+         Columns(line) > kConsoleColumns && (at = BreakAt(line)) != std::string_view::npos;) {
+      wrapped.append(line.substr(0, at)).append("\n");
+      line.remove_prefix(std::min(line.find_first_not_of(' ', at), line.size()));
+    }
+    wrapped.append(line).append(end < text.size() ? "\n" : "");
+    text.remove_prefix(std::min(end + 1, text.size()));
+  }
+  return wrapped;
+}
+
+std::string ScoredText(const RosterProgram& program, const ScoredFile& run) {
+  std::string text = SummaryText(program, run.summary) + "\n";
+  const std::vector<RefusedRow>& rows = run.summary.refusedRows;
+  const std::size_t named = std::min(rows.size(), kNamedRefusedLines);
+  if (named > 0) {
+    text += named == 1 && run.summary.refused == 1 ? "Refused: line " : "Refused: lines ";
+    const int more = run.summary.refused - static_cast<int>(named);
+    for (std::size_t i = 0; i < named; ++i) {
+      const bool last = i + 1 == named && more == 0;
+      text += i == 0 ? "" : (last ? " and " : ", ");
+      text += std::to_string(rows[i].line);
+    }
+    if (more > 0) {
+      text += " and " + std::to_string(more) + " more";
+    }
+    text += "; the results' message column says why.\n";
+  }
+  return text + "Results: " + run.output + "\n";
 }
 
 void WriteStandardOut(std::string_view text) {

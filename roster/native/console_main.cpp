@@ -291,14 +291,23 @@ bool SameFile(const std::string& a, const std::string& b) {
          first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
+// A terminal gets the texts wrapped to a console's width; a file or a pipe
+// each message on one line.
+void WriteOut(std::string_view text) {
+  WriteStandardOut(isatty(STDOUT_FILENO) ? Wrapped(text) : std::string(text));
+}
+
+void WriteErr(std::string_view text) {
+  WriteStandardErr(isatty(STDERR_FILENO) ? Wrapped(text) : std::string(text));
+}
+
 }  // namespace
 
 int ConsoleMain(const RosterProgram& program, int argc, char** argv) {
   HandleTerminatingSignals();
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  const Platform platform = {
-      &ReadFile, &ReplaceFile, &RemoveLeftovers,   &CheckOutput,      &SameFile,
-      nullptr,   nullptr,      &shell::TodaysDate, &WriteStandardOut, &WriteStandardErr};
+  const Platform platform = {&ReadFile, &ReplaceFile, &RemoveLeftovers,   &CheckOutput, &SameFile,
+                             nullptr,   nullptr,      &shell::TodaysDate, &WriteOut,    &WriteErr};
   return RunRosterProgram(program, platform, args);
 }
 

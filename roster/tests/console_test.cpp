@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -276,6 +277,63 @@ TEST_F(Console, AWindowScoresAndPrintsThroughTheSameRun) {
   options.canNameOutput = false;
   EXPECT_EQ(ScoreRosterFile(kTestProgram, MadePlatform(), options).error,
             "/readonly/roster-results.csv is read-only; make it writable");
+}
+
+// The lines of a text, and whether each fits a console.
+bool FitsAConsole(const std::string& text) {
+  std::size_t columns = 0;
+  for (char c : text) {
+    columns = c == '\n' ? 0 : columns + ((static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0);
+    if (columns > kConsoleColumns) {
+      return false;
+    }
+  }
+  return true;
+}
+
+TEST_F(Console, TheSummaryNamesTheRefusedLinesAndFitsAConsole) {
+  files["one.csv"] = "last,score\nDoe,2\nPoe,0\n";
+  EXPECT_EQ(RunProgram({"one.csv"}).out,
+            "2 rows read: 1 scored, 1 refused; 1 passed, 0 failed.\n"
+            "Refused: line 3; the results' message column says why.\n"
+            "Results: one-results.csv\n");
+  std::string roster = "last,score\n";
+  for (int i = 0; i < 1234; ++i) {
+    roster += i % 100 < 12 ? "Poe,0\n" : "Doe,9\n";
+  }
+  files["many.csv"] = roster;
+  const std::string out = RunProgram({"many.csv"}).out;
+  EXPECT_EQ(out,
+            "1234 rows read: 1078 scored, 156 refused; 0 passed, 0 failed, 1078 without a "
+            "verdict.\n"
+            "Refused: lines 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 and 146 more; the results' message "
+            "column says why.\n"
+            "Results: many-results.csv\n");
+  // A console shows it at its width, broken at blanks only.
+  const std::string wrapped = Wrapped(out);
+  EXPECT_TRUE(FitsAConsole(wrapped)) << wrapped;
+  std::string joined = wrapped;
+  std::replace(joined.begin(), joined.end(), '\n', ' ');
+  std::string spaced = out;
+  std::replace(spaced.begin(), spaced.end(), '\n', ' ');
+  EXPECT_EQ(joined, spaced);
+}
+
+TEST(ConsoleWidth, LinesAreBrokenAtBlanksOnly) {
+  const std::string word(90, 'x');
+  const std::string accents = "\xC3\xA9" + std::string(78, 'e');  // 79 characters, 80 bytes
+  const struct {
+    std::string text;
+    std::string wrapped;
+  } cases[] = {
+      {std::string(79, 'a'), std::string(79, 'a')},
+      {std::string(79, 'a') + " b\n", std::string(79, 'a') + "\nb\n"},
+      {"a " + word + " b", "a\n" + word + "\nb"},
+      {accents + "\n" + accents + " x", accents + "\n" + accents + "\nx"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Wrapped(c.text), c.wrapped);
+  }
 }
 
 TEST(ConsolePaths, ResultsGoBesideTheRoster) {

@@ -42,16 +42,16 @@ bool Print(const shell::Report& report, std::string& why) {
   return shell::PrintReport(report, &why);
 }
 
-// A console shows the texts in its own wide characters; a file or a pipe
-// takes their UTF-8 bytes.
+// A console shows the texts in its own wide characters, wrapped to its
+// width; a file or a pipe takes their UTF-8 bytes, a message to a line.
 void WriteOut(std::string_view text) {
-  if (!WriteToConsole(GetStdHandle(STD_OUTPUT_HANDLE), text)) {
+  if (!WriteToConsole(GetStdHandle(STD_OUTPUT_HANDLE), Wrapped(text))) {
     WriteStandardOut(text);
   }
 }
 
 void WriteErr(std::string_view text) {
-  if (!WriteToConsole(GetStdHandle(STD_ERROR_HANDLE), text)) {
+  if (!WriteToConsole(GetStdHandle(STD_ERROR_HANDLE), Wrapped(text))) {
     WriteStandardErr(text);
   }
 }

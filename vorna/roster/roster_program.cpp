@@ -36,8 +36,9 @@ constexpr roster::RosterProgram kProgram = {
     kTallies,
     "age, sex, pushups, situps and run: 13:00 or 1300, 0:13:00 as a spreadsheet\n"
     "writes a duration, 13:5 as the window takes it (13:05). An empty event is not\n"
-    "scored, and a soldier without all three events gets no total. pushups_to_pass\n"
-    "and situps_to_pass are the least repetitions, run_to_pass the slowest time, that\n"
+    "scored, and a soldier without all three events gets no total; seconds past 59\n"
+    "refuse the row, but the other events keep their points. pushups_to_pass and\n"
+    "situps_to_pass are the least repetitions, run_to_pass the slowest time, that\n"
     "score 60 points for the soldier's age and sex; empty where the soldier did.",
     &ScoreRow,
     kCounts,

@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "roster/core/console.h"
 #include "roster/core/run.h"
 #include "roster/tests/expect_rows.h"
 #include "vorna/core/evaluation.h"
@@ -233,6 +234,15 @@ TEST(VornaRoster, SaysWhatReachesSixtyPointsInEachEvent) {
   // The table's own figures for a man of 17: 42 push-ups and 53 sit-ups, and
   // 15:54, which scores the same as anything up to 15:57.
   EXPECT_NE(results.find("\r\n17,M,0,0,26:30,9,9,-62,-44,,failed,42,53,15:57,"), std::string::npos);
+}
+
+// A double-clicked program's console is 80 columns wide.
+TEST(VornaRoster, ItsHelpFitsAConsole) {
+  const std::string help = roster::UsageText(RosterProgram());
+  for (std::size_t at = 0, end = 0; at < help.size(); at = end + 1) {
+    end = help.find('\n', at);
+    EXPECT_LE(end - at, roster::kConsoleColumns) << help.substr(at, end - at);
+  }
 }
 
 }  // namespace
