@@ -118,9 +118,13 @@ std::string Shortened(std::string_view text, std::size_t chars) {
   while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
     --cut;
   }
+  // On one line, and without the control characters (a NUL) no message
+  // should carry.
   std::string shown;
   for (char c : text.substr(0, cut)) {
-    shown += (c == '\r' || c == '\n' || c == '\t') ? ' ' : c;
+    const unsigned char byte = static_cast<unsigned char>(c);
+    const bool control = byte < 0x20 || byte == 0x7F;
+    shown += (c == '\r' || c == '\n' || c == '\t') ? ' ' : (control ? '?' : c);
   }
   if (cut < text.size()) {
     shown += "...";

@@ -122,7 +122,9 @@ std::string UsageText(const RosterProgram& program) {
   text.append("Scores every soldier of a roster with ").append(program.calculator);
   text.append(
       "'s own evaluations and writes\n"
-      "the results beside it (ROSTER-results.csv unless -o names the file).\n"
+      "the results beside it, unless -o names the file: ROSTER.csv gives\n"
+      "ROSTER-results.csv, and any other name gains -results.csv (roster.txt gives\n"
+      "roster.txt-results.csv).\n"
       "  -o FILE, --output=FILE  where the results go: a file, replaced unless it is\n"
       "                          read-only (through a link, the file it leads to)\n"
       "  --print                 print each scored soldier's report on the default\n"

@@ -8,6 +8,8 @@ namespace roster {
 
 namespace {
 
+constexpr int kEndOfFileMark = 0x1A;  // Ctrl+Z
+
 bool IsLineEnd(char c) {
   return c == '\n' || c == '\r';
 }
@@ -92,7 +94,10 @@ int CsvReader::Get() {
   if (c < 0) {
     return c;
   }
-  if (++rowBytes_ > kMaxRowBytes) {
+  // The line end is no part of the row's length, so a row is the same
+  // length ended by LF or CRLF; inside quotes a line break is text.
+  const bool lineEnd = quoteLine_ == 0 && IsLineEnd(static_cast<char>(c));
+  if (!lineEnd && ++rowBytes_ > kMaxRowBytes) {
     if (quoteLine_ > 0) {
       Fail(quoteLine_, "a quoted field is not closed within 64 KiB");
     } else {
@@ -101,6 +106,10 @@ int CsvReader::Get() {
     return -1;
   }
   ++at_;
+  // The end-of-file mark DOS-era tools append is no text.
+  if (c == kEndOfFileMark && Peek() < 0) {
+    return -1;
+  }
   return c;
 }
 

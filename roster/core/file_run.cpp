@@ -63,12 +63,14 @@ std::string_view FileName(std::string_view path) {
 }
 
 std::string DefaultOutputPath(std::string_view input) {
-  const std::size_t nameStart = input.size() - FileName(input).size();
-  std::size_t stem = input.rfind('.');
-  if (stem == std::string_view::npos || stem <= nameStart) {
-    stem = input.size();  // no extension (a leading dot is part of the name)
-  }
-  return std::string(input.substr(0, stem)) + "-results.csv";
+  // Only ".csv" gives way: roster.txt (a sheet saved as tab-delimited text)
+  // beside roster.csv must not take its results.
+  const std::string_view name = FileName(input);
+  const auto sameLetter = [](char c, char lower) { return c == lower || c == lower - 'a' + 'A'; };
+  const bool csv = name.size() > 4 && name[name.size() - 4] == '.' &&
+                   sameLetter(name[name.size() - 3], 'c') &&
+                   sameLetter(name[name.size() - 2], 's') && sameLetter(name[name.size() - 1], 'v');
+  return std::string(input.substr(0, input.size() - (csv ? 4 : 0))) + "-results.csv";
 }
 
 std::string ReportsPrintedText(int printed) {

@@ -35,7 +35,8 @@ struct Options {
 // backslash.
 std::string_view FileName(std::string_view path);
 
-// "roster.csv" gives "roster-results.csv" in the same folder.
+// "roster.csv" gives "roster-results.csv" in the same folder, "roster.txt"
+// "roster.txt-results.csv".
 std::string DefaultOutputPath(std::string_view input);
 
 // What stands at the results file's path (its links followed), as far as

@@ -89,29 +89,42 @@ struct Dialect {
 };
 
 // The separator a first line "sep=;" names, and the line's length with its
-// line end; nothing when the text does not start with such a line.
+// line end; nothing when the text does not start with such a line. A sheet
+// that kept the line as a cell writes it quoted, the empty cells of its
+// other columns after it: "sep=;";;
 std::optional<std::pair<char, std::size_t>> SepLine(std::string_view text) {
+  const std::size_t quote = text.starts_with('"') ? 1 : 0;
   const auto is = [&](std::size_t at, char lower) {
-    return text[at] == lower || text[at] == lower - 'a' + 'A';
+    return text[quote + at] == lower || text[quote + at] == lower - 'a' + 'A';
   };
-  if (text.size() < 5 || !is(0, 's') || !is(1, 'e') || !is(2, 'p') || text[3] != '=') {
+  if (text.size() < quote + 5 || !is(0, 's') || !is(1, 'e') || !is(2, 'p') ||
+      text[quote + 3] != '=') {
     return std::nullopt;
   }
-  const char separator = text[4];
+  const char separator = text[quote + 4];
   const bool alphanumeric = (separator >= '0' && separator <= '9') ||
                             (separator >= 'a' && separator <= 'z') ||
                             (separator >= 'A' && separator <= 'Z');
   if (alphanumeric || std::string_view("\" \r\n").find(separator) != std::string_view::npos) {
     return std::nullopt;
   }
-  std::size_t end = 5;
+  std::size_t end = quote + 5;
+  if (quote > 0) {
+    if (end >= text.size() || text[end] != '"') {
+      return std::nullopt;
+    }
+    for (++end; end < text.size() && text[end] == separator;) {
+      ++end;
+    }
+  }
+  const std::size_t lineEnd = end;
   if (end < text.size() && text[end] == '\r') {
     ++end;
   }
   if (end < text.size() && text[end] == '\n') {
     ++end;
   }
-  if (end == 5 && end < text.size()) {
+  if (end == lineEnd && end < text.size()) {
     return std::nullopt;  // more on the line: a header that starts with "sep="
   }
   return std::make_pair(separator, end);
@@ -441,8 +454,12 @@ RosterSummary ScoreRoster(const RosterProgram& program, const ByteReader& roster
   }
   const HeaderMatch match = MatchHeader(program, header.cells);
   const std::string line = "line " + std::to_string(header.line) + ": ";
+  // A header split into no column of the program's is no header to warn
+  // about: the error says what is wrong.
   for (const std::string& warning : match.warnings) {
-    summary.warnings.push_back(line + warning);
+    if (match.known > 0) {
+      summary.warnings.push_back(line + warning);
+    }
   }
   if (!match.error.empty()) {
     return Failed(summary, RosterFailure::Unusable, line + match.error);

@@ -147,7 +147,9 @@ std::string FolderOf(const std::string& path) {
 
 bool ReadFile(const std::string& path, const std::function<void(const ByteReader&)>& read,
               std::string& why) {
-  FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Without waiting for a writer, should the roster be a named pipe; a
+  // file reads the same either way.
+  FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   struct stat info {};
   if (file.get() < 0 || fstat(file.get(), &info) != 0) {
     why = std::strerror(errno);

@@ -79,6 +79,13 @@ TEST(Cells, ARefusalNamesTheColumnAndShowsTheCellOnOneLine) {
   EXPECT_EQ(CellRefusal("run", "13\n00 minutes and then some more", kExpectRunTime),
             "Column \"run\" holds \"13 00 minutes and then s...\": expected a run time as "
             "13:00, 13:5, 1300 or 0:13:00.");
+  // No control character (a NUL from a damaged file) reaches the message.
+  EXPECT_EQ(CellRefusal("age",
+                        std::string_view("2\0"
+                                         "5\x1B",
+                                         4),
+                        kExpectSex),
+            "Column \"age\" holds \"2?5?\": expected M or F.");
   // Not cut inside a character: "é" is two bytes, the 24th and 25th.
   EXPECT_EQ(CellRefusal("last", "abcdefghijklmnopqrstuvw\xC3\xA9", kExpectSex),
             "Column \"last\" holds \"abcdefghijklmnopqrstuvw...\": expected M or F.");

@@ -342,9 +342,12 @@ TEST(ConsolePaths, ResultsGoBesideTheRoster) {
     const char* output;
   } cases[] = {
       {"roster.csv", "roster-results.csv"},
-      {"C:\\Unit\\A Co.csv", "C:\\Unit\\A Co-results.csv"},
+      {"C:\\Unit\\A Co.CSV", "C:\\Unit\\A Co-results.csv"},
       {"dir.v2/roster", "dir.v2/roster-results.csv"},
       {".roster", ".roster-results.csv"},
+      // A roster saved as text beside the CSV one keeps its own results.
+      {"roster.txt", "roster.txt-results.csv"},
+      {"roster.csv.bak", "roster.csv.bak-results.csv"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(DefaultOutputPath(c.input), c.output);

@@ -2,7 +2,8 @@
 # Where -o may send the results, for each kind of path: a file is replaced;
 # through a link the file it leads to is replaced and the link stays a link;
 # a device, a named pipe, a socket, a folder, or a file in a folder the user
-# may not write, is refused with exit status 2 and is left as it was.
+# may not write, is refused with exit status 2 and is left as it was; and
+# neither a folder nor a named pipe is taken for the roster.
 # Natively, or under Wine when a runner is given (there a dangling link looks
 # like no file at all, and a socket like no device, so neither is asked).
 #   output_paths.sh PROGRAM ROSTER [RUNNER]
@@ -100,7 +101,17 @@ if [ -z "$as" ] || [ -z "$runner" ]; then
   [ -z "$(ls locked)" ] || fail "-o locked/results.csv: $(ls locked) written"
 fi
 
+# What is no file is no roster either, and says so alike on both builds.
+mkdir folder-roster
+mkfifo pipe-roster
+for input in folder-roster pipe-roster; do
+  status=0
+  err=$(timeout 60 $runner "$program" "$input" 2>&1 >/dev/null </dev/null) || status=$?
+  [ "$status" -eq 2 ] && grep -qF "$input: not a file" <<<"$err" ||
+    fail "$input as the roster: exit status $status, expected 2 and \"not a file\": $err"
+done
+
 left=$(find . -name '*.tmp-*')
 [ -z "$left" ] || fail "left behind: $left"
-[ "$failed" -eq 0 ] && echo "every kind of output path went as expected"
+[ "$failed" -eq 0 ] && echo "every kind of path went as expected"
 exit "$failed"

@@ -67,6 +67,9 @@ TEST(RosterRun, WritesInTheRostersOwnDialect) {
        "Last\tScore\tdouble\ttriple\tmessage\r\n\"Doe\tJ\"\t2\t4\t6\t\r\n"},
       {"\xEF\xBB\xBFsep=\t\nScore\n2\n",
        "\xEF\xBB\xBFsep=\t\r\nScore\tdouble\ttriple\tmessage\r\n2\t4\t6\t\r\n"},
+      // The line kept as a cell by a sheet, and quoted for its separator.
+      {"\"sep=;\";;\r\nLast;Score\r\nDoe;2\r\n",
+       "sep=;\r\nLast;Score;double;triple;message\r\nDoe;2;4;6;\r\n"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Scored(c.roster), c.results) << c.roster;
@@ -78,25 +81,33 @@ TEST(RosterRun, SaysWhichColumnsAreMissingAndHowTheHeaderWasSplit) {
   const struct {
     std::string_view roster;
     std::string error;
+    std::size_t warnings;  // only a header split into columns is worth any
   } cases[] = {
       {"Name,Mark\nDoe,2\n",
-       "line 1: the header has no column \"score\" (tried \",\", \";\" and tab as the separator)"},
+       "line 1: the header has no column \"score\" (tried \",\", \";\" and tab as the separator)",
+       0},
+      {"Name|Scores\nDoe|2\n",
+       "line 1: the header has no column \"score\" (tried \",\", \";\" and tab as the separator)",
+       0},
       {"Last;Scores x;Name\nDoe;2\n",
-       "line 1: the header has no column \"score\" (its columns split at \";\")"},
+       "line 1: the header has no column \"score\" (its columns split at \";\")", 1},
       {"\n\nLast;First;Mark\n",
        "line 3: the header has no column \"score\" (its columns split at "
-       "\";\")"},
+       "\";\")",
+       0},
       {"sep=;\nLast,Score\n",
        "line 2: the header has no column \"score\" (its columns split at \";\", as its sep= line "
-       "says)"},
+       "says)",
+       0},
       {"Score,SCORES\n2,2\n",
-       "line 1: the header names the column \"score\" twice (\"Score\" and \"SCORES\")"},
+       "line 1: the header names the column \"score\" twice (\"Score\" and \"SCORES\")", 0},
   };
   for (const auto& c : cases) {
     std::string results;
     const RosterSummary summary = ScoreRosterText(kTestProgram, c.roster, results);
     EXPECT_EQ(summary.failure, RosterFailure::Unusable) << c.roster;
     EXPECT_TRUE(summary.error.starts_with(c.error)) << summary.error;
+    EXPECT_EQ(summary.warnings.size(), c.warnings) << c.roster;
     EXPECT_EQ(results, "");
   }
 }
@@ -132,6 +143,28 @@ TEST(RosterRun, ReadsARowAtATime) {
   for (const auto& c : tooLong) {
     std::string results;
     EXPECT_EQ(ScoreRosterText(kTestProgram, c.roster, results).error, c.error);
+  }
+}
+
+// What old tools add at the end of a file, and the line ends, are no part
+// of any row: a row of the longest length reads alike with LF and CRLF.
+TEST(RosterRun, TakesNoRowForTheEndOfFileMarkOrTheLineEnd) {
+  const std::string scored = "score,double,triple,message\r\n2,4,6,\r\n";
+  for (const char* roster : {"score\r\n2\r\n\x1A", "score\n2\x1A"}) {
+    RosterSummary summary;
+    EXPECT_EQ(Scored(roster, &summary), scored);
+    EXPECT_EQ(summary.refused, 0);
+  }
+  for (const char* end : {"\n", "\r\n"}) {
+    const std::string longest =
+        "score" + std::string(end) + "2" + std::string(kMaxRowBytes - 1, ' ') + end;
+    RosterSummary summary;
+    Scored(longest, &summary);
+    EXPECT_EQ(summary.scored, 1) << summary.error;
+    const std::string longer = "score" + std::string(end) + "2" + std::string(kMaxRowBytes, ' ');
+    std::string results;
+    EXPECT_EQ(ScoreRosterText(kTestProgram, longer + end, results).error,
+              "line 2: the row is longer than 64 KiB; no roster row comes near that");
   }
 }
 

@@ -232,8 +232,20 @@ void RemoveTemporaryOnConsoleClose() {
 bool ReadRosterFile(const std::string& path, const std::function<void(const ByteReader&)>& read,
                     std::string& why) {
   FileHandle file(OpenToRead(Utf8ToWide(path), GENERIC_READ));
+  if (!file.valid()) {
+    return Fail(why);
+  }
+  // A folder opens too (and then reads as "Invalid function"), as do a
+  // device and a named pipe: said as the other build says it.
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (GetFileType(file.get()) != FILE_TYPE_DISK ||
+      (GetFileInformationByHandle(file.get(), &info) != FALSE &&
+       (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)) {
+    why = "not a file";
+    return false;
+  }
   LARGE_INTEGER size{};
-  if (!file.valid() || GetFileSizeEx(file.get(), &size) == FALSE) {
+  if (GetFileSizeEx(file.get(), &size) == FALSE) {
     return Fail(why);
   }
   if (TooLargeForARoster(size.QuadPart, why)) {
