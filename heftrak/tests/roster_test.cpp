@@ -313,6 +313,19 @@ TEST(HeftrakRoster, SaysHowFarOverTheLimits) {
   EXPECT_GT(over[1], 20);
 }
 
+// A body fat a hair over its limit as computed (30.0000076) is 30.00 as
+// shown, and so within it: the verdict goes by the figure shown.
+TEST(HeftrakRoster, JudgesTheBodyFatAsShown) {
+  std::string results;
+  ScoreRosterText(RosterProgram(),
+                  "age,sex,height,weight,hips1,forearm1,neck1,wrist1\n20,F,65,90,52.25,7,8,6.25\n",
+                  results);
+  EXPECT_TRUE(
+      results.ends_with(",30.00,30.0,yes,,Soldier is within weight limit. Soldier is within "
+                        "percent body fat limit.\r\n"))
+      << results;
+}
+
 // The results after the roster's own columns, a row per line.
 std::vector<std::vector<std::string>> ResultsOf(const std::string& results, std::size_t columns) {
   std::vector<std::vector<std::string>> rows;

@@ -164,6 +164,21 @@ TEST(VornaRoster, RefusedSecondsKeepTheOtherEventsPoints) {
   }
 }
 
+// A figure cell written back after an apostrophe (a spreadsheet would run
+// +25 as a formula) is read without it when the results are scored again:
+// the message quotes what the clerk typed, and nothing changes.
+TEST(VornaRoster, ReadsANeutralisedCellAsTheClerkTypedIt) {
+  std::string results;
+  ScoreRosterText(RosterProgram(), "age,sex,pushups,situps,run\n+25,M,30,40,13:00\n", results);
+  const std::string row =
+      "'+25,M,30,40,13:00,,,,,,,,,,\"Column \"\"age\"\" holds \"\"+25\"\": expected a whole number "
+      "of one or two digits.\"\r\n";
+  EXPECT_TRUE(results.ends_with(row)) << results;
+  std::string again;
+  ScoreRosterText(RosterProgram(), results, again);
+  EXPECT_EQ(again, results);
+}
+
 TEST(VornaRoster, NamesWhatTheHeaderLacks) {
   std::string results;
   const roster::RosterSummary summary = ScoreRosterText(
