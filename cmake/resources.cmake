@@ -22,6 +22,7 @@ set(CALC_PICTURES
 set(CALC_RESOURCE_HEADERS
   ${CALC_SOURCE_ROOT}/shell/resources/shell_resources.h
   ${CALC_SOURCE_ROOT}/shell/resources/version.rc
+  ${CALC_SOURCE_ROOT}/roster/win32/roster_resources.h
   ${CALC_SOURCE_ROOT}/heftrak/resources/heftrak_ids.h
   ${CALC_SOURCE_ROOT}/vorna/resources/vorna_ids.h
   ${CALC_GENERATED_DIR}/calc_version.h)

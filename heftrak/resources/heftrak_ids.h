@@ -11,7 +11,8 @@
               print command it sends (shell_resources.h)
    300        the system menu's About entry (shell_resources.h)
    320 - 349  the system menu's Score a Roster entry and its dialogs'
-              controls (shell_resources.h, shell/core/roster_dialog_layout.h)
+              controls (roster/win32/roster_resources.h,
+              roster/core/dialog_layout.h)
    350 - 361  the chart dialogs' lists
 
    Read by the resource compiler as well as by C++: what the resource script

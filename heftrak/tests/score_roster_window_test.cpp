@@ -8,7 +8,7 @@
 
 #include "heftrak/resources/heftrak_ids.h"
 #include "heftrak/win32/program.h"
-#include "shell/tests/roster_window_driver.h"
+#include "roster/tests/window_driver.h"
 
 namespace heftrak {
 namespace {
@@ -37,6 +37,10 @@ class HeftrakScoreRoster : public harness::ProgramSuite<&Program> {};
 
 TEST_F(HeftrakScoreRoster, TheSystemMenuHasItAboveAbout) {
   harness::ExpectEntryAboveAbout();
+}
+
+TEST_F(HeftrakScoreRoster, ItsDialogsAreBareFrames) {
+  harness::ExpectBareRosterDialogs();
 }
 
 TEST_F(HeftrakScoreRoster, ScoresEachRosterAsTheConsoleProgramDoes) {

@@ -7,6 +7,7 @@
 #include "heftrak/roster/roster_program.h"
 #include "heftrak/win32/charts.h"
 #include "heftrak/win32/window_parts.h"
+#include "roster/win32/roster_window.h"
 #include "shell/win32/app.h"
 #include "shell/win32/fields.h"
 #include "shell/win32/frame.h"
@@ -14,7 +15,6 @@
 #include "shell/win32/print_dialog.h"
 #include "shell/win32/replay.h"
 #include "shell/win32/report_page.h"
-#include "shell/win32/roster_window.h"
 
 namespace heftrak {
 
@@ -34,7 +34,7 @@ void OnCreate(HWND window) {
   const shell::Point box = MaleOnlyBox(g);
   shell::PlaceMaleOnly(window, box.x, box.y);
   shell::AddAboutEntry(window);
-  shell::AddRosterEntry(window, RosterProgram());
+  roster::AddRosterEntry(window, RosterProgram());
 }
 
 void OpenCharts(HWND window, bool male) {
@@ -66,6 +66,11 @@ void OnCommand(HWND window, int command, bool fromControl) {
   }
 }
 
+// The system menu's Score a Roster.
+bool OnOther(HWND window, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+  return roster::AnswerRosterEntry(window, message, wParam);
+}
+
 }  // namespace
 
 WeightControlWindow& Window() {
@@ -78,7 +83,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       &OnCreate,
       &OnPaint,
       &OnCommand,
-      nullptr,
+      &OnOther,
   };
   return shell::DispatchMainWindow(window, message, wParam, lParam, handlers);
 }

@@ -14,8 +14,6 @@
 #define RES_BITMAP_QUENROW Quenrow
 #define RES_DIALOG_ABOUT ABOUT
 #define RES_DIALOG_PRINT PRINT
-#define RES_DIALOG_ROSTER ROSTER
-#define RES_DIALOG_PRINTING PRINTING
 #else
 #define RES_ICON_ARMY "ARMY"
 #define RES_BITMAP_DOT11 "Dot11"
@@ -23,17 +21,10 @@
 #define RES_BITMAP_QUENROW "Quenrow"
 #define RES_DIALOG_ABOUT "ABOUT"
 #define RES_DIALOG_PRINT "PRINT"
-#define RES_DIALOG_ROSTER "ROSTER"
-#define RES_DIALOG_PRINTING "PRINTING"
 #endif
 
-/* The "&About..." entry appended to the main window's system menu, and
-   "Score a R&oster..." above it. Windows keeps the low four bits of a
-   system command for itself, so the second has them clear. The roster's
-   dialogs (a scored roster's summary, its reports printing) number their
-   controls from 321 (shell/core/roster_dialog_layout.h). */
+/* The "&About..." entry appended to the main window's system menu. */
 #define IDM_ABOUT 300
-#define IDM_SCORE_ROSTER 320
 
 /* About box: OK closes it; the static text only carries the "Y2K Compliant"
    note and sends no commands. */

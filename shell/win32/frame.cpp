@@ -8,7 +8,6 @@
 #include "shell/win32/beeper.h"
 #include "shell/win32/male_only.h"
 #include "shell/win32/replay.h"
-#include "shell/win32/roster_window.h"
 
 namespace shell {
 
@@ -35,10 +34,6 @@ bool HandleFrameMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
       PostQuitMessage(0);
       return true;
     case WM_SYSCOMMAND:
-      if (LOWORD(wParam) == IDM_SCORE_ROSTER) {
-        ScoreRosterFromMenu(window);
-        return true;
-      }
       if (LOWORD(wParam) != IDM_ABOUT) {
         return false;
       }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/tests/roster_window_driver.h"
+#include "roster/tests/window_driver.h"
 #include "vorna/resources/vorna_ids.h"
 #include "vorna/win32/program.h"
 
@@ -38,6 +38,10 @@ class VornaScoreRoster : public harness::ProgramSuite<&Program> {};
 
 TEST_F(VornaScoreRoster, TheSystemMenuHasItAboveAbout) {
   harness::ExpectEntryAboveAbout();
+}
+
+TEST_F(VornaScoreRoster, ItsDialogsAreBareFrames) {
+  harness::ExpectBareRosterDialogs();
 }
 
 TEST_F(VornaScoreRoster, ScoresEachRosterAsTheConsoleProgramDoes) {

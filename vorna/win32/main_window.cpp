@@ -1,12 +1,12 @@
 #include "vorna/win32/main_window.h"
 
+#include "roster/win32/roster_window.h"
 #include "shell/win32/app.h"
 #include "shell/win32/drawing.h"
 #include "shell/win32/frame.h"
 #include "shell/win32/gdi.h"
 #include "shell/win32/male_only.h"
 #include "shell/win32/replay.h"
-#include "shell/win32/roster_window.h"
 #include "shell/win32/text.h"
 #include "vorna/core/chart.h"
 #include "vorna/resources/vorna_ids.h"
@@ -50,7 +50,7 @@ void OnCreate(HWND window) {
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChartList)), shell::App().instance, nullptr);
   shell::PlaceMaleOnly(window, w.layout.maleOnlyBox.x, w.layout.maleOnlyBox.y);
   shell::AddAboutEntry(window);
-  shell::AddRosterEntry(window, RosterProgram());
+  roster::AddRosterEntry(window, RosterProgram());
 }
 
 void OnPaint(HWND window) {
@@ -70,10 +70,10 @@ void OnPaint(HWND window) {
 }
 
 // The window as it stands on the screen, message included, into a device
-// context of the caller's.
-bool OnPrintClient(HWND /*window*/, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+// context of the caller's; and the system menu's Score a Roster.
+bool OnOther(HWND window, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
   if (message != WM_PRINTCLIENT) {
-    return false;
+    return roster::AnswerRosterEntry(window, message, wParam);
   }
   PaintWindowOn(reinterpret_cast<HDC>(wParam), Window(), Window().messageOnLine,
                 Window().messageColour);
@@ -149,7 +149,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       &OnCreate,
       &OnPaint,
       &OnCommand,
-      &OnPrintClient,
+      &OnOther,
   };
   return shell::DispatchMainWindow(window, message, wParam, lParam, handlers);
 }

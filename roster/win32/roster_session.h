@@ -9,7 +9,6 @@
 
 #include "roster/core/file_run.h"
 #include "roster/core/program.h"
-#include "shell/core/layout_grid.h"
 #include "shell/core/print_dialog_layout.h"
 
 // Dialog procedures are exported by name.
@@ -18,7 +17,7 @@ extern "C" __declspec(dllexport) INT_PTR CALLBACK
 extern "C" __declspec(dllexport) INT_PTR CALLBACK
     PrintingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-namespace shell {
+namespace roster {
 
 // When a file was last written and how long it was; equal stamps, an
 // unchanged file.
@@ -34,19 +33,19 @@ struct FileStamp {
 FileStamp StampOf(const std::string& path);
 
 struct RosterSession {
-  const roster::RosterProgram* program = nullptr;
+  const RosterProgram* program = nullptr;
   std::string input;  // the roster, in UTF-8
   FileStamp stamp;    // the roster's as it was scored
-  roster::ScoredFile run;
+  ScoredFile run;
 };
 
 // The roster programs' files, dates and printer texts on Windows; no console
 // and no printer of theirs.
-roster::Platform RosterPlatform();
+Platform RosterPlatform();
 
 // A control of a roster dialog with its text (UTF-8, or the roster's ANSI).
-HWND CreateRosterControl(HWND dialog, const wchar_t* kind, DWORD style, const Box& box, int id,
-                         std::string_view text = {});
+HWND CreateRosterControl(HWND dialog, const wchar_t* kind, DWORD style, const shell::Box& box,
+                         int id, std::string_view text = {});
 
 // A problem the clerk must read: the alert, then the text in a message box.
 void TellRosterProblem(HWND owner, const std::string& text);
@@ -56,6 +55,6 @@ void ShowRosterSummary(HWND owner, RosterSession& session);
 
 // Prints every scored soldier's report with a progress dialog, modal over
 // `owner`; tells instead when the roster changed since it was scored.
-void PrintRosterReports(HWND owner, RosterSession& session);
+void PrintSessionReports(HWND owner, RosterSession& session);
 
-}  // namespace shell
+}  // namespace roster

@@ -9,7 +9,7 @@
 set -euo pipefail
 test_exe=$1 prefix=$2 count=$3
 shift 3
-. "$(dirname "$0")/ranked_reports.sh"
+. "$(dirname "$0")/../../shell/tests/ranked_reports.sh"
 today=$(LC_ALL=C date '+%d %b %Y')
 # A failed test still has its reports counted and removed.
 failed=0

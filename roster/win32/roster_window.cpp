@@ -1,21 +1,21 @@
-#include "shell/win32/roster_window.h"
+#include "roster/win32/roster_window.h"
 
 #include <commdlg.h>
 
 #include <vector>
 
 #include "roster/win32/files.h"
+#include "roster/win32/roster_resources.h"
+#include "roster/win32/roster_session.h"
 #include "roster/win32/text.h"
-#include "shell/core/print_setup.h"
 #include "shell/resources/shell_resources.h"
 #include "shell/win32/beeper.h"
-#include "shell/win32/roster_session.h"
 
-namespace shell {
+namespace roster {
 
 namespace {
 
-const roster::RosterProgram* rosterProgram = nullptr;
+const RosterProgram* rosterProgram = nullptr;
 std::wstring lastFolder;  // where the last roster was chosen, for the session
 
 // The standard Open dialog for a CSV file; "" when the clerk cancels.
@@ -41,13 +41,13 @@ std::string ChooseRoster(HWND owner) {
   }
   const std::wstring path(file.data());
   lastFolder = path.substr(0, choice.nFileOffset);
-  return roster::WideToUtf8(path);
+  return WideToUtf8(path);
 }
 
 // Repaints what needs it every so many rows, so a long roster leaves no
 // window unpainted and none taken for hung; nothing else is handled until
 // the roster is scored.
-bool KeepPainting(const roster::ScoredRow&) {
+bool KeepPainting(const ScoredRow&) {
   static unsigned rows = 0;
   if (++rows % 256 == 0) {
     MSG message;
@@ -63,27 +63,25 @@ bool KeepPainting(const roster::ScoredRow&) {
 FileStamp StampOf(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   FileStamp stamp;
-  if (GetFileAttributesExW(roster::Utf8ToWide(path).c_str(), GetFileExInfoStandard, &data) !=
-      FALSE) {
+  if (GetFileAttributesExW(Utf8ToWide(path).c_str(), GetFileExInfoStandard, &data) != FALSE) {
     stamp = {true, data.ftLastWriteTime.dwLowDateTime, data.ftLastWriteTime.dwHighDateTime,
              data.nFileSizeLow, data.nFileSizeHigh};
   }
   return stamp;
 }
 
-roster::Platform RosterPlatform() {
+Platform RosterPlatform() {
   // The window prints through its own progress dialog and says what it
   // has to say in dialogs.
-  return roster::WindowsPlatform();
+  return WindowsPlatform();
 }
 
 void TellRosterProblem(HWND owner, const std::string& text) {
-  Alert();
-  MessageBoxW(owner, roster::DisplayText(text).c_str(), L"Score a Roster",
-              MB_OK | MB_ICONEXCLAMATION);
+  shell::Alert();
+  MessageBoxW(owner, DisplayText(text).c_str(), L"Score a Roster", MB_OK | MB_ICONEXCLAMATION);
 }
 
-void AddRosterEntry(HWND window, const roster::RosterProgram& program) {
+void AddRosterEntry(HWND window, const RosterProgram& program) {
   rosterProgram = &program;
   InsertMenuA(GetSystemMenu(window, FALSE), IDM_ABOUT, MF_BYCOMMAND | MF_STRING, IDM_SCORE_ROSTER,
               "Score a R&oster...");
@@ -95,13 +93,12 @@ void ScoreRosterFromMenu(HWND window) {
     session.program = rosterProgram;
     session.input = ChooseRoster(window);
     if (!session.input.empty()) {
-      roster::Options options;
+      Options options;
       options.input = session.input;
       options.canNameOutput = false;
       session.stamp = StampOf(session.input);
       const HCURSOR cursor = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-      session.run =
-          roster::ScoreRosterFile(*rosterProgram, RosterPlatform(), options, &KeepPainting);
+      session.run = ScoreRosterFile(*rosterProgram, RosterPlatform(), options, &KeepPainting);
       SetCursor(cursor);
       if (session.run.error.empty()) {
         ShowRosterSummary(window, session);
@@ -117,4 +114,12 @@ void ScoreRosterFromMenu(HWND window) {
   }
 }
 
-}  // namespace shell
+bool AnswerRosterEntry(HWND window, UINT message, WPARAM wParam) {
+  if (message != WM_SYSCOMMAND || LOWORD(wParam) != IDM_SCORE_ROSTER) {
+    return false;
+  }
+  ScoreRosterFromMenu(window);
+  return true;
+}
+
+}  // namespace roster

@@ -9,7 +9,7 @@
 #include "shell/core/layout_grid.h"
 #include "shell/core/print_dialog_layout.h"
 
-namespace shell {
+namespace roster {
 
 // The controls' identifiers. Close and Cancel are the dialog manager's
 // IDCANCEL, so Escape (and Enter, the summary's default) closes.
@@ -26,32 +26,32 @@ inline constexpr int kRosterFiguresId = 330;
 
 struct TextPlace {
   const char* text;  // "" for a text filled in later
-  Box box;
+  shell::Box box;
   bool rightAligned = false;
 };
 
 struct RosterSummaryLayout {
-  Size client;
+  shell::Size client;
   std::vector<TextPlace> captions;  // "Roster:", "Refused rows:", "Results:"
-  Box name;
+  shell::Box name;
   // The figures in two columns, `rows` and `verdicts` long: label, value.
   std::vector<TextPlace> figures;
-  Box notes;
-  Box results;
-  ButtonPlace openResults, printReports, close;
+  shell::Box notes;
+  shell::Box results;
+  shell::ButtonPlace openResults, printReports, close;
 };
 
 // `rows` figures in the first column and `verdicts` in the second, in the
 // order the summary lists them.
-RosterSummaryLayout LayoutRosterSummary(const LayoutGrid& grid, int rows, int verdicts);
+RosterSummaryLayout LayoutRosterSummary(const shell::LayoutGrid& grid, int rows, int verdicts);
 
 struct RosterPrintingLayout {
-  Size client;
-  Box status;  // two lines
-  Box progress;
-  ButtonPlace cancel;
+  shell::Size client;
+  shell::Box status;  // two lines
+  shell::Box progress;
+  shell::ButtonPlace cancel;
 };
 
-RosterPrintingLayout LayoutRosterPrinting(const LayoutGrid& grid);
+RosterPrintingLayout LayoutRosterPrinting(const shell::LayoutGrid& grid);
 
-}  // namespace shell
+}  // namespace roster

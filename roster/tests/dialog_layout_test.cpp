@@ -1,11 +1,17 @@
 // The roster dialogs' places: every control inside the dialog, none over
 // another, for the grids Windows gives and both programs' counts.
-#include "shell/core/roster_dialog_layout.h"
+#include "roster/core/dialog_layout.h"
 
 #include <gtest/gtest.h>
 
-namespace shell {
+namespace roster {
 namespace {
+
+using shell::Box;
+using shell::ButtonPlace;
+using shell::GridFromBaseUnits;
+using shell::LayoutGrid;
+using shell::Size;
 
 Box BoxOf(const ButtonPlace& b) {
   return {b.left, b.top, b.width, b.height};
@@ -55,4 +61,4 @@ TEST(RosterDialogLayout, EveryControlInsideAndApart) {
 }
 
 }  // namespace
-}  // namespace shell
+}  // namespace roster

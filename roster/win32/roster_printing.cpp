@@ -6,17 +6,17 @@
 
 #include <commctrl.h>
 
+#include "roster/core/dialog_layout.h"
 #include "roster/core/summary_view.h"
+#include "roster/win32/roster_resources.h"
+#include "roster/win32/roster_session.h"
 #include "roster/win32/text.h"
 #include "shell/core/print_setup.h"
-#include "shell/core/roster_dialog_layout.h"
-#include "shell/resources/shell_resources.h"
 #include "shell/win32/app.h"
 #include "shell/win32/beeper.h"
 #include "shell/win32/report_page.h"
-#include "shell/win32/roster_session.h"
 
-namespace shell {
+namespace roster {
 
 namespace {
 
@@ -34,7 +34,7 @@ PrintingState& State() {
 }
 
 void SetStatus(HWND dialog, const std::string& text) {
-  SetDlgItemTextW(dialog, kRosterStatusId, roster::DisplayText(text).c_str());
+  SetDlgItemTextW(dialog, kRosterStatusId, DisplayText(text).c_str());
 }
 
 void SetProgress(HWND dialog, int done) {
@@ -62,50 +62,50 @@ void HandlePending(HWND dialog) {
 void OnInitDialog(HWND dialog, RosterSession& session) {
   // Printing from now on: Cancel before the first page prints none.
   State() = {&session, true, false};
-  const RosterPrintingLayout layout = LayoutRosterPrinting(App().grid);
-  SizeClientArea(dialog, layout.client);
+  const RosterPrintingLayout layout = LayoutRosterPrinting(shell::App().grid);
+  shell::SizeClientArea(dialog, layout.client);
   CreateRosterControl(dialog, L"STATIC", SS_LEFT | SS_NOPREFIX, layout.status, kRosterStatusId);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
   CreateRosterControl(dialog, PROGRESS_CLASSW, WS_BORDER, layout.progress, kRosterProgressId);
   SendDlgItemMessageA(dialog, kRosterProgressId, PBM_SETRANGE32, 0, session.run.summary.scored);
-  SetFocus(CreateButton(dialog, layout.cancel, WS_TABSTOP));
+  SetFocus(shell::CreateButton(dialog, layout.cancel, WS_TABSTOP));
   PostMessageA(dialog, kStartPrinting, 0, 0);
 }
 
 void PrintAll(HWND dialog) {
   PrintingState& state = State();
   RosterSession& session = *state.session;
-  roster::RosterSettings settings;
-  settings.date = TodaysDate();  // as the personal data dialog gives it now
-  settings.printerText = &roster::PrinterText;
+  RosterSettings settings;
+  settings.date = shell::TodaysDate();  // as the personal data dialog gives it now
+  settings.printerText = &PrinterText;
   bool printerFailed = false;
-  roster::PrintedReports run;
+  PrintedReports run;
   run.total = session.run.summary.scored;
   run.cancelled = state.cancelled;
   if (!run.cancelled) {
-    run = roster::PrintRosterReports(
-        *session.program, RosterPlatform(), session.input, settings, session.run.summary,
-        [&](const roster::ReportToPrint& report, std::string& why) {
-          SetStatus(dialog, roster::PrintingText(report));
-          SetProgress(dialog, report.number - 1);
-          UpdateWindow(dialog);
-          HandlePending(dialog);
-          // The page the dialog names is printed, Cancel or not.
-          if (!PrintReport(report.report, &why)) {
-            printerFailed = true;  // the page sounded the alert
-            return roster::Printing::Failed;
-          }
-          SetProgress(dialog, report.number);
-          HandlePending(dialog);
-          return state.cancelled ? roster::Printing::PrintedLast : roster::Printing::Printed;
-        });
+    run =
+        PrintRosterReports(*session.program, RosterPlatform(), session.input, settings,
+                           session.run.summary, [&](const ReportToPrint& report, std::string& why) {
+                             SetStatus(dialog, PrintingText(report));
+                             SetProgress(dialog, report.number - 1);
+                             UpdateWindow(dialog);
+                             HandlePending(dialog);
+                             // The page the dialog names is printed, Cancel or not.
+                             if (!shell::PrintReport(report.report, &why)) {
+                               printerFailed = true;  // the page sounded the alert
+                               return Printing::Failed;
+                             }
+                             SetProgress(dialog, report.number);
+                             HandlePending(dialog);
+                             return state.cancelled ? Printing::PrintedLast : Printing::Printed;
+                           });
   }
   state.printing = false;
   if (!run.failure.empty() && !printerFailed) {
-    Alert();
+    shell::Alert();
   }
-  SetStatus(dialog, roster::PrintingEndText(run));
+  SetStatus(dialog, PrintingEndText(run));
   HWND close = GetDlgItem(dialog, kRosterCloseId);
   SetWindowTextA(close, "&Close");
   EnableWindow(close, TRUE);
@@ -115,36 +115,36 @@ void PrintAll(HWND dialog) {
 
 }  // namespace
 
-void PrintRosterReports(HWND owner, RosterSession& session) {
+void PrintSessionReports(HWND owner, RosterSession& session) {
   if (!(StampOf(session.input) == session.stamp)) {
-    TellRosterProblem(owner, roster::RosterChangedText(session.input));
+    TellRosterProblem(owner, RosterChangedText(session.input));
     return;
   }
-  DialogBoxParamA(App().instance, RES_DIALOG_PRINTING, owner, &PrintingProc,
+  DialogBoxParamA(shell::App().instance, RES_DIALOG_PRINTING, owner, &PrintingProc,
                   reinterpret_cast<LPARAM>(&session));
 }
 
-}  // namespace shell
+}  // namespace roster
 
 INT_PTR CALLBACK PrintingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  shell::PrintingState& state = shell::State();
+  roster::PrintingState& state = roster::State();
   switch (message) {
     case WM_INITDIALOG:
-      shell::OnInitDialog(dialog, *reinterpret_cast<shell::RosterSession*>(lParam));
+      roster::OnInitDialog(dialog, *reinterpret_cast<roster::RosterSession*>(lParam));
       return FALSE;  // the focus is on Cancel already
-    case shell::kStartPrinting:
-      shell::PrintAll(dialog);
+    case roster::kStartPrinting:
+      roster::PrintAll(dialog);
       return TRUE;
     case WM_COMMAND:
-      if (LOWORD(wParam) != IDOK && LOWORD(wParam) != shell::kRosterCloseId) {
+      if (LOWORD(wParam) != IDOK && LOWORD(wParam) != roster::kRosterCloseId) {
         return FALSE;
       }
       if (!state.printing) {
         EndDialog(dialog, 0);
-      } else if (LOWORD(wParam) == shell::kRosterCloseId) {
+      } else if (LOWORD(wParam) == roster::kRosterCloseId) {
         // Enter (IDOK) while printing cancels nothing by accident.
         state.cancelled = true;
-        EnableWindow(GetDlgItem(dialog, shell::kRosterCloseId), FALSE);
+        EnableWindow(GetDlgItem(dialog, roster::kRosterCloseId), FALSE);
       }
       return TRUE;
     default:

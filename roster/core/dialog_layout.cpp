@@ -1,10 +1,10 @@
-#include "shell/core/roster_dialog_layout.h"
+#include "roster/core/dialog_layout.h"
 
 #include <algorithm>
 
-namespace shell {
+namespace roster {
 
-RosterSummaryLayout LayoutRosterSummary(const LayoutGrid& g, int rows, int verdicts) {
+RosterSummaryLayout LayoutRosterSummary(const shell::LayoutGrid& g, int rows, int verdicts) {
   const int pitch = g.Y + g.QY;
   const int buttonHeight = 7 * g.QY;
   RosterSummaryLayout layout;
@@ -40,7 +40,7 @@ RosterSummaryLayout LayoutRosterSummary(const LayoutGrid& g, int rows, int verdi
   return layout;
 }
 
-RosterPrintingLayout LayoutRosterPrinting(const LayoutGrid& g) {
+RosterPrintingLayout LayoutRosterPrinting(const shell::LayoutGrid& g) {
   RosterPrintingLayout layout;
   layout.status = {g.X, g.Y, 50 * g.X, 2 * g.Y};
   layout.progress = {g.X, 3 * g.Y + 2 * g.QY, 50 * g.X, g.Y};
@@ -50,4 +50,4 @@ RosterPrintingLayout LayoutRosterPrinting(const LayoutGrid& g) {
   return layout;
 }
 
-}  // namespace shell
+}  // namespace roster

@@ -19,7 +19,8 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/core/roster_dialog_layout.h"
+#include "roster/core/dialog_layout.h"
+#include "roster/win32/roster_resources.h"
 #include "shell/resources/shell_resources.h"
 #include "shell/tests/win32_harness.h"
 #include "shell/win32/observer.h"
@@ -30,10 +31,10 @@ inline bool IsOpenDialog(HWND dialog) {
   return GetDlgItem(dialog, 1148) != nullptr;  // the file name box (cmb13)
 }
 inline bool IsSummary(HWND dialog) {
-  return GetDlgItem(dialog, shell::kRosterNotesId) != nullptr;
+  return GetDlgItem(dialog, roster::kRosterNotesId) != nullptr;
 }
 inline bool IsPrinting(HWND dialog) {
-  return GetDlgItem(dialog, shell::kRosterProgressId) != nullptr;
+  return GetDlgItem(dialog, roster::kRosterProgressId) != nullptr;
 }
 inline bool IsMessageBox(HWND dialog) {
   return GetDlgItem(dialog, 0xFFFF) != nullptr;  // its text
@@ -97,11 +98,11 @@ struct SummaryShown {
 
 inline SummaryShown ReadSummary(HWND dialog) {
   SummaryShown shown;
-  shown.roster = ItemText(dialog, shell::kRosterNameId);
-  for (int id = shell::kRosterFiguresId; GetDlgItem(dialog, id) != nullptr; id += 2) {
+  shown.roster = ItemText(dialog, roster::kRosterNameId);
+  for (int id = roster::kRosterFiguresId; GetDlgItem(dialog, id) != nullptr; id += 2) {
     shown.figures.push_back(ItemText(dialog, id) + " " + ItemText(dialog, id + 1));
   }
-  HWND list = GetDlgItem(dialog, shell::kRosterNotesId);
+  HWND list = GetDlgItem(dialog, roster::kRosterNotesId);
   const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     std::string line(
@@ -110,7 +111,7 @@ inline SummaryShown ReadSummary(HWND dialog) {
     SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line.data()));
     shown.notes.push_back(line);
   }
-  shown.results = ItemText(dialog, shell::kRosterResultsId);
+  shown.results = ItemText(dialog, roster::kRosterResultsId);
   return shown;
 }
 
@@ -248,7 +249,7 @@ inline void ScoreEachRoster(const char* console, const std::vector<RosterCase>& 
                                        [key](HWND dialog) {
                                          // From the list: the
                                          // default button closes.
-                                         SetFocus(GetDlgItem(dialog, shell::kRosterNotesId));
+                                         SetFocus(GetDlgItem(dialog, roster::kRosterNotesId));
                                          PressKeyIn(dialog, key);
                                          return true;
                                        })
@@ -297,10 +298,10 @@ class CancelAtFirstPage {
   static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam) {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (code == HC_ACTION && call->message == WM_SETTEXT && call->lParam != 0 &&
-        GetDlgCtrlID(call->hwnd) == shell::kRosterStatusId &&
+        GetDlgCtrlID(call->hwnd) == roster::kRosterStatusId &&
         std::wstring_view(reinterpret_cast<const wchar_t*>(call->lParam))
             .starts_with(L"Printing 1 of")) {
-      PostMessageA(GetDlgItem(GetParent(call->hwnd), shell::kRosterCloseId), BM_CLICK, 0, 0);
+      PostMessageA(GetDlgItem(GetParent(call->hwnd), roster::kRosterCloseId), BM_CLICK, 0, 0);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
   }
@@ -310,7 +311,7 @@ class CancelAtFirstPage {
 // The printing dialog's last line, once the run has ended; then `key` closes it.
 inline DialogStep OnPrintingEnd(std::vector<std::string>& ends, UINT key = VK_RETURN) {
   return [&ends, key](HWND dialog) {
-    const std::string status = IsPrinting(dialog) ? ItemText(dialog, shell::kRosterStatusId) : "";
+    const std::string status = IsPrinting(dialog) ? ItemText(dialog, roster::kRosterStatusId) : "";
     if (status.empty() || status.starts_with("Printing ")) {
       return false;
     }
@@ -393,6 +394,28 @@ inline void ExpectEntryAboveAbout() {
   EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUT));
   EXPECT_EQ(GetMenuState(menu, static_cast<UINT>(count - 3), MF_BYPOSITION) & MF_SEPARATOR,
             static_cast<UINT>(MF_SEPARATOR));
+}
+
+inline INT_PTR CALLBACK BareDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+  return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+// The roster's dialog templates in the program's resources: each builds
+// its dialog with its caption, no close box, sizing border, minimize or
+// maximize box, and no control (its procedure makes them all).
+inline void ExpectBareRosterDialogs() {
+  for (const auto& [name, caption] : {std::pair{RES_DIALOG_ROSTER, "Roster Scored"},
+                                      std::pair{RES_DIALOG_PRINTING, "Print Reports"}}) {
+    SCOPED_TRACE(name);
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), name, nullptr, &BareDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(TextOf(dialog), caption);
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE));
+    EXPECT_EQ(style & (WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+    EXPECT_EQ(style & WS_CAPTION, static_cast<DWORD>(WS_CAPTION));
+    EXPECT_EQ(GetWindow(dialog, GW_CHILD), nullptr);
+    DestroyWindow(dialog);
+  }
 }
 
 // A value of the classes root ("" when it has none) and setting it.

@@ -7,15 +7,15 @@
 
 #include <algorithm>
 
+#include "roster/core/dialog_layout.h"
 #include "roster/core/summary_view.h"
+#include "roster/win32/roster_resources.h"
+#include "roster/win32/roster_session.h"
 #include "roster/win32/text.h"
-#include "shell/core/roster_dialog_layout.h"
-#include "shell/resources/shell_resources.h"
 #include "shell/win32/app.h"
 #include "shell/win32/gdi.h"
-#include "shell/win32/roster_session.h"
 
-namespace shell {
+namespace roster {
 
 namespace {
 
@@ -29,10 +29,11 @@ HWND CreateText(HWND dialog, const TextPlace& place, int id, std::string_view te
 void FillNotes(HWND list, const std::vector<std::string>& notes) {
   int widest = 0;
   {
-    const WindowDC dc(list);
-    const Selection font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    const shell::WindowDC dc(list);
+    const shell::Selection font(dc.get(),
+                                reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
     for (const std::string& note : notes) {
-      const std::wstring text = roster::DisplayText(note);
+      const std::wstring text = DisplayText(note);
       SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
       SIZE size{};
       GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
@@ -44,16 +45,16 @@ void FillNotes(HWND list, const std::vector<std::string>& notes) {
 
 void OnInitDialog(HWND dialog, RosterSession& session) {
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&session));
-  const roster::SummaryView view =
-      roster::ViewOfScoredFile(*session.program, session.input, session.run);
-  const RosterSummaryLayout layout = LayoutRosterSummary(
-      App().grid, static_cast<int>(view.rows.size()), static_cast<int>(view.verdicts.size()));
-  SizeClientArea(dialog, layout.client);
+  const SummaryView view = ViewOfScoredFile(*session.program, session.input, session.run);
+  const RosterSummaryLayout layout =
+      LayoutRosterSummary(shell::App().grid, static_cast<int>(view.rows.size()),
+                          static_cast<int>(view.verdicts.size()));
+  shell::SizeClientArea(dialog, layout.client);
   for (const TextPlace& caption : layout.captions) {
     CreateText(dialog, caption, -1, caption.text);
   }
   CreateText(dialog, {"", layout.name}, kRosterNameId, view.roster);
-  std::vector<roster::Figure> figures = view.rows;
+  std::vector<Figure> figures = view.rows;
   figures.insert(figures.end(), view.verdicts.begin(), view.verdicts.end());
   for (std::size_t k = 0; k < figures.size() && 2 * k + 1 < layout.figures.size(); ++k) {
     const int id = kRosterFiguresId + 2 * static_cast<int>(k);
@@ -67,11 +68,11 @@ void OnInitDialog(HWND dialog, RosterSession& session) {
       view.notes);
   CreateRosterControl(dialog, L"EDIT", WS_TABSTOP | WS_BORDER | ES_READONLY | ES_AUTOHSCROLL,
                       layout.results, kRosterResultsId, view.results);
-  CreateButton(dialog, layout.openResults, WS_TABSTOP);
-  ButtonPlace printReports = layout.printReports;
+  shell::CreateButton(dialog, layout.openResults, WS_TABSTOP);
+  shell::ButtonPlace printReports = layout.printReports;
   printReports.enabled = session.run.summary.scored > 0;
-  CreateButton(dialog, printReports, WS_TABSTOP);
-  SetFocus(CreateButton(dialog, layout.close, WS_TABSTOP | BS_DEFPUSHBUTTON));
+  shell::CreateButton(dialog, printReports, WS_TABSTOP);
+  SetFocus(shell::CreateButton(dialog, layout.close, WS_TABSTOP | BS_DEFPUSHBUTTON));
   SendMessageA(dialog, DM_SETDEFID, kRosterCloseId, 0);
 }
 
@@ -79,7 +80,7 @@ void OnInitDialog(HWND dialog, RosterSession& session) {
 void OpenResults(HWND dialog, const std::string& results) {
   // Some file handlers are shell extensions, which need COM on this thread.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  const std::wstring file = roster::Utf8ToWide(results);
+  const std::wstring file = Utf8ToWide(results);
   SHELLEXECUTEINFOW open{};
   open.cbSize = sizeof open;
   open.fMask = SEE_MASK_NOASYNC;
@@ -94,44 +95,44 @@ void OpenResults(HWND dialog, const std::string& results) {
   }
   // Cancelled: the clerk closed Windows' own "Open with" choice.
   if (!opened && error != ERROR_CANCELLED) {
-    TellRosterProblem(dialog, roster::OpenFailedText(results, roster::SystemMessage(error)));
+    TellRosterProblem(dialog, OpenFailedText(results, SystemMessage(error)));
   }
 }
 
 }  // namespace
 
-HWND CreateRosterControl(HWND dialog, const wchar_t* kind, DWORD style, const Box& box, int id,
-                         std::string_view text) {
-  return CreateWindowExW(0, kind, roster::DisplayText(text).c_str(), WS_CHILD | WS_VISIBLE | style,
+HWND CreateRosterControl(HWND dialog, const wchar_t* kind, DWORD style, const shell::Box& box,
+                         int id, std::string_view text) {
+  return CreateWindowExW(0, kind, DisplayText(text).c_str(), WS_CHILD | WS_VISIBLE | style,
                          box.left, box.top, box.width, box.height, dialog,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), App().instance,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), shell::App().instance,
                          nullptr);
 }
 
 void ShowRosterSummary(HWND owner, RosterSession& session) {
-  DialogBoxParamA(App().instance, RES_DIALOG_ROSTER, owner, &RosterProc,
+  DialogBoxParamA(shell::App().instance, RES_DIALOG_ROSTER, owner, &RosterProc,
                   reinterpret_cast<LPARAM>(&session));
 }
 
-}  // namespace shell
+}  // namespace roster
 
 INT_PTR CALLBACK RosterProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* session = reinterpret_cast<shell::RosterSession*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  auto* session = reinterpret_cast<roster::RosterSession*>(GetWindowLongPtrA(dialog, DWLP_USER));
   switch (message) {
     case WM_INITDIALOG:
-      shell::OnInitDialog(dialog, *reinterpret_cast<shell::RosterSession*>(lParam));
+      roster::OnInitDialog(dialog, *reinterpret_cast<roster::RosterSession*>(lParam));
       return FALSE;  // the focus is on Close already
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case IDOK:  // Enter, whichever button is the default
-        case shell::kRosterCloseId:
+        case roster::kRosterCloseId:
           EndDialog(dialog, 0);
           return TRUE;
-        case shell::kRosterOpenResultsId:
-          shell::OpenResults(dialog, session->run.output);
+        case roster::kRosterOpenResultsId:
+          roster::OpenResults(dialog, session->run.output);
           return TRUE;
-        case shell::kRosterPrintReportsId:
-          shell::PrintRosterReports(dialog, *session);
+        case roster::kRosterPrintReportsId:
+          roster::PrintSessionReports(dialog, *session);
           return TRUE;
         default:
           return FALSE;
