@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdio>
 
 #include "heftrak/core/age_groups.h"
 #include "heftrak/core/body_fat_limit.h"
@@ -11,6 +10,7 @@
 #include "heftrak/core/screening_table.h"
 #include "heftrak/resources/heftrak_ids.h"
 #include "shell/core/fixed_format.h"
+#include "shell/core/text_format.h"
 
 namespace heftrak {
 
@@ -80,7 +80,7 @@ std::vector<std::string> WeightRows() {
   for (int i = 0; i < EntryCount(kWeightFactors); ++i) {
     const int pounds = MeasurementAt(kWeightFactors, i);
     char measurement[kRowCapacity];
-    std::snprintf(measurement, sizeof measurement, "%-3i", pounds);
+    shell::FormatText(measurement, sizeof measurement, "%-3i", pounds);
     rows.push_back(FactorRow(measurement, FactorFor(kWeightFactors, pounds), 6));
   }
   return rows;
@@ -93,7 +93,7 @@ std::vector<std::string> ScreeningRows(int (*maxWeight)(int, int), int firstHeig
   }
   for (int height = firstHeight; height <= kScreeningLastHeight; ++height) {
     char row[kRowCapacity];
-    std::snprintf(row, sizeof row, "%2i - %3i", height, maxWeight(chartAge, height));
+    shell::FormatText(row, sizeof row, "%2i - %3i", height, maxWeight(chartAge, height));
     rows.emplace_back(row);
   }
   return rows;
@@ -106,7 +106,7 @@ std::vector<std::string> LimitRows(char sex) {
   std::vector<std::string> rows;
   for (int group = 0; group < kAgeGroupCount; ++group) {
     char label[kRowCapacity];
-    std::snprintf(label, sizeof label, "%-*s", kLabelWidth, AgeGroupLabel(group, "-").c_str());
+    shell::FormatText(label, sizeof label, "%-*s", kLabelWidth, AgeGroupLabel(group, "-").c_str());
     char limit[kRowCapacity];
     shell::FormatFixed(limit, sizeof limit, MaxBodyFatOfGroup(group, sex), 1, 0,
                        shell::Align::Left);

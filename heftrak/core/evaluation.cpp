@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -14,6 +13,7 @@
 #include "shell/core/age_sex.h"
 #include "shell/core/field_text.h"
 #include "shell/core/fixed_format.h"
+#include "shell/core/text_format.h"
 
 namespace heftrak {
 
@@ -98,8 +98,8 @@ class Evaluation {
     }
   }
 
-  void SetExtraLine(const char* format, const char* figure) {
-    std::snprintf(extraLine_.data(), extraLine_.size(), format, figure);
+  void SetExtraLine(shell::TextFormat<const char*> format, const char* figure) {
+    shell::FormatText(extraLine_.data(), extraLine_.size(), format, figure);
   }
 
   bool printEnabled = false;
@@ -310,7 +310,7 @@ void Screen(Evaluation& eval, WeightControlState& state) {
   eval.printEnabled = true;
   DeriveFigures(state);
   char figure[16];
-  std::snprintf(figure, sizeof figure, "%d", state.maxWeight);
+  shell::FormatText(figure, sizeof figure, "%d", state.maxWeight);
   eval.SetExtraLine("Max allowable weight: %s lbs.", figure);
   if (state.weight == 0) {
     return eval.Finish();  // only the maximum is shown: no verdict

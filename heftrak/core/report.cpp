@@ -1,10 +1,10 @@
 #include "heftrak/core/report.h"
 
-#include <cstdio>
 #include <string>
 
 #include "heftrak/core/evaluation.h"
 #include "shell/core/fixed_format.h"
+#include "shell/core/text_format.h"
 
 namespace heftrak {
 
@@ -38,7 +38,8 @@ std::string Limit(float percent) {
 // and weight (DeriveFigures).
 void AddScreening(shell::Report& report, const WeightControlState& state) {
   LineBuffer line;
-  const int length = std::snprintf(line, sizeof line, "Max Allowable Weight:  %i", state.maxWeight);
+  const int length =
+      shell::FormatText(line, sizeof line, "Max Allowable Weight:  %i", state.maxWeight);
   shell::AddLine(report, 11, Written(line, length));
   if (state.screeningWithin) {
     shell::AddLine(report, 12, "Soldier is within weight limit.");
@@ -51,8 +52,8 @@ void AddScreening(shell::Report& report, const WeightControlState& state) {
 
 void AddCompliance(shell::Report& report, int line, const WeightControlState& state) {
   LineBuffer text;
-  const int length = std::snprintf(text, sizeof text, "Max Allowable Percent Body Fat:   %s",
-                                   Limit(state.bodyFatLimit).c_str());
+  const int length = shell::FormatText(text, sizeof text, "Max Allowable Percent Body Fat:   %s",
+                                       Limit(state.bodyFatLimit).c_str());
   shell::AddLine(report, line, Written(text, length));
   if (state.bodyFatWithin) {
     shell::AddLine(report, line + 1, "Soldier is in compliance with Army standards.");
@@ -69,7 +70,7 @@ void AddMale(shell::Report& report, const WeightControlState& state) {
   const auto site = [&](int line, const char* label, int siteIndex) {
     const auto& r = state.maleReadings[static_cast<std::size_t>(siteIndex)];
     LineBuffer text;
-    const int length = std::snprintf(
+    const int length = shell::FormatText(
         text, sizeof text, "%s%02i.%02i  %02i.%02i  %02i.%02i    %s", label, r[0].whole,
         r[0].hundredths, r[1].whole, r[1].hundredths, r[2].whole, r[2].hundredths,
         Average(state.maleAverages[static_cast<std::size_t>(siteIndex)]).c_str());
@@ -93,7 +94,7 @@ void AddFemale(shell::Report& report, const WeightControlState& state) {
   const auto site = [&](int line, const char* label, int siteIndex, const char* gap) {
     const auto& r = state.femaleReadings[static_cast<std::size_t>(siteIndex)];
     LineBuffer text;
-    const int length = std::snprintf(
+    const int length = shell::FormatText(
         text, sizeof text, "%s%2i.%02i  %2i.%02i  %2i.%02i%s%s", label, r[0].whole, r[0].hundredths,
         r[1].whole, r[1].hundredths, r[2].whole, r[2].hundredths, gap,
         Average(state.femaleAverages[static_cast<std::size_t>(siteIndex)]).c_str());
@@ -128,13 +129,13 @@ shell::Report BodyFatReport(const WeightControlState& state, const shell::Person
   shell::Report report = shell::ReportWithHeader("Body Fat Content Report", "Weight Control",
                                                  person, state.age, state.sex);
   LineBuffer line;
-  int length = std::snprintf(line, sizeof line, "Height (in.): %i.%02i", state.heightWhole,
-                             state.heightHundredths);
+  int length = shell::FormatText(line, sizeof line, "Height (in.): %i.%02i", state.heightWhole,
+                                 state.heightHundredths);
   shell::AddLine(report, 9, Written(line, length));
   if (state.weight == 0) {
     shell::AddLine(report, 10, "Weight (lbs.):");
   } else {
-    length = std::snprintf(line, sizeof line, "Weight (lbs.): %i", state.weight);
+    length = shell::FormatText(line, sizeof line, "Weight (lbs.): %i", state.weight);
     shell::AddLine(report, 10, Written(line, length));
     AddScreening(report, state);
   }

@@ -1,7 +1,8 @@
 #include "shell/core/print_setup.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "shell/core/text_format.h"
 
 namespace shell {
 
@@ -57,8 +58,7 @@ std::string DefaultDate(const std::tm& local) {
   const int year =
       static_cast<int>(std::clamp(static_cast<long long>(local.tm_year) + 1900, 0LL, 9999LL));
   char text[32];
-  const int length =
-      std::snprintf(text, sizeof text, "%02d %s %04d", day, kMonthNames[month], year);
+  const int length = FormatText(text, sizeof text, "%02d %s %04d", day, kMonthNames[month], year);
   if (length < 0) {
     return {};
   }

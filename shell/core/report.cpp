@@ -1,9 +1,10 @@
 #include "shell/core/report.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <initializer_list>
 #include <utility>
+
+#include "shell/core/text_format.h"
 
 namespace shell {
 
@@ -47,7 +48,7 @@ Report ReportWithHeader(std::string_view title, std::string_view documentName,
                         Field(person.ssn[2], kSsnPartChars[2])}));
   // "Age: " and any int with its sign fit in 17 characters.
   char ageLine[32];
-  const int length = std::snprintf(ageLine, sizeof ageLine, "Age: %i", age);
+  const int length = FormatText(ageLine, sizeof ageLine, "Age: %i", age);
   AddLine(report, 6, length > 0 ? std::string(ageLine) : std::string("Age:"));
   // No sex yet (nothing calculated) prints the label alone.
   std::string sexLine = "Sex: ";

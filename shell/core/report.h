@@ -61,12 +61,12 @@ inline constexpr std::size_t kSsnPartChars[3] = {3, 2, 4};
 Report ReportWithHeader(std::string_view title, std::string_view documentName,
                         const PersonalData& person, int age, char sex);
 
-// Room for any body line with its figures; snprintf into it and take the
+// Room for any body line with its figures; FormatText into it and take the
 // text with Written.
 inline constexpr std::size_t kLineCapacity = 160;
 using LineBuffer = char[kLineCapacity];
 
-// What snprintf wrote into a line buffer (cut at its end); empty when it failed.
+// What FormatText wrote into a line buffer (cut at its end); empty when it failed.
 std::string Written(const LineBuffer& buffer, int length);
 
 // Adds a margin line (and, for a verdict, its underline).

@@ -1,7 +1,6 @@
 #include "vorna/core/chart.h"
 
-#include <cstdio>
-
+#include "shell/core/text_format.h"
 #include "vorna/core/fields.h"
 #include "vorna/core/scoring.h"
 
@@ -16,13 +15,13 @@ constexpr int kRunStep = 6;                 // run times are scored on a 6-secon
 // Rows of repetitions: "   %2i - %3i".
 void AddRepetitionRow(std::vector<std::string>& rows, int repetitions, int points) {
   char row[32];
-  std::snprintf(row, sizeof row, "   %2i - %3i", repetitions, points);
+  shell::FormatText(row, sizeof row, "   %2i - %3i", repetitions, points);
   rows.emplace_back(row);
 }
 
 void AddTimeRow(std::vector<std::string>& rows, int seconds, int points) {
   char row[32];
-  std::snprintf(row, sizeof row, "%2i:%02i - %3i", seconds / 60, seconds % 60, points);
+  shell::FormatText(row, sizeof row, "%2i:%02i - %3i", seconds / 60, seconds % 60, points);
   rows.emplace_back(row);
 }
 
@@ -76,7 +75,7 @@ std::string ChartTitle(int age, char sex) {
   const int group = AgeGroup(age);
   const char* groupText = group >= 0 && group < 10 ? kGroups[group] : kGroups[0];
   char title[32];
-  std::snprintf(title, sizeof title, "%s, %s", groupText, sex == 'M' ? "Male" : "Female");
+  shell::FormatText(title, sizeof title, "%s, %s", groupText, sex == 'M' ? "Male" : "Female");
   return title;
 }
 

@@ -3,10 +3,9 @@
 // they are added below is the order the user sees and hears them.
 #include "vorna/core/evaluation.h"
 
-#include <cstdio>
-
 #include "shell/core/age_sex.h"
 #include "shell/core/field_text.h"
+#include "shell/core/text_format.h"
 #include "vorna/core/scoring.h"
 
 namespace vorna {
@@ -29,7 +28,7 @@ ShortText NumberText(int value) {
   // 9 + 9 - 62); the clamp only makes that bound plain to the compiler.
   const int shown = value < -99 ? -99 : (value > 999 ? 999 : value);
   ShortText text;
-  std::snprintf(text.chars.data(), text.chars.size(), "%d", shown);
+  shell::FormatText(text.chars.data(), text.chars.size(), "%d", shown);
   return text;
 }
 

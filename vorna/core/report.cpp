@@ -1,9 +1,9 @@
 #include "vorna/core/report.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
+#include "shell/core/text_format.h"
 #include "vorna/core/evaluation.h"
 
 namespace vorna {
@@ -38,35 +38,36 @@ shell::Report ScoreReport(const TestState& state, const shell::PersonalData& per
   int length = 0;
   shell::AddLine(report, 10, "         Raw Score     Points");
   if (Scored(state, kPushupEvent)) {
-    length = std::snprintf(line, sizeof line, "Pushups:    %3i         %3i", state.pushups,
-                           PointsOf(state, kPushupEvent));
+    length = shell::FormatText(line, sizeof line, "Pushups:    %3i         %3i", state.pushups,
+                               PointsOf(state, kPushupEvent));
     shell::AddLine(report, 11, Written(line, length));
   } else {
     shell::AddLine(report, 11, "Pushups:");
   }
   if (Scored(state, kSitupEvent)) {
-    length = std::snprintf(line, sizeof line, "Situps:     %3i         %3i", state.situps,
-                           PointsOf(state, kSitupEvent));
+    length = shell::FormatText(line, sizeof line, "Situps:     %3i         %3i", state.situps,
+                               PointsOf(state, kSitupEvent));
     shell::AddLine(report, 12, Written(line, length));
   } else {
     shell::AddLine(report, 12, "Situps:");
   }
   if (Scored(state, kRunEvent)) {
-    length = std::snprintf(line, sizeof line, "Run:       %2i:%02i        %3i", state.runMinutes,
-                           state.runSeconds, PointsOf(state, kRunEvent));
+    length = shell::FormatText(line, sizeof line, "Run:       %2i:%02i        %3i",
+                               state.runMinutes, state.runSeconds, PointsOf(state, kRunEvent));
     shell::AddLine(report, 13, Written(line, length));
   } else {
     shell::AddLine(report, 13, "Run:");
   }
   if (!state.totalText.empty()) {
-    length = std::snprintf(line, sizeof line, "Total Points:           %3i", state.total);
+    length = shell::FormatText(line, sizeof line, "Total Points:           %3i", state.total);
     shell::AddLine(report, 15, Written(line, length));
   } else {
     shell::AddLine(report, 15, "Total Points:");
   }
   switch (VerdictOf(state)) {
     case Verdict::Maxed:
-      length = std::snprintf(line, sizeof line, "Scaled Total Points:    %i", state.scaledTotal);
+      length =
+          shell::FormatText(line, sizeof line, "Scaled Total Points:    %i", state.scaledTotal);
       shell::AddLine(report, 16, Written(line, length));
       AddVerdict(report, Verdict::Maxed, "maxed");
       break;

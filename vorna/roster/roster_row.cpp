@@ -1,7 +1,6 @@
 #include "vorna/roster/roster_row.h"
 
-#include <cstdio>
-
+#include "shell/core/text_format.h"
 #include "vorna/core/evaluation.h"
 #include "vorna/core/report.h"
 #include "vorna/core/window_model.h"
@@ -28,7 +27,7 @@ std::string ToPass(const TestState& state, Event event) {
     return std::to_string(raw);
   }
   char time[16];
-  std::snprintf(time, sizeof time, "%d:%02d", raw / 60, raw % 60);
+  shell::FormatText(time, sizeof time, "%d:%02d", raw / 60, raw % 60);
   return time;
 }
 

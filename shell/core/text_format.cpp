@@ -1,0 +1,123 @@
+#include "shell/core/text_format.h"
+
+#include <charconv>
+#include <limits>
+
+namespace shell {
+
+namespace {
+
+// Appends to a buffer as snprintf fills it: what fits, and a count of all.
+class Output {
+ public:
+  Output(char* buffer, std::size_t size) : buffer_(buffer), size_(size) {}
+
+  void Put(char c) {
+    if (at_ + 1 < size_) {
+      buffer_[at_] = c;
+    }
+    ++at_;
+  }
+  void Put(std::string_view text) {
+    for (const char c : text) {
+      Put(c);
+    }
+  }
+  void Pad(char c, std::size_t count) {
+    for (std::size_t i = 0; i < count && at_ + 1 < size_; ++i) {
+      buffer_[at_ + i] = c;
+    }
+    at_ += count;
+  }
+  int Finish() {
+    if (size_ > 0) {
+      buffer_[at_ < size_ ? at_ : size_ - 1] = '\0';
+    }
+    constexpr std::size_t kMost = std::numeric_limits<int>::max();
+    return static_cast<int>(at_ < kMost ? at_ : kMost);
+  }
+
+ private:
+  char* buffer_;
+  std::size_t size_;
+  std::size_t at_ = 0;
+};
+
+void PutField(Output& out, const FormatSpec& spec, int width, std::string_view sign,
+              std::string_view body) {
+  const std::size_t length = sign.size() + body.size();
+  const std::size_t padding = width > 0 && static_cast<std::size_t>(width) > length
+                                  ? static_cast<std::size_t>(width) - length
+                                  : 0;
+  if (spec.left) {
+    out.Put(sign);
+    out.Put(body);
+    out.Pad(' ', padding);
+  } else if (spec.zeros) {
+    out.Put(sign);
+    out.Pad('0', padding);
+    out.Put(body);
+  } else {
+    out.Pad(' ', padding);
+    out.Put(sign);
+    out.Put(body);
+  }
+}
+
+}  // namespace
+
+int FormatInto(char* buffer, std::size_t size, std::string_view format,
+               std::span<const FormatArg> args) {
+  Output out(buffer, size);
+  std::size_t next = 0;
+  const auto take = [&]() -> const FormatArg* {
+    return next < args.size() ? &args[next++] : nullptr;
+  };
+  std::size_t at = 0;
+  while (at < format.size()) {
+    const std::size_t percent = format.find('%', at);
+    out.Put(format.substr(at, percent - at));
+    if (percent == std::string_view::npos) {
+      break;
+    }
+    const FormatSpec spec = ReadFormatSpec(format, percent);
+    if (!spec.valid) {
+      break;
+    }
+    at = spec.end;
+    if (spec.conversion == '%') {
+      out.Put('%');
+      continue;
+    }
+    int width = spec.width;
+    if (spec.starWidth) {
+      const FormatArg* star = take();
+      width = star != nullptr && !star->isText ? star->number : 0;
+    }
+    FormatSpec used = spec;
+    if (width < 0) {  // printf: a negative '*' width is the '-' flag
+      used.left = true;
+      width = width == std::numeric_limits<int>::min() ? 0 : -width;
+    }
+    const FormatArg* arg = take();
+    if (arg == nullptr || arg->isText != (spec.conversion == 's')) {
+      continue;
+    }
+    if (arg->isText) {
+      PutField(out, used, width, {}, arg->text);
+      continue;
+    }
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, arg->number);
+    std::string_view number(digits, static_cast<std::size_t>(written.ptr - digits));
+    std::string_view sign;
+    if (!number.empty() && number.front() == '-') {
+      sign = number.substr(0, 1);
+      number.remove_prefix(1);
+    }
+    PutField(out, used, width, sign, number);
+  }
+  return out.Finish();
+}
+
+}  // namespace shell
