@@ -39,6 +39,11 @@ if(WIN32)
   target_compile_options(calc_options INTERFACE
     -fno-exceptions -fno-asynchronous-unwind-tables -fno-threadsafe-statics
     -ffunction-sections -fdata-sections)
+  # Nothing compiled names the folder the tree is in (a source's name is
+  # written from the top of the tree), so the same commit compiles to the
+  # same objects in any folder, and a copy of the tree elsewhere may take
+  # them from the compiler cache.
+  target_compile_options(calc_options INTERFACE -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=)
   target_link_options(calc_options INTERFACE -static)
 
   # What a shipped program links besides its code: the C++ runtime's throwing

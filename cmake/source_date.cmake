@@ -2,8 +2,9 @@
 # and export tables, the package's summary and cabinet, the zip's entries), so
 # that the same commit always builds the same bytes: SOURCE_DATE_EPOCH when it
 # is set, else the time of the commit checked out, else (a tree without git,
-# such as an unpacked `git archive`, whose files all carry the commit's time)
-# the time of this project's top-level CMakeLists.txt.
+# such as an unpacked `git archive`) the commit time that `git archive` wrote
+# into cmake/commit_time.txt, else the time of this project's top-level
+# CMakeLists.txt (which an unzip tool may not keep).
 set(calc_epoch_origin "")
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(CALC_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
@@ -25,7 +26,7 @@ else()
                       WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
                       OUTPUT_VARIABLE CALC_SOURCE_DATE_EPOCH
                       OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-      set(calc_epoch_origin "the commit")
+      set(calc_epoch_origin "the commit checked out")
       # A new commit must stamp its own time: configure again when HEAD moves.
       execute_process(COMMAND ${GIT_EXECUTABLE} rev-parse --path-format=absolute
                               --git-path logs/HEAD
@@ -38,8 +39,17 @@ else()
     endif()
   endif()
   if(calc_epoch_origin STREQUAL "")
+    # Holds a number only in a tree that `git archive` wrote.
+    file(STRINGS ${PROJECT_SOURCE_DIR}/cmake/commit_time.txt calc_archive_time
+         REGEX "^[0-9]+$")
+    if(calc_archive_time)
+      set(CALC_SOURCE_DATE_EPOCH "${calc_archive_time}")
+      set(calc_epoch_origin "the commit time git archive wrote into cmake/commit_time.txt")
+    endif()
+  endif()
+  if(calc_epoch_origin STREQUAL "")
     file(TIMESTAMP ${PROJECT_SOURCE_DIR}/CMakeLists.txt CALC_SOURCE_DATE_EPOCH "%s" UTC)
-    set(calc_epoch_origin "CMakeLists.txt (no git checkout)")
+    set(calc_epoch_origin "the time of CMakeLists.txt (neither a git checkout nor a git archive)")
   endif()
 endif()
 if(NOT CALC_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$" OR CALC_SOURCE_DATE_EPOCH LESS 315532800)
