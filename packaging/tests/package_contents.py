@@ -1,8 +1,10 @@
 """What a release holds, read back from its files with msitools and zipfile:
 package_faults() lists what is wrong with a package, its zip and their sums,
 including the rules Windows Installer's validation would apply to the tables
-(each file versioned, short names, per-user key paths, the Start-menu folder
-removed, the install folder remembered, the same version replaced)."""
+(each file versioned and none of them hashed, short names, per-user key paths,
+shortcuts that name no file of another component, the Start-menu folder
+removed, the install folder remembered and shown in Add/Remove Programs, the
+same version replaced)."""
 import hashlib
 import os
 import re
@@ -15,10 +17,15 @@ import zipfile
 # A window program with everything it ships (scoring a roster included) is
 # about 220 KB; the exception machinery or a shared runtime creeping back
 # would add some 250 KB.
-MAX_PROGRAM_BYTES = 256 * 1024
+MAX_PROGRAM_BYTES = {"gui": 256 * 1024, "console": 256 * 1024}
+README_WIDTH = 80
 SHORT_NAME = re.compile(r"^[A-Za-z0-9_~-]{1,8}(\.[A-Za-z0-9_~-]{1,3})?$")
 HKCU, HKLM = "1", "2"
 REGISTRY_KEY_PATH = 4  # Component attribute: the key path is a Registry row
+SET_PROPERTY = "51"  # CustomAction type: sets a property to a formatted text, runs no code
+COST_FINALIZE = 1000  # where the folders are resolved
+# A formatted text's reference to a file ([#key], [!key]) or a component ([$key]).
+FILE_OR_COMPONENT = re.compile(r"\[([#!$])([^\]]+)\]")
 ONLY_DETECT, VERSION_MIN_INCLUSIVE, VERSION_MAX_INCLUSIVE = 2, 256, 512  # Upgrade
 # Folders in a user's profile (the Start menu among them): what Windows
 # Installer puts there needs a per-user key path and must be removed again.
@@ -87,6 +94,9 @@ def table_faults(msi, config, version, programs, properties, files, shortcuts):
     applies, and against what the About box and the read-me promise.
     properties, files and shortcuts: the tables package_faults read."""
     faults = []
+    actions = msi_table(msi, "CustomAction")
+    if any(a["Type"] != SET_PROPERTY for a in actions):
+        faults.append("the package runs custom actions")
     components = {row["Component"]: row for row in msi_table(msi, "Component")}
     directories = {row["Directory"]: row for row in msi_table(msi, "Directory")}
     registry = {row["Registry"]: row for row in msi_table(msi, "Registry")}
@@ -114,6 +124,18 @@ def table_faults(msi, config, version, programs, properties, files, shortcuts):
         if in_profile(component["Directory_"]) and component["Directory_"] not in PROFILE_FOLDERS \
                 and component["Directory_"] not in removed:
             faults.append(f"the folder {component['Directory_']} stays behind on uninstall")
+    # A reference to another component's file resolves to nothing when that
+    # component is not being installed (validation's ICE69).
+    owners = {row["File"]: row["Component_"] for row in files}
+    for shortcut in shortcuts:
+        for kind, key in FILE_OR_COMPONENT.findall(shortcut["Target"] + shortcut["Arguments"]):
+            if (owners.get(key) if kind in "#!" else key) != shortcut["Component_"]:
+                faults.append(f"the shortcut {shortcut['Shortcut']} names [{kind}{key}] "
+                              "of another component")
+    versioned = {row["File"] for row in files if row["Version"]}
+    hashed = sorted(versioned & {row["File_"] for row in msi_table(msi, "MsiFileHash")})
+    if hashed:
+        faults.append(f"versioned files are hashed (MsiFileHash): {hashed}")
     descriptions = sorted(p["description"] for p in programs if p["kind"] == "gui")
     if sorted(s["Description"] for s in shortcuts) != descriptions:
         faults.append("the shortcuts lack their descriptions")
@@ -136,6 +158,12 @@ def table_faults(msi, config, version, programs, properties, files, shortcuts):
         faults.append("INSTALLDIR is not remembered for the next version")
     if "INSTALLDIR" not in properties.get("SecureCustomProperties", "").split(";"):
         faults.append("INSTALLDIR given on the command line would not reach the install")
+    sequence = {r["Action"]: int(r["Sequence"]) for r in msi_table(msi, "InstallExecuteSequence")}
+    if not any(a["Type"] == SET_PROPERTY and a["Source"] == "ARPINSTALLLOCATION"
+               and a["Target"] == "[INSTALLDIR]"
+               and COST_FINALIZE < sequence.get(a["Action"], 0) < sequence["InstallValidate"]
+               for a in actions):
+        faults.append("ARPINSTALLLOCATION is not set to the resolved INSTALLDIR")
 
     upgrades = [(u["VersionMin"], u["VersionMax"], int(u["Attributes"]))
                 for u in msi_table(msi, "Upgrade")
@@ -194,8 +222,6 @@ def package_faults(config, files, version, programs):
     linked = sorted(long_name(row["Name"]) for row in shortcut_rows)
     if linked != titles:
         faults.append(f"the shortcuts are {linked}, not {titles}")
-    if msi_table(msi, "CustomAction"):
-        faults.append("the package runs custom actions")
     faults += table_faults(msi, config, version, programs, properties, file_rows,
                            shortcut_rows)
     faults += time_faults(msi, archive, config["sourceDateEpoch"])
@@ -206,12 +232,14 @@ def package_faults(config, files, version, programs):
         for program in programs:
             name = program["name"]
             size = portable.getinfo(name).file_size if name in entries else 0
-            if program["kind"] == "gui" and size > MAX_PROGRAM_BYTES:
-                faults.append(f"{name} is {size} bytes, over {MAX_PROGRAM_BYTES}")
+            if size > MAX_PROGRAM_BYTES[program["kind"]]:
+                faults.append(f"{name} is {size} bytes, over {MAX_PROGRAM_BYTES[program['kind']]}")
     if entries != sorted(names + ["README.txt"]):
         faults.append(f"the zip holds {entries}")
     if readme.count(b"\n") == 0 or readme.count(b"\n") != readme.count(b"\r\n"):
         faults.append("README.txt is empty or not in Windows line ends")
+    if any(len(line) > README_WIDTH for line in readme.decode(errors="replace").splitlines()):
+        faults.append(f"README.txt has lines over {README_WIDTH} characters")
     for code in ("ProductCode", "UpgradeCode"):
         if properties.get(code, "?").encode() not in readme:
             faults.append(f"README.txt does not name the package's {code}")

@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
 """The Windows Installer package as a clerk and an administrator meet it, in
 a fresh Wine prefix: installed silently, each window program started from
-where it was installed, the shortcuts followed, the same package and a
-rebuilt one installed again, a newer version installed over it, an older one
-refused, everything removed again; then an earlier build of the same version
-in a folder of the administrator's choice, replaced by the signed package in
-that same folder. First it checks what the package holds, that a package
-missing a program or carrying another version fails those same checks, and
-signs a package with a throwaway certificate.
+where it was installed, the shortcuts followed, the same package installed
+again, a newer version installed over it, an older one refused, everything
+removed again; then packages of one version each installed over the one
+before in a folder of the administrator's choice (an earlier build, this
+one, this one signed, and signed with another certificate), each leaving
+its own programs as the one product installed. First it checks what the
+package holds, that a package missing a program or carrying another version
+fails those same checks, and signs the release with two throwaway
+certificates (one .pfx exported the older way): twice with the same gives
+the same bytes, and a run with a wrong password keeps the release it was to
+replace.
 
 usage: package_test.py CONFIG DIST PROBE WORK
   CONFIG  package.json (the shipped programs, the version, the names)
@@ -215,6 +219,10 @@ def check_installed(report, prefix, probe, config, programs, version, label, ful
         shown = prefix.registry_value(key, "DisplayVersion")
         report.check(shown == version, f"{label}: Add/Remove Programs shows version {version}",
                      f"it shows {shown}")
+        shown = prefix.registry_value(key, "InstallLocation") or ""
+        report.check(shown.lower() == installed.lower() + "\\",
+                     f"{label}: Add/Remove Programs shows the install folder {installed}",
+                     f"it shows {shown!r}")
     report.check(prefix.installer_products(product) == 1,
                  f"{label}: Windows Installer knows one {product}")
     return folder
@@ -276,64 +284,112 @@ def check_removed(report, prefix, config, label):
                  f"{label}: nothing is left in the registry")
 
 
-def signing_round_trip(report, config_path, dist, config, work):
-    """Signs a package with a throwaway self-signed certificate; returns the
-    signed package's folder and the certificate."""
-    key, cert, pfx = work / "key.pem", work / "cert.pem", work / "signer.pfx"
-    work.mkdir(parents=True)
-    for command in (["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2",
-                     "-keyout", str(key), "-out", str(cert), "-subj", f"/CN={config['maker']} test",
-                     "-addext", "extendedKeyUsage=codeSigning"],
-                    ["openssl", "pkcs12", "-export", "-inkey", str(key), "-in", str(cert),
-                     "-out", str(pfx), "-passout", "pass:throwaway"]):
-        made = run(command)
-        if not report.check(made.returncode == 0, f"openssl {command[1]}: a throwaway certificate",
-                            made.stderr):
-            return None, cert
-    signing = dict(os.environ, SIGN_PKCS12=str(pfx), SIGN_PASSWORD="throwaway")
-    signing.pop("SIGN_TIMESTAMP_URL", None)
-    unsigned = make_package(config_path, work / "nopass", "--sign",
-                            env={k: v for k, v in signing.items() if k != "SIGN_PASSWORD"})
-    report.check(unsigned.returncode != 0 and "SIGN_PASSWORD" in unsigned.stderr,
-                 "signing without the password stops instead of building unsigned", unsigned.stdout)
-    out = work / "signed"
-    signed = make_package(config_path, out, "--sign", env=signing)
-    if not report.check(signed.returncode == 0, "the package builds signed",
-                        signed.stdout + signed.stderr):
-        return None, cert
-    version = config["version"]
-    msi, archive, _ = package_files(out, config, version)
-    plain_msi, plain_archive, _ = package_files(dist, config, version)
-    faults = package_faults(config, package_files(out, config, version), version,
-                            config["programs"])
-    report.check(not faults, "the signed package holds what the unsigned one does",
-                 "; ".join(faults))
+class Certificate:
+    """A throwaway self-signed code-signing certificate and its .pfx (legacy:
+    encrypted with RC2-40, as older Windows exports write it)."""
 
-    checked = verify_signature(msi, cert)
-    report.check(checked.returncode == 0, f"osslsigncode verifies the signed {msi.name}",
+    def __init__(self, work, name, legacy=False):
+        self.cert, self.pfx = work / f"{name}.pem", work / f"{name}.pfx"
+        key = work / f"{name}.key"
+        self.made = [run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2",
+                          "-keyout", str(key), "-out", str(self.cert), "-subj", f"/CN={name}",
+                          "-addext", "extendedKeyUsage=codeSigning"]),
+                     run(["openssl", "pkcs12", "-export", *(["-legacy"] if legacy else []),
+                          "-inkey", str(key), "-in", str(self.cert), "-out", str(self.pfx),
+                          "-passout", "pass:throwaway"])]
+        shown = run(["openssl", "x509", "-noout", "-fingerprint", "-sha1", "-in", str(self.cert)])
+        self.thumbprint = shown.stdout.strip().split("=")[-1].replace(":", "").upper()
+
+    def signing(self, password="throwaway"):
+        env = dict(os.environ, SIGN_PKCS12=str(self.pfx), SIGN_PASSWORD=password)
+        env.pop("SIGN_TIMESTAMP_URL", None)
+        return env
+
+
+def check_signed(report, config, out, plain, certificate, label):
+    """The package in `out` and each program in its zip carry the
+    certificate's signature; each program without it is `plain`'s."""
+    msi, archive, _ = package_files(out, config, config["version"])
+    checked = verify_signature(msi, certificate.cert)
+    report.check(checked.returncode == 0, f"{label}: osslsigncode verifies {msi.name}",
                  checked.stdout[-400:])
-    with zipfile.ZipFile(archive) as portable, zipfile.ZipFile(plain_archive) as plain:
+    work = out / "programs"
+    work.mkdir()
+    with zipfile.ZipFile(archive) as portable, zipfile.ZipFile(plain) as unsigned:
         for program in config["programs"]:
             name = program["name"]
             exe = work / name
             exe.write_bytes(portable.read(name))
-            checked = verify_signature(exe, cert)
+            checked = verify_signature(exe, certificate.cert)
             stripped = run(["osslsigncode", "remove-signature", "-in", str(exe),
                             "-out", str(work / (name + ".unsigned"))])
             report.check(checked.returncode == 0 and stripped.returncode == 0
-                         and (work / (name + ".unsigned")).read_bytes() == plain.read(name),
-                         f"{name} is signed, and without its signature is the unsigned build's",
-                         checked.stdout[-400:] + stripped.stderr)
+                         and (work / (name + ".unsigned")).read_bytes() == unsigned.read(name),
+                         f"{label}: {name} is signed, and without its signature is the unsigned "
+                         "build's", checked.stdout[-400:] + stripped.stderr)
+    shutil.rmtree(work)
+
+
+def signing(report, config_path, dist, config, work):
+    """Signs the release with two throwaway certificates, the second's .pfx
+    exported the older way; checks what a signing run must refuse and keep.
+    Returns the folders signed with each, and the certificates."""
+    work.mkdir(parents=True)
+    first, second = Certificate(work, "Quenrow test"), Certificate(work, "Quenrow legacy", True)
+    for certificate in (first, second):
+        for made in certificate.made:
+            if not report.check(made.returncode == 0, f"openssl {made.args[1]}: a throwaway "
+                                f"certificate ({certificate.pfx.name})", made.stderr):
+                return None
+    version = config["version"]
+    plain_msi, plain_archive, _ = package_files(dist, config, version)
+    nopass = make_package(config_path, work / "nopass", "--sign",
+                          env={k: v for k, v in first.signing().items() if k != "SIGN_PASSWORD"})
+    report.check(nopass.returncode != 0 and "SIGN_PASSWORD" in nopass.stderr,
+                 "signing without the password stops instead of building unsigned", nopass.stdout)
+    # A signing run that fails keeps the release it was to replace.
+    kept = work / "kept"
+    shutil.copytree(dist, kept)
+    before = {path.name: path.read_bytes() for path in kept.iterdir()}
+    wrong = make_package(config_path, kept, "--sign", env=first.signing("wrong"))
+    report.check(wrong.returncode != 0 and "cannot read" in wrong.stderr
+                 and {path.name: path.read_bytes() for path in kept.iterdir()} == before
+                 and sorted(p.name for p in work.iterdir() if p.name.startswith(".")) == [],
+                 "a signing run with a wrong password fails and leaves the release as it was",
+                 wrong.stdout + wrong.stderr)
+
+    signed = {}
+    for certificate, out in ((first, work / "signed"), (first, work / "signed-again"),
+                             (second, work / "signed-legacy")):
+        made = make_package(config_path, out, "--sign", env=certificate.signing())
+        if not report.check(made.returncode == 0, f"the package builds signed with "
+                            f"{certificate.pfx.name}", made.stdout + made.stderr):
+            return None
+        report.check(f"thumbprint {certificate.thumbprint}" in made.stdout,
+                     f"the signing run names the certificate's thumbprint "
+                     f"{certificate.thumbprint}", made.stdout)
+        signed[out.name] = package_files(out, config, version)
+    faults = package_faults(config, signed["signed"], version, config["programs"])
+    report.check(not faults, "the signed package holds what the unsigned one does",
+                 "; ".join(faults))
+    report.check(all(a.read_bytes() == b.read_bytes()
+                     for a, b in zip(signed["signed"], signed["signed-again"])),
+                 "two signing runs of the same programs give the same bytes")
+    check_signed(report, config, work / "signed", plain_archive, first, "signed")
+    check_signed(report, config, work / "signed-legacy", plain_archive, second,
+                 "signed with a legacy .pfx")
     tampered = work / "tampered.exe"
-    data = bytearray((work / config["programs"][0]["name"]).read_bytes())
+    with zipfile.ZipFile(signed["signed"][1]) as portable:
+        data = bytearray(portable.read(config["programs"][0]["name"]))
     data[len(data) // 3] ^= 0xFF
     tampered.write_bytes(bytes(data))
-    report.check(verify_signature(tampered, cert).returncode != 0,
+    report.check(verify_signature(tampered, first.cert).returncode != 0,
                  "a program changed after signing fails to verify")
-    report.check(msi_summary(msi).get("Revision number (UUID)")
-                 != msi_summary(plain_msi).get("Revision number (UUID)"),
-                 "the signed programs make another package code")
-    return out, cert
+    codes = [msi_properties(m)["ProductCode"]
+             for m in (plain_msi, signed["signed"][0], signed["signed-legacy"][0])]
+    report.check(len(set(codes)) == 3,
+                 "unsigned, signed and signed by another: each another product", str(codes))
+    return {"first": (work / "signed", first), "second": (work / "signed-legacy", second)}
 
 
 def main():
@@ -372,7 +428,7 @@ def main():
     product_code = msi_properties(msi)["ProductCode"]
     report.check(product_code != msi_properties(newer)["ProductCode"],
                  "another version is another product")
-    signed, cert = signing_round_trip(report, config_path, dist, config, work / "signing")
+    signed = signing(report, config_path, dist, config, work / "signing")
 
     prefix = Prefix(work / "prefix")
     prefix.create()
@@ -382,12 +438,10 @@ def main():
             folder = check_installed(report, prefix, probe, config, programs, version, "installed")
             if folder:
                 check_programs(report, prefix, probe, config, msi, folder)
-        for label, package in (("the same package", msi),
-                               ("a rebuilt package", package_files(rebuilt, config, version)[0])):
-            rc, said = prefix.msiexec("/i", windows(package))
-            if report.check(rc == 0, f"{label} installs again", said):
-                check_installed(report, prefix, probe, config, programs, version,
-                                f"{label} again", full=False)
+        rc, said = prefix.msiexec("/i", windows(msi))
+        if report.check(rc == 0, "the same package installs again", said):
+            check_installed(report, prefix, probe, config, programs, version,
+                            "the same package again", full=False)
 
         rc, said = prefix.msiexec("/i", windows(newer))
         if report.check(rc == 0, f"{newer.name} installs over it", said):
@@ -400,30 +454,42 @@ def main():
         report.check(rc == 0, f"{newer.name} uninstalls silently", said)
         check_removed(report, prefix, config, "uninstalled")
 
-        # An earlier build of this version, put elsewhere by an administrator,
-        # then this version's signed package without a folder given.
+        # Packages of one version, each over the one before, in a folder of
+        # the administrator's choice: an earlier build, this one, this one
+        # signed, and signed with another certificate. Each leaves its own
+        # programs and is the one product installed.
         rc, said = prefix.msiexec("/i", windows(package_files(earlier, config, version)[0]),
                                   f"INSTALLDIR={CUSTOM_FOLDER}")
         report.check(rc == 0 and prefix.install_folders(config["product"])
                      == [prefix.unix(CUSTOM_FOLDER)]
                      and CUSTOM_FOLDER in (prefix.settings("HKLM", config) or ""),
                      f"an earlier build installs into {CUSTOM_FOLDER} and remembers it", said)
+        over = [("the unsigned package over an earlier build", dist, None)]
         if signed:
-            signed_msi = package_files(signed, config, version)[0]
-            rc, said = prefix.msiexec("/i", windows(signed_msi))
-            label = "the signed package over an earlier build"
-            if report.check(rc == 0, f"{label} installs", said):
-                folder = check_installed(report, prefix, probe, config, programs, version, label,
-                                         full=False)
-                report.check(folder == prefix.unix(CUSTOM_FOLDER),
-                             f"{label}: stays in {CUSTOM_FOLDER}", f"went to {folder}")
-                codes = prefix.registered(config["product"])
-                report.check(codes == [product_code], f"{label}: replaces it", f"found {codes}")
-                exe = (folder or work) / programs[0]["name"]
-                checked = verify_signature(exe, cert)
-                report.check(checked.returncode == 0, f"{label}: the installed program is signed")
-            rc, said = prefix.msiexec("/x", windows(signed_msi))
-            report.check(rc == 0, "the signed package uninstalls silently", said)
+            over += [("the signed package over the unsigned one", *signed["first"]),
+                     ("a package signed by another over it", *signed["second"])]
+        for label, out, certificate in over:
+            package = package_files(out, config, version)[0]
+            rc, said = prefix.msiexec("/i", windows(package))
+            if not report.check(rc == 0, f"{label} installs", said):
+                continue
+            folder = check_installed(report, prefix, probe, config, programs, version, label,
+                                     full=False)
+            report.check(folder == prefix.unix(CUSTOM_FOLDER),
+                         f"{label}: stays in {CUSTOM_FOLDER}", f"went to {folder}")
+            codes = prefix.registered(config["product"])
+            report.check(codes == [msi_properties(package)["ProductCode"]],
+                         f"{label}: replaces it", f"found {codes}")
+            exe = (folder or work) / programs[0]["name"]
+            with zipfile.ZipFile(package_files(out, config, version)[1]) as portable:
+                shipped = portable.read(programs[0]["name"])
+            report.check(exe.is_file() and exe.read_bytes() == shipped,
+                         f"{label}: {exe.name} is the package's own")
+            if certificate:
+                report.check(verify_signature(exe, certificate.cert).returncode == 0,
+                             f"{label}: {exe.name} carries the signature of {certificate.pfx.stem}")
+        rc, said = prefix.msiexec("/x", windows(package))
+        report.check(rc == 0, "the last package uninstalls silently", said)
         check_removed(report, prefix, config, "uninstalled again")
     finally:
         prefix.remove()
