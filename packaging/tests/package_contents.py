@@ -8,6 +8,7 @@ same version replaced)."""
 import hashlib
 import os
 import re
+import struct
 import subprocess
 import tempfile
 import time
@@ -177,6 +178,20 @@ def table_faults(msi, config, version, programs, properties, files, shortcuts):
     return faults
 
 
+def unsigned_size(program):
+    """A program's size without its signature: the certificate table at the
+    end of a signed program starts where the header's security directory
+    says (its size depends on the certificate chain, not on the program)."""
+    if program[:2] != b"MZ":
+        return len(program)
+    header = struct.unpack_from("<I", program, 0x3C)[0]
+    optional = header + 24
+    directories = optional + (96 if struct.unpack_from("<H", program, optional)[0] == 0x10B
+                              else 112)
+    start, size = struct.unpack_from("<II", program, directories + 4 * 8)  # security
+    return start if size and start + size == len(program) else len(program)
+
+
 def time_faults(msi, archive, epoch):
     """Every time the package and the zip show is the release's."""
     faults = []
@@ -231,7 +246,7 @@ def package_faults(config, files, version, programs):
         readme = portable.read("README.txt") if "README.txt" in entries else b""
         for program in programs:
             name = program["name"]
-            size = portable.getinfo(name).file_size if name in entries else 0
+            size = unsigned_size(portable.read(name)) if name in entries else 0
             if size > MAX_PROGRAM_BYTES[program["kind"]]:
                 faults.append(f"{name} is {size} bytes, over {MAX_PROGRAM_BYTES[program['kind']]}")
     if entries != sorted(names + ["README.txt"]):
