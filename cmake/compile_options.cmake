@@ -39,12 +39,15 @@ if(WIN32)
   # other float results than the native build: use SSE like x86_64 does.
   target_compile_options(calc_options INTERFACE -msse2 -mfpmath=sse)
   # Small programs: nothing here throws or catches, so no exception tables;
-  # one thread, so no locks around the first use of a function's static
-  # (the runtime's lock throws, and would bring exception handling back); each
+  # nothing asks a type's name or casts down at run time, so no type
+  # information (a name for every class with a virtual function, and the
+  # runtime's classes that describe them: some 5 to 8 KB a program); one
+  # thread, so no locks around the first use of a function's static (the
+  # runtime's lock throws, and would bring exception handling back); each
   # function and datum in a section of its own, so the programs' link can
   # leave out what they never reach.
   target_compile_options(calc_options INTERFACE
-    -fno-exceptions -fno-asynchronous-unwind-tables -fno-threadsafe-statics
+    -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-threadsafe-statics
     -ffunction-sections -fdata-sections)
   # Nothing compiled names the folder the tree is in (a source's name is
   # written from the top of the tree), so the same commit compiles to the

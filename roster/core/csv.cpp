@@ -43,7 +43,8 @@ bool NeedsQuotes(std::string_view cell, char separator) {
 }  // namespace
 
 ByteReader TextReader(std::string_view text, std::size_t block) {
-  auto at = std::make_shared<std::size_t>(0);
+  // Not make_shared: without type information it links the exception machinery.
+  std::shared_ptr<std::size_t> at(new std::size_t(0));
   return [text, block, at](char* buffer, std::size_t capacity, std::string&) {
     std::size_t size = std::min(capacity, text.size() - *at);
     if (block > 0) {
