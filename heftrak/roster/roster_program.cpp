@@ -29,6 +29,8 @@ constexpr const char* kTallies[kRosterTallies] = {"within", "over", "must be tap
 constexpr roster::ResultCount kCounts[] = {
     {"Within weight", kWeightWithinResult, "yes"},
     {"Not within weight", kWeightWithinResult, "no"},
+    // The console's "must be taped": not within weight, and no readings yet.
+    {"Must be taped (no readings)", -1, nullptr, kToBeTapedTally},
     {"Taped", kBodyFatResult},
     {"Within body fat", kBodyFatWithinResult, "yes"},
     {"Not within body fat", kBodyFatWithinResult, "no"},

@@ -202,10 +202,13 @@ TEST(HeftrakRoster, GivesTheFiguresTheWindowShows) {
   std::vector<roster::Shown> shown;
   int refused = 0;
   int overs[2] = {0, 0};  // rows over the weight, over the body fat
+  int toBeTaped = 0;      // over the weight, with no readings to calculate
   for (const Soldier& soldier : soldiers) {
     bool refusedRow = false;
     shown.push_back(WindowShows(soldier, refusedRow));
     refused += refusedRow ? 1 : 0;
+    toBeTaped +=
+        !refusedRow && shown.back().contains("lbs_over") && !shown.back().contains("body_fat");
     overs[0] += shown.back().contains("lbs_over") ? 1 : 0;
     overs[1] += shown.back().contains("body_fat_over") ? 1 : 0;
   }
@@ -217,6 +220,13 @@ TEST(HeftrakRoster, GivesTheFiguresTheWindowShows) {
   EXPECT_GT(summary.tallies[0], 50);
   EXPECT_GT(overs[0], 50);
   EXPECT_GT(overs[1], 20);
+  // The window's summary counts those who must be taped as the console does.
+  EXPECT_GT(toBeTaped, 20);
+  EXPECT_EQ(std::string(RosterProgram().counts[2].label), "Must be taped (no readings)");
+  EXPECT_EQ(summary.counts[2], toBeTaped);
+  EXPECT_NE(
+      SummaryText(RosterProgram(), summary).find(std::to_string(toBeTaped) + " must be taped"),
+      std::string::npos);
 }
 
 // Rows the window would answer with silence, or that no field could hold;

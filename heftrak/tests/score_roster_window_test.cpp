@@ -8,7 +8,7 @@
 
 #include "heftrak/resources/heftrak_ids.h"
 #include "heftrak/win32/program.h"
-#include "roster/tests/window_driver.h"
+#include "roster/tests/window_checks.h"
 
 namespace heftrak {
 namespace {
@@ -22,7 +22,9 @@ constexpr const char* kExample =
     "Mills,Dana,,%RANK%,678-90-1234,23,f,63,160,,,,,,,,3rd Plt\n"
     "\"Le, Jr.\",An,V,%RANK%,345-67-8901,44,F,62.5,,,,,,,,,\"2nd Plt, HQ\"\n"
     "Okafor,Chidi,A,%RANK%,456-78-9012,20,M,70,200,36,36.75,15,,,,,2nd Plt\n"
-    "Pratt,Lee,,%RANK%,567-89-0123,19,M,5ft 9,160,,,,,,,,3rd Plt\n";
+    "Pratt,Lee,,%RANK%,567-89-0123,19,M,5ft 9,160,,,,,,,,3rd Plt\n"
+    // A last name the report must wrap, and an SSN too long for its boxes.
+    "Abcdefghijklmnopqrstuvwxyzabc,,,%RANK%,123-45-678901,30,M,70,170,,,,,,,,1st Plt\n";
 
 std::string Example(const std::string& rank) {
   std::string roster = kExample;
@@ -51,8 +53,9 @@ TEST_F(HeftrakScoreRoster, ScoresEachRosterAsTheConsoleProgramDoes) {
       {
           {"example.csv",
            Example("SGT"),
-           {"Rows read: 7", "Scored: 5", "Refused: 2", "Without a verdict: 1", "Within weight: 1",
-            "Not within weight: 3", "Taped: 2", "Within body fat: 1", "Not within body fat: 1"},
+           {"Rows read: 8", "Scored: 6", "Refused: 2", "Without a verdict: 1", "Within weight: 2",
+            "Not within weight: 3", "Must be taped (no readings): 1", "Taped: 2",
+            "Within body fat: 1", "Not within body fat: 1"},
            {"Line 7 (Okafor, Chidi): Soldier is not within weight limit. Soldier must be "
             "taped. Difference in measurments must be no more than 0.25 inch.",
             "Line 8 (Pratt, Lee): Column \"height\" holds \"5ft 9\""}},
@@ -62,9 +65,16 @@ TEST_F(HeftrakScoreRoster, ScoresEachRosterAsTheConsoleProgramDoes) {
            "\xEF\xBB\xBFsep=;\r\nLast;Age;Sex;Height;Weight;Abdomen 4;Unit\r\n"
            "=HYPERLINK(\"x\");21;M;69;170;;1st\r\n;40;F;64;;;\r\n",
            {"Rows read: 2", "Scored: 2", "Refused: 0", "Without a verdict: 1", "Within weight: 1",
-            "Not within weight: 0", "Taped: 0", "Within body fat: 0", "Not within body fat: 0"},
+            "Not within weight: 0", "Must be taped (no readings): 0", "Taped: 0",
+            "Within body fat: 0", "Not within body fat: 0"},
+           {},
            {"Warning: line 2: column \"Abdomen 4\" is not read"}},
-          {"no-figures.csv", "Name,Unit\nDoe,1st\n", {}, {}, "line 1: the header has no columns"},
+          {"no-figures.csv",
+           "Name,Unit\nDoe,1st\n",
+           {},
+           {},
+           {},
+           "line 1: the header has no columns"},
       });
 }
 
@@ -72,8 +82,16 @@ TEST_F(HeftrakScoreRoster, OpensTheResultsWithTheProgramForCsvFiles) {
   harness::OpenResultsFromSummary(Example("SGT"));
 }
 
+TEST_F(HeftrakScoreRoster, APrintersFailureShowsWholeWithTheLongestNames) {
+  harness::PrintFailureShowsWhole(
+      "Last,First,Age,Sex,Height,Weight\n"
+      "Featherstonehaugh-Cholmondely,Maximiliana-Josephine-Annabel,25,F,64,120\n"
+      "Doe,John,25,M,70,150\n",
+      "Featherstonehaugh-Cholmondely, Maximiliana-Josephine-Annabel");
+}
+
 TEST_F(HeftrakScoreRoster, PrintsEveryScoredSoldiersReport) {
-  harness::PrintFromSummary(&Example, 5, "Hale, Jordan");
+  harness::PrintFromSummary(&Example, 6, "Hale, Jordan", "Abcdefghijklmnopqrstuvwxyzabc");
 }
 
 }  // namespace

@@ -103,10 +103,11 @@ SsnParts SsnCell(std::string_view cell) {
   if (groups.size() > ssn.parts.size()) {
     return ssn;
   }
+  // A group of digits too long for its box prints as many as it takes.
   const std::size_t first = ssn.parts.size() - groups.size();
   for (std::size_t i = 0; i < groups.size(); ++i) {
-    if (AllDigits(groups[i]) && groups[i].size() <= shell::kSsnPartChars[first + i]) {
-      ssn.parts[first + i] = groups[i];
+    if (AllDigits(groups[i])) {
+      ssn.parts[first + i] = groups[i].substr(0, shell::kSsnPartChars[first + i]);
     }
   }
   return ssn;

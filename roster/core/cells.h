@@ -31,9 +31,10 @@ std::optional<std::array<std::string, 2>> InchesCell(std::string_view cell);
 std::optional<std::array<std::string, 2>> RunTimeCell(std::string_view cell);
 
 // What a report's three SSN parts (3, 2 and 4 digits) hold of a cell:
-// "123-45-6789" or "123456789" whole; of a masked or partial number the
-// groups that fit their parts, the last group in the last part
-// ("XXX-XX-1234" and "1234" give only the last four digits).
+// "123-45-6789" or "123456789" whole; of a masked, partial or overlong
+// number the groups of digits, the last group in the last part, each as
+// far as its part takes it ("XXX-XX-1234" and "1234" give only the last
+// four digits, "123-45-678901" gives 123, 45 and 6789).
 struct SsnParts {
   std::array<std::string, 3> parts;
   bool whole = true;  // false: some of the cell does not stand in the parts

@@ -1,12 +1,16 @@
-// Where the controls of the two roster dialogs stand: the summary of a
-// scored roster, and the progress of its reports printing. Like every
-// dialog of the programs, the templates give only the frames; these
+// Where the controls of the roster dialogs stand: the summary of a scored
+// roster, and the progress of its scoring and of its reports printing. Like
+// every dialog of the programs, the templates give only the frames; these
 // places, in pixels from the layout grid, are the whole of the layout.
 #pragma once
 
+#include <cstddef>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "shell/core/layout_grid.h"
+#include "shell/core/line_break.h"
 #include "shell/core/print_dialog_layout.h"
 
 namespace roster {
@@ -17,10 +21,12 @@ inline constexpr int kRosterCloseId = 2;
 inline constexpr int kRosterOpenResultsId = 321;
 inline constexpr int kRosterPrintReportsId = 322;
 inline constexpr int kRosterNameId = 323;
-inline constexpr int kRosterNotesId = 324;  // the list of refused rows
+inline constexpr int kRosterRefusedId = 324;  // the list of refused rows
 inline constexpr int kRosterResultsId = 325;
-inline constexpr int kRosterStatusId = 326;  // the progress dialog's line
+inline constexpr int kRosterStatusId = 326;  // a progress dialog's text
 inline constexpr int kRosterProgressId = 327;
+inline constexpr int kRosterNotesId = 328;  // the list of warnings and notes
+inline constexpr int kRosterDateId = 329;   // the reports' date
 // Figure k of the summary: its label is kRosterFiguresId + 2k, its value the next.
 inline constexpr int kRosterFiguresId = 330;
 
@@ -30,28 +36,53 @@ struct TextPlace {
   bool rightAligned = false;
 };
 
+// What the summary holds, as far as its places depend on it.
+struct SummaryShape {
+  int rows = 0;      // figures in the first column
+  int verdicts = 0;  // figures in the second
+  // The widest label (with its colon) of each column, in pixels.
+  int rowLabelWidth = 0;
+  int verdictLabelWidth = 0;
+  bool notes = false;  // warnings or notes to list apart from the refused rows
+};
+
 struct RosterSummaryLayout {
   shell::Size client;
-  std::vector<TextPlace> captions;  // "Roster:", "Refused rows:", "Results:"
+  // "Roster:", ("Notes:",) "Refused rows:", "Results:", "Test date:"
+  std::vector<TextPlace> captions;
   shell::Box name;
   // The figures in two columns, `rows` and `verdicts` long: label, value.
   std::vector<TextPlace> figures;
-  shell::Box notes;
+  shell::Box notes;  // no size when there are none
+  shell::Box refused;
   shell::Box results;
+  shell::Box date;
   shell::ButtonPlace openResults, printReports, close;
 };
 
-// `rows` figures in the first column and `verdicts` in the second, in the
-// order the summary lists them.
-RosterSummaryLayout LayoutRosterSummary(const shell::LayoutGrid& grid, int rows, int verdicts);
+RosterSummaryLayout LayoutRosterSummary(const shell::LayoutGrid& grid, const SummaryShape& shape);
 
-struct RosterPrintingLayout {
+// A progress dialog, of a scoring or of a printing: its text, the bar, and
+// Cancel (Close once the printing has ended).
+struct RosterProgressLayout {
   shell::Size client;
-  shell::Box status;  // two lines
+  shell::Box status;  // two rows, or as many as the text needs
   shell::Box progress;
   shell::ButtonPlace cancel;
 };
 
-RosterPrintingLayout LayoutRosterPrinting(const shell::LayoutGrid& grid);
+RosterProgressLayout LayoutRosterProgress(const shell::LayoutGrid& grid, int statusRows = 2);
+
+// Where a progress bar of `steps` steps stands when `done` of `whole` is
+// done: 0 for nothing to do, never beyond the end (a file that grew).
+int BarPosition(long long done, long long whole, int steps);
+
+// A progress dialog's text never takes more rows than this: a longer one
+// keeps its start and its end (the count), the rows between given up to
+// one "...".
+inline constexpr std::size_t kMostStatusRows = 12;
+
+// `text` in the rows of a progress dialog's text, as `fits` measures them.
+std::vector<std::string> StatusRows(std::string_view text, const shell::RowFits& fits);
 
 }  // namespace roster

@@ -55,11 +55,13 @@ inline RowScore Refused(std::string message) {
 }
 
 // A count the window's summary shows of the scored rows: those whose result
-// column `result` holds `value` (nullptr: any text at all).
+// column `result` holds `value` (nullptr: any text at all); or, with a
+// `tally`, the rows of that tally, as the console's summary counts them.
 struct ResultCount {
   const char* label;  // e.g. "Within weight"
   int result;         // index into the program's result columns
   const char* value = nullptr;
+  int tally = -1;  // index into the program's tallies; -1: by the result
 };
 
 // The figure cells of one row, in the order of the program's figure columns

@@ -358,6 +358,9 @@ class RowScorer {
 };
 
 bool Counted(const ResultCount& count, const RowScore& score) {
+  if (count.tally >= 0) {
+    return score.tally == count.tally;
+  }
   const std::size_t column =
       count.result < 0 ? score.results.size() : static_cast<std::size_t>(count.result);
   if (column >= score.results.size() || score.results[column].empty()) {

@@ -5,15 +5,18 @@
 #   print_roster_reports.sh TEST PDF-PREFIX COUNT LINE...
 # Others may print at the same time: this run's reports carry a rank of
 # their own (ranked_reports.sh). Every LINE must stand in the first report,
-# with today's date.
+# with the date the test sets in the summary; no report has a row of
+# punctuation alone, and the roster's soldier with an SSN too long for the
+# boxes has what fits of it.
 set -euo pipefail
 test_exe=$1 prefix=$2 count=$3
 shift 3
 . "$(dirname "$0")/../../shell/tests/ranked_reports.sh"
-today=$(LC_ALL=C date '+%d %b %Y')
+date="04 Jul 2027"
 # A failed test still has its reports counted and removed.
 failed=0
-PRINT_RANK=$rank REFUSING_PRINTER=$refusing wine "$test_exe" --gtest_brief=1 || failed=1
+PRINT_RANK=$rank REFUSING_PRINTER=$refusing REPORTS_DATE=$date wine "$test_exe" --gtest_brief=1 ||
+  failed=1
 
 ranked_reports "$prefix" "$count"
 if [ "${#found[@]}" -ne "$count" ]; then
@@ -22,7 +25,16 @@ if [ "${#found[@]}" -ne "$count" ]; then
 fi
 first=""
 [ "${#found[@]}" -gt 0 ] && first=$(report_text "${found[0]}")
-missing_lines "$first" "the first report" "Date: $today" "Rank: $rank" "$@" || failed=1
+missing_lines "$first" "the first report" "Date: $date" "Rank: $rank" "$@" || failed=1
+all=""
+for pdf in "${found[@]}"; do
+  all+="$(report_text "$pdf")"$'\n'
+done
+if grep -xE ' *[[:punct:]]+ *' <<<"$all"; then
+  echo "a report has a row of punctuation alone (above)"
+  failed=1
+fi
+missing_lines "$all" "the reports" "SSN: 123/45/6789" "Abcdefghijklmnopqrstuvwxyzabc, ." || failed=1
 [ "$failed" -eq 0 ] || printf 'The first report read:\n%s\n' "$first"
 [ "$failed" -eq 0 ] && echo "$count reports printed to PDF from the window"
 exit "$failed"

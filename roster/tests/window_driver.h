@@ -17,10 +17,12 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "roster/core/dialog_layout.h"
 #include "roster/win32/roster_resources.h"
+#include "shell/core/print_setup.h"
 #include "shell/resources/shell_resources.h"
 #include "shell/tests/win32_harness.h"
 #include "shell/win32/observer.h"
@@ -31,10 +33,15 @@ inline bool IsOpenDialog(HWND dialog) {
   return GetDlgItem(dialog, 1148) != nullptr;  // the file name box (cmb13)
 }
 inline bool IsSummary(HWND dialog) {
-  return GetDlgItem(dialog, roster::kRosterNotesId) != nullptr;
+  return GetDlgItem(dialog, roster::kRosterRefusedId) != nullptr;
+}
+inline bool IsScoring(HWND dialog) {
+  return GetDlgItem(dialog, roster::kRosterProgressId) != nullptr &&
+         TextOf(dialog) == "Scoring a Roster";
 }
 inline bool IsPrinting(HWND dialog) {
-  return GetDlgItem(dialog, roster::kRosterProgressId) != nullptr;
+  return GetDlgItem(dialog, roster::kRosterProgressId) != nullptr &&
+         TextOf(dialog) == "Print Reports";
 }
 inline bool IsMessageBox(HWND dialog) {
   return GetDlgItem(dialog, 0xFFFF) != nullptr;  // its text
@@ -42,6 +49,31 @@ inline bool IsMessageBox(HWND dialog) {
 
 inline std::string ItemText(HWND dialog, int id) {
   return TextOf(GetDlgItem(dialog, id));
+}
+
+// A text a dialog shows in rows, as one line again: the rows joined by a
+// blank, or by nothing after a hyphen.
+inline std::string Unwrapped(std::string text) {
+  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
+    const bool hyphen = at > 0 && text[at - 1] == '-';
+    text.replace(at, 2, hyphen ? "" : " ");
+  }
+  return text;
+}
+
+// The lines of a list box (none when the dialog has no such list).
+inline std::vector<std::string> ListLines(HWND dialog, int id) {
+  std::vector<std::string> lines;
+  HWND list = GetDlgItem(dialog, id);
+  const int count = list != nullptr ? static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)) : 0;
+  for (int i = 0; i < count; ++i) {
+    std::string line(
+        static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)),
+        '\0');
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line.data()));
+    lines.push_back(line);
+  }
+  return lines;
 }
 
 inline void Click(HWND dialog, int id) {
@@ -92,26 +124,43 @@ inline DialogStep ChooseFile(const std::string& path, std::string* startedIn = n
 struct SummaryShown {
   std::string roster;
   std::vector<std::string> figures;  // "Rows read: 7"
-  std::vector<std::string> notes;
+  std::vector<std::string> notes;    // warnings and notes
+  std::vector<std::string> refused;  // the rows to correct
   std::string results;
+  std::string date;                // the reports'
+  std::vector<std::string> wider;  // figures' labels wider than their place
 };
+
+// Whether a text control's text, in its own font, is wider than the control.
+inline bool WiderThanItsPlace(HWND text) {
+  const std::string shown = TextOf(text);
+  RECT box{};
+  GetClientRect(text, &box);
+  HDC dc = GetDC(text);
+  const HGDIOBJ font =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(text, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+  if (font != nullptr) {
+    SelectObject(dc, font);
+  }
+  ReleaseDC(text, dc);
+  return size.cx > box.right;
+}
 
 inline SummaryShown ReadSummary(HWND dialog) {
   SummaryShown shown;
   shown.roster = ItemText(dialog, roster::kRosterNameId);
   for (int id = roster::kRosterFiguresId; GetDlgItem(dialog, id) != nullptr; id += 2) {
     shown.figures.push_back(ItemText(dialog, id) + " " + ItemText(dialog, id + 1));
+    if (WiderThanItsPlace(GetDlgItem(dialog, id))) {
+      shown.wider.push_back(ItemText(dialog, id));
+    }
   }
-  HWND list = GetDlgItem(dialog, roster::kRosterNotesId);
-  const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    std::string line(
-        static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)),
-        '\0');
-    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line.data()));
-    shown.notes.push_back(line);
-  }
+  shown.notes = ListLines(dialog, roster::kRosterNotesId);
+  shown.refused = ListLines(dialog, roster::kRosterRefusedId);
   shown.results = ItemText(dialog, roster::kRosterResultsId);
+  shown.date = ItemText(dialog, roster::kRosterDateId);
   return shown;
 }
 
@@ -126,14 +175,14 @@ inline DialogStep OnSummary(SummaryShown& shown, std::function<bool(HWND)> then)
   };
 }
 
-// The message box read and closed.
-inline DialogStep OnMessageBox(std::string& text) {
-  return [&text](HWND dialog) {
+// The message box read and answered (OK, or Yes or No).
+inline DialogStep OnMessageBox(std::string& text, int answer = IDOK) {
+  return [&text, answer](HWND dialog) {
     if (!IsMessageBox(dialog)) {
       return false;
     }
     text = ItemText(dialog, 0xFFFF);
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(answer), 0);
     return true;
   };
 }
@@ -202,8 +251,11 @@ struct RosterCase {
   const char* file;  // its name in the work folder
   std::string roster;
   std::vector<std::string> figures;  // the summary's, "Rows read: 7"
-  std::vector<std::string> notes;    // the start of each of the list's first lines
-  std::string problem = {};          // for a roster that cannot be used: part of the message
+  // The start of each of the lists' first lines: the rows to correct, the
+  // warnings and notes.
+  std::vector<std::string> refused;
+  std::vector<std::string> notes = {};
+  std::string problem = {};  // for a roster that cannot be used: part of the message
 };
 
 inline std::string ResultsOf(const std::string& roster) {
@@ -249,7 +301,7 @@ inline void ScoreEachRoster(const char* console, const std::vector<RosterCase>& 
                                        [key](HWND dialog) {
                                          // From the list: the
                                          // default button closes.
-                                         SetFocus(GetDlgItem(dialog, roster::kRosterNotesId));
+                                         SetFocus(GetDlgItem(dialog, roster::kRosterRefusedId));
                                          PressKeyIn(dialog, key);
                                          return true;
                                        })
@@ -272,11 +324,16 @@ inline void ScoreEachRoster(const char* console, const std::vector<RosterCase>& 
     EXPECT_EQ(alerts, 0);
     EXPECT_EQ(shown.roster, c.file);
     EXPECT_EQ(shown.figures, c.figures);
-    ASSERT_GE(shown.notes.size(), c.notes.size());
-    for (std::size_t i = 0; i < c.notes.size(); ++i) {
-      EXPECT_EQ(shown.notes[i].substr(0, c.notes[i].size()), c.notes[i]);
+    EXPECT_EQ(shown.wider, std::vector<std::string>{});
+    for (const auto& [lines, starts] :
+         {std::pair{&shown.refused, &c.refused}, std::pair{&shown.notes, &c.notes}}) {
+      ASSERT_EQ(lines->size(), starts->size());
+      for (std::size_t i = 0; i < starts->size(); ++i) {
+        EXPECT_EQ((*lines)[i].substr(0, (*starts)[i].size()), (*starts)[i]);
+      }
     }
     EXPECT_EQ(shown.results, ResultsOf(path));
+    EXPECT_EQ(shown.date, shell::TodaysDate());
     const DWORD status =
         RunBeside(console, "-o console.csv -- \"" + std::string(c.file) + "\"", folder);
     EXPECT_EQ(status, shown.figures[2] == "Refused: 0" ? 0u : 1u);
@@ -315,20 +372,20 @@ inline DialogStep OnPrintingEnd(std::vector<std::string>& ends, UINT key = VK_RE
     if (status.empty() || status.starts_with("Printing ")) {
       return false;
     }
-    ends.push_back(status);
+    ends.push_back(Unwrapped(status));
     PressKeyIn(dialog, key);
     return true;
   };
 }
 
 // In the summary, Alt+`letter` (after `before`).
-inline DialogStep OnSummaryPress(char letter, std::function<void()> before = {}) {
+inline DialogStep OnSummaryPress(char letter, std::function<void(HWND)> before = {}) {
   return [letter, before](HWND dialog) {
     if (!IsSummary(dialog)) {
       return false;
     }
     if (before) {
-      before();
+      before(dialog);
     }
     PressAltIn(dialog, letter);
     return true;
@@ -336,13 +393,18 @@ inline DialogStep OnSummaryPress(char letter, std::function<void()> before = {})
 }
 
 // The reports of `roster` (its soldiers' rank PRINT_RANK, the first soldier
-// on line 2) printed from its summary: all `count` of them, then once more
-// cancelled as the first page prints, then on a printer that refuses every
-// job, which sounds the alert once and says so.
+// on line 2, one soldier `shortSsn` whose SSN the boxes cannot hold)
+// printed from its summary: all `count` of them with the date REPORTS_DATE
+// set in the summary, then once more cancelled as the first page prints,
+// then on a printer that refuses every job, which sounds the alert once and
+// says so.
 inline void PrintFromSummary(const std::function<std::string(const std::string&)>& roster,
-                             int count, const std::string& firstSoldier) {
+                             int count, const std::string& firstSoldier,
+                             const std::string& shortSsn) {
   const char* rank = std::getenv("PRINT_RANK");
   ASSERT_TRUE(rank != nullptr) << "PRINT_RANK names no rank to mark this run's reports";
+  const char* date = std::getenv("REPORTS_DATE");
+  ASSERT_TRUE(date != nullptr) << "REPORTS_DATE names no date for this run's reports";
   std::vector<std::string> ends;
   int alerts = 0;
   const char* refusing = std::getenv("REFUSING_PRINTER");
@@ -355,28 +417,32 @@ inline void PrintFromSummary(const std::function<std::string(const std::string&)
   shell::Observer observer;
   observer.alerted = [&alerts] { ++alerts; };
   shell::Observe(&observer);
-  const bool done =
-      RunDialogs(&ChooseScoreARoster,
-                 {
-                     ChooseFile(path),
-                     OnSummaryPress('p'),
-                     OnPrintingEnd(ends),
-                     OnSummaryPress('p', [&] { cancel = std::make_unique<CancelAtFirstPage>(); }),
-                     OnPrintingEnd(ends, VK_ESCAPE),
-                     OnSummaryPress('p',
-                                    [&] {
-                                      cancel.reset();
-                                      saved = SetDefaultPrinter(printer);
-                                    }),
-                     OnPrintingEnd(ends),
-                     OnSummaryPress('c', [&] { SetDefaultPrinter(saved); }),
-                 },
-                 120);
+  const bool done = RunDialogs(
+      &ChooseScoreARoster,
+      {
+          ChooseFile(path),
+          OnSummaryPress(
+              'p', [date](HWND dialog) { SetDlgItemTextA(dialog, roster::kRosterDateId, date); }),
+          OnPrintingEnd(ends),
+          OnSummaryPress('p', [&](HWND) { cancel = std::make_unique<CancelAtFirstPage>(); }),
+          OnPrintingEnd(ends, VK_ESCAPE),
+          OnSummaryPress('p',
+                         [&](HWND) {
+                           cancel.reset();
+                           saved = SetDefaultPrinter(printer);
+                         }),
+          OnPrintingEnd(ends),
+          OnSummaryPress('c', [&](HWND) { SetDefaultPrinter(saved); }),
+      },
+      120);
   shell::Observe(nullptr);
   EXPECT_TRUE(done);
   const std::string of = " of " + std::to_string(count) + " reports printed.";
   EXPECT_EQ(ends, (std::vector<std::string>{
-                      std::to_string(count) + " reports printed.", "Cancelled: 1" + of,
+                      std::to_string(count) +
+                          " reports printed. 1 report holds only the SSN digits its boxes take: " +
+                          shortSsn + ".",
+                      "Cancelled: 1" + of,
                       "The report of line 2 (" + firstSoldier +
                           ") was not printed: the default printer did not take the page; 0" + of}));
   EXPECT_EQ(alerts, 1);
@@ -404,7 +470,8 @@ inline INT_PTR CALLBACK BareDialogProc(HWND, UINT message, WPARAM, LPARAM) {
 // its dialog with its caption, no close box, sizing border, minimize or
 // maximize box, and no control (its procedure makes them all).
 inline void ExpectBareRosterDialogs() {
-  for (const auto& [name, caption] : {std::pair{RES_DIALOG_ROSTER, "Roster Scored"},
+  for (const auto& [name, caption] : {std::pair{RES_DIALOG_SCORING, "Scoring a Roster"},
+                                      std::pair{RES_DIALOG_ROSTER, "Roster Scored"},
                                       std::pair{RES_DIALOG_PRINTING, "Print Reports"}}) {
     SCOPED_TRACE(name);
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), name, nullptr, &BareDialogProc, 0);
@@ -418,14 +485,59 @@ inline void ExpectBareRosterDialogs() {
   }
 }
 
-// A value of the classes root ("" when it has none) and setting it.
-inline std::string ClassValue(const char* key) {
-  char value[512] = {};
-  LONG size = sizeof value;
-  return RegQueryValueA(HKEY_CLASSES_ROOT, key, value, &size) == ERROR_SUCCESS ? value : "";
-}
-inline void SetClassValue(const char* key, const std::string& value) {
-  RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
+// A key of the classes root stood in for as long as this lives: it holds
+// only the default values given, by subkey ("" for the key itself); then
+// what it held before comes back.
+class ClassStandIn {
+ public:
+  ClassStandIn(std::string key, const std::vector<std::pair<std::string, std::string>>& values)
+      : key_(std::move(key)), saved_("Software\\CalcTest\\Saved\\" + key_) {
+    HKEY existing = nullptr;
+    had_ = RegOpenKeyExA(HKEY_CLASSES_ROOT, key_.c_str(), 0, KEY_READ, &existing) == ERROR_SUCCESS;
+    if (had_) {
+      HKEY copy = nullptr;
+      RegCreateKeyExA(HKEY_CURRENT_USER, saved_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                      &copy, nullptr);
+      RegCopyTreeA(existing, nullptr, copy);
+      RegCloseKey(copy);
+      RegCloseKey(existing);
+      RegDeleteTreeA(HKEY_CLASSES_ROOT, key_.c_str());
+    }
+    for (const auto& [subkey, value] : values) {
+      const std::string path = subkey.empty() ? key_ : key_ + "\\" + subkey;
+      RegSetValueA(HKEY_CLASSES_ROOT, path.c_str(), REG_SZ, value.c_str(),
+                   static_cast<DWORD>(value.size()));
+    }
+  }
+  ~ClassStandIn() {
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, key_.c_str());
+    if (had_) {
+      HKEY restored = nullptr;
+      HKEY copy = nullptr;
+      RegCreateKeyExA(HKEY_CLASSES_ROOT, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                      &restored, nullptr);
+      RegOpenKeyExA(HKEY_CURRENT_USER, saved_.c_str(), 0, KEY_READ, &copy);
+      RegCopyTreeA(copy, nullptr, restored);
+      RegCloseKey(copy);
+      RegCloseKey(restored);
+      RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\CalcTest");
+    }
+  }
+  ClassStandIn(const ClassStandIn&) = delete;
+  ClassStandIn& operator=(const ClassStandIn&) = delete;
+
+ private:
+  std::string key_;
+  std::string saved_;
+  bool had_ = false;
+};
+
+// Waits a few seconds for a file a command started by the shell writes.
+inline void AwaitFile(const std::string& path) {
+  for (int i = 0; i < 100 && GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) {
+    Sleep(100);
+  }
+  Sleep(200);  // its last bytes
 }
 
 // Open Results asks the shell to open the results file: CSV files are given
@@ -435,20 +547,14 @@ inline void OpenResultsFromSummary(const std::string& roster) {
   const std::string path = folder + "roster.csv";
   const std::string opened = folder + "opened.csv";
   WriteFileBytes(path, roster);
-  const std::string association = ClassValue(".csv");
-  SetClassValue(".csv", "CalcTest.Results");
-  SetClassValue("CalcTest.Results\\shell\\open\\command",
-                "cmd.exe /c copy \"%1\" \"" + opened + "\"");
-  const bool done =
-      RunDialogs(&ChooseScoreARoster, {ChooseFile(path), OnSummaryPress('o'), OnSummaryPress('c')});
-  for (int i = 0; i < 100 && GetFileAttributesA(opened.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) {
-    Sleep(100);
-  }
-  Sleep(200);  // the copy's last bytes
-  SetClassValue(".csv", association);
-  RegDeleteTreeA(HKEY_CLASSES_ROOT, "CalcTest.Results");
-  if (association.empty()) {
-    RegDeleteKeyA(HKEY_CLASSES_ROOT, ".csv");
+  bool done = false;
+  {
+    const ClassStandIn csv(".csv", {{"", "CalcTest.Results"}});
+    const ClassStandIn results("CalcTest.Results", {{"shell\\open\\command",
+                                                     "cmd.exe /c copy \"%1\" \"" + opened + "\""}});
+    done = RunDialogs(&ChooseScoreARoster,
+                      {ChooseFile(path), OnSummaryPress('o'), OnSummaryPress('c')});
+    AwaitFile(opened);
   }
   EXPECT_TRUE(done);
   EXPECT_EQ(FileBytes(opened), FileBytes(ResultsOf(path)));

@@ -4,14 +4,12 @@
 // more than one report is held at a time.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "roster/core/dialog_layout.h"
 #include "roster/core/summary_view.h"
+#include "roster/win32/roster_progress.h"
 #include "roster/win32/roster_resources.h"
 #include "roster/win32/roster_session.h"
 #include "roster/win32/text.h"
-#include "shell/core/print_setup.h"
 #include "shell/win32/app.h"
 #include "shell/win32/beeper.h"
 #include "shell/win32/report_page.h"
@@ -33,79 +31,49 @@ PrintingState& State() {
   return state;
 }
 
-void SetStatus(HWND dialog, const std::string& text) {
-  SetDlgItemTextW(dialog, kRosterStatusId, DisplayText(text).c_str());
-}
-
-void SetProgress(HWND dialog, int done) {
-  SendDlgItemMessageA(dialog, kRosterProgressId, PBM_SETPOS, static_cast<WPARAM>(done), 0);
-}
-
-// Handles what has come in between two reports: the dialog's keys and
-// Cancel, and every repaint (the main window's too). The owners are
-// disabled while the dialog is up, so nothing else can start meanwhile.
-void HandlePending(HWND dialog) {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop, after us
-      State().cancelled = true;
-      return;
-    }
-    if (IsDialogMessageA(dialog, &message) == FALSE) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-  }
-}
-
 void OnInitDialog(HWND dialog, RosterSession& session) {
   // Printing from now on: Cancel before the first page prints none.
   State() = {&session, true, false};
-  const RosterPrintingLayout layout = LayoutRosterPrinting(shell::App().grid);
-  shell::SizeClientArea(dialog, layout.client);
-  CreateRosterControl(dialog, L"STATIC", SS_LEFT | SS_NOPREFIX, layout.status, kRosterStatusId);
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
-  InitCommonControlsEx(&controls);
-  CreateRosterControl(dialog, PROGRESS_CLASSW, WS_BORDER, layout.progress, kRosterProgressId);
-  SendDlgItemMessageA(dialog, kRosterProgressId, PBM_SETRANGE32, 0, session.run.summary.scored);
-  SetFocus(shell::CreateButton(dialog, layout.cancel, WS_TABSTOP));
+  CreateProgressControls(dialog, session.run.summary.scored);
   PostMessageA(dialog, kStartPrinting, 0, 0);
 }
 
 void PrintAll(HWND dialog) {
   PrintingState& state = State();
   RosterSession& session = *state.session;
+  ShowWindow(dialog, SW_SHOW);
   RosterSettings settings;
-  settings.date = shell::TodaysDate();  // as the personal data dialog gives it now
+  settings.date = session.date;
   settings.printerText = &PrinterText;
   bool printerFailed = false;
+  std::vector<std::string> shortSsns;
   PrintedReports run;
   run.total = session.run.summary.scored;
   run.cancelled = state.cancelled;
+  const auto print = [&](const ReportToPrint& report, std::string& why) {
+    SetProgressText(dialog, PrintingText(report));
+    SetProgressPosition(dialog, report.number - 1);
+    UpdateWindow(dialog);
+    state.cancelled = !HandlePending(dialog) || state.cancelled;
+    // The page the dialog names is printed, Cancel or not.
+    if (!shell::PrintReport(report.report, &why)) {
+      printerFailed = true;  // the page sounded the alert
+      return Printing::Failed;
+    }
+    NoteShortSsn(shortSsns, report);
+    SetProgressPosition(dialog, report.number);
+    state.cancelled = !HandlePending(dialog) || state.cancelled;
+    return state.cancelled ? Printing::PrintedLast : Printing::Printed;
+  };
   if (!run.cancelled) {
-    run =
-        PrintRosterReports(*session.program, RosterPlatform(), session.input, settings,
-                           session.run.summary, [&](const ReportToPrint& report, std::string& why) {
-                             SetStatus(dialog, PrintingText(report));
-                             SetProgress(dialog, report.number - 1);
-                             UpdateWindow(dialog);
-                             HandlePending(dialog);
-                             // The page the dialog names is printed, Cancel or not.
-                             if (!shell::PrintReport(report.report, &why)) {
-                               printerFailed = true;  // the page sounded the alert
-                               return Printing::Failed;
-                             }
-                             SetProgress(dialog, report.number);
-                             HandlePending(dialog);
-                             return state.cancelled ? Printing::PrintedLast : Printing::Printed;
-                           });
+    run = PrintRosterReports(*session.program, RosterPlatform(), session.input, settings,
+                             session.run.summary, print);
   }
   state.printing = false;
   if (!run.failure.empty() && !printerFailed) {
     shell::Alert();
   }
-  SetStatus(dialog, PrintingEndText(run));
+  SetProgressText(dialog, PrintingEndText(run, shortSsns));
   HWND close = GetDlgItem(dialog, kRosterCloseId);
   SetWindowTextA(close, "&Close");
   EnableWindow(close, TRUE);

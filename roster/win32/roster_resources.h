@@ -6,12 +6,14 @@
 #define ROSTER_WIN32_ROSTER_RESOURCES_H
 
 /* The dialog templates each program's script gives (in its own style): a
-   scored roster's summary and its reports printing. Bare words for the
-   resource compiler, strings for C++ (see shell_resources.h). */
+   roster's scoring, its summary and its reports printing. Bare words for
+   the resource compiler, strings for C++ (see shell_resources.h). */
 #ifdef RC_INVOKED
+#define RES_DIALOG_SCORING SCORING
 #define RES_DIALOG_ROSTER ROSTER
 #define RES_DIALOG_PRINTING PRINTING
 #else
+#define RES_DIALOG_SCORING "SCORING"
 #define RES_DIALOG_ROSTER "ROSTER"
 #define RES_DIALOG_PRINTING "PRINTING"
 #endif

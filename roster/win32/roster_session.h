@@ -16,6 +16,8 @@ extern "C" __declspec(dllexport) INT_PTR CALLBACK
     RosterProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 extern "C" __declspec(dllexport) INT_PTR CALLBACK
     PrintingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+extern "C" __declspec(dllexport) INT_PTR CALLBACK
+    ScoringProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 namespace roster {
 
@@ -37,6 +39,7 @@ struct RosterSession {
   std::string input;  // the roster, in UTF-8
   FileStamp stamp;    // the roster's as it was scored
   ScoredFile run;
+  std::string date;  // the reports', as the summary set it
 };
 
 // The roster programs' files, dates and printer texts on Windows; no console
@@ -49,6 +52,24 @@ HWND CreateRosterControl(HWND dialog, const wchar_t* kind, DWORD style, const sh
 
 // A problem the clerk must read: the alert, then the text in a message box.
 void TellRosterProblem(HWND owner, const std::string& text);
+
+// What the clerk did, told in a message box.
+void TellRoster(HWND owner, const std::string& text);
+
+// A question, Yes or No: an offer after a `problem` (the alert first, Yes
+// the default), or a confirmation (No the default).
+bool AskRoster(HWND owner, const std::string& text, bool problem);
+
+// Throws away the keys typed but not yet read: they were typed before what
+// comes next was on the screen, and must not answer it unseen.
+void DiscardTypedAhead();
+
+// Scores the roster `input` of `program` into its results file with a
+// progress dialog modal over `owner` (shown once the scoring takes a
+// moment), whose Cancel stops it before the results are written.
+// `cancelled`: it did.
+ScoredFile ScoreWithProgress(HWND owner, const RosterProgram& program, const std::string& input,
+                             bool& cancelled);
 
 // The summary dialog of a scored roster, modal over `owner`.
 void ShowRosterSummary(HWND owner, RosterSession& session);

@@ -1,5 +1,6 @@
-// The summary of a scored roster: its name, the counts, the refused rows to
-// correct in the spreadsheet, the results file, and what to do with them.
+// The summary of a scored roster: its name, the counts, the warnings and
+// the refused rows to correct in the spreadsheet, the results file, the
+// reports' date, and what to do with them.
 #include <windows.h>
 
 #include <objbase.h>
@@ -12,6 +13,8 @@
 #include "roster/win32/roster_resources.h"
 #include "roster/win32/roster_session.h"
 #include "roster/win32/text.h"
+#include "shell/core/print_setup.h"
+#include "shell/core/report.h"
 #include "shell/win32/app.h"
 #include "shell/win32/gdi.h"
 
@@ -25,35 +28,71 @@ HWND CreateText(HWND dialog, const TextPlace& place, int id, std::string_view te
       place.box, id, text);
 }
 
-// The list of refused rows, scrolled sideways as far as its longest line.
-void FillNotes(HWND list, const std::vector<std::string>& notes) {
+// The width of each text in `window`'s font, as it draws them.
+class TextMeasure {
+ public:
+  explicit TextMeasure(HWND window)
+      : dc_(window),
+        font_(dc_.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0))) {}
+  int Width(const std::wstring& text) const {
+    SIZE size{};
+    GetTextExtentPoint32W(dc_.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return static_cast<int>(size.cx);
+  }
+
+ private:
+  shell::WindowDC dc_;
+  shell::Selection font_;
+};
+
+// A list of lines, scrolled sideways as far as its longest line.
+void CreateList(HWND dialog, const shell::Box& box, int id, const std::vector<std::string>& lines) {
+  HWND list = CreateRosterControl(
+      dialog, L"LISTBOX", WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
+      box, id);
   int widest = 0;
   {
-    const shell::WindowDC dc(list);
-    const shell::Selection font(dc.get(),
-                                reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
-    for (const std::string& note : notes) {
-      const std::wstring text = DisplayText(note);
+    const TextMeasure measure(list);
+    for (const std::string& line : lines) {
+      const std::wstring text = DisplayText(line);
       SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-      SIZE size{};
-      GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-      widest = std::max(widest, static_cast<int>(size.cx));
+      widest = std::max(widest, measure.Width(text));
     }
   }
   SendMessageW(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 8), 0);
 }
 
+int WidestLabel(const TextMeasure& measure, const std::vector<Figure>& figures) {
+  int widest = 0;
+  for (const Figure& figure : figures) {
+    widest = std::max(widest, measure.Width(DisplayText(figure.label + ":")));
+  }
+  return widest;
+}
+
 void OnInitDialog(HWND dialog, RosterSession& session) {
+  // Keys typed while the roster was scored were not meant for a summary
+  // the clerk has not seen yet.
+  DiscardTypedAhead();
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&session));
   const SummaryView view = ViewOfScoredFile(*session.program, session.input, session.run);
-  const RosterSummaryLayout layout =
-      LayoutRosterSummary(shell::App().grid, static_cast<int>(view.rows.size()),
-                          static_cast<int>(view.verdicts.size()));
+  SummaryShape shape;
+  shape.rows = static_cast<int>(view.rows.size());
+  shape.verdicts = static_cast<int>(view.verdicts.size());
+  // The labels are measured in the font a text of the dialog is drawn in.
+  HWND name = CreateText(dialog, {"", {}}, kRosterNameId, view.roster);
+  {
+    const TextMeasure measure(name);
+    shape.rowLabelWidth = WidestLabel(measure, view.rows);
+    shape.verdictLabelWidth = WidestLabel(measure, view.verdicts);
+  }
+  shape.notes = !view.notes.empty();
+  const RosterSummaryLayout layout = LayoutRosterSummary(shell::App().grid, shape);
   shell::SizeClientArea(dialog, layout.client);
+  MoveWindow(name, layout.name.left, layout.name.top, layout.name.width, layout.name.height, TRUE);
   for (const TextPlace& caption : layout.captions) {
     CreateText(dialog, caption, -1, caption.text);
   }
-  CreateText(dialog, {"", layout.name}, kRosterNameId, view.roster);
   std::vector<Figure> figures = view.rows;
   figures.insert(figures.end(), view.verdicts.begin(), view.verdicts.end());
   for (std::size_t k = 0; k < figures.size() && 2 * k + 1 < layout.figures.size(); ++k) {
@@ -61,13 +100,16 @@ void OnInitDialog(HWND dialog, RosterSession& session) {
     CreateText(dialog, layout.figures[2 * k], id, figures[k].label + ":");
     CreateText(dialog, layout.figures[2 * k + 1], id + 1, figures[k].value);
   }
-  FillNotes(
-      CreateRosterControl(dialog, L"LISTBOX",
-                          WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
-                          layout.notes, kRosterNotesId),
-      view.notes);
+  if (shape.notes) {
+    CreateList(dialog, layout.notes, kRosterNotesId, view.notes);
+  }
+  CreateList(dialog, layout.refused, kRosterRefusedId, view.refused);
   CreateRosterControl(dialog, L"EDIT", WS_TABSTOP | WS_BORDER | ES_READONLY | ES_AUTOHSCROLL,
                       layout.results, kRosterResultsId, view.results);
+  HWND date = CreateRosterControl(dialog, L"EDIT", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
+                                  layout.date, kRosterDateId, view.date);
+  // No more than the report's Date line prints.
+  SendMessageW(date, EM_LIMITTEXT, shell::kPersonalFieldChars, 0);
   shell::CreateButton(dialog, layout.openResults, WS_TABSTOP);
   shell::ButtonPlace printReports = layout.printReports;
   printReports.enabled = session.run.summary.scored > 0;
@@ -76,27 +118,90 @@ void OnInitDialog(HWND dialog, RosterSession& session) {
   SendMessageA(dialog, DM_SETDEFID, kRosterCloseId, 0);
 }
 
-// Opens the results with the program Windows associates with CSV files.
-void OpenResults(HWND dialog, const std::string& results) {
+// What ShellExecuteEx's own codes mean as system errors, for the ones it
+// returns without setting the last error.
+DWORD ErrorOfShellCode(HINSTANCE code) {
+  switch (static_cast<int>(reinterpret_cast<INT_PTR>(code))) {
+    case SE_ERR_FNF:
+      return ERROR_FILE_NOT_FOUND;
+    case SE_ERR_PNF:
+      return ERROR_PATH_NOT_FOUND;
+    case SE_ERR_ACCESSDENIED:
+      return ERROR_ACCESS_DENIED;
+    case SE_ERR_OOM:
+      return ERROR_NOT_ENOUGH_MEMORY;
+    case SE_ERR_SHARE:
+      return ERROR_SHARING_VIOLATION;
+    case SE_ERR_DLLNOTFOUND:
+      return ERROR_DLL_NOT_FOUND;
+    case SE_ERR_NOASSOC:
+    case SE_ERR_ASSOCINCOMPLETE:
+      return ERROR_NO_ASSOCIATION;
+    case SE_ERR_DDETIMEOUT:
+    case SE_ERR_DDEFAIL:
+    case SE_ERR_DDEBUSY:
+      return ERROR_DDE_FAIL;
+    default:
+      return 0;
+  }
+}
+
+// Opens `path` as Explorer does on a double click, asking Windows for no
+// box of its own; false with the system's error (0 when it gave none).
+bool Open(HWND dialog, const std::string& path, DWORD& error) {
   // Some file handlers are shell extensions, which need COM on this thread.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  const std::wstring file = Utf8ToWide(results);
+  const std::wstring file = Utf8ToWide(path);
   SHELLEXECUTEINFOW open{};
   open.cbSize = sizeof open;
-  open.fMask = SEE_MASK_NOASYNC;
+  open.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
   open.hwnd = dialog;
-  open.lpVerb = L"open";
   open.lpFile = file.c_str();
   open.nShow = SW_SHOWNORMAL;
+  SetLastError(0);
   const bool opened = ShellExecuteExW(&open) != FALSE;
-  const DWORD error = GetLastError();
+  error = opened ? 0 : GetLastError();
+  if (!opened && error == 0) {
+    error = ErrorOfShellCode(open.hInstApp);
+  }
   if (SUCCEEDED(com)) {
     CoUninitialize();
   }
-  // Cancelled: the clerk closed Windows' own "Open with" choice.
-  if (!opened && error != ERROR_CANCELLED) {
-    TellRosterProblem(dialog, OpenFailedText(results, SystemMessage(error)));
+  return opened;
+}
+
+std::string Why(DWORD error) {
+  return error != 0 ? SystemMessage(error) : std::string();
+}
+
+// Opens the results with the program Windows opens CSV files with; or, when
+// there is none (or it fails), offers the folder that holds them.
+void OpenResults(HWND dialog, const std::string& results) {
+  DWORD error = 0;
+  if (Open(dialog, results, error) || error == ERROR_CANCELLED) {
+    return;
   }
+  if (!AskRoster(dialog, OpenFailedText(results, Why(error)), true)) {
+    return;
+  }
+  const std::string folder = FolderOf(results);
+  if (!Open(dialog, folder, error) && error != ERROR_CANCELLED) {
+    TellRosterProblem(dialog, OpenFailedText(folder, Why(error), false));
+  }
+}
+
+// Print Reports: with the date the summary holds, after asking when the
+// printer would get many jobs.
+void PrintReports(HWND dialog, RosterSession& session) {
+  wchar_t typed[shell::kPersonalFieldChars + 1] = {};
+  GetDlgItemTextW(dialog, kRosterDateId, typed, static_cast<int>(std::size(typed)));
+  session.date = ReportsDate(WideToUtf8(typed), shell::TodaysDate());
+  const int reports = session.run.summary.scored;
+  if (reports > kPrintJobsWithoutAsking &&
+      !AskRoster(dialog, ConfirmPrintingText(reports, session.date), false)) {
+    return;
+  }
+  PrintSessionReports(dialog, session);
 }
 
 }  // namespace
@@ -132,7 +237,7 @@ INT_PTR CALLBACK RosterProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
           roster::OpenResults(dialog, session->run.output);
           return TRUE;
         case roster::kRosterPrintReportsId:
-          roster::PrintSessionReports(dialog, *session);
+          roster::PrintReports(dialog, *session);
           return TRUE;
         default:
           return FALSE;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "roster/core/summary_view.h"
 #include "roster/win32/files.h"
 #include "roster/win32/roster_resources.h"
 #include "roster/win32/roster_session.h"
@@ -44,20 +45,6 @@ std::string ChooseRoster(HWND owner) {
   return WideToUtf8(path);
 }
 
-// Repaints what needs it every so many rows, so a long roster leaves no
-// window unpainted and none taken for hung; nothing else is handled until
-// the roster is scored.
-bool KeepPainting(const ScoredRow&) {
-  static unsigned rows = 0;
-  if (++rows % 256 == 0) {
-    MSG message;
-    for (int i = 0; i < 64 && PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i) {
-      DispatchMessageA(&message);
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 FileStamp StampOf(const std::string& path) {
@@ -77,8 +64,30 @@ Platform RosterPlatform() {
 }
 
 void TellRosterProblem(HWND owner, const std::string& text) {
+  DiscardTypedAhead();
   shell::Alert();
   MessageBoxW(owner, DisplayText(text).c_str(), L"Score a Roster", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void TellRoster(HWND owner, const std::string& text) {
+  DiscardTypedAhead();
+  MessageBoxW(owner, DisplayText(text).c_str(), L"Score a Roster", MB_OK | MB_ICONINFORMATION);
+}
+
+bool AskRoster(HWND owner, const std::string& text, bool problem) {
+  DiscardTypedAhead();
+  if (problem) {
+    shell::Alert();
+  }
+  // After a problem, Yes is the way on; asked to confirm, No is the safe answer.
+  const UINT kind = problem ? MB_ICONEXCLAMATION | MB_DEFBUTTON1 : MB_ICONQUESTION | MB_DEFBUTTON2;
+  return MessageBoxW(owner, DisplayText(text).c_str(), L"Score a Roster", MB_YESNO | kind) == IDYES;
+}
+
+void DiscardTypedAhead() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+  }
 }
 
 void AddRosterEntry(HWND window, const RosterProgram& program) {
@@ -93,17 +102,16 @@ void ScoreRosterFromMenu(HWND window) {
     session.program = rosterProgram;
     session.input = ChooseRoster(window);
     if (!session.input.empty()) {
-      Options options;
-      options.input = session.input;
-      options.canNameOutput = false;
       session.stamp = StampOf(session.input);
-      const HCURSOR cursor = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-      session.run = ScoreRosterFile(*rosterProgram, RosterPlatform(), options, &KeepPainting);
-      SetCursor(cursor);
-      if (session.run.error.empty()) {
-        ShowRosterSummary(window, session);
-      } else {
+      const bool hadResults = StampOf(DefaultOutputPath(session.input)).found;
+      bool cancelled = false;
+      session.run = ScoreWithProgress(window, *rosterProgram, session.input, cancelled);
+      if (cancelled) {
+        TellRoster(window, ScoringCancelledText(session.run.output, hadResults));
+      } else if (!session.run.error.empty()) {
         TellRosterProblem(window, session.run.error);
+      } else {
+        ShowRosterSummary(window, session);
       }
     }
   }

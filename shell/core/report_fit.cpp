@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "shell/core/line_break.h"
+
 namespace shell {
 
 namespace {
@@ -97,23 +99,6 @@ std::optional<std::size_t> NameLine(const Report& report) {
   return std::nullopt;
 }
 
-// Where a row of `text` that may hold its first `fitting` characters ends:
-// after the last blank or hyphen within them, or, in a word longer than a
-// row, after the characters that fit.
-std::size_t RowEnd(std::string_view text, std::size_t fitting) {
-  if (fitting >= text.size()) {
-    return text.size();
-  }
-  for (std::size_t end = fitting; end > 0; --end) {
-    if (text[end] == ' ' || text[end - 1] == '-') {
-      if (text.substr(0, end).find_first_not_of(' ') != std::string_view::npos) {
-        return end;
-      }
-    }
-  }
-  return std::max<std::size_t>(fitting, 1);
-}
-
 // The name broken into rows at `height`: the first ends a blank before the
 // middle, the others, indented, inside the page.
 std::vector<std::string> NameRows(std::string_view text, const PageGeometry& page, int height,
@@ -135,7 +120,7 @@ std::vector<std::string> NameRows(std::string_view text, const PageGeometry& pag
         high = mid - 1;
       }
     }
-    const std::size_t end = RowEnd(text, low);
+    const std::size_t end = RowBreak(text, low);
     std::string_view row = text.substr(0, end);
     row = row.substr(0, row.find_last_not_of(' ') + 1);
     rows.push_back(indent + std::string(row));

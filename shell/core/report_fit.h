@@ -12,10 +12,10 @@
 // - otherwise at the largest height at which it does, down to a floor of
 //   kNameFloorPercent of the page's height, below which it would no longer
 //   read well;
-// - a name too long even at the floor is printed at the floor and wrapped:
-//   its first row before the Date, the rest on rows of their own below it,
-//   indented under the name and running across the page; every line below
-//   the name moves down by the rows it adds.
+// - a name too long even at the floor is printed at the floor and wrapped
+//   (shell/core/line_break.h): its first row before the Date, the rest on
+//   rows of their own below it, indented under the name and running across
+//   the page; every line below the name moves down by the rows it adds.
 #pragma once
 
 #include <functional>

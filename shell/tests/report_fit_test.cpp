@@ -69,6 +69,7 @@ TEST(FitReport, OnlyTheNameGivesWayAndItStaysLegibleAndWhole) {
   const PersonalData johnson{"Johnson", "Michael", "A", "", {}, "07 Dec 2026"};
   const PersonalData longest{full, full, full, "", {}, "07 Dec 2026"};  // what the dialog allows
   const PersonalData longDate{"Doe", "John", "Q", "", {}, full};
+  const PersonalData lastOnly{"Abcdefghijklmnopqrstuvwxyzabc", "", "", "", {}, "07 Dec 2026"};
   const struct {
     const char* what;
     const PersonalData& person;
@@ -84,6 +85,7 @@ TEST(FitReport, OnlyTheNameGivesWayAndItStaysLegibleAndWhole) {
       {"a long body line shrinks the page", johnson, true, PdfWidth, 82, 76, 1},
       {"a long Date shrinks the page", longDate, false, PdfWidth, 58, 58, 1},
       {"spaced glyphs, the longest name", longest, false, SpacedWidth, 86, 52, 2},
+      {"a last name alone, its full stop kept on its row", lastOnly, false, PdfWidth, 86, 52, 2},
   };
   for (const auto& c : cases) {
     Report report =
@@ -110,6 +112,7 @@ TEST(FitReport, OnlyTheNameGivesWayAndItStaysLegibleAndWhole) {
         continue;
       }
       EXPECT_EQ(height, c.nameHeight) << c.what;
+      EXPECT_NE(line.text.find_first_not_of(" ,."), std::string::npos) << c.what;
       EXPECT_GE(height * 100, fitted.pageHeight * kNameFloorPercent) << c.what;
       if (line.line == 3) {
         EXPECT_LE(EndOf(line, kPdfPage, height, c.width) + c.width(" ", height), middle) << c.what;

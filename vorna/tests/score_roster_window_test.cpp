@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "roster/tests/window_driver.h"
+#include "roster/tests/window_checks.h"
 #include "vorna/resources/vorna_ids.h"
 #include "vorna/win32/program.h"
 
@@ -31,7 +31,11 @@ std::string Example(const std::string& rank) {
          rank +
          ",456-78-9012,36,M,55,60,\n"
          "Pratt,Lee,," +
-         rank + ",567-89-0123,16,F,20,30,21:00\n";
+         rank +
+         ",567-89-0123,16,F,20,30,21:00\n"
+         // A last name the report must wrap, and an SSN too long for its boxes.
+         "Abcdefghijklmnopqrstuvwxyzabc,,," +
+         rank + ",123-45-678901,30,M,60,60,14:00\n";
 }
 
 class VornaScoreRoster : public harness::ProgramSuite<&Program> {};
@@ -52,7 +56,7 @@ TEST_F(VornaScoreRoster, ScoresEachRosterAsTheConsoleProgramDoes) {
       {
           {"example.csv",
            Example("SGT"),
-           {"Rows read: 6", "Scored: 5", "Refused: 1", "Without a verdict: 1", "Passed: 1",
+           {"Rows read: 7", "Scored: 6", "Refused: 1", "Without a verdict: 1", "Passed: 2",
             "Failed: 1", "Maxed: 2"},
            {"Line 7 (Pratt, Lee): Age must be between 17 and 70."}},
           // Tab-separated, with run times as a spreadsheet writes durations.
@@ -66,6 +70,7 @@ TEST_F(VornaScoreRoster, ScoresEachRosterAsTheConsoleProgramDoes) {
            std::string("\xFF\xFEL\0a\0s\0t\0", 10),
            {},
            {},
+           {},
            "the file is UTF-16 text"},
       });
 }
@@ -74,8 +79,32 @@ TEST_F(VornaScoreRoster, OpensTheResultsWithTheProgramForCsvFiles) {
   harness::OpenResultsFromSummary(Example("SGT"));
 }
 
+TEST_F(VornaScoreRoster, ShowsProgressAndKeepsTheSummaryFromKeysTypedAhead) {
+  harness::KeysTypedAheadLeaveTheSummaryUp(600000);
+}
+
+TEST_F(VornaScoreRoster, CancelledScoringLeavesTheResultsAsTheyWere) {
+  harness::CancelledScoringLeavesTheResults(600000);
+}
+
+TEST_F(VornaScoreRoster, AsksBeforeMoreThanFiftyPrintJobs) {
+  harness::AsksBeforeManyPrintJobs();
+}
+
+TEST_F(VornaScoreRoster, APrintersFailureShowsWholeWithTheLongestNames) {
+  harness::PrintFailureShowsWhole(
+      "Last,First,Age,Sex,Pushups,Situps,Run\n"
+      "Featherstonehaugh-Cholmondely,Maximiliana-Josephine-Annabel,25,F,40,50,18:00\n"
+      "Doe,John,25,M,40,50,15:00\n",
+      "Featherstonehaugh-Cholmondely, Maximiliana-Josephine-Annabel");
+}
+
+TEST_F(VornaScoreRoster, OffersTheFolderWhenNoProgramOpensCsvFiles) {
+  harness::OpenResultsWithoutAProgram(Example("SGT"));
+}
+
 TEST_F(VornaScoreRoster, PrintsEveryScoredSoldiersReport) {
-  harness::PrintFromSummary(&Example, 5, "Hale, Jordan");
+  harness::PrintFromSummary(&Example, 6, "Hale, Jordan", "Abcdefghijklmnopqrstuvwxyzabc");
 }
 
 }  // namespace
