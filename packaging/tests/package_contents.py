@@ -16,9 +16,10 @@ import urllib.parse
 import zipfile
 
 # A window program with everything it ships (scoring a roster included) is
-# under 200 KB, a roster program under 136 KB; the exception machinery, the C
-# library's printf or a shared runtime creeping back would add 25 to 250 KB.
-MAX_PROGRAM_BYTES = {"gui": 200_000, "console": 136_000}
+# at most 200 KB, a roster program at most 136 KB (KB of 1,024 bytes); the
+# exception machinery, the C library's printf or a shared runtime creeping
+# back would add 25 to 250 KB.
+MAX_PROGRAM_BYTES = {"gui": 200 * 1024, "console": 136 * 1024}
 README_WIDTH = 80
 SHORT_NAME = re.compile(r"^[A-Za-z0-9_~-]{1,8}(\.[A-Za-z0-9_~-]{1,3})?$")
 HKCU, HKLM = "1", "2"
