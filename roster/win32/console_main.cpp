@@ -68,10 +68,14 @@ class BeeperSetting {
 
 // A console window that holds no other process was made for this one (a drop
 // on the program in Explorer, a double click): it closes when the program
-// ends. A console without a window (Wine in a terminal) stays anyway.
+// ends. A console without a window (Wine in a terminal) stays anyway. Only
+// input from that console can keep it open: with input from a file or a pipe
+// nobody presses Enter.
 bool OwnConsoleWindow() {
   DWORD processes[2] = {};
-  return GetConsoleWindow() != nullptr && GetConsoleProcessList(processes, 2) == 1;
+  DWORD mode = 0;
+  return GetConsoleWindow() != nullptr && GetConsoleProcessList(processes, 2) == 1 &&
+         GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
 }
 
 }  // namespace
