@@ -82,11 +82,15 @@ def lowered(version):
 class Prefix:
     def __init__(self, path):
         self.path = path
-        self.env = dict(os.environ, WINEPREFIX=str(path), WINEDEBUG="-all",
-                        # No Mono or Gecko, and no menu entries on this machine
-                        # for the shortcuts the package makes.
-                        WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d")
-        self.env.pop("DISPLAY", None)
+        # A home of its own: whatever Wine writes into a home (the menu
+        # builder's entries for the shortcuts the package makes) stays here.
+        self.home = path.parent / "home"
+        self.env = dict(os.environ, WINEPREFIX=str(path), WINEDEBUG="-all", HOME=str(self.home),
+                        # No Mono or Gecko, and no menu builder. (One entry a
+                        # DLL list and its setting; entries apart take ";".)
+                        WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d")
+        for name in ("DISPLAY", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"):
+            self.env.pop(name, None)
 
     def wine(self, *args, program="wine"):
         """Runs a Wine command, its output through a file: Wine's services
@@ -106,7 +110,7 @@ class Prefix:
         without any display. The first boot makes a desktop without a driver,
         so the prefix boots again once the driver is set."""
         shutil.rmtree(self.path, ignore_errors=True)
-        self.path.parent.mkdir(parents=True, exist_ok=True)
+        self.home.mkdir(parents=True, exist_ok=True)
         print("Creating a fresh Wine prefix for the package test (about 20 s)", flush=True)
         self.wine("-i", program="wineboot")
         self.wine("-w", program="wineserver")
@@ -116,6 +120,11 @@ class Prefix:
 
     def remove(self):
         self.wine("-k", program="wineserver")
+        # The Wine server's folder in the temporary folder, which the prefix names.
+        server = self.path / "wineserver"
+        if server.is_file() and server.read_text().strip():
+            shutil.rmtree(pathlib.Path(os.environ.get("TMPDIR", "/tmp")) / server.read_text().strip(),
+                          ignore_errors=True)
         shutil.rmtree(self.path, ignore_errors=True)
 
     def unix(self, windows_path):
@@ -493,6 +502,8 @@ def main():
         check_removed(report, prefix, config, "uninstalled again")
     finally:
         prefix.remove()
+    written = sorted(str(f.relative_to(prefix.home)) for f in prefix.home.rglob("*"))
+    report.check(not written, "Wine wrote nothing into the home", ", ".join(written[:5]))
     shutil.rmtree(work, ignore_errors=True)
 
     print(f"package test: {report.failures} check(s) failed" if report.failures
