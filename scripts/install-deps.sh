@@ -5,10 +5,14 @@
 #                           GNU time (measures the roster programs' peak memory),
 #                           ccache (a second build of unchanged sources is quick)
 #   install-deps.sh wine    the i686 MinGW-w64 cross compiler, Wine (32-bit) with
-#                           Wine's own fonts, wixl and msitools for the Windows
+#                           Wine's own fonts, a virtual display (Xvfb, and xauth
+#                           for xvfb-run), wixl and msitools for the Windows
 #                           Installer package, osslsigncode and openssl to sign it
 #   install-deps.sh print   CUPS with a PDF printer and poppler's tools
-# Installing needs root: run as root, or as a user who may use sudo.
+# Installing needs root: run as root, or as a user who may use sudo. What it
+# installs (the packages this machine did not have before, dependencies
+# included) and whether it added the i386 architecture is recorded in
+# .setup/ of the checkout, for `./run undo`.
 set -euo pipefail
 
 say() { printf '==> %s\n' "$*"; }
@@ -33,7 +37,7 @@ for group in "$@"; do
       if ! dpkg --print-foreign-architectures | grep -qx i386; then
         add_i386=yes
       fi
-      for p in g++-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine xvfb xdotool imagemagick \
+      for p in g++-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool imagemagick \
         wixl msitools osslsigncode openssl; do
         want "$p"
       done
@@ -65,11 +69,30 @@ else
   exit 1
 fi
 
+record="$(cd "$(dirname "$0")/.." && pwd)/.setup"
+mkdir -p "$record"
+# Every package dpkg has installed, as apt-get names it (name:arch where more
+# than one architecture may hold it).
+installed() {
+  dpkg-query -W -f='${db:Status-Abbrev} ${binary:Package}\n' | awk '$1 == "ii" { print $2 }' | sort -u
+}
+before=$(installed)
+
 if [ "$add_i386" = yes ]; then
   say "Adding the i386 architecture to dpkg (32-bit Wine comes from it)"
   "${as_root[@]}" dpkg --add-architecture i386
+  echo i386 >>"$record/architectures"
 fi
 say "Updating apt's package lists"
 "${as_root[@]}" apt-get update
 say "Installing with apt-get: ${need[*]} (and what they need)"
-"${as_root[@]}" apt-get install -y --no-install-recommends "${need[@]}"
+status=0
+"${as_root[@]}" apt-get install -y --no-install-recommends "${need[@]}" || status=$?
+# Recorded even when apt-get failed halfway: what it did install stays.
+# Only what was not installed before: never a package the machine had.
+{
+  comm -13 <(echo "$before") <(installed)
+  cat "$record/packages" 2>/dev/null || true
+} | sort -u >"$record/packages.new"
+mv "$record/packages.new" "$record/packages"
+exit "$status"
