@@ -208,11 +208,41 @@ score_roster heftrak roster-heftrak
 score_roster vorna roster-vorna
 rm -f "$out/.mark"
 
+# What a report says of the soldier: its verdict line, or, where there is
+# none, the figures the soldier's row left blank.
+verdict_of() { # verdict_of PDF
+  local text verdict blank
+  text=$(pdftotext -layout "$1" - | tr -s ' ' | sed 's/^ //; s/ $//')
+  verdict=$(grep -E '^Soldier' <<<"$text" | tail -n1 || true)
+  if [ -n "$verdict" ]; then
+    echo "$verdict"
+    return
+  fi
+  blank=$(grep -E '^(Age|Sex|Height|Weight|Pushups|Situps|Run)( \(.*\))?:$' <<<"$text" |
+    sed 's/ (.*//; s/:$//' | paste -sd, - | sed 's/,/, /g' || true)
+  echo "no verdict: no ${blank:-figure} given"
+}
+
 echo
 echo "Demo done. In $out:"
+echo "  The reports printed, as PDF, and what each says of the soldier:"
 for f in "$out"/*.pdf; do
-  printf '  %-28s %s\n' "$(basename "$f")" "$(pdftotext -layout "$f" - | grep -E 'Soldier' | tail -n1 | tr -s ' ' || true)"
+  printf '    %-28s %s\n' "$(basename "$f")" "$(verdict_of "$f")"
 done
-for f in "$out"/*.png "$out"/*-results.csv; do
-  printf '  %s\n' "$(basename "$f")"
+echo "  A screenshot of each window:"
+for f in "$out"/*.png; do
+  printf '    %s\n' "$(basename "$f")"
 done
+echo "  The rosters scored (copies of examples/) and their results, as CSV:"
+while read -r name what; do
+  if [ -f "$out/$name" ]; then
+    printf '    %-28s %s\n' "$name" "$what"
+  fi
+done <<'LIST'
+company-roster.csv HEFTRAK's example roster, scored from the window
+company-roster-results.csv its results, as the window wrote them
+heftrak-roster.csv HEFTRAK's example roster, scored by heftrak-roster.exe
+heftrak-roster-results.csv its results
+vorna-roster.csv VORNA's example roster, scored by vorna-roster.exe
+vorna-roster-results.csv its results
+LIST
