@@ -14,16 +14,21 @@ if(CALC_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
     set(calc_ccache_default "${PROJECT_SOURCE_DIR}/build/ccache")
   endif()
   set(CALC_CCACHE_DIR "${calc_ccache_default}" CACHE PATH "The compiler cache's folder")
-  set(calc_ccache_sloppiness "")
+  # Depend mode takes the included files from the compiler's own -MD list
+  # instead of running the preprocessor first: a fifth of each new file's
+  # compile time. The tests' precompiled header (googletest.cmake) needs
+  # pch_defines and time_macros (no source uses __DATE__ or __TIME__).
+  set(calc_ccache_sloppiness pch_defines,time_macros)
   if(WIN32)
     # The locale changes nothing of the Windows objects but the compiler's
     # messages (and a build that warns fails): the reproducibility check's
     # copy, built under another locale, takes the objects this build made.
-    set(calc_ccache_sloppiness CCACHE_SLOPPINESS=locale)
+    string(APPEND calc_ccache_sloppiness ",locale")
   endif()
   set(CMAKE_CXX_COMPILER_LAUNCHER
       ${CMAKE_COMMAND} -E env "CCACHE_DIR=${CALC_CCACHE_DIR}" "CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}"
-      CCACHE_NOHASHDIR=1 CCACHE_MAXSIZE=5G ${calc_ccache_sloppiness} ${CALC_CCACHE})
+      CCACHE_NOHASHDIR=1 CCACHE_MAXSIZE=5G CCACHE_DEPEND=1
+      "CCACHE_SLOPPINESS=${calc_ccache_sloppiness}" ${CALC_CCACHE})
 endif()
 
 # Options every target of this project is compiled with.

@@ -1,0 +1,1 @@
+// The file the suites' precompiled gtest.h is made with (googletest.cmake).
