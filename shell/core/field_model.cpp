@@ -1,6 +1,7 @@
 #include "shell/core/field_model.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace shell {
 
@@ -10,24 +11,10 @@ FieldModel::FieldModel(const FieldKinds& kinds, FieldReactions& reactions)
 }
 
 void FieldModel::Reset() {
-  for (std::string& text : texts_) {
-    text.clear();
-  }
+  sizes_.fill(0);
   focus_ = kNoField;
   focusTarget_ = kinds_.firstFocusTarget;
   lastLeft_ = kNoField;
-}
-
-void FieldModel::Load(int field, std::string_view text) {
-  if (!Holds(field)) {
-    return;
-  }
-  std::string& held = texts_[static_cast<std::size_t>(field)];
-  if (text.empty()) {
-    held.clear();  // most fields: cheaper than an assignment
-  } else {
-    held = text;
-  }
 }
 
 void FieldModel::LoadFocus(int field) {
@@ -46,7 +33,7 @@ void FieldModel::CarryOut(Request& request, RequestList& requests) {
   switch (request.kind) {
     case RequestKind::SetText:
       if (Holds(field)) {
-        texts_[static_cast<std::size_t>(field)] = request.c_str();
+        Hold(static_cast<std::size_t>(field), request.Text());
         // A single-line edit reports every text set, the same one or "" on
         // an empty field included; a multi-line edit reports none.
         if (!kinds_.multiLine(field)) {
@@ -56,8 +43,8 @@ void FieldModel::CarryOut(Request& request, RequestList& requests) {
       break;
     case RequestKind::EmptyField:
       // Emptied as a cut empties it: reported only when there was a text.
-      if (Holds(field) && !texts_[static_cast<std::size_t>(field)].empty()) {
-        texts_[static_cast<std::size_t>(field)].clear();
+      if (Holds(field) && !Held(static_cast<std::size_t>(field)).empty()) {
+        sizes_[static_cast<std::size_t>(field)] = 0;
         Notify(field, request.write, requests);
       }
       break;
@@ -85,7 +72,7 @@ void FieldModel::CarryOut(Request& request, RequestList& requests) {
 RequestList FieldModel::Changed(int field, std::string_view text) {
   RequestList requests;
   if (Holds(field)) {
-    texts_[static_cast<std::size_t>(field)] = text;
+    Hold(static_cast<std::size_t>(field), text);
     requests.CarryOutWith(this);
     Notify(field, Write::Edit, requests);
     requests.CarryOutWith(nullptr);

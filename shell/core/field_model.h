@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -60,7 +61,11 @@ class FieldModel {
   void Reset();
 
   // What the window holds, loaded before anything is asked of the model.
-  void Load(int field, std::string_view text);
+  void Load(int field, std::string_view text) {
+    if (Holds(field)) {
+      Hold(static_cast<std::size_t>(field), text);
+    }
+  }
   void LoadFocus(int field);  // kNoField: no field of the window has it
   // Every field's text at once, in field order.
   template <typename Texts>
@@ -73,20 +78,24 @@ class FieldModel {
 
   int count() const { return kinds_.count; }
   std::string_view Text(int field) const {
-    return Holds(field) ? std::string_view(texts_[static_cast<std::size_t>(field)])
-                        : std::string_view();
+    return Holds(field) ? Held(static_cast<std::size_t>(field)) : std::string_view();
   }
   int focus() const { return focus_; }
   int focusTarget() const { return focusTarget_; }
 
-  // A command: `command` appends to the list it is given; every field
+  // A command: `command` appends to `requests`, emptied first; every field
   // request is carried out as it comes.
   template <typename Command>
-  RequestList Run(Command&& command) {
-    RequestList requests;
+  void Run(RequestList& requests, Command&& command) {
+    requests.Clear();
     requests.CarryOutWith(this);
     command(requests);
     requests.CarryOutWith(nullptr);
+  }
+  template <typename Command>
+  RequestList Run(Command&& command) {
+    RequestList requests;
+    Run(requests, command);
     return requests;
   }
 
@@ -102,29 +111,63 @@ class FieldModel {
   void CarryOut(Request& request, RequestList& requests);
 
  private:
+  template <std::size_t Count>
+  friend class FieldSnapshot;
+
+  // A calculator's fields hold a few characters each: a text of up to
+  // kInPlace characters is kept in a row of such places, so that setting,
+  // clearing and copying one moves a few bytes and never allocates (a
+  // roster runs the model for each of its rows). A longer one (a paste the
+  // window's own limit would stop) is kept whole all the same.
+  static constexpr std::size_t kInPlace = 15;
+  static constexpr unsigned char kLonger = 0xFF;  // a size: the text is in longer_
+
   bool Holds(int field) const { return field >= 0 && field < kinds_.count; }
+  std::string_view Held(std::size_t field) const {
+    return sizes_[field] == kLonger ? std::string_view(longer_[field])
+                                    : std::string_view(chars_[field].data(), sizes_[field]);
+  }
+  void Hold(std::size_t field, std::string_view text) {
+    if (text.size() <= kInPlace) {
+      if (!text.empty()) {
+        // memmove: the text may be the field's own.
+        std::memmove(chars_[field].data(), text.data(), text.size());
+      }
+      sizes_[field] = static_cast<unsigned char>(text.size());
+    } else {
+      longer_[field].assign(text);
+      sizes_[field] = kLonger;
+    }
+  }
   void Notify(int field, Write write, RequestList& requests);
 
   FieldKinds kinds_;
   FieldReactions& reactions_;
-  std::array<std::string, kMaxModelFields> texts_;
+  std::array<std::array<char, kInPlace + 1>, kMaxModelFields> chars_{};
+  std::array<unsigned char, kMaxModelFields> sizes_{};
+  std::array<std::string, kMaxModelFields> longer_;
   int focus_ = kNoField;
   int focusTarget_;
   int lastLeft_ = kNoField;  // the field that last lost the focus
 };
 
 // The fields' texts as they stood when a command began: an evaluation reads
-// these while its own writes change the fields. Of each, the first few
+// these while its own writes change the fields. Of each, the first fifteen
 // characters are kept, more than any evaluation reads of a field.
 template <std::size_t Count>
 class FieldSnapshot {
  public:
   explicit FieldSnapshot(const FieldModel& fields) {
-    for (std::size_t id = 0; id < Count; ++id) {
-      const std::string_view text = fields.Text(static_cast<int>(id));
-      const std::size_t kept = std::min(text.size(), copies_[id].size());
-      std::copy_n(text.begin(), kept, copies_[id].begin());
-      views_[id] = std::string_view(copies_[id].data(), kept);
+    const std::size_t held = std::min(Count, static_cast<std::size_t>(fields.count()));
+    // The places of short texts, copied whole; a longer text's start.
+    std::memcpy(copies_.data(), fields.chars_.data(), held * sizeof copies_[0]);
+    for (std::size_t id = 0; id < held; ++id) {
+      std::size_t size = fields.sizes_[id];
+      if (size == FieldModel::kLonger) {
+        std::memcpy(copies_[id].data(), fields.longer_[id].data(), FieldModel::kInPlace);
+        size = FieldModel::kInPlace;
+      }
+      views_[id] = std::string_view(copies_[id].data(), size);
     }
   }
   FieldSnapshot(const FieldSnapshot&) = delete;
@@ -133,8 +176,8 @@ class FieldSnapshot {
   const std::array<std::string_view, Count>& texts() const { return views_; }
 
  private:
-  std::array<std::array<char, 8>, Count> copies_;
-  std::array<std::string_view, Count> views_;
+  std::array<std::array<char, FieldModel::kInPlace + 1>, Count> copies_;
+  std::array<std::string_view, Count> views_{};
 };
 
 }  // namespace shell

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace shell {
 
@@ -38,28 +39,46 @@ std::size_t FormatFixed(char* buffer, std::size_t size, float value, int decimal
   // to a reader that is a figure below zero, so it is shown as 0.00.
   const bool negative = scaled < 0;
 
-  // The digits, written backwards: decimals, the point, then the whole part.
+  // The digits, from the last: decimals, the point, then the whole part.
   // Done by hand because the evaluations format a dozen figures each and
   // snprintf would be most of their time.
-  char reversed[32];
-  std::size_t length = 0;
+  char digits[32];
+  char* const last = digits + sizeof digits;
+  char* first = last;
   for (int place = 0; place < decimals; ++place) {
-    reversed[length++] = static_cast<char>('0' + magnitude % 10);
+    *--first = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   }
-  reversed[length++] = '.';
+  *--first = '.';
   do {
-    reversed[length++] = static_cast<char>('0' + magnitude % 10);
+    *--first = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0);
   if (negative) {
-    reversed[length++] = '-';
+    *--first = '-';
   }
+  const std::size_t length = static_cast<std::size_t>(last - first);
 
   const std::size_t padding = width > 0 && static_cast<std::size_t>(width) > length
                                   ? static_cast<std::size_t>(width) - length
                                   : 0;
   const std::size_t total = length + padding;
+  if (total < size) {
+    char* out = buffer;
+    if (align == Align::Right) {
+      std::memset(out, ' ', padding);
+      out += padding;
+    }
+    std::memcpy(out, first, length);
+    out += length;
+    if (align == Align::Left) {
+      std::memset(out, ' ', padding);
+      out += padding;
+    }
+    *out = '\0';
+    return total;
+  }
+  // What fits of it.
   std::size_t at = 0;
   const auto put = [&](char c) {
     if (at + 1 < size) {
@@ -72,8 +91,8 @@ std::size_t FormatFixed(char* buffer, std::size_t size, float value, int decimal
       put(' ');
     }
   }
-  for (std::size_t i = length; i > 0; --i) {
-    put(reversed[i - 1]);
+  for (const char* c = first; c != last; ++c) {
+    put(*c);
   }
   if (align == Align::Left) {
     for (std::size_t i = 0; i < padding; ++i) {

@@ -15,6 +15,7 @@ void CopyText(Request& request, std::string_view text) {
     request.text[i] = text[i];
   }
   request.text[length] = '\0';
+  request.length = length;
 }
 
 }  // namespace
@@ -38,7 +39,9 @@ void RequestList::SetFigure(int field, float value, int width, Align align) {
   Request* request = Add(RequestKind::SetText, field);
   if (request != nullptr) {
     request->write = Write::Rewrite;
-    FormatFixed(request->text.data(), request->text.size(), value, 2, width, align);
+    const std::size_t length =
+        FormatFixed(request->text.data(), request->text.size(), value, 2, width, align);
+    request->length = std::min(length, request->text.size() - 1);
   }
   CarryOut(request);
 }

@@ -65,9 +65,11 @@ struct Request {
   int value;
   Write write;
   std::array<char, kRequestTextSize> text;
+  std::size_t length;  // of the text, before its NUL
   Rgb colour;
 
   const char* c_str() const { return text.data(); }
+  std::string_view Text() const { return std::string_view(text.data(), length); }
 };
 
 // A bounded list: a command makes at most a few dozen requests, its
@@ -80,6 +82,11 @@ class RequestList {
   // From now on `fields` carries out the field requests as they are made
   // (nullptr: nobody does, the list only records).
   void CarryOutWith(FieldModel* fields) { fields_ = fields; }
+  // Empty again, to be used for another command.
+  void Clear() {
+    count_ = 0;
+    overflowed_ = false;
+  }
 
   void SetText(int field, std::string_view text, Write write);
   // A figure with two decimals, as printf's "%W.2f" or "%-W.2f" writes it.
@@ -120,6 +127,7 @@ class RequestList {
     request.value = 0;
     request.write = Write::Edit;
     request.text[0] = '\0';
+    request.length = 0;
     request.colour = kBlack;
     return &request;
   }

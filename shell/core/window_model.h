@@ -36,8 +36,14 @@ class WindowModel : public FieldReactions {
   }
 
   RequestList Command(int command) {
-    return fields.Run(
-        [&](RequestList& requests) { rules_.command(state, fields, command, requests); });
+    RequestList requests;
+    Command(command, requests);
+    return requests;
+  }
+  // The same into a list kept from command to command, emptied first: a
+  // roster runs a command or two for each of its rows.
+  void Command(int command, RequestList& requests) {
+    fields.Run(requests, [&](RequestList& list) { rules_.command(state, fields, command, list); });
   }
 
   void FieldChanged(int field, Write write, RequestList& requests) final {
