@@ -19,45 +19,37 @@ constexpr std::size_t kShownCellChars = 24;
 
 }  // namespace
 
-std::string_view Trimmed(std::string_view cell) {
-  const std::size_t first = cell.find_first_not_of(" \t");
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return cell.substr(first, cell.find_last_not_of(" \t") - first + 1);
-}
-
-std::optional<std::string> DigitsCell(std::string_view cell, std::size_t digits) {
+std::optional<std::string_view> DigitsCell(std::string_view cell, std::size_t digits) {
   const std::string_view text = Trimmed(cell);
   if (text.size() > digits || !AllDigits(text)) {
     return std::nullopt;
   }
-  return std::string(text);
+  return text;
 }
 
-std::optional<std::string> SexCell(std::string_view cell) {
+std::optional<std::string_view> SexCell(std::string_view cell) {
   const std::string_view text = Trimmed(cell);
   if (text.empty()) {
-    return std::string();
+    return std::string_view();
   }
   if (text == "M" || text == "m") {
-    return std::string("M");
+    return std::string_view("M");
   }
   if (text == "F" || text == "f") {
-    return std::string("F");
+    return std::string_view("F");
   }
   return std::nullopt;
 }
 
-std::optional<std::array<std::string, 2>> InchesCell(std::string_view cell) {
+std::optional<std::array<std::string_view, 2>> InchesCell(std::string_view cell) {
   const std::string_view text = Trimmed(cell);
-  return text.empty() ? std::array<std::string, 2>{} : shell::SplitInches(text);
+  return text.empty() ? std::array<std::string_view, 2>{} : shell::SplitInches(text);
 }
 
-std::optional<std::array<std::string, 2>> RunTimeCell(std::string_view cell) {
+std::optional<std::array<std::string_view, 2>> RunTimeCell(std::string_view cell) {
   std::string_view text = Trimmed(cell);
   if (text.empty()) {
-    return std::array<std::string, 2>{};
+    return std::array<std::string_view, 2>{};
   }
   if (std::count(text.begin(), text.end(), ':') == 2) {
     const std::string_view hours = text.substr(0, text.find(':'));
@@ -78,7 +70,7 @@ std::optional<std::array<std::string, 2>> RunTimeCell(std::string_view cell) {
       !AllDigits(seconds)) {
     return std::nullopt;
   }
-  return std::array<std::string, 2>{std::string(minutes), std::string(seconds)};
+  return std::array<std::string_view, 2>{minutes, seconds};
 }
 
 SsnParts SsnCell(std::string_view cell) {
@@ -114,6 +106,12 @@ SsnParts SsnCell(std::string_view cell) {
 }
 
 std::string Shortened(std::string_view text, std::size_t chars) {
+  std::string shown;
+  AppendShortened(shown, text, chars);
+  return shown;
+}
+
+void AppendShortened(std::string& shown, std::string_view text, std::size_t chars) {
   std::size_t cut = std::min(text.size(), chars);
   // Not inside a UTF-8 sequence.
   while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
@@ -121,7 +119,6 @@ std::string Shortened(std::string_view text, std::size_t chars) {
   }
   // On one line, and without the control characters (a NUL) no message
   // should carry.
-  std::string shown;
   for (char c : text.substr(0, cut)) {
     const unsigned char byte = static_cast<unsigned char>(c);
     const bool control = byte < 0x20 || byte == 0x7F;
@@ -130,15 +127,19 @@ std::string Shortened(std::string_view text, std::size_t chars) {
   if (cut < text.size()) {
     shown += "...";
   }
-  return shown;
 }
 
 std::string CellRefusal(std::string_view column, std::string_view cell, std::string_view expected) {
-  std::string message = "Column \"";
-  message.append(column).append("\" holds \"").append(Shortened(cell, kShownCellChars));
-  message.append("\": expected ");
-  message.append(expected).append(".");
+  std::string message;
+  AppendCellRefusal(message, column, cell, expected);
   return message;
+}
+
+void AppendCellRefusal(std::string& message, std::string_view column, std::string_view cell,
+                       std::string_view expected) {
+  message.append("Column \"").append(column).append("\" holds \"");
+  AppendShortened(message, cell, kShownCellChars);
+  message.append("\": expected ").append(expected).append(".");
 }
 
 }  // namespace roster

@@ -11,24 +11,39 @@
 
 namespace roster {
 
-// The cell without the blanks around it.
-std::string_view Trimmed(std::string_view cell);
+// The cell without the blanks around it. Inline: every cell of a row is
+// trimmed at least once.
+inline std::string_view Trimmed(std::string_view cell) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  std::size_t first = 0;
+  std::size_t end = cell.size();
+  while (first < end && blank(cell[first])) {
+    ++first;
+  }
+  while (end > first && blank(cell[end - 1])) {
+    --end;
+  }
+  return cell.substr(first, end - first);
+}
+
+// The texts are views of the cell (or of constants): a row is read without a
+// copy of its cells.
 
 // Up to `digits` decimal digits ("" for an empty cell).
-std::optional<std::string> DigitsCell(std::string_view cell, std::size_t digits);
+std::optional<std::string_view> DigitsCell(std::string_view cell, std::size_t digits);
 
 // "M" or "F" from m, M, f or F, as the Sex field upper-cases them; "" when empty.
-std::optional<std::string> SexCell(std::string_view cell);
+std::optional<std::string_view> SexCell(std::string_view cell);
 
 // Whole inches and hundredths ("70.25", "70.5", "70"); two empty texts for an
 // empty cell.
-std::optional<std::array<std::string, 2>> InchesCell(std::string_view cell);
+std::optional<std::array<std::string_view, 2>> InchesCell(std::string_view cell);
 
 // Minutes and seconds ("13:00", "1300"), also as a spreadsheet writes a
 // duration ("0:13:00", "00:13:00"); one-digit seconds ("13:5") as typed, for
 // Calculate to complete as it completes them in the window. Two empty texts
 // for an empty cell.
-std::optional<std::array<std::string, 2>> RunTimeCell(std::string_view cell);
+std::optional<std::array<std::string_view, 2>> RunTimeCell(std::string_view cell);
 
 // What a report's three SSN parts (3, 2 and 4 digits) hold of a cell:
 // "123-45-6789" or "123456789" whole; of a masked, partial or overlong
@@ -51,10 +66,13 @@ inline constexpr std::string_view kExpectRunTime = "a run time as 13:00, 13:5, 1
 // The start of a text, at most `chars` bytes (not cut inside a UTF-8
 // character), on one line, "..." where it was cut.
 std::string Shortened(std::string_view text, std::size_t chars);
+void AppendShortened(std::string& out, std::string_view text, std::size_t chars);
 
 // The message of a refused row: names the column and shows (the start of)
 // the cell, e.g.  Column "age" holds "025": expected a whole number of one or
 // two digits.
 std::string CellRefusal(std::string_view column, std::string_view cell, std::string_view expected);
+void AppendCellRefusal(std::string& out, std::string_view column, std::string_view cell,
+                       std::string_view expected);
 
 }  // namespace roster

@@ -5,7 +5,7 @@
 namespace roster {
 namespace {
 
-using Text = std::optional<std::string>;
+using Text = std::optional<std::string_view>;
 
 TEST(Cells, TakeOnlyWhatTheFieldCouldHoldAsTyped) {
   const struct {
@@ -29,12 +29,12 @@ TEST(Cells, TakeOnlyWhatTheFieldCouldHoldAsTyped) {
   }
   EXPECT_EQ(DigitsCell("210", 3), "210");
   EXPECT_EQ(DigitsCell("1000", 3), std::nullopt);
-  EXPECT_EQ(InchesCell(" "), (std::array<std::string, 2>{}));
-  EXPECT_EQ(InchesCell(" 70.5 "), (std::array<std::string, 2>{"70", "50"}));
+  EXPECT_EQ(InchesCell(" "), (std::array<std::string_view, 2>{}));
+  EXPECT_EQ(InchesCell(" 70.5 "), (std::array<std::string_view, 2>{"70", "50"}));
 }
 
 TEST(Cells, RunTimesAsSpreadsheetsAndClerksWriteThem) {
-  using Run = std::optional<std::array<std::string, 2>>;
+  using Run = std::optional<std::array<std::string_view, 2>>;
   const struct {
     const char* cell;
     Run run;

@@ -157,13 +157,13 @@ PasteDecision SplitPaste(const NavigationRules& rules, int field, std::string_vi
       // alone that do not fit are too many for the whole inches.
       if (const auto inches =
               pasted.find('.') != std::string_view::npos ? SplitInches(pasted) : std::nullopt) {
-        parts = {(*inches)[0], (*inches)[1], {}};
+        parts = {std::string((*inches)[0]), std::string((*inches)[1]), {}};
         count = 2;
       }
       break;
     case SplitKind::RunTime:
       if (const auto time = SplitRunTime(pasted)) {
-        parts = {(*time)[0], (*time)[1], {}};
+        parts = {std::string((*time)[0]), std::string((*time)[1]), {}};
         count = 2;
       }
       break;

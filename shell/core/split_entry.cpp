@@ -6,8 +6,12 @@ namespace shell {
 
 namespace {
 
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
 bool AllDigits(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return std::all_of(text.begin(), text.end(), IsDigit);
 }
 
 bool Digits(std::string_view text, std::size_t least, std::size_t most) {
@@ -16,22 +20,30 @@ bool Digits(std::string_view text, std::size_t least, std::size_t most) {
 
 }  // namespace
 
-std::optional<std::array<std::string, 2>> SplitInches(std::string_view text) {
-  const std::size_t point = text.find('.');
-  const std::string_view whole = text.substr(0, point);
-  const std::string_view fraction =
-      point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
-  if (!Digits(whole, 1, 2) || !Digits(fraction, 0, 2)) {
+std::optional<std::array<std::string_view, 2>> SplitInches(std::string_view text) {
+  // One pass: the whole inches' digits, then nothing, or a point and the
+  // fraction's digits.
+  std::size_t point = 0;
+  while (point < text.size() && point < 3 && IsDigit(text[point])) {
+    ++point;
+  }
+  if (point == 0 || point > 2 || (point < text.size() && text[point] != '.')) {
     return std::nullopt;
   }
-  std::string hundredths(fraction);
-  if (hundredths.size() == 1) {
-    hundredths += '0';  // tenths
+  std::string_view fraction = point < text.size() ? text.substr(point + 1) : std::string_view{};
+  if (!Digits(fraction, 0, 2)) {
+    return std::nullopt;
   }
-  return std::array<std::string, 2>{std::string(whole), hundredths};
+  if (fraction.size() == 1) {
+    // Tenths.
+    constexpr std::string_view kTenths[] = {"00", "10", "20", "30", "40",
+                                            "50", "60", "70", "80", "90"};
+    fraction = kTenths[fraction[0] - '0'];
+  }
+  return std::array<std::string_view, 2>{text.substr(0, point), fraction};
 }
 
-std::optional<std::array<std::string, 2>> SplitRunTime(std::string_view text) {
+std::optional<std::array<std::string_view, 2>> SplitRunTime(std::string_view text) {
   const std::size_t colon = text.find(':');
   std::string_view minutes;
   std::string_view seconds;
@@ -48,7 +60,7 @@ std::optional<std::array<std::string, 2>> SplitRunTime(std::string_view text) {
   if (!Digits(minutes, 1, 2) || !Digits(seconds, 2, 2)) {
     return std::nullopt;
   }
-  return std::array<std::string, 2>{std::string(minutes), std::string(seconds)};
+  return std::array<std::string_view, 2>{minutes, seconds};
 }
 
 std::optional<std::array<std::string, 3>> SplitSsn(std::string_view text) {

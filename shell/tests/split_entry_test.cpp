@@ -4,7 +4,7 @@
 
 namespace {
 
-using Parts2 = std::optional<std::array<std::string, 2>>;
+using Parts2 = std::optional<std::array<std::string_view, 2>>;
 using Parts3 = std::optional<std::array<std::string, 3>>;
 
 TEST(SplitEntry, InchesAreWholeAndHundredths) {
