@@ -33,15 +33,19 @@ bool AnyEntered(std::span<const std::string_view> cells, int first) {
 
 class RowBuilder {
  public:
-  RowBuilder(std::span<const std::string_view> cells, std::span<const roster::FigureColumn> columns)
-      : cells_(cells), columns_(columns) {}
+  RowBuilder(std::span<const std::string_view> cells, std::span<const roster::FigureColumn> columns,
+             RowFields& fields, std::string& why)
+      : row(fields), refusal(why), cells_(cells), columns_(columns) {
+    row = RowFields{};
+    refusal.clear();
+  }
 
   std::string_view Cell(int index) const { return cells_[static_cast<std::size_t>(index)]; }
 
   void Refuse(int index, std::string_view expected) {
-    if (row.refusal.empty()) {
-      row.refusal = roster::CellRefusal(columns_[static_cast<std::size_t>(index)].name, Cell(index),
-                                        expected);
+    if (refusal.empty()) {
+      roster::AppendCellRefusal(refusal, columns_[static_cast<std::size_t>(index)].name,
+                                Cell(index), expected);
     }
   }
 
@@ -63,7 +67,8 @@ class RowBuilder {
     }
   }
 
-  RowFields row;
+  RowFields& row;
+  std::string& refusal;
 
  private:
   std::span<const std::string_view> cells_;
@@ -72,9 +77,10 @@ class RowBuilder {
 
 }  // namespace
 
-RowFields FieldsOfRow(std::span<const std::string_view> cells,
-                      std::span<const roster::FigureColumn> columns) {
-  RowBuilder b(cells, columns);
+bool FieldsOfRow(std::span<const std::string_view> cells,
+                 std::span<const roster::FigureColumn> columns, RowFields& row,
+                 std::string& refusal) {
+  RowBuilder b(cells, columns, row, refusal);
   b.Digits(kAgeCell, kAge, 2, roster::kExpectTwoDigits);
   const auto sex = roster::SexCell(b.Cell(kSexCell));
   if (sex) {
@@ -87,7 +93,7 @@ RowFields FieldsOfRow(std::span<const std::string_view> cells,
 
   // Without a sex the neck goes with the abdomen when there is one, as a
   // clerk would type it; Check then asks for the sex.
-  const char letter = sex && !sex->empty() ? (*sex)[0] : '\0';
+  const char letter = sex && !sex->empty() ? sex->front() : '\0';
   const bool male = letter == 'M' || (letter == '\0' && AnyEntered(cells, kAbdomenCells));
   for (const Site& site : kSites) {
     if (!AnyEntered(cells, site.firstCell)) {
@@ -98,10 +104,12 @@ RowFields FieldsOfRow(std::span<const std::string_view> cells,
       while (roster::Trimmed(b.Cell(first)).empty()) {
         ++first;
       }
-      if (b.row.refusal.empty()) {
-        b.row.refusal = std::string("Column \"") + columns[static_cast<std::size_t>(first)].name +
-                        "\" holds a reading, but the " + site.name + " is measured for " +
-                        (site.sex == 'M' ? "men" : "women") + " only.";
+      if (refusal.empty()) {
+        refusal.append("Column \"").append(columns[static_cast<std::size_t>(first)].name);
+        refusal.append("\" holds a reading, but the ")
+            .append(site.name)
+            .append(" is measured for ");
+        refusal.append(site.sex == 'M' ? "men" : "women").append(" only.");
       }
       continue;
     }
@@ -110,9 +118,9 @@ RowFields FieldsOfRow(std::span<const std::string_view> cells,
       b.Inches(site.firstCell + k, toMale ? MaleReadingWhole(site.maleSite, k)
                                           : FemaleReadingWhole(site.femaleSite, k));
     }
-    b.row.readings = true;
+    row.readings = true;
   }
-  return b.row;
+  return refusal.empty();
 }
 
 }  // namespace heftrak

@@ -49,14 +49,16 @@ inline constexpr roster::FigureColumn kFigureColumns[kRosterFigures] = {
     {"wrist3", false, true},
 };
 
+// The fields' texts: views of the row's cells (or of constants).
 struct RowFields {
-  std::array<std::string, kMainFieldCount> texts{};
+  std::array<std::string_view, kMainFieldCount> texts{};
   bool readings = false;  // some reading is entered: Calculate has something to do
-  std::string refusal;    // set: no field could hold a cell as typed
 };
 
-// `cells` in RosterFigure order; `columns` name them in refusals.
-RowFields FieldsOfRow(std::span<const std::string_view> cells,
-                      std::span<const roster::FigureColumn> columns);
+// `cells` in RosterFigure order; `columns` name them in refusals. False when
+// no field could hold a cell as typed, and `refusal` then says why.
+bool FieldsOfRow(std::span<const std::string_view> cells,
+                 std::span<const roster::FigureColumn> columns, RowFields& row,
+                 std::string& refusal);
 
 }  // namespace heftrak

@@ -48,7 +48,7 @@ constexpr roster::RosterProgram kProgram = {
     "Calculate on a row with readings; a Calculate refused keeps the Check's results\n"
     "and both messages. lbs_over is the weight above the screening table's maximum,\n"
     "body_fat_over the percentage points above the limit (empty when within).",
-    &ScoreRow,
+    &RowScorer,
     kCounts,
 };
 

@@ -1,12 +1,15 @@
 #include "heftrak/roster/roster_row.h"
 
+#include <algorithm>
+#include <array>
+#include <optional>
 #include <string>
 
 #include "heftrak/core/evaluation.h"
 #include "heftrak/core/report.h"
 #include "heftrak/core/window_model.h"
 #include "heftrak/roster/roster_fields.h"
-#include "shell/core/fixed_format.h"
+#include "roster/core/score_sheet.h"
 
 namespace heftrak {
 
@@ -21,26 +24,53 @@ bool IsVerdict(MessageCode code) {
          code == kNotWithinBodyFat || code == kWithinBodyFat;
 }
 
-// The prompt box's lines as one line of text.
-void AppendMessage(std::string& text, MessageCode code) {
-  const Message& message = MessageFor(code);
-  for (std::size_t i = 0; i < message.lineCount; ++i) {
-    text += text.empty() ? "" : " ";
-    const MessageLine& line = message.lines[i];
-    for (std::size_t s = 0; s < line.segmentCount; ++s) {
-      text += line.segments[s].text;
+// Each message's prompt box lines, each line's segments joined: worked out
+// once, the first time a roster asks.
+class MessageLines {
+ public:
+  MessageLines() {
+    for (int code = 0; code < kCodes; ++code) {
+      const Message& message = MessageFor(code);
+      Lines& lines = lines_[static_cast<std::size_t>(code)];
+      lines.count = std::min(message.lineCount, lines.texts.size());
+      for (std::size_t i = 0; i < lines.count; ++i) {
+        const MessageLine& line = message.lines[i];
+        for (std::size_t s = 0; s < line.segmentCount; ++s) {
+          lines.texts[i] += line.segments[s].text;
+        }
+      }
     }
   }
+
+  // The prompt box's lines as one line of text, after the messages before it.
+  void Add(std::string& text, MessageCode code) const {
+    if (code < 0 || code >= kCodes) {
+      return;
+    }
+    const Lines& lines = lines_[static_cast<std::size_t>(code)];
+    for (std::size_t i = 0; i < lines.count; ++i) {
+      if (!text.empty()) {
+        text += ' ';
+      }
+      text += lines.texts[i];
+    }
+  }
+
+ private:
+  static constexpr int kCodes = kBodyFatBelowZero + 1;
+  struct Lines {
+    std::array<std::string, 4> texts;
+    std::size_t count = 0;
+  };
+  std::array<Lines, kCodes> lines_;
+};
+
+void AddMessage(std::string& text, MessageCode code) {
+  static const MessageLines lines;
+  lines.Add(text, code);
 }
 
-// A figure as the window shows it, without the field format's padding.
-std::string Figure(float value, int decimals) {
-  char text[32];
-  shell::FormatFixed(text, sizeof text, value, decimals, 0, shell::Align::Left);
-  return text;
-}
-
-const char* YesNo(bool yes) {
+std::string_view YesNo(bool yes) {
   return yes ? "yes" : "no";
 }
 
@@ -62,17 +92,18 @@ Outcome Read(const shell::RequestList& requests) {
   return outcome;
 }
 
-void ReadResults(const WeightControlState& state, roster::RowScore& score) {
-  std::vector<std::string>& results = score.results;
-  results.assign(kRosterResults, std::string());
+using Sheet = roster::ScoreSheet<kRosterResults>;
+
+void ReadResults(const WeightControlState& state, Sheet& sheet) {
+  sheet.StartResults();
   if (state.screeningShown) {
-    results[kMaxWeightResult] = std::to_string(state.maxWeight);
+    sheet.SetNumber(kMaxWeightResult, state.maxWeight);
     if (state.weight != 0) {
-      results[kWeightWithinResult] = YesNo(state.screeningWithin);
+      sheet.Set(kWeightWithinResult, YesNo(state.screeningWithin));
       if (!state.screeningWithin) {
-        results[kLbsOverResult] = std::to_string(state.weight - state.maxWeight);
+        sheet.SetNumber(kLbsOverResult, state.weight - state.maxWeight);
       }
-      score.tally = state.screeningWithin ? kWithinTally : kToBeTapedTally;
+      sheet.SetTally(state.screeningWithin ? kWithinTally : kToBeTapedTally);
     }
   }
   if (!state.bodyFatShown) {
@@ -80,67 +111,88 @@ void ReadResults(const WeightControlState& state, roster::RowScore& score) {
   }
   float bodyFat = 0;
   if (state.sex == 'M') {
-    results[kAbdomenAverageResult] = Figure(state.maleAverages[kAbdomen], 2);
-    results[kNeckAverageResult] = Figure(state.maleAverages[kMaleNeck], 2);
+    sheet.SetFigure(kAbdomenAverageResult, state.maleAverages[kAbdomen], 2);
+    sheet.SetFigure(kNeckAverageResult, state.maleAverages[kMaleNeck], 2);
     bodyFat = state.percentBodyFat;
   } else {
-    results[kHipsAverageResult] = Figure(state.femaleAverages[kHips], 2);
-    results[kForearmAverageResult] = Figure(state.femaleAverages[kForearm], 2);
-    results[kNeckAverageResult] = Figure(state.femaleAverages[kFemaleNeck], 2);
-    results[kWristAverageResult] = Figure(state.femaleAverages[kWrist], 2);
+    sheet.SetFigure(kHipsAverageResult, state.femaleAverages[kHips], 2);
+    sheet.SetFigure(kForearmAverageResult, state.femaleAverages[kForearm], 2);
+    sheet.SetFigure(kNeckAverageResult, state.femaleAverages[kFemaleNeck], 2);
+    sheet.SetFigure(kWristAverageResult, state.femaleAverages[kWrist], 2);
     bodyFat = state.female.bodyFat;
   }
-  results[kBodyFatResult] = Figure(bodyFat, 2);
-  results[kBodyFatLimitResult] = Figure(state.bodyFatLimit, 1);
-  results[kBodyFatWithinResult] = YesNo(state.bodyFatWithin);
+  sheet.SetFigure(kBodyFatResult, bodyFat, 2);
+  sheet.SetFigure(kBodyFatLimitResult, state.bodyFatLimit, 1);
+  sheet.Set(kBodyFatWithinResult, YesNo(state.bodyFatWithin));
   if (!state.bodyFatWithin) {
-    results[kBodyFatOverResult] = Figure(bodyFat - state.bodyFatLimit, 2);
+    sheet.SetFigure(kBodyFatOverResult, bodyFat - state.bodyFatLimit, 2);
   }
-  score.tally = state.bodyFatWithin ? kWithinTally : kOverTally;
+  sheet.SetTally(state.bodyFatWithin ? kWithinTally : kOverTally);
+}
+
+class Scorer final : public roster::RowScorer {
+ public:
+  const roster::RowScore& Score(roster::FigureCells cells,
+                                const shell::PersonalData* person) override;
+
+ private:
+  WindowModel model_;
+  shell::RequestList requests_;
+  RowFields fields_;
+  Sheet sheet_;
+  std::optional<shell::Report> report_;
+};
+
+const roster::RowScore& Scorer::Score(roster::FigureCells cells,
+                                      const shell::PersonalData* person) {
+  sheet_.Clear();
+  if (!FieldsOfRow(cells, kFigureColumns, fields_, sheet_.message())) {
+    sheet_.SetRefused(true);
+    return sheet_.score();
+  }
+  // The row's texts in the fields of a window just opened.
+  model_.Reset();
+  model_.fields.LoadAll(fields_.texts);
+  const WeightControlState& state = model_.state;
+  model_.Command(kCheckCommand, requests_);
+  const Outcome check = Read(requests_);
+  AddMessage(sheet_.message(), check.message);
+  if (!IsVerdict(check.message)) {
+    sheet_.SetRefused(true);
+    return sheet_.score();
+  }
+  bool evaluated = check.evaluated;
+  if (fields_.readings) {
+    model_.Command(kCalculateCommand, requests_);
+    const Outcome calculate = Read(requests_);
+    evaluated = evaluated || calculate.evaluated;
+    if (!calculate.evaluated) {
+      // The window does nothing then; a roster must not drop typed readings unsaid.
+      sheet_.SetRefused(true);
+      sheet_.AddMessage(kIncompleteReadings);
+    } else {
+      sheet_.SetRefused(!IsVerdict(calculate.message));
+      AddMessage(sheet_.message(), calculate.message);
+    }
+  }
+  if (!evaluated) {
+    sheet_.Refuse("Nothing to score: the height is empty.");
+    return sheet_.score();
+  }
+  // As the window shows it: what the Check found stays beside a Calculate
+  // that refused the readings.
+  ReadResults(state, sheet_);
+  if (!sheet_.refused() && person != nullptr) {
+    report_ = BodyFatReport(state, *person);
+    sheet_.SetReport(&*report_);
+  }
+  return sheet_.score();
 }
 
 }  // namespace
 
-roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* person) {
-  const RowFields row = FieldsOfRow(cells, kFigureColumns);
-  if (!row.refusal.empty()) {
-    return roster::Refused(row.refusal);
-  }
-  roster::RowScore score;
-  // The row's texts in the fields of a window just opened.
-  WindowModel model;
-  model.fields.LoadAll(row.texts);
-  const WeightControlState& state = model.state;
-  const Outcome check = Read(model.Command(kCheckCommand));
-  if (!IsVerdict(check.message)) {
-    score.refused = true;
-    AppendMessage(score.message, check.message);
-    return score;
-  }
-  AppendMessage(score.message, check.message);
-  bool evaluated = check.evaluated;
-  if (row.readings) {
-    const Outcome calculate = Read(model.Command(kCalculateCommand));
-    evaluated = evaluated || calculate.evaluated;
-    if (!calculate.evaluated) {
-      // The window does nothing then; a roster must not drop typed readings unsaid.
-      score.refused = true;
-      score.message.append(score.message.empty() ? "" : " ").append(kIncompleteReadings);
-    } else {
-      score.refused = !IsVerdict(calculate.message);
-      AppendMessage(score.message, calculate.message);
-    }
-  }
-  if (!evaluated) {
-    return roster::Refused("Nothing to score: the height is empty.");
-  }
-  // As the window shows it: what the Check found stays beside a Calculate
-  // that refused the readings.
-  ReadResults(state, score);
-  if (!score.refused && person != nullptr) {
-    score.report = BodyFatReport(state, *person);
-  }
-  return score;
+std::unique_ptr<roster::RowScorer> RowScorer() {
+  return std::make_unique<Scorer>();
 }
 
 }  // namespace heftrak

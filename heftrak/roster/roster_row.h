@@ -5,6 +5,8 @@
 // is in this file.
 #pragma once
 
+#include <memory>
+
 #include "roster/core/program.h"
 #include "shell/core/report.h"
 
@@ -30,7 +32,8 @@ enum RosterResult : int {
 // The summary's counts, in this order.
 enum RosterTally : int { kWithinTally, kOverTally, kToBeTapedTally, kRosterTallies };
 
-// The figure cells in the order of RosterFigure (roster_fields.h).
-roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* person);
+// A scorer of rows whose figure cells come in the order of RosterFigure
+// (roster_fields.h).
+std::unique_ptr<roster::RowScorer> RowScorer();
 
 }  // namespace heftrak

@@ -1,6 +1,7 @@
 #include "roster/core/csv.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -8,7 +9,10 @@ namespace roster {
 
 namespace {
 
-constexpr int kEndOfFileMark = 0x1A;  // Ctrl+Z
+constexpr char kEndOfFileMark = 0x1A;  // Ctrl+Z
+// A row's most bytes and this many more are read before a row is: its line
+// end, and a look at what follows.
+constexpr std::size_t kRowSlack = 8;
 
 bool IsLineEnd(char c) {
   return c == '\n' || c == '\r';
@@ -17,6 +21,39 @@ bool IsLineEnd(char c) {
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
+
+// Whether any byte of the word is `c`.
+bool HasByte(std::uint64_t word, char c) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  const std::uint64_t v = word ^ (kOnes * static_cast<unsigned char>(c));
+  return ((v - kOnes) & ~v & (kOnes << 7)) != 0;
+}
+
+// Copies the cell to `out` up to its first byte that needs quotes (a quote,
+// the separator, a line break); returns how many bytes it copied. Eight
+// bytes at a time while there are eight: a message is a long cell.
+std::size_t CopyUnquoted(char* out, std::string_view cell, char separator) {
+  std::size_t at = 0;
+  for (; at + 8 <= cell.size(); at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, cell.data() + at, 8);
+    if (HasByte(word, '"') || HasByte(word, separator) || HasByte(word, '\r') ||
+        HasByte(word, '\n')) {
+      break;
+    }
+    std::memcpy(out + at, &word, 8);
+  }
+  for (; at < cell.size(); ++at) {
+    const char c = cell[at];
+    if (c == '"' || c == separator || c == '\r' || c == '\n') {
+      break;
+    }
+    out[at] = c;
+  }
+  return at;
+}
+
+}  // namespace
 
 bool IsPlainNumber(std::string_view cell) {
   if (cell.starts_with('-')) {
@@ -29,18 +66,6 @@ bool IsPlainNumber(std::string_view cell) {
   return !whole.empty() && !fraction.empty() && std::all_of(whole.begin(), whole.end(), IsDigit) &&
          std::all_of(fraction.begin(), fraction.end(), IsDigit);
 }
-
-bool NeedsQuotes(std::string_view cell, char separator) {
-  if (cell.empty()) {
-    return false;
-  }
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  return cell.find_first_of("\"\r\n") != std::string_view::npos ||
-         cell.find(separator) != std::string_view::npos || blank(cell.front()) ||
-         blank(cell.back());
-}
-
-}  // namespace
 
 ByteReader TextReader(std::string_view text, std::size_t block) {
   // Not make_shared: without type information it links the exception machinery.
@@ -57,7 +82,35 @@ ByteReader TextReader(std::string_view text, std::size_t block) {
 }
 
 CsvReader::CsvReader(ByteReader source, char separator, int firstLine, std::size_t blockBytes)
-    : source_(std::move(source)), separator_(separator), line_(firstLine), block_(blockBytes) {}
+    : source_(std::move(source)),
+      separator_(separator),
+      line_(firstLine),
+      // Room for a block and, before it, what is left of a row begun in the
+      // block before.
+      block_(std::max<std::size_t>(blockBytes, 1) + kMaxRowBytes + kRowSlack),
+      begin_(block_.data()) {
+  unquoted_.reserve(kMaxRowBytes);
+  Classify();
+}
+
+CsvReader::CsvReader(std::string_view text, char separator, int firstLine)
+    : separator_(separator),
+      line_(firstLine),
+      begin_(text.data()),
+      end_(text.size()),
+      ended_(true) {
+  unquoted_.reserve(std::min(text.size(), kMaxRowBytes));
+  Classify();
+  TakeEndMark();
+}
+
+void CsvReader::Classify() {
+  kinds_.fill(ByteKind::Text);
+  kinds_[static_cast<unsigned char>('"')] = ByteKind::Quote;
+  for (const char end : {'\r', '\n', separator_}) {
+    kinds_[static_cast<unsigned char>(end)] = ByteKind::Ends;
+  }
+}
 
 void CsvReader::Fail(int line, std::string what) {
   if (!error_) {
@@ -65,128 +118,204 @@ void CsvReader::Fail(int line, std::string what) {
   }
 }
 
-bool CsvReader::Fill() {
-  if (ended_ || error_) {
+void CsvReader::TakeEndMark() {
+  if (!readError_ && end_ > at_ && begin_[end_ - 1] == kEndOfFileMark) {
+    --end_;
+    endMark_ = true;
+  }
+}
+
+void CsvReader::Ensure() {
+  if (ended_ || end_ - at_ >= kMaxRowBytes + kRowSlack) {
+    return;
+  }
+  // What is left goes to the front, and the block is filled behind it.
+  std::memmove(block_.data(), block_.data() + at_, end_ - at_);
+  end_ -= at_;
+  at_ = 0;
+  while (!ended_ && end_ < block_.size()) {
+    std::string why;
+    const std::ptrdiff_t got = source_(block_.data() + end_, block_.size() - end_, why);
+    if (got <= 0) {
+      ended_ = true;
+      if (got < 0) {
+        readError_ = CsvError{line_, why, true};
+      }
+    } else {
+      end_ += std::min(static_cast<std::size_t>(got), block_.size() - end_);
+    }
+  }
+  TakeEndMark();
+}
+
+bool CsvReader::AtEnd(std::size_t at, std::size_t limit, int quoteLine, int rowLine) {
+  // The file's Ctrl+Z counts in the row's length like any byte before it.
+  if (endMark_ && at >= limit) {
+    TooLong(quoteLine, rowLine);
     return false;
   }
-  std::string why;
-  const std::ptrdiff_t got = source_(block_.data(), block_.size(), why);
-  if (got <= 0) {
-    ended_ = true;
-    if (got < 0) {
-      error_ = CsvError{line_, why, true};
+  if (readError_) {
+    if (!error_) {
+      error_ = readError_;
+      error_->line = line_;  // where the reading stopped
     }
     return false;
   }
-  at_ = 0;
-  end_ = std::min(static_cast<std::size_t>(got), block_.size());
   return true;
 }
 
-int CsvReader::Peek() {
-  if (at_ == end_ && !Fill()) {
-    return -1;
+void CsvReader::TooLong(int quoteLine, int rowLine) {
+  if (quoteLine > 0) {
+    Fail(quoteLine, "a quoted field is not closed within 64 KiB");
+  } else {
+    Fail(rowLine, "the row is longer than 64 KiB; no roster row comes near that");
   }
-  return static_cast<unsigned char>(block_[at_]);
 }
 
-int CsvReader::Get() {
-  const int c = Peek();
-  if (c < 0) {
-    return c;
-  }
-  // The line end is no part of the row's length, so a row is the same
-  // length ended by LF or CRLF; inside quotes a line break is text.
-  const bool lineEnd = quoteLine_ == 0 && IsLineEnd(static_cast<char>(c));
-  if (!lineEnd && ++rowBytes_ > kMaxRowBytes) {
-    if (quoteLine_ > 0) {
-      Fail(quoteLine_, "a quoted field is not closed within 64 KiB");
-    } else {
-      Fail(rowLine_, "the row is longer than 64 KiB; no roster row comes near that");
-    }
-    return -1;
-  }
-  ++at_;
-  // The end-of-file mark DOS-era tools append is no text.
-  if (c == kEndOfFileMark && Peek() < 0) {
-    return -1;
-  }
-  return c;
-}
-
-bool CsvReader::Next(CsvRecord& record) {
-  record.cells.clear();
-  record.line = line_;
-  rowLine_ = line_;
-  rowBytes_ = 0;
-  if (Peek() < 0) {
+bool CsvReader::Next(CsvRow& row) {
+  row.cells.clear();
+  row.line = line_;
+  unquoted_.clear();
+  if (error_) {
     return false;
   }
-  while (true) {
-    std::string& cell = record.cells.emplace_back();
-    int c = Get();
-    while (IsBlank(c)) {
-      cell += static_cast<char>(c);
-      c = Get();
+  if (source_) {
+    Ensure();
+  }
+  if (at_ == end_) {
+    if (endMark_) {
+      // A Ctrl+Z on a line of its own: a record of one empty cell, no row.
+      endMark_ = false;
+      row.cells.emplace_back();
+      return true;
     }
-    if (c == '"') {
-      cell.clear();
-      if (!ReadQuoted(cell)) {
+    AtEnd(at_, at_ + kMaxRowBytes, 0, line_);
+    return false;
+  }
+  const int rowLine = line_;
+  const char* const data = begin_;
+  std::size_t at = at_;
+  // No byte of the row (its line end aside) may stand at or beyond this.
+  const std::size_t limit = at_ + kMaxRowBytes;
+  const char separator = separator_;
+  row.plain = true;
+  while (true) {
+    const std::size_t start = at;
+    while (at < end_ && IsBlank(data[at])) {
+      ++at;
+    }
+    if (at < end_ && data[at] == '"') {
+      if (at >= limit) {
+        TooLong(0, rowLine);
         return false;
       }
-      c = Get();
+      const std::size_t first = unquoted_.size();
+      if (!ReadQuoted(++at, limit, rowLine)) {
+        return false;
+      }
+      while (at < end_ && IsBlank(data[at])) {
+        ++at;
+      }
+      if (at > limit) {
+        TooLong(0, rowLine);
+        return false;
+      }
+      if (at < end_ && data[at] != separator && !IsLineEnd(data[at])) {
+        Fail(line_, "text follows the closing quote of a quoted field");
+        return false;
+      }
+      row.cells.emplace_back(unquoted_.data() + first, unquoted_.size() - first);
+      row.plain = false;
+    } else {
+      // Up to the separator or the line end, noting a quote on the way.
+      while (at < end_) {
+        const ByteKind kind = kinds_[static_cast<unsigned char>(data[at])];
+        if (kind == ByteKind::Ends) {
+          break;
+        }
+        row.plain = row.plain && kind != ByteKind::Quote;
+        ++at;
+      }
+      if (at > limit) {
+        TooLong(0, rowLine);
+        return false;
+      }
+      row.cells.emplace_back(data + start, at - start);
     }
-    while (c >= 0 && c != separator_ && !IsLineEnd(static_cast<char>(c))) {
-      cell += static_cast<char>(c);
-      c = Get();
+    if (at == end_) {
+      if (!AtEnd(at, limit, 0, rowLine)) {
+        return false;
+      }
+      endMark_ = false;
+      row.text = std::string_view(data + at_, at - at_);
+      at_ = at;
+      return true;
     }
-    if (error_) {
-      return false;
-    }
-    if (c == separator_) {
+    if (data[at] == separator) {
+      if (at >= limit) {
+        TooLong(0, rowLine);
+        return false;
+      }
+      ++at;
       continue;
     }
-    if (c == '\r' && Peek() == '\n') {
-      Get();
+    const std::size_t lineEnd = at;
+    if (data[at] == '\r' && at + 1 < end_ && data[at + 1] == '\n') {
+      ++at;
+    } else if (data[at] == '\r' && at + 1 == end_ && readError_) {
+      // Whether an LF follows, the bytes could not tell.
+      error_ = readError_;
+      error_->line = line_;
+      return false;
     }
-    if (c >= 0) {
-      ++line_;
-    }
-    return !error_;
+    row.text = std::string_view(data + at_, lineEnd - at_);
+    at_ = at + 1;
+    ++line_;
+    return true;
   }
 }
 
-// From just after the opening quote to just before what follows the closing
-// one and any blanks after it.
-bool CsvReader::ReadQuoted(std::string& cell) {
-  quoteLine_ = line_;
+// From just after the opening quote to just after the closing one.
+bool CsvReader::ReadQuoted(std::size_t& at, std::size_t limit, int rowLine) {
+  const int quoteLine = line_;
+  const char* const data = begin_;
   while (true) {
-    const int c = Get();
-    if (c < 0) {
-      Fail(quoteLine_, "a quoted field is not closed");
+    if (at == end_) {
+      if (AtEnd(at, limit, quoteLine, rowLine)) {
+        Fail(quoteLine, "a quoted field is not closed");
+      }
       return false;
     }
+    if (at >= limit) {
+      TooLong(quoteLine, rowLine);
+      return false;
+    }
+    const char c = data[at++];
     if (c == '"') {
-      if (Peek() != '"') {
-        break;
+      if (at == end_ && readError_) {
+        return AtEnd(at, limit, quoteLine, rowLine);
       }
-      Get();
-    } else if (c == '\n' || (c == '\r' && Peek() != '\n')) {
+      if (at == end_ || data[at] != '"') {
+        return true;
+      }
+      if (at >= limit) {
+        TooLong(quoteLine, rowLine);
+        return false;
+      }
+      ++at;
+    } else if (c == '\n' || (c == '\r' && (at == end_ || data[at] != '\n'))) {
       // Only an LF, or a CR not followed by LF, starts a new line.
       ++line_;
     }
-    cell += static_cast<char>(c);
+    unquoted_ += c;
   }
-  quoteLine_ = 0;
-  while (IsBlank(Peek())) {
-    Get();
-  }
-  const int next = Peek();
-  if (next >= 0 && next != separator_ && !IsLineEnd(static_cast<char>(next))) {
-    Fail(line_, "text follows the closing quote of a quoted field");
-    return false;
-  }
-  return !error_;
+}
+
+bool CsvReader::Next(CsvRecord& record) {
+  const bool read = Next(row_);
+  record.line = row_.line;
+  record.cells.assign(row_.cells.begin(), row_.cells.end());
+  return read;
 }
 
 CsvTable ParseCsv(std::string_view text, char separator) {
@@ -194,7 +323,7 @@ CsvTable ParseCsv(std::string_view text, char separator) {
     text.remove_prefix(kUtf8ByteOrderMark.size());
   }
   CsvTable table;
-  CsvReader reader(TextReader(text), separator);
+  CsvReader reader(text, separator);
   CsvRecord record;
   while (reader.Next(record)) {
     table.records.push_back(record);
@@ -203,42 +332,65 @@ CsvTable ParseCsv(std::string_view text, char separator) {
   return table;
 }
 
-bool LooksLikeFormula(std::string_view cell) {
-  return !cell.empty() &&
-         std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos &&
-         !IsPlainNumber(cell);
+std::size_t CsvRecordBound(std::span<const std::string_view> cells) {
+  // Each cell: a separator, two quotes, an apostrophe, its quotes doubled.
+  std::size_t bound = 2;
+  for (const std::string_view cell : cells) {
+    bound += 2 * cell.size() + 4;
+  }
+  return bound;
 }
 
-std::string_view WithoutApostrophe(std::string_view cell) {
-  return cell.starts_with('\'') && LooksLikeFormula(cell.substr(1)) ? cell.substr(1) : cell;
-}
-
-void AppendCsvRecord(std::string& out, std::span<const std::string_view> cells, char separator) {
+char* WriteCsvRecord(char* out, std::span<const std::string_view> cells, char separator) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   bool first = true;
   for (const std::string_view cell : cells) {
     if (!first) {
-      out += separator;
+      *out++ = separator;
     }
     first = false;
-    const std::size_t start = out.size();
-    if (LooksLikeFormula(cell)) {
-      out += '\'';
-    }
-    out.append(cell);
-    if (!NeedsQuotes(std::string_view(out).substr(start), separator)) {
+    if (cell.empty()) {
       continue;
     }
-    std::string quoted = "\"";
-    for (char c : std::string_view(out).substr(start)) {
-      if (c == '"') {
-        quoted += '"';
-      }
-      quoted += c;
+    const bool formula = LooksLikeFormula(cell);
+    char* const start = out;
+    if (formula) {
+      *out++ = '\'';
     }
-    quoted += '"';
-    out.replace(start, std::string::npos, quoted);
+    // Quoted when a reader could take it apart or trim it: the apostrophe,
+    // when there is one, is the text's first character. Most cells are
+    // not, and are copied as they are checked.
+    bool quoted = (!formula && blank(cell.front())) || blank(cell.back());
+    if (!quoted) {
+      const std::size_t copied = CopyUnquoted(out, cell, separator);
+      out += copied;
+      quoted = copied < cell.size();
+    }
+    if (quoted) {
+      out = start;
+      *out++ = '"';
+      if (formula) {
+        *out++ = '\'';
+      }
+      for (const char c : cell) {
+        if (c == '"') {
+          *out++ = '"';
+        }
+        *out++ = c;
+      }
+      *out++ = '"';
+    }
   }
-  out += "\r\n";
+  *out++ = '\r';
+  *out++ = '\n';
+  return out;
+}
+
+void AppendCsvRecord(std::string& out, std::span<const std::string_view> cells, char separator) {
+  const std::size_t start = out.size();
+  out.resize(start + CsvRecordBound(cells));
+  const char* end = WriteCsvRecord(out.data() + start, cells, separator);
+  out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 }  // namespace roster

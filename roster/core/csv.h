@@ -12,6 +12,7 @@
 // with no MinGW-w64 build and no sources to make one from.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -41,6 +42,16 @@ struct CsvRecord {
   std::vector<std::string> cells;
 };
 
+// A record as views into its reader, good until the reader reads on: how the
+// rows of a long roster are read, without a copy of any cell. The list keeps
+// its room from one row to the next.
+struct CsvRow {
+  int line = 0;
+  std::vector<std::string_view> cells;
+  std::string_view text;  // the row as it stands in the file, without its line end
+  bool plain = true;      // no cell of it quoted, nor holding a quote
+};
+
 struct CsvError {
   int line = 0;
   std::string what;
@@ -57,30 +68,47 @@ struct CsvError {
 class CsvReader {
  public:
   CsvReader(ByteReader source, char separator, int firstLine = 1,
-            std::size_t blockBytes = 64u << 10);
+            std::size_t blockBytes = 256u << 10);
+  // Text held in memory, read where it stands.
+  CsvReader(std::string_view text, char separator, int firstLine = 1);
 
   // The next record; false at the end of the text or at an error.
+  bool Next(CsvRow& row);
   bool Next(CsvRecord& record);
   const std::optional<CsvError>& error() const { return error_; }
 
  private:
-  bool Fill();
-  int Peek();
-  int Get();
-  bool IsBlank(int c) const { return c == ' ' || (c == '\t' && separator_ != '\t'); }
-  bool ReadQuoted(std::string& cell);
-  void Fail(int line, std::string what);
+  enum class ByteKind : unsigned char { Text, Ends, Quote };
 
-  ByteReader source_;
+  void Classify();
+  // Makes sure a whole row is at hand: a row's most bytes and what ends it,
+  // or every byte up to the end.
+  void Ensure();
+  void TakeEndMark();
+  bool ReadQuoted(std::size_t& at, std::size_t limit, int rowLine);
+  bool IsBlank(char c) const { return c == ' ' || (c == '\t' && separator_ != '\t'); }
+  void Fail(int line, std::string what);
+  void TooLong(int quoteLine, int rowLine);
+  // The end of the bytes reached at `at` inside a row (`limit`: the first
+  // byte it may not hold; `quoteLine`: where an open quoted field began, or
+  // 0): false when that is an error, which is then set.
+  bool AtEnd(std::size_t at, std::size_t limit, int quoteLine, int rowLine);
+
+  ByteReader source_;  // empty: the text is all there is
   char separator_;
+  std::array<ByteKind, 256> kinds_;  // of each byte in an unquoted field
   int line_;
   std::vector<char> block_;
+  const char* begin_ = nullptr;  // the bytes at hand: [begin_ + at_, begin_ + end_)
   std::size_t at_ = 0;
   std::size_t end_ = 0;
   bool ended_ = false;
-  std::size_t rowBytes_ = 0;
-  int rowLine_ = 0;
-  int quoteLine_ = 0;  // the line an open quoted field started on; 0: none open
+  // The Ctrl+Z that ends the file, as DOS-era tools append it, taken off
+  // the end of the bytes: it counts in its row's length, but is no text.
+  bool endMark_ = false;
+  std::optional<CsvError> readError_;  // met while reading ahead; stands at the end
+  std::string unquoted_;               // the row's quoted fields, their "" made one
+  CsvRow row_;                         // for records read as strings
   std::optional<CsvError> error_;
 };
 
@@ -97,17 +125,35 @@ CsvTable ParseCsv(std::string_view text, char separator = ',');
 // +, -, @, a tab or a carriage return and is not a plain number such as -5
 // or -12.5. Such a cell is written with a leading apostrophe, which makes it
 // text; a cell that has one already starts with the apostrophe and is
-// written as it stands, so results scored again gain none.
-bool LooksLikeFormula(std::string_view cell);
+// written as it stands, so results scored again gain none. Inline, as what
+// follows: every cell read and written is asked.
+bool IsPlainNumber(std::string_view cell);  // "-5", "12.5"
+inline bool LooksLikeFormula(std::string_view cell) {
+  if (cell.empty()) {
+    return false;
+  }
+  const char c = cell.front();
+  return (c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r') &&
+         !IsPlainNumber(cell);
+}
 
 // A cell as it was before its apostrophe was added: what a results file
 // scored again reads as the clerk's figure ("'+5" is "+5").
-std::string_view WithoutApostrophe(std::string_view cell);
+inline std::string_view WithoutApostrophe(std::string_view cell) {
+  return cell.starts_with('\'') && LooksLikeFormula(cell.substr(1)) ? cell.substr(1) : cell;
+}
 
 // Appends one record ended by CRLF: each cell that LooksLikeFormula with an
 // apostrophe before it, and quoted only when a reader could otherwise take
 // it apart or trim it.
 void AppendCsvRecord(std::string& out, std::span<const std::string_view> cells,
                      char separator = ',');
+
+// The most bytes AppendCsvRecord and WriteCsvRecord write for `cells`.
+std::size_t CsvRecordBound(std::span<const std::string_view> cells);
+
+// The same into `out`, which has room for CsvRecordBound(cells) bytes;
+// returns the end of what it wrote.
+char* WriteCsvRecord(char* out, std::span<const std::string_view> cells, char separator);
 
 }  // namespace roster

@@ -3,12 +3,10 @@
 // which goes through the calculator's own evaluations.
 #pragma once
 
-#include <optional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "shell/core/report.h"
 
@@ -33,26 +31,34 @@ struct ResultColumn {
   bool added = false;
 };
 
+// One row's score: views into the scorer that scored it, good until it
+// scores the next row.
 struct RowScore {
   bool refused = false;
-  std::string message;  // the calculator's messages, or why the row is refused
+  std::string_view message;  // the calculator's messages, or why the row is refused
   // One per result column ("" when none); empty when nothing was scored. A
   // refused row keeps what was scored before the refusal (HEFTRAK's Check
   // beside a refused Calculate).
-  std::vector<std::string> results;
+  std::span<const std::string_view> results;
   // Index into the program's tallies; -1: counts in none. A refused row
   // counts in none whatever it says.
   int tally = -1;
-  std::optional<shell::Report> report;
+  const shell::Report* report = nullptr;  // when asked for, of a row scored
 };
 
-// A row refused before anything was scored, and why.
-inline RowScore Refused(std::string message) {
-  RowScore score;
-  score.refused = true;
-  score.message = std::move(message);
-  return score;
-}
+// The figure cells of one row, in the order of the program's figure columns
+// ("" where the header has no such column).
+using FigureCells = std::span<const std::string_view>;
+
+// Scores a roster's rows one after another, each exactly as the calculator's
+// window would, keeping its window model and every buffer from row to row:
+// once the first rows are scored, a row allocates nothing (a report aside).
+class RowScorer {
+ public:
+  virtual ~RowScorer() = default;
+  // Builds the row's report when `person` is given and the row is scored.
+  virtual const RowScore& Score(FigureCells cells, const shell::PersonalData* person) = 0;
+};
 
 // A count the window's summary shows of the scored rows: those whose result
 // column `result` holds `value` (nullptr: any text at all); or, with a
@@ -64,10 +70,6 @@ struct ResultCount {
   int tally = -1;  // index into the program's tallies; -1: by the result
 };
 
-// The figure cells of one row, in the order of the program's figure columns
-// ("" where the header has no such column).
-using FigureCells = std::span<const std::string_view>;
-
 struct RosterProgram {
   const char* name;        // the command, e.g. "heftrak-roster"
   const char* calculator;  // e.g. "HEFTRAK"
@@ -75,8 +77,8 @@ struct RosterProgram {
   std::span<const ResultColumn> results;
   std::span<const char* const> tallies;  // the summary's verdict counts, e.g. "passed"
   const char* figureHelp;                // the figure columns, for --help
-  // Scores one row; builds its report when `person` is given and the row is scored.
-  RowScore (*score)(FigureCells cells, const shell::PersonalData* person);
+  // A scorer for one roster's rows.
+  std::unique_ptr<RowScorer> (*scorer)();
   std::span<const ResultCount> counts = {};  // the window summary's verdict counts
 };
 

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <utility>
 
 #include "roster/core/cells.h"
 #include "roster/core/header.h"
+#include "roster/core/score_sheet.h"
 
 namespace roster {
 
@@ -17,13 +19,10 @@ namespace {
 // stands within them.
 constexpr std::size_t kReadAheadBytes = 256u << 10;
 // The results go to their writer in blocks of about this size.
-constexpr std::size_t kResultsBlockBytes = 64u << 10;
+constexpr std::size_t kResultsBlockBytes = 256u << 10;
 // What a list of refused rows shows of a soldier's name.
 constexpr std::size_t kShownSoldierChars = 60;
 constexpr char kSeparators[] = {',', ';', '\t'};
-// The header read ahead is split at each separator in turn, from memory:
-// small blocks do.
-constexpr std::size_t kGuessBlockBytes = 4u << 10;
 
 // The roster's bytes, counted against kMaxRosterBytes; the first of them are
 // read ahead and handed out again.
@@ -139,14 +138,20 @@ std::string SeparatorName(char separator) {
   return name;
 }
 
-bool Blank(const CsvRecord& record) {
-  return std::all_of(record.cells.begin(), record.cells.end(),
-                     [](const std::string& cell) { return Trimmed(cell).empty(); });
+template <typename Record>
+bool Blank(const Record& record) {
+  for (const auto& cell : record.cells) {
+    if (!Trimmed(cell).empty()) {
+      return false;
+    }
+  }
+  return true;
 }
 
 // The next record with something in it; spreadsheets end many a sheet with
 // empty rows, and they are no soldiers.
-bool NextRow(CsvReader& reader, CsvRecord& record) {
+template <typename Record>
+bool NextRow(CsvReader& reader, Record& record) {
   while (reader.Next(record)) {
     if (!Blank(record)) {
       return true;
@@ -169,7 +174,7 @@ char GuessSeparator(const RosterProgram& program, const Intake& intake, int firs
   char best = ',';
   std::pair<int, int> bestFound(0, 0);
   for (char separator : kSeparators) {
-    CsvReader reader(TextReader(intake.ahead()), separator, firstLine, kGuessBlockBytes);
+    CsvReader reader(intake.ahead(), separator, firstLine);
     CsvRecord header;
     if (!NextRow(reader, header)) {
       continue;
@@ -205,49 +210,94 @@ std::string MissingColumns(const HeaderMatch& match, const Dialect& dialect, boo
 // The results, handed to their writer a block at a time.
 class ResultsOut {
  public:
-  ResultsOut(const ByteWriter* writer, char separator) : writer_(writer), separator_(separator) {}
+  ResultsOut(const ByteWriter* writer, char separator) : writer_(writer), separator_(separator) {
+    if (writer != nullptr) {
+      Allocate(2 * kResultsBlockBytes);
+    }
+  }
 
   void Text(std::string_view text) {
-    if (writer_ != nullptr) {
-      block_.append(text);
+    if (char* at = Room(text.size())) {
+      std::memcpy(at, text.data(), text.size());
+      used_ += text.size();
+    }
+  }
+  // A record whose first cells are `written`, as the writer would write them.
+  void Record(std::string_view written, std::span<const std::string_view> cells) {
+    if (char* at = Room(written.size() + 1 + CsvRecordBound(cells))) {
+      std::memcpy(at, written.data(), written.size());
+      at += written.size();
+      *at++ = separator_;
+      used_ = static_cast<std::size_t>(WriteCsvRecord(at, cells, separator_) - block_.get());
+      if (used_ >= kResultsBlockBytes) {
+        Flush();
+      }
     }
   }
   void Record(std::span<const std::string_view> cells) {
-    if (writer_ != nullptr) {
-      AppendCsvRecord(block_, cells, separator_);
-      if (block_.size() >= kResultsBlockBytes) {
+    if (char* at = Room(CsvRecordBound(cells))) {
+      used_ = static_cast<std::size_t>(WriteCsvRecord(at, cells, separator_) - block_.get());
+      if (used_ >= kResultsBlockBytes) {
         Flush();
       }
     }
   }
   bool Flush() {
-    if (writer_ != nullptr && ok_ && !block_.empty()) {
-      ok_ = (*writer_)(block_, why_);
-      block_.clear();
+    if (writer_ != nullptr && ok_ && used_ > 0) {
+      ok_ = (*writer_)(std::string_view(block_.get(), used_), why_);
     }
+    used_ = 0;
     return ok_;
   }
   bool ok() const { return ok_; }
   const std::string& why() const { return why_; }
 
  private:
+  // Where `bytes` more can be written: the block flushed first when they do
+  // not fit behind what it holds, and made larger for a row that never would.
+  char* Room(std::size_t bytes) {
+    if (writer_ == nullptr) {
+      return nullptr;
+    }
+    if (size_ - used_ < bytes) {
+      Flush();
+      if (size_ < bytes) {
+        Allocate(bytes);
+      }
+    }
+    return block_.get() + used_;
+  }
+  void Allocate(std::size_t size) {
+    block_ = std::make_unique_for_overwrite<char[]>(size);
+    size_ = size;
+  }
+
   const ByteWriter* writer_;
   char separator_;
-  std::string block_;
+  std::unique_ptr<char[]> block_;
+  std::size_t size_ = 0;
+  std::size_t used_ = 0;
   bool ok_ = true;
   std::string why_;
 };
 
-std::string_view Cell(const CsvRecord& record, int index) {
-  return index >= 0 && static_cast<std::size_t>(index) < record.cells.size()
-             ? std::string_view(record.cells[static_cast<std::size_t>(index)])
+// A cell of an unquoted row that the results repeat just as it stands: no
+// apostrophe to add, no blank at either end to keep by quoting.
+bool WrittenAsItStands(std::string_view cell) {
+  return cell.empty() || (!LooksLikeFormula(cell) && cell.front() != ' ' && cell.front() != '\t' &&
+                          cell.back() != ' ' && cell.back() != '\t');
+}
+
+std::string_view Cell(const CsvRow& row, int index) {
+  return index >= 0 && static_cast<std::size_t>(index) < row.cells.size()
+             ? row.cells[static_cast<std::size_t>(index)]
              : std::string_view();
 }
 
 // A cell to read as a figure or a name: without the apostrophe its results
 // file gave it.
-std::string_view Read(const CsvRecord& record, int index) {
-  return WithoutApostrophe(Cell(record, index));
+std::string_view Read(const CsvRow& row, int index) {
+  return WithoutApostrophe(Cell(row, index));
 }
 
 std::string Upper(std::string_view text) {
@@ -260,45 +310,60 @@ std::string Upper(std::string_view text) {
   return upper;
 }
 
-class RowScorer {
+// A roster's rows through the program's scorer and into the results, with
+// every list and text kept from one row to the next.
+class RowScoring {
  public:
-  RowScorer(const RosterProgram& program, const RosterSettings& settings, const HeaderMatch& m,
-            std::size_t headerSize)
-      : program_(program), settings_(settings), match_(m), headerSize_(headerSize) {}
+  RowScoring(const RosterProgram& program, const RosterSettings& settings, const HeaderMatch& m,
+             std::size_t headerSize)
+      : scorer_(program.scorer()),
+        settings_(settings),
+        match_(m),
+        headerSize_(headerSize),
+        // The results repeat every column of the roster, in its order.
+        carriesAll_(m.carried.size() == headerSize &&
+                    std::is_sorted(m.carried.begin(), m.carried.end()) &&
+                    (m.carried.empty() || m.carried.back() + 1 == headerSize)),
+        figures_(m.figures.size()) {
+    message_.reserve(kMessageRoom);
+    soldier_.reserve(2 * kShownSoldierChars);
+  }
 
-  RowScore Score(const CsvRecord& record, std::string& ssnWarning) const {
+  const RowScore& Score(const CsvRow& row, std::string& ssnWarning) {
     ssnWarning.clear();
-    const std::size_t beyond = Width(record) - std::min(Width(record), headerSize_);
+    const std::size_t beyond = Width(row) - std::min(Width(row), headerSize_);
     if (beyond > 0) {
-      RowScore refused;
-      refused.refused = true;
-      refused.message = "The row has " + std::to_string(beyond) +
-                        (beyond == 1 ? " cell" : " cells") + " more than the header has columns; " +
-                        (beyond == 1 ? "it follows" : "they follow") + " the message.";
-      return refused;
+      refused_ = RowScore{};
+      refused_.refused = true;
+      message_.assign("The row has ").append(std::to_string(beyond));
+      message_.append(beyond == 1 ? " cell" : " cells")
+          .append(" more than the header has columns; ")
+          .append(beyond == 1 ? "it follows" : "they follow")
+          .append(" the message.");
+      refused_.message = message_;
+      return refused_;
     }
-    std::vector<std::string_view> figures;
-    for (int at : match_.figures) {
-      figures.push_back(Read(record, at));
+    for (std::size_t i = 0; i < figures_.size(); ++i) {
+      figures_[i] = Read(row, match_.figures[i]);
     }
     if (!settings_.reports) {
-      return program_.score(figures, nullptr);
+      return scorer_->Score(figures_, nullptr);
     }
     // The print dialog's middle initial and rank boxes show upper case; its
     // SSN boxes hold digits, so a masked number prints as far as it fits.
     shell::PersonalData person;
-    person.lastName = Printed(Personal(record, kLast));
-    person.firstName = Printed(Personal(record, kFirst));
-    person.middleInitial = Printed(Upper(Personal(record, kMiddleInitial)));
-    person.rank = Printed(Upper(Personal(record, kRank)));
-    const SsnParts ssn = SsnCell(Personal(record, kSsn));
+    person.lastName = Printed(Personal(row, kLast));
+    person.firstName = Printed(Personal(row, kFirst));
+    person.middleInitial = Printed(Upper(Personal(row, kMiddleInitial)));
+    person.rank = Printed(Upper(Personal(row, kRank)));
+    const SsnParts ssn = SsnCell(Personal(row, kSsn));
     for (std::size_t part = 0; part < ssn.parts.size(); ++part) {
       person.ssn[part] = ssn.parts[part];
     }
     person.date = Printed(settings_.date);
-    RowScore score = program_.score(figures, &person);
+    const RowScore& score = scorer_->Score(figures_, &person);
     if (!ssn.whole && !score.refused) {
-      ssnWarning = "the report prints the SSN \"" + Shortened(Personal(record, kSsn), 24) +
+      ssnWarning = "the report prints the SSN \"" + Shortened(Personal(row, kSsn), 24) +
                    "\" as \"" + ssn.parts[0] + "/" + ssn.parts[1] + "/" + ssn.parts[2] +
                    "\": its boxes hold 3, 2 and 4 digits";
     }
@@ -307,54 +372,68 @@ class RowScorer {
 
   // The row's line: the roster's columns, the results and the message, then
   // any cells beyond the header's columns.
-  void Write(const CsvRecord& record, const RowScore& score, ResultsOut& out) {
+  void Write(const CsvRow& row, const RowScore& score, ResultsOut& out) {
     cells_.clear();
-    for (std::size_t column : match_.carried) {
-      cells_.push_back(Cell(record, static_cast<int>(column)));
+    // Most rows are written as they stand, their results after them.
+    const bool asItStands = carriesAll_ && row.plain && row.cells.size() == headerSize_ &&
+                            std::all_of(row.cells.begin(), row.cells.end(), WrittenAsItStands);
+    if (!asItStands) {
+      for (std::size_t column : match_.carried) {
+        cells_.push_back(Cell(row, static_cast<int>(column)));
+      }
     }
     for (std::size_t column : match_.results) {
-      cells_.push_back(column < score.results.size() ? std::string_view(score.results[column])
-                                                     : std::string_view());
+      cells_.push_back(column < score.results.size() ? score.results[column] : std::string_view());
     }
     cells_.push_back(score.message);
-    for (std::size_t i = headerSize_; i < Width(record); ++i) {
-      cells_.push_back(record.cells[i]);
+    for (std::size_t i = headerSize_; i < Width(row); ++i) {
+      cells_.push_back(row.cells[i]);
     }
-    out.Record(cells_);
+    if (asItStands) {
+      out.Record(row.text, cells_);
+    } else {
+      out.Record(cells_);
+    }
   }
 
-  std::string Soldier(const CsvRecord& record) const {
-    std::string name(Personal(record, kLast));
-    const std::string_view first = Personal(record, kFirst);
+  // "Doe, John", as the roster names the soldier.
+  std::string_view Soldier(const CsvRow& row) {
+    soldier_.assign(Personal(row, kLast));
+    const std::string_view first = Personal(row, kFirst);
     if (!first.empty()) {
-      name.append(name.empty() ? "" : ", ").append(first);
+      soldier_.append(soldier_.empty() ? "" : ", ").append(first);
     }
-    return name;
+    return soldier_;
   }
 
  private:
   // The cells up to the last one with something in it beyond the header.
-  std::size_t Width(const CsvRecord& record) const {
-    std::size_t width = record.cells.size();
-    while (width > headerSize_ && Trimmed(record.cells[width - 1]).empty()) {
+  std::size_t Width(const CsvRow& row) const {
+    std::size_t width = row.cells.size();
+    while (width > headerSize_ && Trimmed(row.cells[width - 1]).empty()) {
       --width;
     }
     return width;
   }
 
-  std::string_view Personal(const CsvRecord& record, PersonalColumn column) const {
-    return Trimmed(Read(record, match_.personal[static_cast<std::size_t>(column)]));
+  std::string_view Personal(const CsvRow& row, PersonalColumn column) const {
+    return Trimmed(Read(row, match_.personal[static_cast<std::size_t>(column)]));
   }
 
   std::string Printed(std::string_view text) const {
     return settings_.printerText != nullptr ? settings_.printerText(text) : std::string(text);
   }
 
-  const RosterProgram& program_;
+  std::unique_ptr<RowScorer> scorer_;
   const RosterSettings& settings_;
   const HeaderMatch& match_;
   std::size_t headerSize_;
+  bool carriesAll_;
+  std::vector<std::string_view> figures_;
   std::vector<std::string_view> cells_;
+  RowScore refused_;  // a row with more cells than the header has columns
+  std::string message_;
+  std::string soldier_;
 };
 
 bool Counted(const ResultCount& count, const RowScore& score) {
@@ -366,7 +445,7 @@ bool Counted(const ResultCount& count, const RowScore& score) {
   if (column >= score.results.size() || score.results[column].empty()) {
     return false;
   }
-  return count.value == nullptr || score.results[column] == count.value;
+  return count.value == nullptr || score.results[column] == std::string_view(count.value);
 }
 
 void Count(const RosterProgram& program, RosterSummary& summary, const RowScore& score, int line,
@@ -375,7 +454,8 @@ void Count(const RosterProgram& program, RosterSummary& summary, const RowScore&
   if (score.refused) {
     ++summary.refused;
     if (summary.refusedRows.size() < kListedRefusedRows) {
-      summary.refusedRows.push_back({line, Shortened(soldier, kShownSoldierChars), score.message});
+      summary.refusedRows.push_back(
+          {line, Shortened(soldier, kShownSoldierChars), std::string(score.message)});
     }
     return;
   }
@@ -483,17 +563,16 @@ RosterSummary ScoreRoster(const RosterProgram& program, const ByteReader& roster
   const std::vector<std::string_view> names(match.names.begin(), match.names.end());
   out.Record(names);
 
-  RowScorer scorer(program, settings, match, header.cells.size());
-  CsvRecord record;
+  RowScoring rows(program, settings, match, header.cells.size());
+  CsvRow row;
   std::string ssnWarning;
-  while (NextRow(reader, record)) {
-    const RowScore score = scorer.Score(record, ssnWarning);
-    const std::string soldier = scorer.Soldier(record);
-    Count(program, summary, score, record.line, soldier);
-    scorer.Write(record, score, out);
-    if (observer && !observer(ScoredRow{record.line, soldier, score, ssnWarning})) {
-      return Failed(summary, RosterFailure::Stopped,
-                    "stopped at line " + std::to_string(record.line));
+  while (NextRow(reader, row)) {
+    const RowScore& score = rows.Score(row, ssnWarning);
+    const std::string_view soldier = rows.Soldier(row);
+    Count(program, summary, score, row.line, soldier);
+    rows.Write(row, score, out);
+    if (observer && !observer(ScoredRow{row.line, soldier, score, ssnWarning})) {
+      return Failed(summary, RosterFailure::Stopped, "stopped at line " + std::to_string(row.line));
     }
     if (!out.ok()) {
       return Failed(summary, RosterFailure::Unwritable, out.why());

@@ -4,29 +4,45 @@
 // anything else passes.
 #pragma once
 
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "roster/core/cells.h"
 #include "roster/core/program.h"
+#include "roster/core/score_sheet.h"
 
 namespace roster {
 
-inline RowScore Double(FigureCells cells, const shell::PersonalData* person) {
-  RowScore score;
-  const auto digits = DigitsCell(cells[0], 2);
-  if (!digits || digits->empty() || *digits == "0") {
-    score.refused = true;
-    score.message = "Enter a score.";
-    score.tally = 0;  // a refused row counts in no tally all the same
-    return score;
+class DoubleScorer final : public RowScorer {
+ public:
+  const RowScore& Score(FigureCells cells, const shell::PersonalData* person) override {
+    sheet_.Clear();
+    const auto digits = DigitsCell(cells[0], 2);
+    if (!digits || digits->empty() || *digits == "0") {
+      sheet_.Refuse("Enter a score.");
+      sheet_.SetTally(0);  // a refused row counts in no tally all the same
+      return sheet_.score();
+    }
+    const int value = std::stoi(std::string(*digits));
+    sheet_.StartResults();
+    sheet_.SetNumber(0, 2 * value);
+    sheet_.SetNumber(1, 3 * value);
+    sheet_.SetTally(value == 9 ? -1 : (value == 1 ? 1 : 0));
+    if (person != nullptr) {
+      report_ = shell::ReportWithHeader("Title", "Doc", *person, value, 'M');
+      sheet_.SetReport(&*report_);
+    }
+    return sheet_.score();
   }
-  const int value = std::stoi(*digits);
-  score.results = {std::to_string(2 * value), std::to_string(3 * value)};
-  score.tally = value == 9 ? -1 : (value == 1 ? 1 : 0);
-  if (person != nullptr) {
-    score.report = shell::ReportWithHeader("Title", "Doc", *person, value, 'M');
-  }
-  return score;
+
+ private:
+  ScoreSheet<2> sheet_;
+  std::optional<shell::Report> report_;
+};
+
+inline std::unique_ptr<RowScorer> Double() {
+  return std::make_unique<DoubleScorer>();
 }
 
 inline constexpr FigureColumn kTestFigures[] = {{"score", true, true}};

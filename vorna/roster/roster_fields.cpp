@@ -4,38 +4,40 @@
 
 namespace vorna {
 
-RowFields FieldsOfRow(std::span<const std::string_view> cells,
-                      std::span<const roster::FigureColumn> columns) {
-  RowFields row;
+bool FieldsOfRow(std::span<const std::string_view> cells,
+                 std::span<const roster::FigureColumn> columns, RowFields& texts,
+                 std::string& refusal) {
+  texts = RowFields{};
+  refusal.clear();
   const auto refuse = [&](int cell, std::string_view expected) {
-    if (row.refusal.empty()) {
-      row.refusal = roster::CellRefusal(columns[static_cast<std::size_t>(cell)].name,
-                                        cells[static_cast<std::size_t>(cell)], expected);
+    if (refusal.empty()) {
+      roster::AppendCellRefusal(refusal, columns[static_cast<std::size_t>(cell)].name,
+                                cells[static_cast<std::size_t>(cell)], expected);
     }
   };
   const auto digits = [&](int cell, FieldId field, std::string_view expected) {
     const std::size_t length = kFieldChars[static_cast<std::size_t>(field)];
     if (const auto text = roster::DigitsCell(cells[static_cast<std::size_t>(cell)], length)) {
-      row.texts[static_cast<std::size_t>(field)] = *text;
+      texts[static_cast<std::size_t>(field)] = *text;
     } else {
       refuse(cell, expected);
     }
   };
   digits(kAgeCell, kAge, roster::kExpectTwoDigits);
   if (const auto sex = roster::SexCell(cells[kSexCell])) {
-    row.texts[kSex] = *sex;
+    texts[kSex] = *sex;
   } else {
     refuse(kSexCell, roster::kExpectSex);
   }
   digits(kPushupsCell, kPushups, roster::kExpectThreeDigits);
   digits(kSitupsCell, kSitups, roster::kExpectThreeDigits);
   if (const auto run = roster::RunTimeCell(cells[kRunCell])) {
-    row.texts[kRunMinutes] = (*run)[0];
-    row.texts[kRunSeconds] = (*run)[1];
+    texts[kRunMinutes] = (*run)[0];
+    texts[kRunSeconds] = (*run)[1];
   } else {
     refuse(kRunCell, roster::kExpectRunTime);
   }
-  return row;
+  return refusal.empty();
 }
 
 }  // namespace vorna

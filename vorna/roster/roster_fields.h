@@ -28,13 +28,13 @@ inline constexpr roster::FigureColumn kFigureColumns[kRosterFigures] = {
     {"situps", true, true}, {"run", true, true},
 };
 
-struct RowFields {
-  std::array<std::string, kEntryFieldCount> texts{};
-  std::string refusal;  // set: no field could hold a cell as typed
-};
+// The fields' texts: views of the row's cells (or of constants).
+using RowFields = std::array<std::string_view, kEntryFieldCount>;
 
-// `cells` in RosterFigure order; `columns` name them in refusals.
-RowFields FieldsOfRow(std::span<const std::string_view> cells,
-                      std::span<const roster::FigureColumn> columns);
+// `cells` in RosterFigure order; `columns` name them in refusals. False when
+// no field could hold a cell as typed, and `refusal` then says why.
+bool FieldsOfRow(std::span<const std::string_view> cells,
+                 std::span<const roster::FigureColumn> columns, RowFields& texts,
+                 std::string& refusal);
 
 }  // namespace vorna

@@ -40,7 +40,7 @@ constexpr roster::RosterProgram kProgram = {
     "refuse the row, but the other events keep their points. pushups_to_pass and\n"
     "situps_to_pass are the least repetitions, run_to_pass the slowest time, that\n"
     "score 60 points for the soldier's age and sex; empty where the soldier did.",
-    &ScoreRow,
+    &RowScorer,
     kCounts,
 };
 

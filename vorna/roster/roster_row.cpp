@@ -1,6 +1,9 @@
 #include "vorna/roster/roster_row.h"
 
-#include "shell/core/text_format.h"
+#include <array>
+#include <optional>
+
+#include "roster/core/score_sheet.h"
 #include "vorna/core/evaluation.h"
 #include "vorna/core/report.h"
 #include "vorna/core/window_model.h"
@@ -16,83 +19,144 @@ bool IsRefusal(int code) {
          code == kEnterSex;
 }
 
-// What an event still needs to reach 60 points; "" when it has them.
-std::string ToPass(const TestState& state, Event event) {
-  const EventScore& score = state.events[static_cast<std::size_t>(event)];
-  if (!score.pointsText.empty() && score.points >= kPassingPoints) {
-    return "";
+// The least repetitions, or the slowest run, that score 60 points, by event,
+// sex and accepted age: worked out once, the first time a roster asks.
+class PassingScores {
+ public:
+  PassingScores() {
+    for (int event = kPushupEvent; event < kEventCount; ++event) {
+      for (int age = kFirstAge; age <= kLastAge; ++age) {
+        for (const char sex : {'M', 'F'}) {
+          raw_[Index(static_cast<Event>(event), sex, age)] =
+              RawScoreReaching(static_cast<Event>(event), sex, age, kPassingPoints);
+        }
+      }
+    }
   }
-  const int raw = RawScoreReaching(event, state.sex, state.age, kPassingPoints);
-  if (event != kRunEvent) {
-    return std::to_string(raw);
+
+  int Reaching(Event event, char sex, int age) const {
+    if (age < kFirstAge || age > kLastAge) {
+      return RawScoreReaching(event, sex, age, kPassingPoints);
+    }
+    return raw_[Index(event, sex, age)];
   }
-  char time[16];
-  shell::FormatText(time, sizeof time, "%d:%02d", raw / 60, raw % 60);
-  return time;
+
+ private:
+  // The ages Calculate accepts.
+  static constexpr int kFirstAge = 17;
+  static constexpr int kLastAge = 70;
+  static constexpr std::size_t kAges = kLastAge - kFirstAge + 1;
+
+  static std::size_t Index(Event event, char sex, int age) {
+    return (static_cast<std::size_t>(event) * 2 + (sex == 'M' ? 0 : 1)) * kAges +
+           static_cast<std::size_t>(age - kFirstAge);
+  }
+
+  std::array<int, kEventCount * 2 * kAges> raw_{};
+};
+
+const PassingScores& Passing() {
+  static const PassingScores scores;
+  return scores;
 }
 
-}  // namespace
+using Sheet = roster::ScoreSheet<kRosterResults>;
 
-roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* person) {
-  const RowFields row = FieldsOfRow(cells, kFigureColumns);
-  if (!row.refusal.empty()) {
-    return roster::Refused(row.refusal);
+// What an event still needs to reach 60 points; nothing when it has them.
+void ToPass(const TestState& state, Event event, Sheet& sheet) {
+  const EventScore& score = state.events[static_cast<std::size_t>(event)];
+  if (!score.pointsText.empty() && score.points >= kPassingPoints) {
+    return;
   }
-  roster::RowScore score;
+  const int raw = Passing().Reaching(event, state.sex, state.age);
+  const int column = kPushupsToPassResult + static_cast<int>(event);
+  if (event == kRunEvent) {
+    sheet.SetMinutes(column, raw);
+  } else {
+    sheet.SetNumber(column, raw);
+  }
+}
+
+class Scorer final : public roster::RowScorer {
+ public:
+  const roster::RowScore& Score(roster::FigureCells cells,
+                                const shell::PersonalData* person) override;
+
+ private:
+  WindowModel model_;
+  shell::RequestList requests_;
+  RowFields fields_;
+  Sheet sheet_;
+  std::optional<shell::Report> report_;
+};
+
+const roster::RowScore& Scorer::Score(roster::FigureCells cells,
+                                      const shell::PersonalData* person) {
+  sheet_.Clear();
+  if (!FieldsOfRow(cells, kFigureColumns, fields_, sheet_.message())) {
+    sheet_.SetRefused(true);
+    return sheet_.score();
+  }
   // The row's texts in the fields of a window just opened.
-  WindowModel model;
-  model.fields.LoadAll(row.texts);
-  const TestState& state = model.state;
-  for (const shell::Request& request : model.Command(kCalculateCommand)) {
+  model_.Reset();
+  model_.fields.LoadAll(fields_);
+  const TestState& state = model_.state;
+  model_.Command(kCalculateCommand, requests_);
+  for (const shell::Request& request : requests_) {
     if (request.kind == shell::RequestKind::ShowMessage) {
-      score.message += score.message.empty() ? "" : " ";
-      score.message += FitnessMessageText(request.target);
-      score.refused = score.refused || IsRefusal(request.target);
+      sheet_.AddMessage(FitnessMessageText(request.target));
+      sheet_.SetRefused(sheet_.refused() || IsRefusal(request.target));
     }
   }
   // Refused seconds leave the run unscored but, as in the window, the other
   // events scored: their points stay beside the refusal.
-  if (score.refused && !state.resultsShown) {
-    return score;
+  if (sheet_.refused() && !state.resultsShown) {
+    return sheet_.score();
   }
   if (!state.resultsShown) {
-    return roster::Refused("Nothing to score: pushups, situps and run are empty.");
+    sheet_.Refuse("Nothing to score: pushups, situps and run are empty.");
+    return sheet_.score();
   }
-  score.results.assign(kRosterResults, std::string());
+  sheet_.StartResults();
   for (int event = kPushupEvent; event < kEventCount; ++event) {
     const EventScore& scored = state.events[static_cast<std::size_t>(event)];
-    score.results[static_cast<std::size_t>(kPushupPointsResult + event)] =
-        scored.pointsText.c_str();
-    if (!score.refused || !scored.pointsText.empty()) {
-      score.results[static_cast<std::size_t>(kPushupsToPassResult + event)] =
-          ToPass(state, static_cast<Event>(event));
+    sheet_.Set(kPushupPointsResult + event, scored.pointsText.c_str());
+    if (!sheet_.refused() || !scored.pointsText.empty()) {
+      ToPass(state, static_cast<Event>(event), sheet_);
     }
   }
-  if (score.refused) {
-    return score;
+  if (sheet_.refused()) {
+    return sheet_.score();
   }
-  score.results[kTotalResult] = state.totalText.c_str();
-  score.results[kScaledResult] = state.scaledText.c_str();
+  sheet_.Set(kTotalResult, state.totalText.c_str());
+  sheet_.Set(kScaledResult, state.scaledText.c_str());
   switch (VerdictOf(state)) {
     case Verdict::Passed:
-      score.results[kVerdictResult] = "passed";
-      score.tally = kPassedTally;
+      sheet_.Set(kVerdictResult, "passed");
+      sheet_.SetTally(kPassedTally);
       break;
     case Verdict::Failed:
-      score.results[kVerdictResult] = "failed";
-      score.tally = kFailedTally;
+      sheet_.Set(kVerdictResult, "failed");
+      sheet_.SetTally(kFailedTally);
       break;
     case Verdict::Maxed:
-      score.results[kVerdictResult] = "maxed";
-      score.tally = kMaxedTally;
+      sheet_.Set(kVerdictResult, "maxed");
+      sheet_.SetTally(kMaxedTally);
       break;
     case Verdict::NotScored:
       break;
   }
   if (person != nullptr) {
-    score.report = ScoreReport(state, *person);
+    report_ = ScoreReport(state, *person);
+    sheet_.SetReport(&*report_);
   }
-  return score;
+  return sheet_.score();
+}
+
+}  // namespace
+
+std::unique_ptr<roster::RowScorer> RowScorer() {
+  return std::make_unique<Scorer>();
 }
 
 }  // namespace vorna

@@ -3,6 +3,8 @@
 // row, and every reading of its results, is in this file.
 #pragma once
 
+#include <memory>
+
 #include "roster/core/program.h"
 #include "shell/core/report.h"
 
@@ -27,7 +29,8 @@ enum RosterResult : int {
 // The summary's counts, in this order.
 enum RosterTally : int { kPassedTally, kFailedTally, kMaxedTally, kRosterTallies };
 
-// The figure cells in the order of RosterFigure (roster_fields.h).
-roster::RowScore ScoreRow(roster::FigureCells cells, const shell::PersonalData* person);
+// A scorer of rows whose figure cells come in the order of RosterFigure
+// (roster_fields.h).
+std::unique_ptr<roster::RowScorer> RowScorer();
 
 }  // namespace vorna
