@@ -2,37 +2,18 @@
 // and counts heap allocations on the way (there should be none).
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "bench/allocations.h"
 #include "heftrak/core/evaluation.h"
 #include "vorna/core/evaluation.h"
 #include "vorna/core/scoring.h"
 
 namespace {
-std::atomic<long> allocations{0};
-}  // namespace
 
-void* operator new(std::size_t size) {
-  allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(size == 0 ? 1 : size)) {
-    return p;
-  }
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
-
-namespace {
+using bench::HeapAllocations;
 
 void CountAllocations(benchmark::State& state, long before) {
   state.counters["allocs/iter"] = benchmark::Counter(
-      static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations()));
+      static_cast<double>(HeapAllocations() - before) / static_cast<double>(state.iterations()));
 }
 
 heftrak::FieldTexts MaleFields() {
@@ -71,7 +52,7 @@ heftrak::FieldTexts FemaleFields() {
 
 void BM_CalculateBodyFatMale(benchmark::State& state) {
   const heftrak::FieldTexts fields = MaleFields();
-  const long before = allocations.load();
+  const long before = HeapAllocations();
   for (auto _ : state) {
     heftrak::WeightControlState weight;
     shell::RequestList requests;
@@ -84,7 +65,7 @@ BENCHMARK(BM_CalculateBodyFatMale);
 
 void BM_CalculateBodyFatFemale(benchmark::State& state) {
   const heftrak::FieldTexts fields = FemaleFields();
-  const long before = allocations.load();
+  const long before = HeapAllocations();
   for (auto _ : state) {
     heftrak::WeightControlState weight;
     shell::RequestList requests;
@@ -97,7 +78,7 @@ BENCHMARK(BM_CalculateBodyFatFemale);
 
 void BM_CheckScreening(benchmark::State& state) {
   const heftrak::FieldTexts fields = MaleFields();
-  const long before = allocations.load();
+  const long before = HeapAllocations();
   for (auto _ : state) {
     heftrak::WeightControlState weight;
     shell::RequestList requests;
@@ -110,7 +91,7 @@ BENCHMARK(BM_CheckScreening);
 
 void BM_EvaluateScoresAllEvents(benchmark::State& state) {
   const vorna::EntryTexts entries = {"25", "M", "75", "80", "13", "00"};
-  const long before = allocations.load();
+  const long before = HeapAllocations();
   for (auto _ : state) {
     vorna::TestState test;
     shell::RequestList log;
@@ -124,7 +105,7 @@ BENCHMARK(BM_EvaluateScoresAllEvents);
 // A chart column lists up to 136 rows; the slowest column to score is a run
 // column, where each row walks its steps 6 seconds at a time.
 void BM_ChartColumnRun(benchmark::State& state) {
-  const long before = allocations.load();
+  const long before = HeapAllocations();
   for (auto _ : state) {
     int sum = 0;
     for (int row = 0; row < 136; ++row) {
@@ -137,7 +118,7 @@ void BM_ChartColumnRun(benchmark::State& state) {
 BENCHMARK(BM_ChartColumnRun);
 
 void BM_ChartColumnPushups(benchmark::State& state) {
-  const long before = allocations.load();
+  const long before = HeapAllocations();
   for (auto _ : state) {
     int sum = 0;
     for (int reps = 0; reps < 136; ++reps) {
