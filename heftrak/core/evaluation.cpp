@@ -89,8 +89,8 @@ class Evaluation {
       requests_.ShowMessage(message_);
     }
     // After the message: showing one redraws the whole prompt box.
-    if (extraLine_[0] != '\0') {
-      requests_.ExtraLine(extraLine_.data());
+    if (extraLength_ > 0) {
+      requests_.ExtraLine(std::string_view(extraLine_.data(), extraLength_));
     }
     if (message_ != kNoMessage) {
       requests_.Alert();
@@ -99,19 +99,29 @@ class Evaluation {
   }
 
   void SetExtraLine(shell::TextFormat<const char*> format, const char* figure) {
-    shell::FormatText(extraLine_.data(), extraLine_.size(), format, figure);
+    Written(shell::FormatText(extraLine_.data(), extraLine_.size(), format, figure));
+  }
+  void SetExtraLine(shell::TextFormat<int> format, int figure) {
+    Written(shell::FormatText(extraLine_.data(), extraLine_.size(), format, figure));
   }
 
   bool printEnabled = false;
   bool switchMaleOnlyOff = false;  // a female result switches Male Only off
 
  private:
+  // What FormatText wrote of the line: all of it that fits.
+  void Written(int length) {
+    extraLength_ =
+        length < 0 ? 0 : std::min(static_cast<std::size_t>(length), extraLine_.size() - 1);
+  }
+
   WeightControlState& state_;
   const FieldTexts& fields_;
   RequestList& requests_;
   MessageCode message_ = kNoMessage;
   FieldId focus_ = kSex;
-  std::array<char, shell::kRequestTextSize> extraLine_{};
+  std::array<char, shell::kRequestTextSize> extraLine_;
+  std::size_t extraLength_ = 0;
 };
 
 // Reads the height into the state; false when its hundredths are off the grid.
@@ -309,9 +319,7 @@ void Screen(Evaluation& eval, WeightControlState& state) {
   state.screeningShown = true;
   eval.printEnabled = true;
   DeriveFigures(state);
-  char figure[16];
-  shell::FormatText(figure, sizeof figure, "%d", state.maxWeight);
-  eval.SetExtraLine("Max allowable weight: %s lbs.", figure);
+  eval.SetExtraLine("Max allowable weight: %d lbs.", state.maxWeight);
   if (state.weight == 0) {
     return eval.Finish();  // only the maximum is shown: no verdict
   }

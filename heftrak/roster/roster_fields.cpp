@@ -36,7 +36,11 @@ class RowBuilder {
   RowBuilder(std::span<const std::string_view> cells, std::span<const roster::FigureColumn> columns,
              RowFields& fields, std::string& why)
       : row(fields), refusal(why), cells_(cells), columns_(columns) {
-    row = RowFields{};
+    for (std::size_t i = 0; i < row.filledCount; ++i) {
+      row.texts[static_cast<std::size_t>(row.filled[i])] = {};
+    }
+    row.filledCount = 0;
+    row.readings = false;
     refusal.clear();
   }
 
@@ -51,7 +55,7 @@ class RowBuilder {
 
   void Digits(int index, FieldId field, std::size_t digits, std::string_view expected) {
     if (const auto text = roster::DigitsCell(Cell(index), digits)) {
-      row.texts[static_cast<std::size_t>(field)] = *text;
+      row.Fill(field, *text);
     } else {
       Refuse(index, expected);
     }
@@ -60,8 +64,8 @@ class RowBuilder {
   // Whole inches and hundredths into a field and the one after it.
   void Inches(int index, FieldId whole) {
     if (const auto parts = roster::InchesCell(Cell(index))) {
-      row.texts[static_cast<std::size_t>(whole)] = (*parts)[0];
-      row.texts[static_cast<std::size_t>(HundredthsOf(whole))] = (*parts)[1];
+      row.Fill(whole, (*parts)[0]);
+      row.Fill(HundredthsOf(whole), (*parts)[1]);
     } else {
       Refuse(index, roster::kExpectInches);
     }
@@ -84,7 +88,7 @@ bool FieldsOfRow(std::span<const std::string_view> cells,
   b.Digits(kAgeCell, kAge, 2, roster::kExpectTwoDigits);
   const auto sex = roster::SexCell(b.Cell(kSexCell));
   if (sex) {
-    b.row.texts[kSex] = *sex;
+    b.row.Fill(kSex, *sex);
   } else {
     b.Refuse(kSexCell, roster::kExpectSex);
   }

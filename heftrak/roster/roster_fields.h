@@ -49,10 +49,21 @@ inline constexpr roster::FigureColumn kFigureColumns[kRosterFigures] = {
     {"wrist3", false, true},
 };
 
-// The fields' texts: views of the row's cells (or of constants).
+// The fields' texts: views of the row's cells (or of constants). A row
+// fills a dozen of the sixty fields, listed in `filled`, so that loading
+// them and clearing them for the next row touches only those.
 struct RowFields {
   std::array<std::string_view, kMainFieldCount> texts{};
+  std::array<FieldId, kMainFieldCount> filled{};
+  std::size_t filledCount = 0;
   bool readings = false;  // some reading is entered: Calculate has something to do
+
+  void Fill(FieldId field, std::string_view text) {
+    if (!text.empty() && filledCount < filled.size()) {
+      texts[static_cast<std::size_t>(field)] = text;
+      filled[filledCount++] = field;
+    }
+  }
 };
 
 // `cells` in RosterFigure order; `columns` name them in refusals. False when

@@ -152,7 +152,10 @@ const roster::RowScore& Scorer::Score(roster::FigureCells cells,
   }
   // The row's texts in the fields of a window just opened.
   model_.Reset();
-  model_.fields.LoadAll(fields_.texts);
+  for (std::size_t i = 0; i < fields_.filledCount; ++i) {
+    model_.fields.Load(fields_.filled[i],
+                       fields_.texts[static_cast<std::size_t>(fields_.filled[i])]);
+  }
   const WeightControlState& state = model_.state;
   model_.Command(kCheckCommand, requests_);
   const Outcome check = Read(requests_);

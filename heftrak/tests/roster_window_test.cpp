@@ -50,7 +50,7 @@ class HeftrakRosterWindow : public harness::ProgramSuite<&Program> {
     for (int id = 0; id < kMainFieldCount; ++id) {
       if (!row.texts[static_cast<std::size_t>(id)].empty()) {
         harness::FocusField(id);
-        harness::Type(row.texts[static_cast<std::size_t>(id)].c_str());
+        harness::Type(std::string(row.texts[static_cast<std::size_t>(id)]).c_str());
       }
     }
     roster::Shown shown;
@@ -138,7 +138,10 @@ TEST_F(HeftrakRosterWindow, ShowsWhatTheRosterWrites) {
       cells.push_back(at < 0 ? std::string_view()
                              : input.records[r].cells[static_cast<std::size_t>(at)]);
     }
-    shown.push_back(TypeAndRun(FieldsOfRow(cells, RosterProgram().figures)));
+    RowFields row;
+    std::string refusal;
+    FieldsOfRow(cells, RosterProgram().figures, row, refusal);
+    shown.push_back(TypeAndRun(row));
   }
   std::string results;
   const roster::RosterSummary summary = ScoreRosterText(RosterProgram(), kRoster, results);

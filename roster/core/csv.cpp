@@ -1,6 +1,7 @@
 #include "roster/core/csv.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -13,6 +14,14 @@ constexpr char kEndOfFileMark = 0x1A;  // Ctrl+Z
 // A row's most bytes and this many more are read before a row is: its line
 // end, and a look at what follows.
 constexpr std::size_t kRowSlack = 8;
+// Behind the bytes read: the line end that stops every scan, and room for
+// the word a scan reads at a time.
+constexpr std::size_t kBeyond = 1 + 8;
+
+// A blank that a written cell keeps only in quotes.
+bool IsWrittenBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 bool IsLineEnd(char c) {
   return c == '\n' || c == '\r';
@@ -22,11 +31,30 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Whether any byte of the word is `c`.
-bool HasByte(std::uint64_t word, char c) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+static_assert(std::endian::native == std::endian::little, "a word's first byte is its lowest");
+
+// The bytes of the word that are `c`, each as its high bit; above the first
+// such byte others may show too, but the lowest is always right.
+std::uint64_t BytesOf(std::uint64_t word, char c) {
   const std::uint64_t v = word ^ (kOnes * static_cast<unsigned char>(c));
-  return ((v - kOnes) & ~v & (kOnes << 7)) != 0;
+  return (v - kOnes) & ~v & (kOnes << 7);
+}
+
+// The first separator, line end or quote from `at` on. The block holds a
+// line end behind its last byte and room for a word beyond, so the scan
+// always stops, and never reads outside the block.
+std::size_t NextStop(const char* data, std::size_t at, char separator) {
+  while (true) {
+    std::uint64_t word;
+    std::memcpy(&word, data + at, sizeof word);
+    const std::uint64_t stops =
+        BytesOf(word, separator) | BytesOf(word, '\n') | BytesOf(word, '\r') | BytesOf(word, '"');
+    if (stops != 0) {
+      return at + static_cast<std::size_t>(std::countr_zero(stops)) / 8;
+    }
+    at += sizeof word;
+  }
 }
 
 // Copies the cell to `out` up to its first byte that needs quotes (a quote,
@@ -37,8 +65,8 @@ std::size_t CopyUnquoted(char* out, std::string_view cell, char separator) {
   for (; at + 8 <= cell.size(); at += 8) {
     std::uint64_t word;
     std::memcpy(&word, cell.data() + at, 8);
-    if (HasByte(word, '"') || HasByte(word, separator) || HasByte(word, '\r') ||
-        HasByte(word, '\n')) {
+    if ((BytesOf(word, '"') | BytesOf(word, separator) | BytesOf(word, '\r') |
+         BytesOf(word, '\n')) != 0) {
       break;
     }
     std::memcpy(out + at, &word, 8);
@@ -86,30 +114,26 @@ CsvReader::CsvReader(ByteReader source, char separator, int firstLine, std::size
       separator_(separator),
       line_(firstLine),
       // Room for a block and, before it, what is left of a row begun in the
-      // block before.
-      block_(std::max<std::size_t>(blockBytes, 1) + kMaxRowBytes + kRowSlack),
+      // block before; and for the line end put behind the last byte.
+      block_(std::max<std::size_t>(blockBytes, 1) + kMaxRowBytes + kRowSlack + kBeyond),
       begin_(block_.data()) {
   unquoted_.reserve(kMaxRowBytes);
-  Classify();
+  block_[0] = '\n';
 }
 
 CsvReader::CsvReader(std::string_view text, char separator, int firstLine)
     : separator_(separator),
       line_(firstLine),
-      begin_(text.data()),
+      block_(text.size() + kBeyond),
       end_(text.size()),
       ended_(true) {
-  unquoted_.reserve(std::min(text.size(), kMaxRowBytes));
-  Classify();
-  TakeEndMark();
-}
-
-void CsvReader::Classify() {
-  kinds_.fill(ByteKind::Text);
-  kinds_[static_cast<unsigned char>('"')] = ByteKind::Quote;
-  for (const char end : {'\r', '\n', separator_}) {
-    kinds_[static_cast<unsigned char>(end)] = ByteKind::Ends;
+  begin_ = block_.data();
+  if (!text.empty()) {
+    std::memcpy(block_.data(), text.data(), text.size());
   }
+  unquoted_.reserve(std::min(text.size(), kMaxRowBytes));
+  TakeEndMark();
+  block_[end_] = '\n';
 }
 
 void CsvReader::Fail(int line, std::string what) {
@@ -133,19 +157,21 @@ void CsvReader::Ensure() {
   std::memmove(block_.data(), block_.data() + at_, end_ - at_);
   end_ -= at_;
   at_ = 0;
-  while (!ended_ && end_ < block_.size()) {
+  const std::size_t room = block_.size() - kBeyond;
+  while (!ended_ && end_ < room) {
     std::string why;
-    const std::ptrdiff_t got = source_(block_.data() + end_, block_.size() - end_, why);
+    const std::ptrdiff_t got = source_(block_.data() + end_, room - end_, why);
     if (got <= 0) {
       ended_ = true;
       if (got < 0) {
         readError_ = CsvError{line_, why, true};
       }
     } else {
-      end_ += std::min(static_cast<std::size_t>(got), block_.size() - end_);
+      end_ += std::min(static_cast<std::size_t>(got), room - end_);
     }
   }
   TakeEndMark();
+  block_[end_] = '\n';
 }
 
 bool CsvReader::AtEnd(std::size_t at, std::size_t limit, int quoteLine, int rowLine) {
@@ -199,12 +225,14 @@ bool CsvReader::Next(CsvRow& row) {
   const std::size_t limit = at_ + kMaxRowBytes;
   const char separator = separator_;
   row.plain = true;
+  // Behind the last byte stands a line end, so no scan below runs past it
+  // unawares; at end_, the line end it finds is that one.
   while (true) {
     const std::size_t start = at;
-    while (at < end_ && IsBlank(data[at])) {
+    while (IsBlank(data[at])) {
       ++at;
     }
-    if (at < end_ && data[at] == '"') {
+    if (data[at] == '"') {
       if (at >= limit) {
         TooLong(0, rowLine);
         return false;
@@ -213,7 +241,7 @@ bool CsvReader::Next(CsvRow& row) {
       if (!ReadQuoted(++at, limit, rowLine)) {
         return false;
       }
-      while (at < end_ && IsBlank(data[at])) {
+      while (IsBlank(data[at])) {
         ++at;
       }
       if (at > limit) {
@@ -227,20 +255,27 @@ bool CsvReader::Next(CsvRow& row) {
       row.cells.emplace_back(unquoted_.data() + first, unquoted_.size() - first);
       row.plain = false;
     } else {
-      // Up to the separator or the line end, noting a quote on the way.
-      while (at < end_) {
-        const ByteKind kind = kinds_[static_cast<unsigned char>(data[at])];
-        if (kind == ByteKind::Ends) {
+      // Up to the separator or the line end, noting a quote on the way;
+      // eight bytes at a time, as most cells are shorter than that.
+      while (true) {
+        at = NextStop(data, at, separator);
+        if (data[at] != '"') {
           break;
         }
-        row.plain = row.plain && kind != ByteKind::Quote;
+        row.plain = false;
         ++at;
       }
       if (at > limit) {
         TooLong(0, rowLine);
         return false;
       }
-      row.cells.emplace_back(data + start, at - start);
+      const std::string_view cell(data + start, at - start);
+      row.cells.push_back(cell);
+      // A blank at either end, or a formula, is written otherwise.
+      if (!cell.empty() &&
+          (IsWrittenBlank(cell.front()) || IsWrittenBlank(cell.back()) || LooksLikeFormula(cell))) {
+        row.plain = false;
+      }
     }
     if (at == end_) {
       if (!AtEnd(at, limit, 0, rowLine)) {

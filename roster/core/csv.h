@@ -12,7 +12,6 @@
 // with no MinGW-w64 build and no sources to make one from.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -49,7 +48,9 @@ struct CsvRow {
   int line = 0;
   std::vector<std::string_view> cells;
   std::string_view text;  // the row as it stands in the file, without its line end
-  bool plain = true;      // no cell of it quoted, nor holding a quote
+  // Every cell written back just as it stands: none quoted, none holding a
+  // quote, none with a blank at either end or taken for a formula.
+  bool plain = true;
 };
 
 struct CsvError {
@@ -78,9 +79,6 @@ class CsvReader {
   const std::optional<CsvError>& error() const { return error_; }
 
  private:
-  enum class ByteKind : unsigned char { Text, Ends, Quote };
-
-  void Classify();
   // Makes sure a whole row is at hand: a row's most bytes and what ends it,
   // or every byte up to the end.
   void Ensure();
@@ -96,10 +94,9 @@ class CsvReader {
 
   ByteReader source_;  // empty: the text is all there is
   char separator_;
-  std::array<ByteKind, 256> kinds_;  // of each byte in an unquoted field
   int line_;
   std::vector<char> block_;
-  const char* begin_ = nullptr;  // the bytes at hand: [begin_ + at_, begin_ + end_)
+  const char* begin_ = nullptr;  // the bytes at hand: [begin_ + at_, begin_ + end_), then '\n'
   std::size_t at_ = 0;
   std::size_t end_ = 0;
   bool ended_ = false;

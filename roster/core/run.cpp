@@ -281,13 +281,6 @@ class ResultsOut {
   std::string why_;
 };
 
-// A cell of an unquoted row that the results repeat just as it stands: no
-// apostrophe to add, no blank at either end to keep by quoting.
-bool WrittenAsItStands(std::string_view cell) {
-  return cell.empty() || (!LooksLikeFormula(cell) && cell.front() != ' ' && cell.front() != '\t' &&
-                          cell.back() != ' ' && cell.back() != '\t');
-}
-
 std::string_view Cell(const CsvRow& row, int index) {
   return index >= 0 && static_cast<std::size_t>(index) < row.cells.size()
              ? row.cells[static_cast<std::size_t>(index)]
@@ -344,7 +337,9 @@ class RowScoring {
       return refused_;
     }
     for (std::size_t i = 0; i < figures_.size(); ++i) {
-      figures_[i] = Read(row, match_.figures[i]);
+      const auto at = static_cast<std::size_t>(match_.figures[i]);  // -1: none, beyond any row
+      const std::string_view cell = at < row.cells.size() ? row.cells[at] : std::string_view();
+      figures_[i] = cell.starts_with('\'') ? WithoutApostrophe(cell) : cell;
     }
     if (!settings_.reports) {
       return scorer_->Score(figures_, nullptr);
@@ -375,8 +370,7 @@ class RowScoring {
   void Write(const CsvRow& row, const RowScore& score, ResultsOut& out) {
     cells_.clear();
     // Most rows are written as they stand, their results after them.
-    const bool asItStands = carriesAll_ && row.plain && row.cells.size() == headerSize_ &&
-                            std::all_of(row.cells.begin(), row.cells.end(), WrittenAsItStands);
+    const bool asItStands = carriesAll_ && row.plain && row.cells.size() == headerSize_;
     if (!asItStands) {
       for (std::size_t column : match_.carried) {
         cells_.push_back(Cell(row, static_cast<int>(column)));
@@ -568,7 +562,9 @@ RosterSummary ScoreRoster(const RosterProgram& program, const ByteReader& roster
   std::string ssnWarning;
   while (NextRow(reader, row)) {
     const RowScore& score = rows.Score(row, ssnWarning);
-    const std::string_view soldier = rows.Soldier(row);
+    // Named in the summary's list of refused rows and to the observer.
+    const std::string_view soldier =
+        score.refused || observer ? rows.Soldier(row) : std::string_view();
     Count(program, summary, score, row.line, soldier);
     rows.Write(row, score, out);
     if (observer && !observer(ScoredRow{row.line, soldier, score, ssnWarning})) {

@@ -5,13 +5,13 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "roster/core/program.h"
 #include "shell/core/fixed_format.h"
+#include "shell/core/text_format.h"
 
 namespace roster {
 
@@ -62,17 +62,13 @@ class ScoreSheet {
   void Set(int column, std::string_view text) { views_[Index(column)] = text; }
   void SetNumber(int column, int value) {
     char* text = texts_[Index(column)].data();
-    const auto written = std::to_chars(text, text + kResultChars, value);
-    views_[Index(column)] = std::string_view(text, static_cast<std::size_t>(written.ptr - text));
+    views_[Index(column)] = Written(text, shell::FormatText(text, kResultChars, "%d", value));
   }
   // A run time in minutes and seconds: "17:45".
   void SetMinutes(int column, int seconds) {
     char* text = texts_[Index(column)].data();
-    char* end = std::to_chars(text, text + kResultChars - 3, seconds / 60).ptr;
-    *end++ = ':';
-    *end++ = static_cast<char>('0' + seconds % 60 / 10);
-    *end++ = static_cast<char>('0' + seconds % 10);
-    views_[Index(column)] = std::string_view(text, static_cast<std::size_t>(end - text));
+    views_[Index(column)] =
+        Written(text, shell::FormatText(text, kResultChars, "%d:%02d", seconds / 60, seconds % 60));
   }
   // A figure as the window shows it, without the field format's padding.
   void SetFigure(int column, float value, int decimals) {
@@ -92,6 +88,10 @@ class ScoreSheet {
 
  private:
   static std::size_t Index(int column) { return static_cast<std::size_t>(column); }
+  static std::string_view Written(const char* text, int length) {
+    return std::string_view(
+        text, length < 0 ? 0 : std::min(static_cast<std::size_t>(length), kResultChars - 1));
+  }
 
   RowScore score_;
   std::string message_;

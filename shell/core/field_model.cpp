@@ -8,10 +8,18 @@ namespace shell {
 FieldModel::FieldModel(const FieldKinds& kinds, FieldReactions& reactions)
     : kinds_(kinds), reactions_(reactions), focusTarget_(kinds.firstFocusTarget) {
   kinds_.count = std::clamp(kinds_.count, 0, kMaxModelFields);
+  // Asked at every write: the program's answers, once for all.
+  for (int field = 0; field < kinds_.count; ++field) {
+    const std::uint64_t bit = std::uint64_t{1} << field;
+    multiLine_ |= kinds_.multiLine(field) ? bit : 0;
+    readOnly_ |= kinds_.readOnly(field) ? bit : 0;
+  }
 }
 
 void FieldModel::Reset() {
   sizes_.fill(0);
+  filled_ = 0;
+  longerMask_ = 0;
   focus_ = kNoField;
   focusTarget_ = kinds_.firstFocusTarget;
   lastLeft_ = kNoField;
@@ -22,7 +30,7 @@ void FieldModel::LoadFocus(int field) {
 }
 
 void FieldModel::Notify(int field, Write write, RequestList& requests) {
-  if (!kinds_.readOnly(field)) {
+  if (!ReadOnly(field)) {
     focusTarget_ = field;
   }
   reactions_.FieldChanged(field, write, requests);
@@ -36,7 +44,7 @@ void FieldModel::CarryOut(Request& request, RequestList& requests) {
         Hold(static_cast<std::size_t>(field), request.Text());
         // A single-line edit reports every text set, the same one or "" on
         // an empty field included; a multi-line edit reports none.
-        if (!kinds_.multiLine(field)) {
+        if ((multiLine_ >> field & 1) == 0) {
           Notify(field, request.write, requests);
         }
       }
@@ -44,7 +52,7 @@ void FieldModel::CarryOut(Request& request, RequestList& requests) {
     case RequestKind::EmptyField:
       // Emptied as a cut empties it: reported only when there was a text.
       if (Holds(field) && !Held(static_cast<std::size_t>(field)).empty()) {
-        sizes_[static_cast<std::size_t>(field)] = 0;
+        SetSize(static_cast<std::size_t>(field), 0);
         Notify(field, request.write, requests);
       }
       break;
@@ -93,7 +101,7 @@ RequestList FieldModel::Entered(int field) {
   RequestList requests;
   if (Holds(field)) {
     focus_ = field;
-    if (!kinds_.readOnly(field)) {
+    if (!ReadOnly(field)) {
       focusTarget_ = field;
     }
     requests.CarryOutWith(this);

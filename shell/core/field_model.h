@@ -10,7 +10,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -37,7 +39,7 @@ class FieldReactions {
 };
 
 // The most entry fields a window of the model has.
-inline constexpr int kMaxModelFields = 64;
+inline constexpr int kMaxModelFields = 64;  // a bit each in a 64-bit word
 
 // The kinds of edit control a window's fields are, which decide what they
 // report and where the caret may go back to.
@@ -70,9 +72,16 @@ class FieldModel {
   // Every field's text at once, in field order.
   template <typename Texts>
   void LoadAll(const Texts& texts) {
-    int field = 0;
-    for (const auto& text : texts) {
-      Load(field++, text);
+    std::size_t field = 0;
+    for (const std::string_view text : texts) {
+      if (field == static_cast<std::size_t>(kinds_.count)) {
+        break;
+      }
+      // Most of a window's fields are empty, and stay so.
+      if (!text.empty() || sizes_[field] != 0) {
+        Hold(field, text);
+      }
+      ++field;
     }
   }
 
@@ -123,20 +132,45 @@ class FieldModel {
   static constexpr unsigned char kLonger = 0xFF;  // a size: the text is in longer_
 
   bool Holds(int field) const { return field >= 0 && field < kinds_.count; }
+  bool ReadOnly(int field) const { return (readOnly_ >> field & 1) != 0; }
   std::string_view Held(std::size_t field) const {
     return sizes_[field] == kLonger ? std::string_view(longer_[field])
                                     : std::string_view(chars_[field].data(), sizes_[field]);
   }
   void Hold(std::size_t field, std::string_view text) {
     if (text.size() <= kInPlace) {
-      if (!text.empty()) {
-        // memmove: the text may be the field's own.
-        std::memmove(chars_[field].data(), text.data(), text.size());
-      }
-      sizes_[field] = static_cast<unsigned char>(text.size());
+      CopyShort(chars_[field].data(), text.data(), text.size());
+      SetSize(field, static_cast<unsigned char>(text.size()));
     } else {
       longer_[field].assign(text);
-      sizes_[field] = kLonger;
+      SetSize(field, kLonger);
+    }
+  }
+  void SetSize(std::size_t field, unsigned char size) {
+    const std::uint64_t bit = std::uint64_t{1} << field;
+    filled_ = size != 0 ? filled_ | bit : filled_ & ~bit;
+    longerMask_ = size == kLonger ? longerMask_ | bit : longerMask_ & ~bit;
+    sizes_[field] = size;
+  }
+  // Up to kInPlace bytes, without a call: a few overlapping words, all read
+  // before any is written (the text may be the field's own).
+  static void CopyShort(char* to, const char* from, std::size_t size) {
+    const auto copy = [&]<typename Word>(Word) {
+      Word head;
+      Word tail;
+      std::memcpy(&head, from, sizeof head);
+      std::memcpy(&tail, from + size - sizeof tail, sizeof tail);
+      std::memcpy(to, &head, sizeof head);
+      std::memcpy(to + size - sizeof tail, &tail, sizeof tail);
+    };
+    if (size >= 8) {
+      copy(std::uint64_t{});
+    } else if (size >= 4) {
+      copy(std::uint32_t{});
+    } else if (size >= 2) {
+      copy(std::uint16_t{});
+    } else if (size == 1) {
+      to[0] = from[0];
     }
   }
   void Notify(int field, Write write, RequestList& requests);
@@ -146,6 +180,12 @@ class FieldModel {
   std::array<std::array<char, kInPlace + 1>, kMaxModelFields> chars_{};
   std::array<unsigned char, kMaxModelFields> sizes_{};
   std::array<std::string, kMaxModelFields> longer_;
+  // A bit a field (kMaxModelFields of them): the fields holding a text, and
+  // those whose text is in longer_.
+  std::uint64_t filled_ = 0;
+  std::uint64_t multiLine_ = 0;  // the kinds of the fields, as FieldKinds says
+  std::uint64_t readOnly_ = 0;
+  std::uint64_t longerMask_ = 0;
   int focus_ = kNoField;
   int focusTarget_;
   int lastLeft_ = kNoField;  // the field that last lost the focus
@@ -159,15 +199,18 @@ class FieldSnapshot {
  public:
   explicit FieldSnapshot(const FieldModel& fields) {
     const std::size_t held = std::min(Count, static_cast<std::size_t>(fields.count()));
-    // The places of short texts, copied whole; a longer text's start.
-    std::memcpy(copies_.data(), fields.chars_.data(), held * sizeof copies_[0]);
-    for (std::size_t id = 0; id < held; ++id) {
-      std::size_t size = fields.sizes_[id];
-      if (size == FieldModel::kLonger) {
-        std::memcpy(copies_[id].data(), fields.longer_[id].data(), FieldModel::kInPlace);
-        size = FieldModel::kInPlace;
+    // Each field holding a text (a window's fields are mostly empty): its
+    // place copied whole, or a longer text's start, and a view of it.
+    for (std::uint64_t rest = fields.filled_; rest != 0; rest &= rest - 1) {
+      const auto id = static_cast<std::size_t>(std::countr_zero(rest));
+      if (id >= held) {
+        break;
       }
-      views_[id] = std::string_view(copies_[id].data(), size);
+      const bool longer = (fields.longerMask_ >> id & 1) != 0;
+      std::memcpy(copies_[id].data(), longer ? fields.longer_[id].data() : fields.chars_[id].data(),
+                  FieldModel::kInPlace);
+      views_[id] =
+          std::string_view(copies_[id].data(), longer ? FieldModel::kInPlace : fields.sizes_[id]);
     }
   }
   FieldSnapshot(const FieldSnapshot&) = delete;

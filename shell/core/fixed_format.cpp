@@ -1,14 +1,19 @@
 #include "shell/core/fixed_format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 namespace shell {
 
 namespace {
 
 constexpr std::int64_t kScale[] = {1, 10, 100};
+
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
 
 }  // namespace
 
@@ -39,41 +44,52 @@ std::size_t FormatFixed(char* buffer, std::size_t size, float value, int decimal
   // to a reader that is a figure below zero, so it is shown as 0.00.
   const bool negative = scaled < 0;
 
-  // The digits, from the last: decimals, the point, then the whole part.
-  // Done by hand because the evaluations format a dozen figures each and
-  // snprintf would be most of their time.
-  char digits[32];
-  char* const last = digits + sizeof digits;
+  // The figure from its last digit, two digits at a time: the evaluations
+  // format a dozen figures each, for every row of a roster, and snprintf
+  // would be most of their time.
+  char figure[32];
+  char* const last = figure + sizeof figure;
   char* first = last;
-  for (int place = 0; place < decimals; ++place) {
+  const auto pair = [&](std::uint64_t twoDigits) {
+    first -= 2;
+    first[0] = kDigitPairs[2 * twoDigits];
+    first[1] = kDigitPairs[2 * twoDigits + 1];
+  };
+  if (decimals == 2) {
+    pair(magnitude % 100);
+    magnitude /= 100;
+  } else {
     *--first = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   }
   *--first = '.';
-  do {
-    *--first = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
+  while (magnitude >= 100) {
+    pair(magnitude % 100);
+    magnitude /= 100;
+  }
+  if (magnitude >= 10) {
+    pair(magnitude);
+  } else {
+    *--first = static_cast<char>('0' + magnitude);
+  }
   if (negative) {
     *--first = '-';
   }
   const std::size_t length = static_cast<std::size_t>(last - first);
-
   const std::size_t padding = width > 0 && static_cast<std::size_t>(width) > length
                                   ? static_cast<std::size_t>(width) - length
                                   : 0;
   const std::size_t total = length + padding;
+
+  // Padded on the side `align` leaves free.
   if (total < size) {
     char* out = buffer;
     if (align == Align::Right) {
-      std::memset(out, ' ', padding);
-      out += padding;
+      out = std::fill_n(out, padding, ' ');
     }
-    std::memcpy(out, first, length);
-    out += length;
+    out = std::copy(static_cast<const char*>(first), static_cast<const char*>(last), out);
     if (align == Align::Left) {
-      std::memset(out, ' ', padding);
-      out += padding;
+      out = std::fill_n(out, padding, ' ');
     }
     *out = '\0';
     return total;
