@@ -40,7 +40,7 @@ TEST_F(RosterWindow, ShowsWhatTheRosterWrites) {
     harness::PressAlt('l');
     for (int id = 0; id < kEntryFieldCount; ++id) {
       harness::FocusField(id);
-      harness::Type(std::string(row.texts[static_cast<std::size_t>(id)]).c_str());
+      harness::Type(std::string(row[static_cast<std::size_t>(id)]).c_str());
     }
     harness::PressAlt('c');
 
