@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "roster/core/dialog_layout.h"
+#include "roster/win32/late_calls.h"
 #include "roster/win32/roster_session.h"
 #include "roster/win32/text.h"
 #include "shell/win32/app.h"
@@ -41,7 +42,7 @@ void CreateProgressControls(HWND dialog, int range) {
   shell::SizeClientArea(dialog, layout.client);
   CreateRosterControl(dialog, L"STATIC", SS_LEFT | SS_NOPREFIX, layout.status, kRosterStatusId);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
-  InitCommonControlsEx(&controls);
+  late::InitCommonControlsEx(&controls);
   CreateRosterControl(dialog, PROGRESS_CLASSW, WS_BORDER, layout.progress, kRosterProgressId);
   SendDlgItemMessageA(dialog, kRosterProgressId, PBM_SETRANGE32, 0, range);
   SetFocus(shell::CreateButton(dialog, layout.cancel, WS_TABSTOP));

@@ -10,6 +10,7 @@
 
 #include "roster/core/dialog_layout.h"
 #include "roster/core/summary_view.h"
+#include "roster/win32/late_calls.h"
 #include "roster/win32/roster_resources.h"
 #include "roster/win32/roster_session.h"
 #include "roster/win32/text.h"
@@ -150,7 +151,8 @@ DWORD ErrorOfShellCode(HINSTANCE code) {
 // box of its own; false with the system's error (0 when it gave none).
 bool Open(HWND dialog, const std::string& path, DWORD& error) {
   // Some file handlers are shell extensions, which need COM on this thread.
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  const HRESULT com =
+      late::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   const std::wstring file = Utf8ToWide(path);
   SHELLEXECUTEINFOW open{};
   open.cbSize = sizeof open;
@@ -159,13 +161,13 @@ bool Open(HWND dialog, const std::string& path, DWORD& error) {
   open.lpFile = file.c_str();
   open.nShow = SW_SHOWNORMAL;
   SetLastError(0);
-  const bool opened = ShellExecuteExW(&open) != FALSE;
+  const bool opened = late::ShellExecuteExW(&open) != FALSE;
   error = opened ? 0 : GetLastError();
   if (!opened && error == 0) {
     error = ErrorOfShellCode(open.hInstApp);
   }
   if (SUCCEEDED(com)) {
-    CoUninitialize();
+    late::CoUninitialize();
   }
   return opened;
 }

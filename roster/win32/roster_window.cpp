@@ -6,6 +6,7 @@
 
 #include "roster/core/summary_view.h"
 #include "roster/win32/files.h"
+#include "roster/win32/late_calls.h"
 #include "roster/win32/roster_resources.h"
 #include "roster/win32/roster_session.h"
 #include "roster/win32/text.h"
@@ -34,8 +35,8 @@ std::string ChooseRoster(HWND owner) {
   choice.lpstrDefExt = L"csv";
   choice.Flags =
       OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (GetOpenFileNameW(&choice) == FALSE) {
-    if (const DWORD error = CommDlgExtendedError(); error != 0) {
+  if (late::GetOpenFileNameW(&choice) == FALSE) {
+    if (const DWORD error = late::CommDlgExtendedError(); error != 0) {
       TellRosterProblem(owner, "The Open dialog failed (error " + std::to_string(error) + ").");
     }
     return {};
