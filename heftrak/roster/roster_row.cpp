@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -66,8 +67,9 @@ class MessageLines {
 };
 
 void AddMessage(std::string& text, MessageCode code) {
-  static const MessageLines lines;
-  lines.Add(text, code);
+  // On the heap: the program's file carries no room for them.
+  static const auto lines = std::make_unique<const MessageLines>();
+  lines->Add(text, code);
 }
 
 std::string_view YesNo(bool yes) {

@@ -138,9 +138,8 @@ std::string SeparatorName(char separator) {
   return name;
 }
 
-template <typename Record>
-bool Blank(const Record& record) {
-  for (const auto& cell : record.cells) {
+bool Blank(const CsvRow& row) {
+  for (const std::string_view cell : row.cells) {
     if (!Trimmed(cell).empty()) {
       return false;
     }
@@ -150,14 +149,18 @@ bool Blank(const Record& record) {
 
 // The next record with something in it; spreadsheets end many a sheet with
 // empty rows, and they are no soldiers.
-template <typename Record>
-bool NextRow(CsvReader& reader, Record& record) {
-  while (reader.Next(record)) {
-    if (!Blank(record)) {
+bool NextRow(CsvReader& reader, CsvRow& row) {
+  while (reader.Next(row)) {
+    if (!Blank(row)) {
       return true;
     }
   }
   return false;
+}
+
+// The header's names, kept: the reader reads on over the cells.
+std::vector<std::string> Names(const CsvRow& header) {
+  return {header.cells.begin(), header.cells.end()};
 }
 
 int RequiredFound(const RosterProgram& program, const HeaderMatch& match) {
@@ -175,11 +178,11 @@ char GuessSeparator(const RosterProgram& program, const Intake& intake, int firs
   std::pair<int, int> bestFound(0, 0);
   for (char separator : kSeparators) {
     CsvReader reader(intake.ahead(), separator, firstLine);
-    CsvRecord header;
+    CsvRow header;
     if (!NextRow(reader, header)) {
       continue;
     }
-    const HeaderMatch match = MatchHeader(program, header.cells);
+    const HeaderMatch match = MatchHeader(program, Names(header));
     const std::pair<int, int> made(RequiredFound(program, match), match.known);
     if (made > bestFound) {
       best = separator;
@@ -524,12 +527,12 @@ RosterSummary ScoreRoster(const RosterProgram& program, const ByteReader& roster
   CsvReader reader(
       [&intake](char* b, std::size_t c, std::string& w) { return intake.Read(b, c, w); },
       dialect.separator, dialect.firstLine);
-  CsvRecord header;
+  CsvRow header;
   if (!NextRow(reader, header)) {
     return reader.error() ? Failed(summary, *reader.error())
                           : Failed(summary, RosterFailure::Unusable, "the file is empty");
   }
-  const HeaderMatch match = MatchHeader(program, header.cells);
+  const HeaderMatch match = MatchHeader(program, Names(header));
   const std::string line = "line " + std::to_string(header.line) + ": ";
   // A header split into no column of the program's is no header to warn
   // about: the error says what is wrong.

@@ -2,50 +2,56 @@
 
 #include <objbase.h>
 
-#include <string>
+#include <cstring>
 
 namespace roster::late {
 
 namespace {
 
 // The function `name` of the system DLL `dll`, loaded (for the rest of the
-// process) from the system folder and nowhere else; nullptr when it cannot
-// be had.
-template <typename Function>
-Function Find(const char* dll, const char* name) {
-  char folder[MAX_PATH];
-  const UINT length = GetSystemDirectoryA(folder, sizeof folder);
-  if (length == 0 || length >= sizeof folder) {
+// process; a second load finds it loaded) from the system folder and nowhere
+// else; nullptr when it cannot be had.
+FARPROC Find(const char* dll, const char* name) {
+  char path[MAX_PATH];
+  const UINT folder = GetSystemDirectoryA(path, MAX_PATH);
+  const std::size_t length = std::strlen(dll);
+  if (folder == 0 || folder + 1 + length >= MAX_PATH) {
     return nullptr;
   }
-  const std::string path = std::string(folder, length) + "\\" + dll;
-  HMODULE module = LoadLibraryA(path.c_str());
-  const FARPROC found = module != nullptr ? GetProcAddress(module, name) : nullptr;
-  // Through the one function type every other converts to and from.
+  path[folder] = '\\';
+  std::memcpy(path + folder + 1, dll, length + 1);
+  HMODULE module = LoadLibraryA(path);
+  return module != nullptr ? GetProcAddress(module, name) : nullptr;
+}
+
+// As the function type it is: through the one type every other converts
+// to and from.
+template <typename Function>
+Function As(FARPROC found) {
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
 }
 
 }  // namespace
 
 BOOL GetOpenFileNameW(OPENFILENAMEW* choice) {
-  static const auto call = Find<decltype(&::GetOpenFileNameW)>("comdlg32.dll", "GetOpenFileNameW");
+  const auto call = As<decltype(&::GetOpenFileNameW)>(Find("comdlg32.dll", "GetOpenFileNameW"));
   return call != nullptr ? call(choice) : FALSE;
 }
 
 DWORD CommDlgExtendedError() {
-  static const auto call =
-      Find<decltype(&::CommDlgExtendedError)>("comdlg32.dll", "CommDlgExtendedError");
+  const auto call =
+      As<decltype(&::CommDlgExtendedError)>(Find("comdlg32.dll", "CommDlgExtendedError"));
   return call != nullptr ? call() : CDERR_INITIALIZATION;
 }
 
 BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* controls) {
-  static const auto call =
-      Find<decltype(&::InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
+  const auto call =
+      As<decltype(&::InitCommonControlsEx)>(Find("comctl32.dll", "InitCommonControlsEx"));
   return call != nullptr ? call(controls) : FALSE;
 }
 
 BOOL ShellExecuteExW(SHELLEXECUTEINFOW* execute) {
-  static const auto call = Find<decltype(&::ShellExecuteExW)>("shell32.dll", "ShellExecuteExW");
+  const auto call = As<decltype(&::ShellExecuteExW)>(Find("shell32.dll", "ShellExecuteExW"));
   if (call == nullptr) {
     SetLastError(ERROR_MOD_NOT_FOUND);
     return FALSE;
@@ -54,12 +60,12 @@ BOOL ShellExecuteExW(SHELLEXECUTEINFOW* execute) {
 }
 
 HRESULT CoInitializeEx(void* reserved, DWORD concurrency) {
-  static const auto call = Find<decltype(&::CoInitializeEx)>("ole32.dll", "CoInitializeEx");
+  const auto call = As<decltype(&::CoInitializeEx)>(Find("ole32.dll", "CoInitializeEx"));
   return call != nullptr ? call(reserved, concurrency) : E_FAIL;
 }
 
 void CoUninitialize() {
-  static const auto call = Find<decltype(&::CoUninitialize)>("ole32.dll", "CoUninitialize");
+  const auto call = As<decltype(&::CoUninitialize)>(Find("ole32.dll", "CoUninitialize"));
   if (call != nullptr) {
     call();
   }

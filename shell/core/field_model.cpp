@@ -5,6 +5,44 @@
 
 namespace shell {
 
+namespace {
+
+// Up to 7 bytes, without a call: a few overlapping words, all read
+// before any is written (the text may be the field's own).
+void CopyShort(char* to, const char* from, std::size_t size) {
+  const auto copy = [&]<typename Word>(Word) {
+    Word head;
+    Word tail;
+    std::memcpy(&head, from, sizeof head);
+    std::memcpy(&tail, from + size - sizeof tail, sizeof tail);
+    std::memcpy(to, &head, sizeof head);
+    std::memcpy(to + size - sizeof tail, &tail, sizeof tail);
+  };
+  if (size >= 4) {
+    copy(std::uint32_t{});
+  } else if (size >= 2) {
+    copy(std::uint16_t{});
+  } else if (size == 1) {
+    to[0] = from[0];
+  }
+}
+
+}  // namespace
+
+void FieldModel::Hold(std::size_t field, std::string_view text) {
+  static_assert(kInPlace < 8, "CopyShort copies up to 7 bytes");
+  if (text.size() <= kInPlace) {
+    CopyShort(chars_[field].data(), text.data(), text.size());
+    SetSize(field, static_cast<unsigned char>(text.size()));
+  } else {
+    if (longer_.empty()) {
+      longer_.resize(kMaxModelFields);
+    }
+    longer_[field].assign(text);
+    SetSize(field, kLonger);
+  }
+}
+
 FieldModel::FieldModel(const FieldKinds& kinds, FieldReactions& reactions)
     : kinds_(kinds), reactions_(reactions), focusTarget_(kinds.firstFocusTarget) {
   kinds_.count = std::clamp(kinds_.count, 0, kMaxModelFields);

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/core/requests.h"
 
@@ -128,7 +129,7 @@ class FieldModel {
   // clearing and copying one moves a few bytes and never allocates (a
   // roster runs the model for each of its rows). A longer one (a paste the
   // window's own limit would stop) is kept whole all the same.
-  static constexpr std::size_t kInPlace = 15;
+  static constexpr std::size_t kInPlace = 7;
   static constexpr unsigned char kLonger = 0xFF;  // a size: the text is in longer_
 
   bool Holds(int field) const { return field >= 0 && field < kinds_.count; }
@@ -137,41 +138,12 @@ class FieldModel {
     return sizes_[field] == kLonger ? std::string_view(longer_[field])
                                     : std::string_view(chars_[field].data(), sizes_[field]);
   }
-  void Hold(std::size_t field, std::string_view text) {
-    if (text.size() <= kInPlace) {
-      CopyShort(chars_[field].data(), text.data(), text.size());
-      SetSize(field, static_cast<unsigned char>(text.size()));
-    } else {
-      longer_[field].assign(text);
-      SetSize(field, kLonger);
-    }
-  }
+  void Hold(std::size_t field, std::string_view text);
   void SetSize(std::size_t field, unsigned char size) {
     const std::uint64_t bit = std::uint64_t{1} << field;
     filled_ = size != 0 ? filled_ | bit : filled_ & ~bit;
     longerMask_ = size == kLonger ? longerMask_ | bit : longerMask_ & ~bit;
     sizes_[field] = size;
-  }
-  // Up to kInPlace bytes, without a call: a few overlapping words, all read
-  // before any is written (the text may be the field's own).
-  static void CopyShort(char* to, const char* from, std::size_t size) {
-    const auto copy = [&]<typename Word>(Word) {
-      Word head;
-      Word tail;
-      std::memcpy(&head, from, sizeof head);
-      std::memcpy(&tail, from + size - sizeof tail, sizeof tail);
-      std::memcpy(to, &head, sizeof head);
-      std::memcpy(to + size - sizeof tail, &tail, sizeof tail);
-    };
-    if (size >= 8) {
-      copy(std::uint64_t{});
-    } else if (size >= 4) {
-      copy(std::uint32_t{});
-    } else if (size >= 2) {
-      copy(std::uint16_t{});
-    } else if (size == 1) {
-      to[0] = from[0];
-    }
   }
   void Notify(int field, Write write, RequestList& requests);
 
@@ -179,7 +151,7 @@ class FieldModel {
   FieldReactions& reactions_;
   std::array<std::array<char, kInPlace + 1>, kMaxModelFields> chars_{};
   std::array<unsigned char, kMaxModelFields> sizes_{};
-  std::array<std::string, kMaxModelFields> longer_;
+  std::vector<std::string> longer_;  // made at the first longer text, a place a field
   // A bit a field (kMaxModelFields of them): the fields holding a text, and
   // those whose text is in longer_.
   std::uint64_t filled_ = 0;
@@ -192,7 +164,7 @@ class FieldModel {
 };
 
 // The fields' texts as they stood when a command began: an evaluation reads
-// these while its own writes change the fields. Of each, the first fifteen
+// these while its own writes change the fields. Of each, the first seven
 // characters are kept, more than any evaluation reads of a field.
 template <std::size_t Count>
 class FieldSnapshot {

@@ -81,42 +81,15 @@ std::size_t FormatFixed(char* buffer, std::size_t size, float value, int decimal
                                   : 0;
   const std::size_t total = length + padding;
 
-  // Padded on the side `align` leaves free.
-  if (total < size) {
-    char* out = buffer;
-    if (align == Align::Right) {
-      out = std::fill_n(out, padding, ' ');
-    }
-    out = std::copy(static_cast<const char*>(first), static_cast<const char*>(last), out);
-    if (align == Align::Left) {
-      out = std::fill_n(out, padding, ' ');
-    }
-    *out = '\0';
-    return total;
-  }
-  // What fits of it.
-  std::size_t at = 0;
-  const auto put = [&](char c) {
-    if (at + 1 < size) {
-      buffer[at] = c;
-    }
-    ++at;
-  };
-  if (align == Align::Right) {
-    for (std::size_t i = 0; i < padding; ++i) {
-      put(' ');
-    }
-  }
-  for (const char* c = first; c != last; ++c) {
-    put(*c);
-  }
-  if (align == Align::Left) {
-    for (std::size_t i = 0; i < padding; ++i) {
-      put(' ');
-    }
+  // Padded on the side `align` leaves free; what fits of it.
+  const std::size_t written = size > 0 ? std::min(total, size - 1) : 0;
+  const std::size_t figureStart = align == Align::Right ? padding : 0;
+  for (std::size_t i = 0; i < written; ++i) {
+    const bool inFigure = i >= figureStart && i < figureStart + length;
+    buffer[i] = inFigure ? first[i - figureStart] : ' ';
   }
   if (size > 0) {
-    buffer[at < size ? at : size - 1] = '\0';
+    buffer[written] = '\0';
   }
   return total;
 }
