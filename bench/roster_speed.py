@@ -23,7 +23,8 @@ PROGRAMS = ("heftrak", "vorna")
 
 
 def timed(command):
-    """Runs a command; returns its CPU seconds (user + system) and wall seconds."""
+    """Runs a command; returns its CPU seconds (user + system), wall seconds and
+    peak resident memory in MiB."""
     start = time.perf_counter()
     child = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     _, status, usage = os.wait4(child.pid, 0)
@@ -33,7 +34,7 @@ def timed(command):
     # generated rosters' odd rows are.
     if code not in (0, 1):
         sys.exit(f"roster_speed: {' '.join(command)} ended with {code}")
-    return usage.ru_utime + usage.ru_stime, wall
+    return usage.ru_utime + usage.ru_stime, wall, usage.ru_maxrss / 1024
 
 
 def main():
@@ -49,7 +50,7 @@ def main():
     print(f"csv.reader -> csv.writer copy of the same file; CPU time (user + system),")
     print(f"median of {args.runs} paired runs; the target is a ratio of at most 0.50.")
     print(f"{'program':<16}{'rows':>10}{'CPU s':>9}{'rows/s':>12}{'wall s':>9}"
-          f"{'copy CPU s':>12}{'ratio':>8}")
+          f"{'peak MiB':>10}{'copy CPU s':>12}{'ratio':>8}")
     for rows in (int(r) for r in args.rows.split(",")):
         for program in PROGRAMS:
             roster = os.path.join(folder, f"{program}-{rows}.csv")
@@ -61,18 +62,20 @@ def main():
             copy = os.path.join(folder, f"{program}-{rows}-copy.csv")
             scorer = [os.path.join(args.build, program, f"{program}-roster"), roster, "-o", results]
             copier = [sys.executable, os.path.join(HERE, "python_copy.py"), roster, copy]
-            ours, walls, theirs, ratios = [], [], [], []
+            ours, walls, peaks, theirs, ratios = [], [], [], [], []
             for run in range(args.runs):
                 pair = [(scorer, True), (copier, False)]
                 for command, scoring in pair if run % 2 == 0 else reversed(pair):
-                    cpu, wall = timed(command)
+                    cpu, wall, peak = timed(command)
                     (ours if scoring else theirs).append(cpu)
                     if scoring:
                         walls.append(wall)
+                        peaks.append(peak)
                 ratios.append(ours[-1] / theirs[-1])
             cpu = statistics.median(ours)
             print(f"{program + '-roster':<16}{rows:>10,}{cpu:>9.3f}{rows / cpu:>12,.0f}"
-                  f"{statistics.median(walls):>9.3f}{statistics.median(theirs):>12.3f}"
+                  f"{statistics.median(walls):>9.3f}{max(peaks):>10.1f}"
+                  f"{statistics.median(theirs):>12.3f}"
                   f"{statistics.median(ratios):>8.2f}")
             for made in (results, copy):
                 if os.path.exists(made):
