@@ -24,9 +24,6 @@ void OnCreate(HWND window) {
   WeightControlWindow& w = Window();
   w.model.Reset();
   w.message = kStartPrompt;
-  // Panels and frames are drawn with the window's own device context at any
-  // moment; clipping the children keeps them from painting over the fields.
-  SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | WS_CLIPCHILDREN);
   const shell::LayoutGrid& g = shell::App().grid;
   for (const shell::ButtonPlace& button : LayoutFor(g).buttons) {
     shell::CreateButton(window, button);

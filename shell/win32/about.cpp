@@ -32,12 +32,12 @@ void PaintAbout(HWND dialog) {
   }
   HDC dc = paint.get();
   SetBkMode(dc, TRANSPARENT);
-  if (app.logo != nullptr) {
+  if (HBITMAP logoBitmap = shell::LogoBitmap(); logoBitmap != nullptr) {
     BITMAP logo{};
-    GetObjectA(app.logo, sizeof logo, &logo);
+    GetObjectA(logoBitmap, sizeof logo, &logo);
     shell::MemoryDC source(dc);
     if (source) {
-      shell::Selection bitmap(source.get(), app.logo);
+      shell::Selection bitmap(source.get(), logoBitmap);
       BitBlt(dc, 5 * g.X + 3 * g.QX, 6 * g.Y, logo.bmWidth, logo.bmHeight, source.get(), 0, 0,
              SRCCOPY);
     }

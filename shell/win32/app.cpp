@@ -11,6 +11,29 @@ AppState& App() {
   return state;
 }
 
+namespace {
+
+HBITMAP LoadedBitmap(HBITMAP& slot, const char* resource) {
+  if (slot == nullptr) {
+    slot = LoadBitmapA(App().instance, resource);
+  }
+  return slot;
+}
+
+}  // namespace
+
+HBITMAP Dot11Bitmap() {
+  return LoadedBitmap(App().dot11, RES_BITMAP_DOT11);
+}
+
+HBITMAP Dot22Bitmap() {
+  return LoadedBitmap(App().dot22, RES_BITMAP_DOT22);
+}
+
+HBITMAP LogoBitmap() {
+  return LoadedBitmap(App().logo, RES_BITMAP_QUENROW);
+}
+
 HWND CreateButton(HWND parent, const ButtonPlace& b, DWORD extraStyle) {
   const DWORD style =
       WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | extraStyle | (b.enabled ? 0u : WS_DISABLED);
@@ -64,9 +87,6 @@ bool StartProgram(HINSTANCE instance, int show, const ProgramDescription& progra
   const LONG units = GetDialogBaseUnits();
   app.grid = GridFromBaseUnits(LOWORD(units), HIWORD(units));
 
-  app.dot22 = LoadBitmapA(instance, RES_BITMAP_DOT22);
-  app.dot11 = LoadBitmapA(instance, RES_BITMAP_DOT11);
-  app.logo = LoadBitmapA(instance, RES_BITMAP_QUENROW);
   app.accelerators = LoadAcceleratorsA(instance, program.accelerators);
 
   WNDCLASSA windowClass{};
@@ -84,9 +104,13 @@ bool StartProgram(HINSTANCE instance, int show, const ProgramDescription& progra
   }
 
   const Size size = program.windowSize(app.grid);
-  app.mainWindow = CreateWindowExA(0, "Win", program.caption,
-                                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 10, 10,
-                                   size.width, size.height, nullptr, nullptr, instance, nullptr);
+  // Panels and frames are drawn with the window's own device context at any
+  // moment; clipping the children keeps that from painting over the fields.
+  // Given at creation, it costs no style change of its own.
+  app.mainWindow =
+      CreateWindowExA(0, "Win", program.caption,
+                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                      10, 10, size.width, size.height, nullptr, nullptr, instance, nullptr);
   if (app.mainWindow == nullptr) {
     return false;
   }

@@ -57,6 +57,7 @@ struct ProgramDescription {
 struct AppState {
   HINSTANCE instance = nullptr;
   LayoutGrid grid;
+  // Loaded at their first use (see DotBitmap), released by FinishProgram.
   HBITMAP dot11 = nullptr;
   HBITMAP dot22 = nullptr;
   HBITMAP logo = nullptr;
@@ -71,8 +72,15 @@ struct AppState {
 
 AppState& App();
 
-// Start-up up to the shown main window: grid, bitmaps, accelerators, class,
-// main window, entry fields, show. False when the window could not be made.
+// The program's bitmaps: the one- and two-pixel dots the frames and crosses
+// are drawn with, and the About box's logo. Only painting uses them, so they
+// are loaded at their first use, after the window has shown.
+HBITMAP Dot11Bitmap();
+HBITMAP Dot22Bitmap();
+HBITMAP LogoBitmap();
+
+// Start-up up to the shown main window: grid, accelerators, class, main
+// window, entry fields, show. False when the window could not be made.
 bool StartProgram(HINSTANCE instance, int show, const ProgramDescription& program);
 
 // Offers one message to the accelerators, then translates and dispatches it.

@@ -78,15 +78,15 @@ void DrawPanel(const Stack& panels, HWND window) {
 }
 
 void DrawDotColumn(HDC dc, int x, int top, int length) {
-  BlitDotsOn(dc, App().dot11, 1, DotColumnPoints(x, top, length));
+  BlitDotsOn(dc, Dot11Bitmap(), 1, DotColumnPoints(x, top, length));
 }
 
 void DrawDotRow(HDC dc, int left, int y, int length) {
-  BlitDotsOn(dc, App().dot11, 1, DotRowPoints(left, y, length));
+  BlitDotsOn(dc, Dot11Bitmap(), 1, DotRowPoints(left, y, length));
 }
 
 void DrawCross(HDC dc, int left, int top, int height, int width) {
-  BlitDotsOn(dc, App().dot22, 2, CrossPoints(left, top, height, width));
+  BlitDotsOn(dc, Dot22Bitmap(), 2, CrossPoints(left, top, height, width));
 }
 
 }  // namespace shell

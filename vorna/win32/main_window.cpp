@@ -34,9 +34,6 @@ void OnCreate(HWND window) {
   w.model.Reset();
   w.messageOnLine = 0;
   w.messageColour = kBlack;
-  // The frames' white wells lie under the entry fields; drawing one outside
-  // a repaint must not paint over the text typed into the field.
-  SetWindowLongPtrA(window, GWL_STYLE, GetWindowLongPtrA(window, GWL_STYLE) | WS_CLIPCHILDREN);
   w.layout = LayoutFor(shell::App().grid, MeasureTexts(window));
 
   for (const shell::ButtonPlace& button : w.layout.buttons) {
