@@ -41,6 +41,14 @@ std::uint64_t BytesOf(std::uint64_t word, char c) {
   return (v - kOnes) & ~v & (kOnes << 7);
 }
 
+// The same exactly: every byte that is `c` and no other, so that each of a
+// word's separators can be taken at once.
+std::uint64_t EachByteOf(std::uint64_t word, char c) {
+  const std::uint64_t v = word ^ (kOnes * static_cast<unsigned char>(c));
+  const std::uint64_t low = kOnes * 0x7F;
+  return ~(((v & low) + low) | v) & (kOnes << 7);
+}
+
 // The first separator, line end or quote from `at` on. The block holds a
 // line end behind its last byte and room for a word beyond, so the scan
 // always stops, and never reads outside the block.
@@ -57,22 +65,94 @@ std::size_t NextStop(const char* data, std::size_t at, char separator) {
   }
 }
 
-// Copies the cell to `out` up to its first byte that needs quotes (a quote,
-// the separator, a line break); returns how many bytes it copied. Eight
-// bytes at a time while there are eight: a message is a long cell.
-std::size_t CopyUnquoted(char* out, std::string_view cell, char separator) {
-  std::size_t at = 0;
-  for (; at + 8 <= cell.size(); at += 8) {
+// A cell taken as it stands; one with a blank at either end, or a formula,
+// is written otherwise.
+inline void AddUnquoted(CsvRow& row, std::string_view cell) {
+  row.cells.push_back(cell);
+  if (!cell.empty() &&
+      (IsWrittenBlank(cell.front()) || IsWrittenBlank(cell.back()) || LooksLikeFormula(cell))) {
+    row.plain = false;
+  }
+}
+
+// The row's cells from `at` on that a separator ends, up to its first quote
+// or line end: a word at a time, each separator in it ending a cell, so that
+// no cell waits for the scan of the one before. Returns where the first cell
+// it leaves to the reader's own loop begins: the row's last, or the one with
+// the quote. The scan stops at the line end behind the bytes, as NextStop's.
+std::size_t SeparatedCells(const char* data, std::size_t at, std::size_t limit, char separator,
+                           CsvRow& row) {
+  std::size_t start = at;
+  for (; at < limit; at += 8) {
     std::uint64_t word;
-    std::memcpy(&word, cell.data() + at, 8);
-    if ((BytesOf(word, '"') | BytesOf(word, separator) | BytesOf(word, '\r') |
-         BytesOf(word, '\n')) != 0) {
+    std::memcpy(&word, data + at, sizeof word);
+    std::uint64_t separators = EachByteOf(word, separator);
+    const std::uint64_t stops = BytesOf(word, '\n') | BytesOf(word, '\r') | BytesOf(word, '"');
+    if (stops != 0) {
+      separators &= (stops & (~stops + 1)) - 1;  // those before the first stop
+    }
+    for (; separators != 0; separators &= separators - 1) {
+      const std::size_t end = at + static_cast<std::size_t>(std::countr_zero(separators)) / 8;
+      if (end >= limit) {
+        return start;
+      }
+      AddUnquoted(row, std::string_view(data + start, end - start));
+      start = end + 1;
+    }
+    if (stops != 0) {
       break;
     }
-    std::memcpy(out + at, &word, 8);
   }
-  for (; at < cell.size(); ++at) {
-    const char c = cell[at];
+  return start;
+}
+
+// Whether a word holds a byte a written cell needs quotes for: a quote, the
+// separator, a line break.
+bool NeedsQuotes(std::uint64_t word, char separator) {
+  return (BytesOf(word, '"') | BytesOf(word, separator) | BytesOf(word, '\r') |
+          BytesOf(word, '\n')) != 0;
+}
+
+// Copies the cell to `out` up to its first byte that needs quotes; returns
+// how many bytes it copied. Whole words at a time, the last one overlapping
+// the one before: a message is a long cell, a figure a short one.
+std::size_t CopyUnquoted(char* out, std::string_view cell, char separator) {
+  const std::size_t size = cell.size();
+  const char* const from = cell.data();
+  if (size >= 8) {
+    std::uint64_t word;
+    std::size_t at = 0;
+    for (; at + 8 <= size; at += 8) {
+      std::memcpy(&word, from + at, 8);
+      if (NeedsQuotes(word, separator)) {
+        break;
+      }
+      std::memcpy(out + at, &word, 8);
+    }
+    if (at == size) {
+      return size;
+    }
+    if (at + 8 > size) {
+      std::memcpy(&word, from + size - 8, 8);
+      if (!NeedsQuotes(word, separator)) {
+        std::memcpy(out + size - 8, &word, 8);
+        return size;
+      }
+    }
+  } else if (size >= 4) {
+    std::uint32_t head;
+    std::uint32_t tail;
+    std::memcpy(&head, from, 4);
+    std::memcpy(&tail, from + size - 4, 4);
+    if (!NeedsQuotes(std::uint64_t{head} << 32 | tail, separator)) {
+      std::memcpy(out, &head, 4);
+      std::memcpy(out + size - 4, &tail, 4);
+      return size;
+    }
+  }
+  std::size_t at = 0;
+  for (; at < size; ++at) {
+    const char c = from[at];
     if (c == '"' || c == separator || c == '\r' || c == '\n') {
       break;
     }
@@ -225,6 +305,7 @@ bool CsvReader::Next(CsvRow& row) {
   const std::size_t limit = at_ + kMaxRowBytes;
   const char separator = separator_;
   row.plain = true;
+  at = SeparatedCells(data, at, limit, separator, row);
   // Behind the last byte stands a line end, so no scan below runs past it
   // unawares; at end_, the line end it finds is that one.
   while (true) {
@@ -269,13 +350,7 @@ bool CsvReader::Next(CsvRow& row) {
         TooLong(0, rowLine);
         return false;
       }
-      const std::string_view cell(data + start, at - start);
-      row.cells.push_back(cell);
-      // A blank at either end, or a formula, is written otherwise.
-      if (!cell.empty() &&
-          (IsWrittenBlank(cell.front()) || IsWrittenBlank(cell.back()) || LooksLikeFormula(cell))) {
-        row.plain = false;
-      }
+      AddUnquoted(row, std::string_view(data + start, at - start));
     }
     if (at == end_) {
       if (!AtEnd(at, limit, 0, rowLine)) {

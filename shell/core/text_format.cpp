@@ -1,11 +1,39 @@
 #include "shell/core/text_format.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace shell {
 
 namespace {
+
+// Copies `size` bytes in whole words, the last overlapping the one before:
+// a format's texts are a few bytes, and a call to memcpy would cost more
+// than the copy. The evaluations write a line under a message for every
+// row of a roster.
+void CopyBytes(char* to, const char* from, std::size_t size) {
+  const auto word = [&]<typename Word>(Word, std::size_t at) {
+    Word w;
+    std::memcpy(&w, from + at, sizeof w);
+    std::memcpy(to + at, &w, sizeof w);
+  };
+  if (size >= 8) {
+    for (std::size_t at = 0; at + 8 < size; at += 8) {
+      word(std::uint64_t{}, at);
+    }
+    word(std::uint64_t{}, size - 8);
+  } else if (size >= 4) {
+    word(std::uint32_t{}, 0);
+    word(std::uint32_t{}, size - 4);
+  } else {
+    for (std::size_t at = 0; at < size; ++at) {
+      to[at] = from[at];
+    }
+  }
+}
 
 // Appends to a buffer as snprintf fills it: what fits, and a count of all.
 class Output {
@@ -19,9 +47,10 @@ class Output {
     ++at_;
   }
   void Put(std::string_view text) {
-    for (const char c : text) {
-      Put(c);
+    if (at_ + 1 < size_) {
+      CopyBytes(buffer_ + at_, text.data(), std::min(text.size(), size_ - 1 - at_));
     }
+    at_ += text.size();
   }
   void Pad(char c, std::size_t count) {
     for (std::size_t i = 0; i < count && at_ + 1 < size_; ++i) {
