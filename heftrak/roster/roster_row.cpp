@@ -10,6 +10,7 @@
 #include "heftrak/core/report.h"
 #include "heftrak/core/window_model.h"
 #include "heftrak/roster/roster_fields.h"
+#include "roster/core/cells.h"
 #include "roster/core/score_sheet.h"
 
 namespace heftrak {
@@ -96,7 +97,14 @@ Outcome Read(const shell::RequestList& requests) {
 
 using Sheet = roster::ScoreSheet<kRosterResults>;
 
-void ReadResults(const WeightControlState& state, Sheet& sheet) {
+// A figure as the window shows it: its field's text without the padding
+// (the field's own until the next row is loaded).
+std::string_view Shown(const WindowModel& model, FieldId field) {
+  return roster::Trimmed(model.fields.Text(field));
+}
+
+void ReadResults(const WindowModel& model, Sheet& sheet) {
+  const WeightControlState& state = model.state;
   sheet.StartResults();
   if (state.screeningShown) {
     sheet.SetNumber(kMaxWeightResult, state.maxWeight);
@@ -111,19 +119,21 @@ void ReadResults(const WeightControlState& state, Sheet& sheet) {
   if (!state.bodyFatShown) {
     return;
   }
+  // The averages and the body fat as the calculator's fields show them.
   float bodyFat = 0;
   if (state.sex == 'M') {
-    sheet.SetFigure(kAbdomenAverageResult, state.maleAverages[kAbdomen], 2);
-    sheet.SetFigure(kNeckAverageResult, state.maleAverages[kMaleNeck], 2);
+    sheet.Set(kAbdomenAverageResult, Shown(model, kMaleAverageAbdomen));
+    sheet.Set(kNeckAverageResult, Shown(model, kMaleAverageNeck));
+    sheet.Set(kBodyFatResult, Shown(model, kMaleBodyFat));
     bodyFat = state.percentBodyFat;
   } else {
-    sheet.SetFigure(kHipsAverageResult, state.femaleAverages[kHips], 2);
-    sheet.SetFigure(kForearmAverageResult, state.femaleAverages[kForearm], 2);
-    sheet.SetFigure(kNeckAverageResult, state.femaleAverages[kFemaleNeck], 2);
-    sheet.SetFigure(kWristAverageResult, state.femaleAverages[kWrist], 2);
+    sheet.Set(kHipsAverageResult, Shown(model, kFemaleAverageHips));
+    sheet.Set(kForearmAverageResult, Shown(model, kFemaleAverageForearm));
+    sheet.Set(kNeckAverageResult, Shown(model, kFemaleAverageNeck));
+    sheet.Set(kWristAverageResult, Shown(model, kFemaleAverageWrist));
+    sheet.Set(kBodyFatResult, Shown(model, kFemaleBodyFat));
     bodyFat = state.female.bodyFat;
   }
-  sheet.SetFigure(kBodyFatResult, bodyFat, 2);
   sheet.SetFigure(kBodyFatLimitResult, state.bodyFatLimit, 1);
   sheet.Set(kBodyFatWithinResult, YesNo(state.bodyFatWithin));
   if (!state.bodyFatWithin) {
@@ -186,7 +196,7 @@ const roster::RowScore& Scorer::Score(roster::FigureCells cells,
   }
   // As the window shows it: what the Check found stays beside a Calculate
   // that refused the readings.
-  ReadResults(state, sheet_);
+  ReadResults(model_, sheet_);
   if (!sheet_.refused() && person != nullptr) {
     report_ = BodyFatReport(state, *person);
     sheet_.SetReport(&*report_);

@@ -1,38 +1,16 @@
 #include "shell/core/field_model.h"
 
 #include <algorithm>
-#include <cstring>
+
+#include "shell/core/short_text.h"
 
 namespace shell {
 
-namespace {
-
-// Up to 7 bytes, without a call: a few overlapping words, all read
-// before any is written (the text may be the field's own).
-void CopyShort(char* to, const char* from, std::size_t size) {
-  const auto copy = [&]<typename Word>(Word) {
-    Word head;
-    Word tail;
-    std::memcpy(&head, from, sizeof head);
-    std::memcpy(&tail, from + size - sizeof tail, sizeof tail);
-    std::memcpy(to, &head, sizeof head);
-    std::memcpy(to + size - sizeof tail, &tail, sizeof tail);
-  };
-  if (size >= 4) {
-    copy(std::uint32_t{});
-  } else if (size >= 2) {
-    copy(std::uint16_t{});
-  } else if (size == 1) {
-    to[0] = from[0];
-  }
-}
-
-}  // namespace
-
 void FieldModel::Hold(std::size_t field, std::string_view text) {
-  static_assert(kInPlace < 8, "CopyShort copies up to 7 bytes");
+  static_assert(kInPlace == kShortText && sizeof chars_[field] == 8, "a place is one word");
   if (text.size() <= kInPlace) {
-    CopyShort(chars_[field].data(), text.data(), text.size());
+    // Read whole before the place is written: the text may be the field's own.
+    StoreWord(chars_[field].data(), ShortTextWord(text.data(), text.size()));
     SetSize(field, static_cast<unsigned char>(text.size()));
   } else {
     if (longer_.empty()) {

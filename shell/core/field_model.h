@@ -179,8 +179,9 @@ class FieldSnapshot {
         break;
       }
       const bool longer = (fields.longerMask_ >> id & 1) != 0;
+      // The whole place, as Hold stored it; a longer text has more bytes.
       std::memcpy(copies_[id].data(), longer ? fields.longer_[id].data() : fields.chars_[id].data(),
-                  FieldModel::kInPlace);
+                  sizeof copies_[id]);
       views_[id] =
           std::string_view(copies_[id].data(), longer ? FieldModel::kInPlace : fields.sizes_[id]);
     }

@@ -3,12 +3,20 @@
 #include <algorithm>
 
 #include "shell/core/field_model.h"
+#include "shell/core/short_text.h"
 
 namespace shell {
 
 namespace {
 
 void CopyText(Request& request, std::string_view text) {
+  // A field's text in one store, its NUL with it: the field model reads it
+  // back at once.
+  if (text.size() <= kShortText) {
+    StoreWord(request.text.data(), ShortTextWord(text.data(), text.size()));
+    request.length = text.size();
+    return;
+  }
   // The texts are a few characters: a plain loop beats a call to memmove.
   const std::size_t length = std::min(text.size(), request.text.size() - 1);
   for (std::size_t i = 0; i < length; ++i) {

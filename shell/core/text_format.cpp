@@ -104,9 +104,13 @@ int FormatInto(char* buffer, std::size_t size, std::string_view format,
   };
   std::size_t at = 0;
   while (at < format.size()) {
-    const std::size_t percent = format.find('%', at);
+    // A format is a few words: looked through here rather than by a call.
+    std::size_t percent = at;
+    while (percent < format.size() && format[percent] != '%') {
+      ++percent;
+    }
     out.Put(format.substr(at, percent - at));
-    if (percent == std::string_view::npos) {
+    if (percent == format.size()) {
       break;
     }
     const FormatSpec spec = ReadFormatSpec(format, percent);
