@@ -18,8 +18,9 @@ std::int64_t RoundToPlaces(float value, int decimals);
 // `width` on the side `align` leaves free: printf's "%-W.Df" or "%W.Df",
 // except that a figure rounding to zero has no minus sign ("0.00", never
 // "-0.00").
-// Never writes more than `size` bytes (NUL included); returns the length of
-// the text it would have written, like snprintf.
+// Never writes more than `size` bytes (NUL included; of them, those after
+// the NUL may be overwritten); returns the length of the text it would have
+// written, like snprintf.
 std::size_t FormatFixed(char* buffer, std::size_t size, float value, int decimals, int width,
                         Align align);
 
