@@ -327,6 +327,11 @@ class RowScoring {
 
   const RowScore& Score(const CsvRow& row, std::string& ssnWarning) {
     ssnWarning.clear();
+    for (std::size_t i = 0; i < figures_.size(); ++i) {
+      const auto at = static_cast<std::size_t>(match_.figures[i]);  // -1: none, beyond any row
+      const std::string_view cell = at < row.cells.size() ? row.cells[at] : std::string_view();
+      figures_[i] = cell.starts_with('\'') ? WithoutApostrophe(cell) : cell;
+    }
     const std::size_t beyond = Width(row) - std::min(Width(row), headerSize_);
     if (beyond > 0) {
       refused_ = RowScore{};
@@ -338,11 +343,6 @@ class RowScoring {
           .append(" the message.");
       refused_.message = message_;
       return refused_;
-    }
-    for (std::size_t i = 0; i < figures_.size(); ++i) {
-      const auto at = static_cast<std::size_t>(match_.figures[i]);  // -1: none, beyond any row
-      const std::string_view cell = at < row.cells.size() ? row.cells[at] : std::string_view();
-      figures_[i] = cell.starts_with('\'') ? WithoutApostrophe(cell) : cell;
     }
     if (!settings_.reports) {
       return scorer_->Score(figures_, nullptr);
@@ -391,6 +391,13 @@ class RowScoring {
     } else {
       out.Record(cells_);
     }
+  }
+
+  FigureCells figures() const { return figures_; }
+
+  SoldierName Name(const CsvRow& row) const {
+    return {Personal(row, kLast), Personal(row, kFirst), Personal(row, kMiddleInitial),
+            Personal(row, kRank)};
   }
 
   // "Doe, John", as the roster names the soldier.
@@ -570,7 +577,8 @@ RosterSummary ScoreRoster(const RosterProgram& program, const ByteReader& roster
         score.refused || observer ? rows.Soldier(row) : std::string_view();
     Count(program, summary, score, row.line, soldier);
     rows.Write(row, score, out);
-    if (observer && !observer(ScoredRow{row.line, soldier, score, ssnWarning})) {
+    if (observer && !observer(ScoredRow{row.line, soldier, score, ssnWarning, rows.figures(),
+                                        rows.Name(row)})) {
       return Failed(summary, RosterFailure::Stopped, "stopped at line " + std::to_string(row.line));
     }
     if (!out.ok()) {

@@ -77,6 +77,15 @@ struct RosterSummary {
   std::string error;  // one line, no file name
 };
 
+// Who a row names, as the roster gives it (trimmed, without the apostrophe
+// its results file gave a cell); never the SSN.
+struct SoldierName {
+  std::string_view last;
+  std::string_view first;
+  std::string_view middleInitial;
+  std::string_view rank;
+};
+
 // What an observer learns of each row as it is scored.
 struct ScoredRow {
   int line = 0;
@@ -84,6 +93,8 @@ struct ScoredRow {
   const RowScore& score;
   // With reports: what the report's SSN could not hold of the SSN cell.
   std::string_view ssnWarning;
+  FigureCells figures = {};  // the figure cells scored, in the program's order
+  SoldierName name = {};
 };
 
 // Sees each row (blank rows aside); false stops the run.
