@@ -2,6 +2,7 @@
 
 #include "heftrak/roster/roster_fields.h"
 #include "heftrak/roster/roster_row.h"
+#include "heftrak/roster/roster_summary.h"
 
 namespace heftrak {
 
@@ -50,6 +51,7 @@ constexpr roster::RosterProgram kProgram = {
     "body_fat_over the percentage points above the limit (empty when within).",
     &RowScorer,
     kCounts,
+    &kPageRules,
 };
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "roster/core/summary_page.h"
+
 namespace roster {
 
 namespace {
@@ -73,6 +75,28 @@ bool PrintReports(const RosterProgram& program, const Platform& platform, const 
   return true;
 }
 
+// The summary page into its text file, replaced whole or not at all.
+bool WriteSummary(const RosterProgram& program, const Platform& platform, const Options& options,
+                  const ScoredFile& run) {
+  for (const std::string& name : platform.removeLeftovers(options.summary)) {
+    platform.writeOut(std::string(program.name) + ": " + LeftoverRemovedText(name) + "\n");
+  }
+  const std::string text =
+      PageText(PageOfScoredFile(program, run, options.input, platform.utf8Text));
+  std::string writeWhy;
+  std::string why;
+  const bool written = platform.replaceFile(
+      options.summary, [&](const ByteWriter& writer) { return writer(text, writeWhy); }, why);
+  if (!written) {
+    Complain(program, platform,
+             options.summary + ": " + (why.empty() ? writeWhy : why) +
+                 "; the summary page was not written");
+    return false;
+  }
+  platform.writeOut("Summary: " + options.summary + "\n");
+  return true;
+}
+
 }  // namespace
 
 Options ParseOptions(std::span<const std::string> args, std::string& error) {
@@ -82,10 +106,16 @@ Options ParseOptions(std::span<const std::string> args, std::string& error) {
   for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
     const std::string& arg = args[i];
     const bool option = !onlyNames && arg.size() > 1 && arg[0] == '-';
-    const bool takesValue = arg == "-o" || arg == "--output" || arg == "--date";
+    const bool takesValue =
+        arg == "-o" || arg == "--output" || arg == "--date" || arg == "--summary";
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
     const std::string value = equals == std::string::npos ? std::string() : arg.substr(equals + 1);
+    const auto valueOf = [&options](std::string_view named) -> std::string& {
+      return named == "--date"      ? options.date
+             : named == "--summary" ? options.summary
+                                    : options.output;
+    };
     if (!option) {
       if (!options.input.empty()) {
         error = "one roster at a time (" + options.input + " and " + arg + ")";
@@ -96,12 +126,13 @@ Options ParseOptions(std::span<const std::string> args, std::string& error) {
     } else if (takesValue && i + 1 >= args.size()) {
       error = arg + " needs a value";
     } else if (takesValue) {
-      (arg == "--date" ? options.date : options.output) = args[++i];
-    } else if ((name == "--output" || name == "--date") && equals != std::string::npos) {
+      valueOf(arg) = args[++i];
+    } else if ((name == "--output" || name == "--date" || name == "--summary") &&
+               equals != std::string::npos) {
       if (value.empty()) {
         error = name + "= needs a value";
       }
-      (name == "--date" ? options.date : options.output) = value;
+      valueOf(name) = value;
     } else if (arg == "--print") {
       options.print = true;
     } else if (arg == "-h" || arg == "--help") {
@@ -118,7 +149,10 @@ Options ParseOptions(std::span<const std::string> args, std::string& error) {
 
 std::string UsageText(const RosterProgram& program) {
   std::string text = "Usage: ";
-  text.append(program.name).append(" ROSTER.csv [-o RESULTS.csv] [--print] [--date TEXT]\n");
+  text.append(program.name)
+      .append(" ROSTER.csv [-o RESULTS.csv] [--summary FILE] [--print]\n")
+      .append(std::string(std::string_view(program.name).size() + 7, ' '))
+      .append("[--date TEXT]\n");
   text.append("Scores every soldier of a roster with ").append(program.calculator);
   text.append(
       "'s own evaluations and writes\n"
@@ -127,6 +161,9 @@ std::string UsageText(const RosterProgram& program) {
       "roster.txt-results.csv).\n"
       "  -o FILE, --output=FILE  where the results go: a file, replaced unless it is\n"
       "                          read-only (through a link, the file it leads to)\n"
+      "  --summary FILE          also write the roster's summary page (the figures, a\n"
+      "  --summary=FILE          chart and who needs what next) to FILE, as plain\n"
+      "                          UTF-8 text within 80 columns\n"
       "  --print                 print each scored soldier's report on the default\n"
       "                          printer\n"
       "  --date TEXT             the date on the reports (default today, as\n"
@@ -175,6 +212,12 @@ int RunRosterProgram(const RosterProgram& program, const Platform& platform,
     platform.writeOut(UsageText(program));
     return args.empty() ? kUnusable : kAllScored;
   }
+  if (!options.summary.empty()) {
+    if (const std::string refusal = SummaryPathRefusal(platform, options); !refusal.empty()) {
+      Complain(program, platform, refusal);
+      return kUnusable;
+    }
+  }
   const ScoredFile run = ScoreRosterFile(program, platform, options);
   for (const std::string& name : run.removed) {
     platform.writeOut(std::string(program.name) + ": " + LeftoverRemovedText(name) + "\n");
@@ -187,10 +230,14 @@ int RunRosterProgram(const RosterProgram& program, const Platform& platform,
     return kUnusable;
   }
   platform.writeOut(ScoredText(program, run));
+  int status = run.status;
+  if (!options.summary.empty() && !WriteSummary(program, platform, options, run)) {
+    status = kUnusable;
+  }
   if (options.print && !PrintReports(program, platform, options, run.settings, run.summary)) {
     return kUnusable;
   }
-  return run.status;
+  return status;
 }
 
 std::string Wrapped(std::string_view text) {

@@ -22,15 +22,18 @@ std::string FailureText(const Options& options, const std::string& output,
   return summary.error;
 }
 
-// Why the results cannot go to `output`, as one line; empty when they can.
-std::string OutputRefusal(const std::string& output, const OutputCheck& check, bool canName) {
-  const std::string another = canName ? "; name another results file with -o" : "";
+// Why a file the run writes (the results, the summary page) cannot go to
+// `output`, as one line; empty when it can. `option` names the option that
+// names another ("-o"), or is empty where the user cannot.
+std::string OutputRefusal(const std::string& output, const OutputCheck& check,
+                          std::string_view noun, std::string_view option) {
+  const std::string name = "name another " + std::string(noun) + " with " + std::string(option);
+  const std::string another = option.empty() ? "" : "; " + name;
   switch (check.kind) {
     case OutputKind::Writable:
       return {};
     case OutputKind::ReadOnly:
-      return output + " is read-only; make it writable" +
-             (canName ? ", or name another results file with -o" : "");
+      return output + " is read-only; make it writable" + (option.empty() ? "" : ", or " + name);
     case OutputKind::Folder:
       return output + " is a folder, not a file" + another;
     case OutputKind::Device:
@@ -46,7 +49,9 @@ std::string OutputRefusal(const std::string& output, const OutputCheck& check, b
       break;
   }
   return output + ": " + UnwritableFolderText(check.why) +
-         (canName ? "; name a results file in another folder with -o" : "");
+         (option.empty()
+              ? ""
+              : "; name a " + std::string(noun) + " in another folder with " + std::string(option));
 }
 
 }  // namespace
@@ -105,11 +110,17 @@ ScoredFile ScoreRosterFile(const RosterProgram& program, const Platform& platfor
     return run;
   }
   run.removed = platform.removeLeftovers(output);
-  run.error = OutputRefusal(output, platform.checkOutput(output), options.canNameOutput);
+  run.error = OutputRefusal(output, platform.checkOutput(output), "results file",
+                            options.canNameOutput ? "-o" : "");
   if (!run.error.empty()) {
     return run;
   }
 
+  run.page = StartTally(program);
+  const RowObserver tally = [&](const ScoredRow& row) {
+    TallyRow(program, run.page, row);
+    return !observer || observer(row);
+  };
   run.settings.date = options.date.empty() ? platform.today() : options.date;
   run.settings.printerText = platform.printerText;
   RosterSummary& summary = run.summary;
@@ -122,7 +133,7 @@ ScoredFile ScoreRosterFile(const RosterProgram& program, const Platform& platfor
         replaced = platform.replaceFile(
             output,
             [&](const ByteWriter& writer) {
-              summary = ScoreRoster(program, reader, &writer, run.settings, observer);
+              summary = ScoreRoster(program, reader, &writer, run.settings, tally);
               return summary.failure == RosterFailure::None;
             },
             writeWhy);
@@ -138,6 +149,19 @@ ScoredFile ScoreRosterFile(const RosterProgram& program, const Platform& platfor
     run.status = summary.refused > 0 ? kSomeRefused : kAllScored;
   }
   return run;
+}
+
+std::string SummaryPathRefusal(const Platform& platform, const Options& options) {
+  const std::string& path = options.summary;
+  const std::string output =
+      options.output.empty() ? DefaultOutputPath(options.input) : options.output;
+  if (path == options.input || platform.sameFile(path, options.input)) {
+    return path + " is the roster itself; name another summary file";
+  }
+  if (path == output || platform.sameFile(path, output)) {
+    return path + " is the results file; name another summary file";
+  }
+  return OutputRefusal(path, platform.checkOutput(path), "summary file", "--summary");
 }
 
 PrintedReports PrintRosterReports(const RosterProgram& program, const Platform& platform,

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "roster/core/page_tally.h"
 #include "roster/core/program.h"
 #include "roster/core/run.h"
 #include "shell/core/report.h"
@@ -22,8 +23,9 @@ enum ExitStatus : int {
 
 struct Options {
   std::string input;
-  std::string output;  // empty: beside the input
-  std::string date;    // empty: today's
+  std::string output;   // empty: beside the input
+  std::string date;     // empty: today's
+  std::string summary;  // the summary page's text file; empty: none
   bool print = false;
   bool help = false;
   // Whether the user can name another results file (-o): the advice for a
@@ -91,6 +93,9 @@ struct Platform {
   // Lines for the user: the summary; the warnings and one-line errors.
   void (*writeOut)(std::string_view text);
   void (*writeErr)(std::string_view text);
+  // A roster's text as UTF-8, for the summary page: the Windows build reads
+  // a roster saved in the ANSI code page. nullptr: as it stands.
+  std::string (*utf8Text)(std::string_view text) = nullptr;
 };
 
 // A roster file scored into its results file: what the console program says
@@ -100,6 +105,7 @@ struct ScoredFile {
   std::string output;                // the results file
   std::vector<std::string> removed;  // temporary files of runs cut short, removed
   RosterSummary summary;
+  PageTally page;           // the summary page's figures and lists
   RosterSettings settings;  // what the roster was scored with (the reports' date)
   std::string error;        // set when nothing was written: one line, without the program's name
 };
@@ -110,6 +116,11 @@ struct ScoredFile {
 // files and its printerText and today.
 ScoredFile ScoreRosterFile(const RosterProgram& program, const Platform& platform,
                            const Options& options, const RowObserver& observer = {});
+
+// Why the summary page cannot be written to `options.summary` (the roster,
+// the results file, or no file the results could go to either), as one
+// line; empty when it can.
+std::string SummaryPathRefusal(const Platform& platform, const Options& options);
 
 // One scored soldier's report, found by reading the roster a second time.
 struct ReportToPrint {

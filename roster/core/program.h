@@ -3,6 +3,7 @@
 // which goes through the calculator's own evaluations.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <span>
 #include <string>
@@ -70,6 +71,23 @@ struct ResultCount {
   int tally = -1;  // index into the program's tallies; -1: by the result
 };
 
+struct PageTally;
+struct ScoredRow;
+struct SummaryPage;
+struct RosterSummary;
+
+// What a program's summary page counts and shows (summary_page.h): the
+// counters it keeps in a PageTally and its lists of soldiers, how each
+// scored row counts in them, and the page's own part made of them.
+struct PageRules {
+  const char* title;    // e.g. "Physical Fitness Roster Summary"
+  std::size_t figures;  // counters in PageTally::figures
+  std::size_t lists;    // lists in PageTally::lists
+  void (*tally)(PageTally& tally, const ScoredRow& row);
+  // The tables, the chart and the lists, from the tally and the run's counts.
+  void (*page)(const PageTally& tally, const RosterSummary& summary, SummaryPage& page);
+};
+
 struct RosterProgram {
   const char* name;        // the command, e.g. "heftrak-roster"
   const char* calculator;  // e.g. "HEFTRAK"
@@ -80,6 +98,7 @@ struct RosterProgram {
   // A scorer for one roster's rows.
   std::unique_ptr<RowScorer> (*scorer)();
   std::span<const ResultCount> counts = {};  // the window summary's verdict counts
+  const PageRules* page = nullptr;           // nullptr: no summary page
 };
 
 }  // namespace roster

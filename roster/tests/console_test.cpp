@@ -212,6 +212,47 @@ TEST_F(Console, ExitStatusAndOneLineForEachKindOfProblem) {
   EXPECT_TRUE(files.contains("-dash-results.csv"));
 }
 
+// The summary page goes to a file of its own, never over the roster or the
+// results; one not written leaves the results written, and says so.
+TEST_F(Console, WritesTheSummaryPageToItsOwnFile) {
+  Outcome run = RunProgram({"roster.csv", "--summary", "page.txt", "--date", "01 Jan 2027"});
+  EXPECT_EQ(run.status, kAllScored);
+  EXPECT_TRUE(run.out.ends_with("Results: roster-results.csv\nSummary: page.txt\n")) << run.out;
+  EXPECT_TRUE(files["page.txt"].starts_with(
+      "TEST Roster Summary\r\n===================\r\nRoster:  roster.csv\r\n"
+      "Results: roster-results.csv\r\nDate:    01 Jan 2027\r\n"))
+      << files["page.txt"];
+
+  const struct {
+    std::vector<std::string> args;
+    std::string err;
+  } refused[] = {
+      {{"roster.csv", "--summary", "roster.csv"},
+       "test-roster: roster.csv is the roster itself; name another summary file\n"},
+      {{"roster.csv", "--summary=roster-results.csv"},
+       "test-roster: roster-results.csv is the results file; name another summary file\n"},
+      {{"roster.csv", "-o", "r.csv", "--summary", "./r.csv"}, "is the results file"},
+      {{"roster.csv", "--summary", "/readonly/s.txt"},
+       "test-roster: /readonly/s.txt is read-only; make it writable, or name another summary "
+       "file with --summary\n"},
+      {{"roster.csv", "--summary="}, "test-roster: --summary= needs a value"},
+  };
+  files.erase("roster-results.csv");
+  for (const auto& c : refused) {
+    run = RunProgram(c.args);
+    EXPECT_EQ(run.status, kUnusable) << c.err;
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+  }
+  EXPECT_FALSE(files.contains("roster-results.csv"));  // refused before anything is written
+
+  run = RunProgram({"roster.csv", "--summary", "/full/page.txt"});
+  EXPECT_EQ(run.status, kUnusable);
+  EXPECT_EQ(run.err,
+            "test-roster: /full/page.txt: No space left on device; the summary page was not "
+            "written\n");
+  EXPECT_TRUE(files.contains("roster-results.csv"));
+}
+
 TEST_F(Console, WithoutArgumentsOrWithHelpTellsHowToUseIt) {
   const Outcome bare = RunProgram({});
   EXPECT_EQ(bare.status, kUnusable);

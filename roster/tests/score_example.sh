@@ -3,7 +3,8 @@
 # when a runner is given) and compares the results file with the expected
 # one; checks that the roster is left as it was, that a run replaces the
 # results file of an earlier one and removes the temporary file a killed run
-# left, and that a results file made read-only is refused.
+# left, that a results file made read-only is refused, and that --summary
+# writes the summary page the example's -summary.txt holds.
 #   score_example.sh PROGRAM ROSTER EXPECTED [RUNNER]
 set -euo pipefail
 program=$1 roster=$2 expected=$3 runner=${4:-}
@@ -50,6 +51,20 @@ if [ "$status" -ne 2 ] || ! grep -q "roster-results.csv is read-only" <<<"$err";
 fi
 if ! cmp -s "$work/roster-results.csv" "$expected"; then
   echo "the read-only results file was changed"
+  failed=1
+fi
+
+# The summary page, of the roster under its own name, dated as the example.
+name=$(basename "$roster")
+mkdir "$work/summary"
+cp "$roster" "$work/summary/$name"
+summary="${expected%-results.csv}-summary.txt"
+status=0
+(cd "$work/summary" && $runner "$program" "$name" --summary "${name%.csv}-summary.txt" \
+  --date "07 Dec 2026" </dev/null >/dev/null) || status=$?
+if [ "$status" -ne 1 ] || ! cmp -s "$work/summary/${name%.csv}-summary.txt" "$summary"; then
+  echo "the summary page (exit status $status) differs from $summary:"
+  diff "$summary" "$work/summary/${name%.csv}-summary.txt" || true
   failed=1
 fi
 

@@ -385,6 +385,7 @@ Platform WindowsPlatform() {
   platform.sameFile = &SameRosterFile;
   platform.printerText = &PrinterText;
   platform.today = &shell::TodaysDate;
+  platform.utf8Text = &Utf8Text;
   return platform;
 }
 

@@ -62,6 +62,10 @@ std::wstring DisplayText(std::string_view text) {
   return wide.empty() ? ToWide(CP_ACP, 0, text) : wide;
 }
 
+std::string Utf8Text(std::string_view text) {
+  return WideToUtf8(DisplayText(text));
+}
+
 bool WriteToConsole(HANDLE console, std::string_view text) {
   DWORD mode = 0;
   if (console == nullptr || console == INVALID_HANDLE_VALUE ||

@@ -20,6 +20,10 @@ std::string PrinterText(std::string_view utf8);
 // UTF-8) as a window shows it.
 std::wstring DisplayText(std::string_view text);
 
+// A text of the roster's as UTF-8: a roster saved in the ANSI code page
+// turned into UTF-8, a UTF-8 one as it stands.
+std::string Utf8Text(std::string_view text);
+
 // Writes a text of the program's (its messages, the roster's names and
 // cells) to `console` in the console's own wide characters, so that every
 // name shows whatever the console's code page; false, writing nothing, when

@@ -2,6 +2,7 @@
 
 #include "vorna/roster/roster_fields.h"
 #include "vorna/roster/roster_row.h"
+#include "vorna/roster/roster_summary.h"
 
 namespace vorna {
 
@@ -42,6 +43,7 @@ constexpr roster::RosterProgram kProgram = {
     "score 60 points for the soldier's age and sex; empty where the soldier did.",
     &RowScorer,
     kCounts,
+    &kPageRules,
 };
 
 }  // namespace

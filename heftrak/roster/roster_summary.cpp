@@ -1,0 +1,178 @@
+#include "heftrak/roster/roster_summary.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "heftrak/roster/roster_fields.h"
+#include "heftrak/roster/roster_row.h"
+#include "roster/core/cells.h"
+#include "roster/core/summary_page.h"
+
+namespace heftrak {
+
+namespace {
+
+constexpr int kYoungestAge = 17;
+constexpr int kOldestAge = 70;
+
+// The columns a row counts under: all, its age group, its sex (-1: none).
+struct RowColumns {
+  int ageGroup = -1;
+  int sex = -1;
+};
+
+RowColumns ColumnsOf(roster::FigureCells figures) {
+  RowColumns columns;
+  if (figures.size() <= kSexCell) {
+    return columns;
+  }
+  long long age = 0;
+  const auto digits = roster::DigitsCell(figures[kAgeCell], 2);
+  if (digits && roster::ReadWhole(*digits, age) && age >= kYoungestAge && age <= kOldestAge) {
+    columns.ageGroup = kFirstAgeGroupColumn + AgeGroupOf(static_cast<int>(age));
+  }
+  const auto sex = roster::SexCell(figures[kSexCell]);
+  if (sex && !sex->empty()) {
+    columns.sex = *sex == "M" ? kMenColumn : kWomenColumn;
+  }
+  return columns;
+}
+
+void Tally(roster::PageTally& tally, const roster::ScoredRow& row) {
+  const RowColumns columns = ColumnsOf(row.figures);
+  const auto count = [&](PageRow pageRow) {
+    ++tally.figures[PageFigureOf(pageRow, kAllColumn)];
+    for (int column : {columns.ageGroup, columns.sex}) {
+      if (column >= 0) {
+        ++tally.figures[PageFigureOf(pageRow, column)];
+      }
+    }
+  };
+  count(kReadRow);
+  if (row.score.refused) {
+    count(kRefusedRow);
+    return;
+  }
+  count(kScoredRow);
+  const std::string_view weightWithin = roster::ResultCell(row, kWeightWithinResult);
+  const std::string_view bodyFat = roster::ResultCell(row, kBodyFatResult);
+  const std::string_view bodyFatWithin = roster::ResultCell(row, kBodyFatWithinResult);
+  if (!weightWithin.empty()) {
+    count(kScreenedRow);
+    count(weightWithin == "yes" ? kWithinWeightRow : kNotWithinWeightRow);
+  }
+  if (weightWithin == "no" && bodyFat.empty()) {
+    count(kToBeTapedRow);
+    const std::array<std::string_view, 3> cells = {roster::Trimmed(row.figures[kWeightCell]),
+                                                   roster::ResultCell(row, kMaxWeightResult),
+                                                   roster::ResultCell(row, kLbsOverResult)};
+    tally.lists[kToBeTapedList].Add(row.name, row.line, cells);
+  }
+  if (!bodyFat.empty()) {
+    count(kTapedRow);
+  }
+  if (bodyFatWithin == "yes") {
+    count(kWithinBodyFatRow);
+  } else if (bodyFatWithin == "no") {
+    count(kNotWithinBodyFatRow);
+    const std::array<std::string_view, 4> cells = {
+        bodyFat, roster::ResultCell(row, kBodyFatLimitResult),
+        roster::ResultCell(row, kBodyFatOverResult), roster::ResultCell(row, kLbsOverResult)};
+    tally.lists[kOverBodyFatList].Add(row.name, row.line, cells);
+  }
+}
+
+std::string GroupLabel(int group) {
+  const int first = kAgeGroupFirstAges[static_cast<std::size_t>(group)];
+  return group + 1 < kAgeGroupCount
+             ? std::to_string(first) + "-" +
+                   std::to_string(kAgeGroupFirstAges[static_cast<std::size_t>(group + 1)] - 1)
+             : std::to_string(first) + "+";
+}
+
+constexpr const char* kRowLabels[kPageRows] = {
+    "Rows read",
+    "  refused",
+    "  scored",
+    "Weight checked",
+    "  within weight limit",
+    "  not within weight limit",
+    "    still to be taped",
+    "Taped: body fat calculated",
+    "  within body fat limit",
+    "  not within body fat limit",
+};
+
+roster::PageList List(const roster::SoldierList& soldiers, std::string caption,
+                      std::vector<roster::ListColumn> columns) {
+  roster::PageList list{std::move(caption), std::move(columns), soldiers.Sorted(), 0};
+  list.more = soldiers.count() - static_cast<long long>(list.soldiers.size());
+  return list;
+}
+
+void Page(const roster::PageTally& tally, const roster::RosterSummary&, roster::SummaryPage& page) {
+  const std::vector<long long>& figures = tally.figures;
+  roster::PageTable table{"Soldiers", {"All"}, {}, {}};
+  for (int group = 0; group < kAgeGroupCount; ++group) {
+    table.columns.push_back(GroupLabel(group));
+  }
+  table.columns.push_back("Men");
+  table.columns.push_back("Women");
+  for (int row = 0; row < kPageRows; ++row) {
+    std::vector<std::string> cells = {kRowLabels[row]};
+    for (int column = 0; column < kPageColumns; ++column) {
+      cells.push_back(roster::CountText(figures[PageFigureOf(static_cast<PageRow>(row), column)]));
+    }
+    table.rows.push_back(std::move(cells));
+  }
+  table.notes.push_back(
+      "Still to be taped: not within weight, and no tape readings yet. The age groups are the "
+      "weight tables'.");
+  // A refused row may give no age or sex the calculator takes.
+  const long long read = figures[PageFigureOf(kReadRow, kAllColumn)];
+  long long noAge = read;
+  for (int group = 0; group < kAgeGroupCount; ++group) {
+    noAge -= figures[PageFigureOf(kReadRow, kFirstAgeGroupColumn + group)];
+  }
+  const long long noSex = read - figures[PageFigureOf(kReadRow, kMenColumn)] -
+                          figures[PageFigureOf(kReadRow, kWomenColumn)];
+  if (noAge > 0 || noSex > 0) {
+    std::string note = "Counted under All only: ";
+    if (noAge > 0) {
+      note += roster::CountText(noAge) + (noAge == 1 ? " refused row" : " refused rows") +
+              " with no age from " + std::to_string(kYoungestAge) + " to " +
+              std::to_string(kOldestAge);
+    }
+    if (noSex > 0) {
+      note += (noAge > 0 ? "; " : "") + roster::CountText(noSex) +
+              (noSex == 1 ? " refused row" : " refused rows") + " with no sex M or F";
+    }
+    table.notes.push_back(note + ".");
+  }
+  page.tables.push_back(std::move(table));
+
+  page.chart = {"Body fat by age group", {"within the limit", "not within"}, {}};
+  for (int group = 0; group < kAgeGroupCount; ++group) {
+    page.chart.bars.push_back(
+        {GroupLabel(group),
+         {figures[PageFigureOf(kWithinBodyFatRow, kFirstAgeGroupColumn + group)],
+          figures[PageFigureOf(kNotWithinBodyFatRow, kFirstAgeGroupColumn + group)]}});
+  }
+
+  page.lists.push_back(List(tally.lists[kOverBodyFatList],
+                            "Not within the body fat limit: percent body fat, the limit, "
+                            "percentage points over it, and pounds over the weight limit",
+                            {{"Body fat"}, {"Limit"}, {"Over"}, {"Lbs over"}}));
+  page.lists.push_back(List(tally.lists[kToBeTapedList],
+                            "To be taped: not within the weight limit, no tape readings yet",
+                            {{"Weight"}, {"Max weight"}, {"Lbs over"}}));
+}
+
+}  // namespace
+
+const roster::PageRules kPageRules = {
+    "Weight Control Roster Summary", kPageFigures, kPageLists, &Tally, &Page,
+};
+
+}  // namespace heftrak

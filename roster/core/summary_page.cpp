@@ -1,0 +1,326 @@
+#include "roster/core/summary_page.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "roster/core/console.h"
+#include "roster/core/csv.h"
+
+namespace roster {
+
+namespace {
+
+constexpr std::size_t kColumnGap = 2;
+constexpr char kBarMarks[2] = {'#', '='};
+// A list's name column is never narrower than this, however wide its figures.
+constexpr std::size_t kNarrowestName = 12;
+
+bool StartsCharacter(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+}
+
+// The bytes of UTF-8 sequences that are whole; any other byte as "?".
+std::string ValidUtf8(std::string_view text) {
+  std::string valid;
+  valid.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80                   ? 1
+                               : lead >= 0xC2 && lead < 0xE0 ? 2
+                               : lead >= 0xE0 && lead < 0xF0 ? 3
+                               : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                             : 0;
+    bool whole = length > 0 && i + length <= text.size();
+    for (std::size_t k = 1; whole && k < length; ++k) {
+      whole = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+    }
+    if (whole) {
+      valid.append(text.substr(i, length));
+      i += length;
+    } else {
+      valid.push_back('?');
+      ++i;
+    }
+  }
+  return valid;
+}
+
+// `text` in at most `width` columns: cut, with "..." at the cut.
+std::string Fitted(std::string_view text, std::size_t width) {
+  if (PageWidth(text) <= width) {
+    return std::string(text);
+  }
+  const std::size_t keep = width > 3 ? width - 3 : 0;
+  std::size_t columns = 0;
+  std::size_t end = 0;
+  while (end < text.size()) {
+    if (StartsCharacter(text[end]) && columns++ == keep) {
+      break;
+    }
+    ++end;
+  }
+  return std::string(text.substr(0, end)).append(std::min<std::size_t>(width, 3), '.');
+}
+
+// Appends `text` in `width` columns, blanks before it or after it.
+void AppendPadded(std::string& out, std::string_view text, std::size_t width, bool right) {
+  const std::size_t used = PageWidth(text);
+  const std::size_t blanks = width > used ? width - used : 0;
+  out.append(right ? blanks : 0, ' ').append(text).append(right ? 0 : blanks, ' ');
+}
+
+void TrimEnd(std::string& line) {
+  line.erase(line.find_last_not_of(' ') + 1);
+}
+
+// Lines of program texts, broken at blanks to fit the page.
+void AddWrapped(std::vector<std::string>& lines, std::string_view text) {
+  const std::string wrapped = Wrapped(text);
+  std::size_t start = 0;
+  while (start <= wrapped.size()) {
+    const std::size_t end = std::min(wrapped.find('\n', start), wrapped.size());
+    lines.push_back(Fitted(std::string_view(wrapped).substr(start, end - start), kPageColumns));
+    start = end + 1;
+  }
+}
+
+void AddTable(std::vector<std::string>& lines, const PageTable& table) {
+  std::size_t labels = PageWidth(table.caption);
+  for (const auto& row : table.rows) {
+    labels = std::max(labels, row.empty() ? 0 : PageWidth(row[0]));
+  }
+  labels = std::min(labels, kPageColumns / 2);
+  std::vector<std::size_t> widths;
+  for (std::size_t c = 0; c < table.columns.size(); ++c) {
+    std::size_t width = PageWidth(table.columns[c]);
+    for (const auto& row : table.rows) {
+      width = std::max(width, c + 1 < row.size() ? PageWidth(row[c + 1]) : 0);
+    }
+    widths.push_back(std::min(width, kPageColumns - labels - kColumnGap));
+  }
+  // Columns that do not fit beside the labels go on in a block of their own.
+  std::size_t first = 0;
+  do {
+    std::size_t end = first;
+    std::size_t used = labels;
+    while (end < widths.size() &&
+           (end == first || used + kColumnGap + widths[end] <= kPageColumns)) {
+      used += kColumnGap + widths[end++];
+    }
+    if (first > 0) {
+      lines.emplace_back();
+    }
+    const auto line = [&](std::string_view label, const std::vector<std::string>& cells,
+                          std::size_t offset) {
+      std::string text;
+      AppendPadded(text, Fitted(label, labels), labels, false);
+      for (std::size_t c = first; c < end; ++c) {
+        const std::string_view cell =
+            c + offset < cells.size() ? std::string_view(cells[c + offset]) : "";
+        text.append(kColumnGap, ' ');
+        AppendPadded(text, Fitted(cell, widths[c]), widths[c], true);
+      }
+      TrimEnd(text);
+      return text;
+    };
+    lines.push_back(line(table.caption, table.columns, 0));
+    for (const auto& row : table.rows) {
+      lines.push_back(line(row.empty() ? "" : row[0], row, 1));
+    }
+    first = end;
+  } while (first < widths.size());
+  for (const std::string& note : table.notes) {
+    AddWrapped(lines, note);
+  }
+}
+
+// Each label's two bars, one line each, the longest across the room the
+// page leaves; a count that is not nothing shows at least one mark.
+void AddChart(std::vector<std::string>& lines, const PageChart& chart) {
+  AddWrapped(lines, chart.caption + " (" + kBarMarks[0] + " " + chart.series[0] + ", " +
+                        kBarMarks[1] + " " + chart.series[1] + ")");
+  std::size_t labels = 0;
+  long long most = 0;
+  for (const PageBar& bar : chart.bars) {
+    labels = std::max(labels, PageWidth(bar.label));
+    most = std::max({most, bar.counts[0], bar.counts[1]});
+  }
+  labels = std::min(labels, kPageColumns / 3);
+  const std::size_t room = kPageColumns - labels - 2 - PageWidth(CountText(most));
+  for (const PageBar& bar : chart.bars) {
+    for (std::size_t series = 0; series < 2; ++series) {
+      const long long count = std::max(bar.counts[series], 0LL);
+      std::size_t marks = 0;
+      if (count > 0) {
+        marks = static_cast<std::size_t>((count * static_cast<long long>(room) * 2 + most) /
+                                         (2 * most));
+        marks = std::clamp<std::size_t>(marks, 1, room);
+      }
+      std::string line;
+      AppendPadded(line, series == 0 ? Fitted(bar.label, labels) : std::string(), labels, false);
+      line.append(" ").append(marks, kBarMarks[series]).append(marks > 0 ? " " : "");
+      lines.push_back(line.append(CountText(count)));
+    }
+  }
+}
+
+void AddList(std::vector<std::string>& lines, const PageList& list) {
+  AddWrapped(lines, list.caption);
+  if (list.soldiers.empty() && list.more == 0) {
+    lines.emplace_back("None.");
+    return;
+  }
+  std::vector<ListColumn> columns = {{"Rank", false}};
+  columns.insert(columns.end(), list.columns.begin(), list.columns.end());
+  std::vector<std::vector<std::string>> rows;
+  for (const ListedSoldier& soldier : list.soldiers) {
+    // A name a spreadsheet would take for a formula, as the results write it.
+    std::string name;
+    if (soldier.name.empty()) {
+      name.append("(line ").append(std::to_string(soldier.line)).append(")");
+    } else {
+      name.append(LooksLikeFormula(soldier.name) ? "'" : "").append(soldier.name);
+    }
+    std::vector<std::string> row = {std::move(name), soldier.rank};
+    row.insert(row.end(), soldier.cells.begin(), soldier.cells.end());
+    rows.push_back(std::move(row));
+  }
+  std::vector<std::size_t> widths(columns.size() + 1, 0);
+  widths[0] = PageWidth("Name");
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    widths[c + 1] = PageWidth(columns[c].caption);
+  }
+  for (const auto& row : rows) {
+    for (std::size_t c = 0; c < widths.size() && c < row.size(); ++c) {
+      widths[c] = std::max(widths[c], PageWidth(row[c]));
+    }
+  }
+  std::size_t others = 0;
+  for (std::size_t c = 1; c < widths.size(); ++c) {
+    others += kColumnGap + widths[c];
+  }
+  const std::size_t room =
+      others + kNarrowestName < kPageColumns ? kPageColumns - others : kNarrowestName;
+  widths[0] = std::min(widths[0], room);
+  const auto line = [&](const std::vector<std::string>& cells) {
+    std::string text;
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+      const bool right = c > 0 && columns[c - 1].right;
+      text.append(c == 0 ? 0 : kColumnGap, ' ');
+      AppendPadded(text, Fitted(c < cells.size() ? cells[c] : "", widths[c]), widths[c], right);
+    }
+    TrimEnd(text);
+    return Fitted(text, kPageColumns);
+  };
+  std::vector<std::string> head = {"Name"};
+  for (const ListColumn& column : columns) {
+    head.push_back(column.caption);
+  }
+  lines.push_back(line(head));
+  for (const auto& row : rows) {
+    lines.push_back(line(row));
+  }
+  if (list.more > 0) {
+    lines.push_back(
+        std::string("and ").append(CountText(list.more)).append(" more: see the results file"));
+  }
+}
+
+}  // namespace
+
+std::size_t PageWidth(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), StartsCharacter));
+}
+
+std::string CountText(long long count) {
+  const std::string digits = std::to_string(count < 0 ? -count : count);
+  std::string text = count < 0 ? "-" : "";
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) {
+      text.push_back(',');
+    }
+    text.push_back(digits[i]);
+  }
+  return text;
+}
+
+std::string AverageText(long long sum, long long count, int decimals) {
+  if (count <= 0) {
+    return "-";
+  }
+  long long scale = 1;
+  for (int d = 0; d < decimals; ++d) {
+    scale *= 10;
+  }
+  // Rounded half away from zero, in whole numbers: no float rounds it otherwise.
+  const long long magnitude = (2 * std::llabs(sum) * scale + count) / (2 * count);
+  std::string text(sum < 0 && magnitude > 0 ? "-" : "");
+  text.append(CountText(magnitude / scale));
+  if (decimals > 0) {
+    text.append(".").append(std::to_string(magnitude % scale + scale).substr(1));
+  }
+  return text;
+}
+
+std::string ShareText(long long part, long long whole) {
+  return whole <= 0 ? "-" : AverageText(part * 100, whole).append("%");
+}
+
+SummaryPage PageOfScoredFile(const RosterProgram& program, const ScoredFile& run,
+                             std::string_view input, std::string (*utf8)(std::string_view)) {
+  SummaryPage page;
+  const auto shown = [utf8](std::string_view text) {
+    return ValidUtf8(utf8 != nullptr ? utf8(text) : std::string(text));
+  };
+  page.roster = ValidUtf8(FileName(input));
+  page.results = ValidUtf8(FileName(run.output));
+  page.date = shown(run.settings.date);
+  if (program.page == nullptr) {
+    page.title = std::string(program.calculator) + " Roster Summary";
+    return page;
+  }
+  page.title = program.page->title;
+  program.page->page(run.page, run.summary, page);
+  for (PageList& list : page.lists) {
+    for (ListedSoldier& soldier : list.soldiers) {
+      soldier.name = shown(soldier.name);
+      soldier.rank = shown(soldier.rank);
+      for (std::string& cell : soldier.cells) {
+        cell = shown(cell);
+      }
+    }
+  }
+  return page;
+}
+
+std::vector<std::string> PageLines(const SummaryPage& page) {
+  std::vector<std::string> lines;
+  lines.push_back(Fitted(page.title, kPageColumns));
+  lines.emplace_back(std::min(PageWidth(page.title), kPageColumns), '=');
+  lines.push_back(Fitted("Roster:  " + page.roster, kPageColumns));
+  lines.push_back(Fitted("Results: " + page.results, kPageColumns));
+  lines.push_back(Fitted("Date:    " + page.date, kPageColumns));
+  for (const PageTable& table : page.tables) {
+    lines.emplace_back();
+    AddTable(lines, table);
+  }
+  if (!page.chart.bars.empty()) {
+    lines.emplace_back();
+    AddChart(lines, page.chart);
+  }
+  for (const PageList& list : page.lists) {
+    lines.emplace_back();
+    AddList(lines, list);
+  }
+  return lines;
+}
+
+std::string PageText(const SummaryPage& page) {
+  std::string text;
+  for (const std::string& line : PageLines(page)) {
+    text.append(line).append("\r\n");
+  }
+  return text;
+}
+
+}  // namespace roster

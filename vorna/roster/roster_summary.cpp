@@ -1,0 +1,158 @@
+#include "vorna/roster/roster_summary.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "roster/core/cells.h"
+#include "roster/core/summary_page.h"
+#include "vorna/core/evaluation.h"
+#include "vorna/roster/roster_fields.h"
+#include "vorna/roster/roster_row.h"
+
+namespace vorna {
+
+namespace {
+
+constexpr const char* kEventNames[kEventCount] = {"Push-ups", "Sit-ups", "2-mile run"};
+
+void Tally(roster::PageTally& tally, const roster::ScoredRow& row) {
+  if (row.score.refused) {
+    return;
+  }
+  std::vector<long long>& figures = tally.figures;
+  for (int event = 0; event < kEventCount; ++event) {
+    long long points = 0;
+    if (roster::ReadWhole(roster::ResultCell(row, kPushupPointsResult + event), points)) {
+      ++figures[EventFigureOf(event, kEventSoldiers)];
+      figures[EventFigureOf(event, kEventPoints)] += points;
+      figures[EventFigureOf(event, kEventUnder60)] += points < kPassingPoints ? 1 : 0;
+    }
+  }
+  long long total = 0;
+  if (!roster::ReadWhole(roster::ResultCell(row, kTotalResult), total)) {
+    return;
+  }
+  const bool first = figures[kTotalSoldiersFigure]++ == 0;
+  figures[kTotalPointsFigure] += total;
+  figures[kLowestTotalFigure] = first ? total : std::min(figures[kLowestTotalFigure], total);
+  figures[kHighestTotalFigure] = first ? total : std::max(figures[kHighestTotalFigure], total);
+  const bool failed = roster::ResultCell(row, kVerdictResult) == "failed";
+  const auto sex =
+      row.figures.size() > kSexCell ? roster::SexCell(row.figures[kSexCell]) : std::nullopt;
+  if (sex && !sex->empty()) {
+    ++figures[BandFigureOf(BandOf(total), *sex == "F", failed)];
+  }
+  if (failed) {
+    std::array<std::string_view, kFailedCells> cells;
+    cells[kFailedTotalCell] = roster::ResultCell(row, kTotalResult);
+    for (int event = 0; event < kEventCount; ++event) {
+      cells[FailedPointsCell(event)] = roster::ResultCell(row, kPushupPointsResult + event);
+      cells[FailedToPassCell(event)] = roster::ResultCell(row, kPushupsToPassResult + event);
+    }
+    tally.lists[kFailedList].Add(row.name, row.line, cells);
+  }
+}
+
+roster::PageTable SoldiersTable(const roster::RosterSummary& summary) {
+  const auto tally = [&](int which) {
+    return static_cast<std::size_t>(which) < summary.tallies.size()
+               ? static_cast<long long>(summary.tallies[static_cast<std::size_t>(which)])
+               : 0LL;
+  };
+  const long long verdicts = tally(kPassedTally) + tally(kFailedTally) + tally(kMaxedTally);
+  const auto count = [](long long n) { return roster::CountText(n); };
+  return {
+      "Soldiers",
+      {"Count", "Share"},
+      {{"Rows read", count(summary.read)},
+       {"  refused", count(summary.refused)},
+       {"  scored", count(summary.scored)},
+       {"    without a verdict", count(summary.withoutVerdict)},
+       {"    with a verdict", count(verdicts)},
+       {"      passed", count(tally(kPassedTally)),
+        roster::ShareText(tally(kPassedTally), verdicts)},
+       {"      failed", count(tally(kFailedTally)),
+        roster::ShareText(tally(kFailedTally), verdicts)},
+       {"      maxed", count(tally(kMaxedTally)), roster::ShareText(tally(kMaxedTally), verdicts)}},
+      {"A refused row's message in the results says what to correct; a soldier "
+       "without a verdict lacks an event. Shares are of the soldiers with a verdict."}};
+}
+
+// "45, needs 52": an event under 60 points and what scores 60 in it.
+std::string EventCell(const std::string& points, const std::string& toPass) {
+  return toPass.empty() ? std::string() : points + ", needs " + toPass;
+}
+
+void Page(const roster::PageTally& tally, const roster::RosterSummary& summary,
+          roster::SummaryPage& page) {
+  const std::vector<long long>& figures = tally.figures;
+  page.tables.push_back(SoldiersTable(summary));
+
+  roster::PageTable events{"Event", {"Soldiers", "Average points", "Under 60"}, {}, {}};
+  for (int event = 0; event < kEventCount; ++event) {
+    const long long soldiers = figures[EventFigureOf(event, kEventSoldiers)];
+    events.rows.push_back(
+        {kEventNames[event], roster::CountText(soldiers),
+         roster::AverageText(figures[EventFigureOf(event, kEventPoints)], soldiers),
+         roster::CountText(figures[EventFigureOf(event, kEventUnder60)])});
+  }
+  events.notes.push_back("Points as the calculator shows them: at most 100 an event.");
+  page.tables.push_back(std::move(events));
+
+  const long long totals = figures[kTotalSoldiersFigure];
+  page.tables.push_back({"Total points",
+                         {"Soldiers", "Average", "Lowest", "Highest"},
+                         {{"All three events", roster::CountText(totals),
+                           roster::AverageText(figures[kTotalPointsFigure], totals),
+                           totals > 0 ? roster::CountText(figures[kLowestTotalFigure]) : "-",
+                           totals > 0 ? roster::CountText(figures[kHighestTotalFigure]) : "-"}},
+                         {}});
+
+  roster::PageTable bands{"Soldiers by total", {"Men", "Women", "All", "Passed", "Failed"}, {}, {}};
+  page.chart = {"Soldiers by total points", {"passed or maxed", "failed"}, {}};
+  for (int band = 0; band < kBandCount; ++band) {
+    long long bySex[2] = {};
+    long long byVerdict[2] = {};
+    for (int woman = 0; woman < 2; ++woman) {
+      for (int failed = 0; failed < 2; ++failed) {
+        const long long n = figures[BandFigureOf(band, woman == 1, failed == 1)];
+        bySex[woman] += n;
+        byVerdict[failed] += n;
+      }
+    }
+    bands.rows.push_back({kBandLabels[band], roster::CountText(bySex[0]),
+                          roster::CountText(bySex[1]), roster::CountText(bySex[0] + bySex[1]),
+                          roster::CountText(byVerdict[0]), roster::CountText(byVerdict[1])});
+    page.chart.bars.push_back({kBandLabels[band], {byVerdict[0], byVerdict[1]}});
+  }
+  bands.notes.push_back(
+      "Below 180 no soldier passes: each event needs 60. 300 is every event at 100.");
+  page.tables.push_back(std::move(bands));
+
+  const roster::SoldierList& failed = tally.lists[kFailedList];
+  roster::PageList list{
+      "Failed: each event under 60 points, and what scores 60 in it (the "
+      "fewest repetitions, the slowest run)",
+      {{"Total"}, {"Push-ups"}, {"Sit-ups"}, {"2-mile run"}},
+      failed.Sorted(),
+      0};
+  list.more = failed.count() - static_cast<long long>(list.soldiers.size());
+  for (roster::ListedSoldier& soldier : list.soldiers) {
+    std::vector<std::string> cells = {soldier.cells[kFailedTotalCell]};
+    for (int event = 0; event < kEventCount; ++event) {
+      cells.push_back(EventCell(soldier.cells[FailedPointsCell(event)],
+                                soldier.cells[FailedToPassCell(event)]));
+    }
+    soldier.cells = std::move(cells);
+  }
+  page.lists.push_back(std::move(list));
+}
+
+}  // namespace
+
+const roster::PageRules kPageRules = {
+    "Physical Fitness Roster Summary", kPageFigures, kPageLists, &Tally, &Page,
+};
+
+}  // namespace vorna
