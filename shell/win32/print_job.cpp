@@ -53,6 +53,13 @@ bool PrintJob::StartPage(const char* documentName) {
   return Check(::StartPage(dc_) > 0);
 }
 
+bool PrintJob::NextPage() {
+  if (failed_ || !documentOpen_) {
+    return Check(false);
+  }
+  return Check(EndPage(dc_) > 0) && Check(::StartPage(dc_) > 0);
+}
+
 bool PrintJob::Finish() {
   if (failed_ || !documentOpen_) {
     return Check(false);

@@ -23,8 +23,10 @@ class PrintJob {
   // Prints in `font` (taken over) from now on; a font that cannot be
   // selected fails the job rather than print in a face that does not fit.
   bool UseFont(HFONT font);
-  // Starts the document under `documentName` and its one page.
+  // Starts the document under `documentName` and its first page.
   bool StartPage(const char* documentName);
+  // Ends the page and starts the document's next one.
+  bool NextPage();
   // Ends the page and the document: true only when the print system took both.
   bool Finish();
 

@@ -143,6 +143,59 @@ bool RenderReport(HDC dc, const Report& report, const PageGeometry& page) {
   return drawn;
 }
 
+bool PrintDocument(std::string_view widest, const Paginate& paginate, const DrawOnPage& draw,
+                   std::string* why) {
+  HDC printer = OpenDefaultPrinter();
+  PrintJob job(printer);
+  // The face, the pages and each page's lines and drawing, in that order:
+  // the pages depend on the lines the face leaves room for.
+  const auto print = [&] {
+    LOGFONTA face{};
+    TEXTMETRICA metrics{};
+    if (!job || GetObjectA(GetCurrentObject(job.dc(), OBJ_FONT), sizeof face, &face) == 0 ||
+        GetTextMetricsA(job.dc(), &metrics) == 0) {
+      return false;
+    }
+    HDC dc = job.dc();
+    PageGeometry page{0, GetDeviceCaps(dc, HORZRES), 5 * App().grid.X};
+    const int ownHeight = metrics.tmHeight - metrics.tmInternalLeading;
+    Report widestLine;
+    AddLine(widestLine, 1, std::string(widest));
+    const FittedReport fitted =
+        FitReport(widestLine, page, ownHeight, [&](std::string_view text, int height) {
+          return PrintedWidth(dc, face, ownHeight, text, height);
+        });
+    if (fitted.pageHeight != ownHeight && !job.UseFont(FaceAt(face, fitted.pageHeight))) {
+      return false;
+    }
+    if (GetTextMetricsA(dc, &metrics) == 0) {
+      return false;
+    }
+    page.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+    const std::vector<Report> pages =
+        paginate(page.lineHeight > 0 ? GetDeviceCaps(dc, VERTRES) / page.lineHeight : 0);
+    if (pages.empty() || !job.StartPage(pages[0].documentName.c_str())) {
+      return false;
+    }
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+      if ((k > 0 && !job.NextPage()) || !RenderReport(dc, pages[k], page) ||
+          (draw && !draw(dc, k, page))) {
+        return false;
+      }
+    }
+    return job.Finish();
+  };
+  const bool printed = print();
+  if (!printed) {
+    Alert();
+    if (why != nullptr) {
+      *why = printer == nullptr ? "no default printer could be opened"
+                                : "the default printer did not take the page";
+    }
+  }
+  return printed;
+}
+
 bool PrintReport(const Report& report, std::string* why) {
   HDC printer = OpenDefaultPrinter();
   const bool printed = PrintReportOn(printer, report);
