@@ -134,9 +134,12 @@ void AddTable(std::vector<std::string>& lines, const PageTable& table) {
   }
 }
 
+}  // namespace
+
 // Each label's two bars, one line each, the longest across the room the
 // page leaves; a count that is not nothing shows at least one mark.
-void AddChart(std::vector<std::string>& lines, const PageChart& chart) {
+std::vector<std::string> ChartLines(const PageChart& chart) {
+  std::vector<std::string> lines;
   AddWrapped(lines, chart.caption + " (" + kBarMarks[0] + " " + chart.series[0] + ", " +
                         kBarMarks[1] + " " + chart.series[1] + ")");
   std::size_t labels = 0;
@@ -162,13 +165,18 @@ void AddChart(std::vector<std::string>& lines, const PageChart& chart) {
       lines.push_back(line.append(CountText(count)));
     }
   }
+  return lines;
 }
 
-void AddList(std::vector<std::string>& lines, const PageList& list) {
-  AddWrapped(lines, list.caption);
+namespace {
+
+PageBlock ListBlock(const PageList& list) {
+  PageBlock block;
+  block.kind = PageBlock::Kind::List;
+  AddWrapped(block.lines, list.caption);
   if (list.soldiers.empty() && list.more == 0) {
-    lines.emplace_back("None.");
-    return;
+    block.rows.emplace_back("None.");
+    return block;
   }
   std::vector<ListColumn> columns = {{"Rank", false}};
   columns.insert(columns.end(), list.columns.begin(), list.columns.end());
@@ -216,14 +224,15 @@ void AddList(std::vector<std::string>& lines, const PageList& list) {
   for (const ListColumn& column : columns) {
     head.push_back(column.caption);
   }
-  lines.push_back(line(head));
+  block.head = line(head);
   for (const auto& row : rows) {
-    lines.push_back(line(row));
+    block.rows.push_back(line(row));
   }
   if (list.more > 0) {
-    lines.push_back(
+    block.rows.push_back(
         std::string("and ").append(CountText(list.more)).append(" more: see the results file"));
   }
+  return block;
 }
 
 }  // namespace
@@ -293,24 +302,44 @@ SummaryPage PageOfScoredFile(const RosterProgram& program, const ScoredFile& run
   return page;
 }
 
+std::vector<PageBlock> PageBlocks(const SummaryPage& page) {
+  std::vector<PageBlock> blocks;
+  blocks.push_back({PageBlock::Kind::Lines,
+                    {Fitted("Roster:  " + page.roster, kPageColumns),
+                     Fitted("Results: " + page.results, kPageColumns),
+                     Fitted("Date:    " + page.date, kPageColumns)},
+                    {},
+                    {}});
+  for (const PageTable& table : page.tables) {
+    blocks.emplace_back();
+    AddTable(blocks.back().lines, table);
+  }
+  if (!page.chart.bars.empty()) {
+    blocks.push_back({PageBlock::Kind::Chart, {}, {}, {}});
+  }
+  for (const PageList& list : page.lists) {
+    blocks.push_back(ListBlock(list));
+  }
+  return blocks;
+}
+
 std::vector<std::string> PageLines(const SummaryPage& page) {
   std::vector<std::string> lines;
   lines.push_back(Fitted(page.title, kPageColumns));
   lines.emplace_back(std::min(PageWidth(page.title), kPageColumns), '=');
-  lines.push_back(Fitted("Roster:  " + page.roster, kPageColumns));
-  lines.push_back(Fitted("Results: " + page.results, kPageColumns));
-  lines.push_back(Fitted("Date:    " + page.date, kPageColumns));
-  for (const PageTable& table : page.tables) {
-    lines.emplace_back();
-    AddTable(lines, table);
-  }
-  if (!page.chart.bars.empty()) {
-    lines.emplace_back();
-    AddChart(lines, page.chart);
-  }
-  for (const PageList& list : page.lists) {
-    lines.emplace_back();
-    AddList(lines, list);
+  bool first = true;
+  for (const PageBlock& block : PageBlocks(page)) {
+    if (!first) {
+      lines.emplace_back();
+    }
+    first = false;
+    const std::vector<std::string> chart =
+        block.kind == PageBlock::Kind::Chart ? ChartLines(page.chart) : block.lines;
+    lines.insert(lines.end(), chart.begin(), chart.end());
+    if (!block.head.empty()) {
+      lines.push_back(block.head);
+    }
+    lines.insert(lines.end(), block.rows.begin(), block.rows.end());
   }
   return lines;
 }

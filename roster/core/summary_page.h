@@ -72,9 +72,28 @@ SummaryPage PageOfScoredFile(const RosterProgram& program, const ScoredFile& run
 // The widest line of the text page: it reads whole on an 80-column console.
 inline constexpr std::size_t kPageColumns = 79;
 
+// The page's parts under its title, as lines of text within kPageColumns:
+// what the text page and the printed pages are made of.
+struct PageBlock {
+  enum class Kind {
+    Lines,  // the names and date, a table with its notes
+    Chart,  // the page's chart: its text lines (ChartLines), or a picture
+    List,   // a list: its caption (`lines`), its column captions and rows
+  };
+  Kind kind = Kind::Lines;
+  std::vector<std::string> lines;
+  std::string head;               // a list's column captions; "" when it lists nobody
+  std::vector<std::string> rows;  // a list's soldiers then how many more; or "None."
+};
+
+std::vector<PageBlock> PageBlocks(const SummaryPage& page);
+
+// The chart in text: each label's two bars of "#" and "=", with their counts.
+std::vector<std::string> ChartLines(const PageChart& chart);
+
 // The page as lines of plain text, none wider than kPageColumns characters:
-// the tables in columns (a table too wide goes on in a second block), the
-// chart in bars of "#" and "=", and the lists.
+// the title, then the blocks a blank line apart (a table too wide goes on
+// in a second block of its columns).
 std::vector<std::string> PageLines(const SummaryPage& page);
 
 // The lines, each ended by CRLF, as the results file's lines end.

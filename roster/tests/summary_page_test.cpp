@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "roster/core/summary_chart.h"
+#include "roster/core/summary_paper.h"
+
 #include <string>
 #include <vector>
 
@@ -106,6 +109,118 @@ TEST(PageText, EveryLineFitsThePage) {
   EXPECT_EQ(has("LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL, FFFFFF"), 1);
   EXPECT_EQ(has("'=HYPERLINK(1)"), 1);  // as the results write it
   EXPECT_EQ(has("and 1,234 more: see the results file"), 1);
+}
+
+// On paper: the chart's lines kept free on the first sheet, a list that
+// goes on carries its captions again, every line on its sheet, each sheet
+// numbered.
+TEST(SummaryPaper, ListsGoOnToNumberedPages) {
+  SummaryPage page;
+  page.title = "Title";
+  page.tables.push_back({"Soldiers", {"Count"}, {{"Rows read", "250"}}, {}});
+  page.chart = {"Chart", {"a", "b"}, {{"one", {1, 2}}}};
+  SoldierList soldiers;
+  for (int line = 2; line < 252; ++line) {
+    soldiers.Add({"Doe", std::to_string(1000 + line), "", ""}, line, {});
+  }
+  page.lists.push_back({"Failed", {}, soldiers.Sorted(), 50});
+  const std::vector<PaperPage> sheets = SummaryPaper(page, 60);
+  ASSERT_EQ(sheets.size(), 5u);
+  std::vector<std::string> rows;
+  for (std::size_t k = 0; k < sheets.size(); ++k) {
+    const std::vector<shell::ReportLine>& lines = sheets[k].report.lines;
+    EXPECT_EQ(sheets[k].report.documentName, kSummaryDocumentName);
+    EXPECT_EQ(lines.front().text, "Title");
+    EXPECT_EQ(lines.back().text, "Page " + std::to_string(k + 1) + " of 5");
+    EXPECT_EQ(lines.back().line, 59);
+    EXPECT_EQ(sheets[k].chartLine > 0, k == 0);
+    for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
+      EXPECT_GT(lines[i].line, lines[i - 1].line);
+      EXPECT_LT(lines[i].line, 58);
+      EXPECT_FALSE(sheets[k].chartLine > 0 && lines[i].line >= sheets[k].chartLine &&
+                   lines[i].line < sheets[k].chartLine + kChartLines)
+          << lines[i].text;
+      if (lines[i].text.starts_with("Doe, ") || lines[i].text.starts_with("and ")) {
+        rows.push_back(lines[i].text.substr(0, 10));
+      }
+    }
+    if (k > 0) {
+      EXPECT_EQ(lines[1].text, "Failed");
+      EXPECT_TRUE(lines[2].text.starts_with("Name")) << lines[2].text;
+    }
+  }
+  ASSERT_EQ(rows.size(), 201u);
+  EXPECT_EQ(rows.front(), "Doe, 1002");
+  EXPECT_EQ(rows[199], "Doe, 1201");
+  EXPECT_EQ(rows.back(), "and 50 mor");
+}
+
+bool Overlap(const shell::Box& a, const shell::Box& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
+bool Inside(const shell::Box& inner, const shell::Box& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top &&
+         inner.left + inner.width <= outer.left + outer.width &&
+         inner.top + inner.height <= outer.top + outer.height;
+}
+
+// In the least room it takes and in more: every bar as tall as its share of
+// the tallest (to the pixel), every count on or over its own bar and as
+// wide as it, no two bars or counts on each other, all inside the chart.
+TEST(SummaryChart, BarsInProportionWithTheirCountsOnThem) {
+  const TextWidth width = [](std::string_view text) { return 7 * static_cast<int>(text.size()); };
+  const PageChart charts[] = {
+      {"Soldiers by total points",
+       {"passed or maxed", "failed"},
+       {{"Under 180", {0, 12}},
+        {"180-239", {3, 7}},
+        {"240-269", {25, 0}},
+        {"270-299", {1, 0}},
+        {"300 and over", {6, 0}}}},
+      {"Body fat by age group",
+       {"within", "not within"},
+       {{"17-20", {999999, 1}}, {"40+", {0, 0}}}},
+  };
+  for (const PageChart& chart : charts) {
+    const shell::Size least = ChartSize(chart, 16, width);
+    for (const shell::Box area : {shell::Box{10, 20, least.width, least.height},
+                                  shell::Box{0, 0, 3 * least.width, 2 * least.height}}) {
+      SCOPED_TRACE(chart.caption + " in " + std::to_string(area.width));
+      const ChartShapes shapes = LayoutChart(chart, area, 16, width);
+      ASSERT_EQ(shapes.bars.size(), 2 * chart.bars.size());
+      ASSERT_EQ(shapes.counts.size(), shapes.bars.size());
+      int tallest = 0;
+      long long most = 0;
+      for (const ChartBar& bar : shapes.bars) {
+        tallest = std::max(tallest, bar.box.height);
+        most = std::max(most, bar.count);
+      }
+      for (std::size_t k = 0; k < shapes.bars.size(); ++k) {
+        const ChartBar& bar = shapes.bars[k];
+        EXPECT_EQ(bar.count, chart.bars[k / 2].counts[k % 2]);
+        EXPECT_NEAR(bar.box.height,
+                    static_cast<double>(bar.count) * tallest / static_cast<double>(most), 1.0)
+            << k;
+        EXPECT_EQ(bar.box.height > 0, bar.count > 0);
+        EXPECT_EQ(bar.box.top + bar.box.height, shapes.baseline);
+        EXPECT_TRUE(Inside(shapes.counts[k].box, area)) << k;
+        EXPECT_LE(width(shapes.counts[k].text), bar.box.width);
+        EXPECT_EQ(shapes.counts[k].onBar, Inside(shapes.counts[k].box, bar.box)) << k;
+        for (std::size_t j = k + 1; j < shapes.bars.size(); ++j) {
+          EXPECT_FALSE(Overlap(bar.box, shapes.bars[j].box)) << k << " " << j;
+          EXPECT_FALSE(Overlap(shapes.counts[k].box, shapes.counts[j].box)) << k << " " << j;
+        }
+      }
+      for (const ChartText& label : shapes.labels) {
+        EXPECT_TRUE(Inside(label.box, area)) << label.text;
+        EXPECT_GT(label.box.top, shapes.baseline);
+        EXPECT_LE(width(label.text), label.box.width) << label.text;
+      }
+      EXPECT_TRUE(Inside(shapes.series[1].box, area));
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,136 @@
+#include "roster/core/summary_paper.h"
+
+#include <algorithm>
+
+namespace roster {
+
+namespace {
+
+// Lines laid on sheets one after another, a new sheet where the next part
+// does not fit on this one.
+class Sheets {
+ public:
+  Sheets(const SummaryPage& page, int linesPerPage)
+      : title_(page.title), last_(std::max(linesPerPage, kFewestPaperLines) - 1) {
+    NewSheet();
+  }
+
+  // Room left on this sheet, in lines, before its number's line and the
+  // blank above it.
+  int Room() const { return last_ - 1 - next_; }
+  bool Fresh() const { return next_ == kFirstBodyLine; }
+
+  void NewSheet() {
+    sheets_.emplace_back();
+    sheets_.back().report.documentName = kSummaryDocumentName;
+    shell::ReportLine title{1, title_, shell::LinePlace::Centre};
+    sheets_.back().report.lines.push_back(title);
+    next_ = kFirstBodyLine;
+  }
+
+  // A blank line between parts, unless the sheet has just begun.
+  void Gap() {
+    if (!Fresh()) {
+      ++next_;
+    }
+  }
+
+  // Keeps `lines` together: on a new sheet when they do not fit this one
+  // (unless it is fresh: then they run on).
+  void Together(int lines) {
+    if (lines > Room() && !Fresh()) {
+      NewSheet();
+    }
+  }
+
+  void Add(const std::string& text) {
+    if (Room() <= 0) {
+      NewSheet();
+    }
+    if (!text.empty()) {
+      shell::AddLine(sheets_.back().report, next_, text);
+    }
+    ++next_;
+  }
+
+  void Chart() {
+    Together(kChartLines);
+    sheets_.back().chartLine = next_;
+    next_ += kChartLines;
+  }
+
+  std::vector<PaperPage> Numbered() {
+    const std::size_t count = sheets_.size();
+    if (count > 1) {
+      for (std::size_t k = 0; k < count; ++k) {
+        sheets_[k].report.lines.push_back(
+            {last_, "Page " + std::to_string(k + 1) + " of " + std::to_string(count),
+             shell::LinePlace::Centre});
+      }
+    }
+    return std::move(sheets_);
+  }
+
+ private:
+  static constexpr int kFirstBodyLine = 3;
+  std::string title_;
+  int last_;  // the sheet's last line: its number
+  int next_ = kFirstBodyLine;
+  std::vector<PaperPage> sheets_;
+};
+
+}  // namespace
+
+std::vector<PaperPage> SummaryPaper(const SummaryPage& page, int linesPerPage) {
+  Sheets sheets(page, linesPerPage);
+  for (const PageBlock& block : PageBlocks(page)) {
+    sheets.Gap();
+    switch (block.kind) {
+      case PageBlock::Kind::Lines:
+        sheets.Together(static_cast<int>(block.lines.size()));
+        for (const std::string& line : block.lines) {
+          sheets.Add(line);
+        }
+        break;
+      case PageBlock::Kind::Chart:
+        sheets.Chart();
+        break;
+      case PageBlock::Kind::List: {
+        // The caption, the column captions and a first soldier together; on
+        // each further sheet the captions again.
+        const int heading = static_cast<int>(block.lines.size()) + (block.head.empty() ? 0 : 1);
+        sheets.Together(heading + 1);
+        const auto head = [&] {
+          for (const std::string& line : block.lines) {
+            sheets.Add(line);
+          }
+          if (!block.head.empty()) {
+            sheets.Add(block.head);
+          }
+        };
+        head();
+        for (const std::string& row : block.rows) {
+          if (sheets.Room() <= 0) {
+            sheets.NewSheet();
+            head();
+          }
+          sheets.Add(row);
+        }
+        break;
+      }
+    }
+  }
+  return sheets.Numbered();
+}
+
+std::string WidestPaperLine(const SummaryPage& page) {
+  std::string widest = "Page 999 of 999";
+  for (const std::string& line : PageLines(page)) {
+    if (PageWidth(line) > PageWidth(widest)) {
+      widest = line;
+    }
+  }
+  return widest;
+}
+
+}  // namespace roster
