@@ -35,6 +35,25 @@ std::string Example(const std::string& rank) {
   return roster;
 }
 
+// Soldiers taped in each age group: 2 of 17-20 and 40 of 21-27 not within
+// the body fat limit (enough for the list to go on to a second page), 3 of
+// 28-39 and 5 of 40 and over within it.
+std::string AgeGroups(const std::string& rank) {
+  std::string roster =
+      "Last,First,Rank,Age,Sex,Height,Weight,Abdomen1,Neck1,Hips1,Forearm1,Wrist1\n";
+  const auto add = [&](int soldiers, const char* name, const char* figures) {
+    for (int k = 0; k < soldiers; ++k) {
+      roster +=
+          std::string(name) + "," + std::to_string(100 + k) + "," + rank + "," + figures + "\n";
+    }
+  };
+  add(2, "Young", "19,M,72,210,40.25,15.25,,,");
+  add(40, "Over", "25,M,72,210,40.25,15.25,,,");
+  add(3, "Within", "30,F,64,150,,13.5,40,10,6.25");
+  add(5, "Older", "45,F,64,150,,13.5,40,10,6.25");
+  return roster;
+}
+
 class HeftrakScoreRoster : public harness::ProgramSuite<&Program> {};
 
 TEST_F(HeftrakScoreRoster, TheSystemMenuHasItAboveAbout) {
@@ -88,6 +107,13 @@ TEST_F(HeftrakScoreRoster, APrintersFailureShowsWholeWithTheLongestNames) {
       "Featherstonehaugh-Cholmondely,Maximiliana-Josephine-Annabel,25,F,64,120\n"
       "Doe,John,25,M,70,150\n",
       "Featherstonehaugh-Cholmondely, Maximiliana-Josephine-Annabel");
+}
+
+TEST_F(HeftrakScoreRoster, ChartsTheBodyFatAndPrintsTheSummaryPage) {
+  constexpr COLORREF kWithin = 0x000000FF;
+  constexpr COLORREF kNotWithin = 0x00FF0000;
+  harness::PrintSummaryWithItsChart(
+      &AgeGroups, {{kNotWithin, 2}, {kNotWithin, 40}, {kWithin, 3}, {kWithin, 5}});
 }
 
 TEST_F(HeftrakScoreRoster, PrintsEveryScoredSoldiersReport) {

@@ -97,6 +97,24 @@ bool WriteSummary(const RosterProgram& program, const Platform& platform, const 
   return true;
 }
 
+// The summary page on the default printer, before the reports: the
+// commander's page first.
+bool PrintSummary(const RosterProgram& program, const Platform& platform, const Options& options,
+                  const ScoredFile& run) {
+  if (platform.printSummary == nullptr) {
+    Complain(program, platform, "this build cannot print; the summary page was not printed.");
+    return false;
+  }
+  std::string why;
+  if (!platform.printSummary(PageOfScoredFile(program, run, options.input, platform.utf8Text),
+                             why)) {
+    Complain(program, platform, "the summary page was not printed: " + why);
+    return false;
+  }
+  platform.writeOut("Summary page printed.\n");
+  return true;
+}
+
 }  // namespace
 
 Options ParseOptions(std::span<const std::string> args, std::string& error) {
@@ -135,6 +153,8 @@ Options ParseOptions(std::span<const std::string> args, std::string& error) {
       valueOf(name) = value;
     } else if (arg == "--print") {
       options.print = true;
+    } else if (arg == "--print-summary") {
+      options.printSummary = true;
     } else if (arg == "-h" || arg == "--help") {
       options.help = true;
     } else {
@@ -152,7 +172,7 @@ std::string UsageText(const RosterProgram& program) {
   text.append(program.name)
       .append(" ROSTER.csv [-o RESULTS.csv] [--summary FILE] [--print]\n")
       .append(std::string(std::string_view(program.name).size() + 7, ' '))
-      .append("[--date TEXT]\n");
+      .append("[--print-summary] [--date TEXT]\n");
   text.append("Scores every soldier of a roster with ").append(program.calculator);
   text.append(
       "'s own evaluations and writes\n"
@@ -166,6 +186,7 @@ std::string UsageText(const RosterProgram& program) {
       "                          UTF-8 text within 80 columns\n"
       "  --print                 print each scored soldier's report on the default\n"
       "                          printer\n"
+      "  --print-summary         print the summary page on the default printer\n"
       "  --date TEXT             the date on the reports (default today, as\n"
       "  --date=TEXT             07 Dec 2026)\n"
       "  -h, --help              this text\n"
@@ -232,6 +253,9 @@ int RunRosterProgram(const RosterProgram& program, const Platform& platform,
   platform.writeOut(ScoredText(program, run));
   int status = run.status;
   if (!options.summary.empty() && !WriteSummary(program, platform, options, run)) {
+    status = kUnusable;
+  }
+  if (options.printSummary && !PrintSummary(program, platform, options, run)) {
     status = kUnusable;
   }
   if (options.print && !PrintReports(program, platform, options, run.settings, run.summary)) {

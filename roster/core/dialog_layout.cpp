@@ -9,13 +9,16 @@ RosterSummaryLayout LayoutRosterSummary(const shell::LayoutGrid& g, const Summar
   const int buttonHeight = 7 * g.QY;
   RosterSummaryLayout layout;
 
-  // Two columns of figures, each label column as wide as its longest label.
-  const int rowsLeft = 2 * g.X;
-  const int rowLabels = std::max(18 * g.X, shape.rowLabelWidth + g.QX);
+  // The figures in a column as wide as its longest label, the chart beside.
+  const int figuresLeft = 2 * g.X;
+  const int labels =
+      std::max({18 * g.X, shape.rowLabelWidth + g.QX, shape.verdictLabelWidth + g.QX});
   const int valueWidth = 6 * g.X;
-  const int verdictsLeft = rowsLeft + rowLabels + valueWidth + 5 * g.X;
-  const int verdictLabels = std::max(22 * g.X, shape.verdictLabelWidth + g.QX);
-  const int width = std::max(62 * g.X, verdictsLeft + verdictLabels + valueWidth + 3 * g.X);
+  const int chartLeft = figuresLeft + labels + valueWidth + 3 * g.X;
+  const int chartWidth = std::max(36 * g.X, shape.chart.width);
+  // Four buttons of 14, 14, 14 and 10 X, 2 X apart.
+  const int buttonsWidth = 58 * g.X;
+  const int width = std::max({62 * g.X, chartLeft + chartWidth + 2 * g.X, buttonsWidth + 4 * g.X});
   const int inner = width - 2 * g.X;  // the lists, from X to X before the right edge
 
   const int nameTop = 3 * g.QY;
@@ -24,14 +27,16 @@ RosterSummaryLayout LayoutRosterSummary(const shell::LayoutGrid& g, const Summar
 
   const int figuresTop = nameTop + g.Y + 3 * g.QY;
   for (int k = 0; k < shape.rows + shape.verdicts; ++k) {
-    const bool first = k < shape.rows;
-    const int top = figuresTop + (first ? k : k - shape.rows) * pitch;
-    const int left = first ? rowsLeft : verdictsLeft;
-    const int labelWidth = first ? rowLabels : verdictLabels;
-    layout.figures.push_back({"", {left, top, labelWidth, g.Y}});
-    layout.figures.push_back({"", {left + labelWidth, top, valueWidth, g.Y}, true});
+    // Half a row between the rows' figures and the verdicts'.
+    const int top = figuresTop + k * pitch + (k < shape.rows ? 0 : pitch / 2);
+    layout.figures.push_back({"", {figuresLeft, top, labels, g.Y}});
+    layout.figures.push_back({"", {figuresLeft + labels, top, valueWidth, g.Y}, true});
   }
-  int top = figuresTop + std::max(shape.rows, shape.verdicts) * pitch + g.QY;
+  const int figuresHeight =
+      (shape.rows + shape.verdicts) * pitch + (shape.verdicts > 0 ? pitch / 2 : 0);
+  layout.chart = {chartLeft, figuresTop, width - 2 * g.X - chartLeft,
+                  std::max({figuresHeight, shape.chart.height, 12 * g.Y})};
+  int top = figuresTop + layout.chart.height + g.Y;
 
   // A list under its caption: `rows` rows high.
   const auto list = [&](const char* caption, int rows) {
@@ -57,14 +62,17 @@ RosterSummaryLayout LayoutRosterSummary(const shell::LayoutGrid& g, const Summar
   layout.date = labelled("Test date:", 16 * g.X);
 
   const int buttonsTop = top + 3 * g.QY;
-  const int buttonsLeft = (width - 42 * g.X) / 2;
-  layout.openResults = {"&Open Results", kRosterOpenResultsId, buttonsLeft, buttonsTop,
-                        14 * g.X,        buttonHeight};
-  layout.printReports = {
-      "&Print Reports", kRosterPrintReportsId, buttonsLeft + 16 * g.X, buttonsTop,
-      14 * g.X,         buttonHeight};
-  layout.close = {"&Close",   kRosterCloseId, buttonsLeft + 32 * g.X,
-                  buttonsTop, 10 * g.X,       buttonHeight};
+  int left = (width - buttonsWidth) / 2;
+  const auto button = [&](const char* caption, int id, int buttonWidth) {
+    const shell::ButtonPlace place = {caption,           id,          left, buttonsTop,
+                                      buttonWidth * g.X, buttonHeight};
+    left += (buttonWidth + 2) * g.X;
+    return place;
+  };
+  layout.openResults = button("&Open Results", kRosterOpenResultsId, 14);
+  layout.printReports = button("&Print Reports", kRosterPrintReportsId, 14);
+  layout.printSummary = button("Print &Summary", kRosterPrintSummaryId, 14);
+  layout.close = button("&Close", kRosterCloseId, 10);
   layout.client = {width, buttonsTop + buttonHeight + 3 * g.QY};
   return layout;
 }

@@ -27,6 +27,7 @@ inline constexpr int kRosterStatusId = 326;  // a progress dialog's text
 inline constexpr int kRosterProgressId = 327;
 inline constexpr int kRosterNotesId = 328;  // the list of warnings and notes
 inline constexpr int kRosterDateId = 329;   // the reports' date
+inline constexpr int kRosterPrintSummaryId = 319;
 // Figure k of the summary: its label is kRosterFiguresId + 2k, its value the next.
 inline constexpr int kRosterFiguresId = 330;
 
@@ -38,12 +39,13 @@ struct TextPlace {
 
 // What the summary holds, as far as its places depend on it.
 struct SummaryShape {
-  int rows = 0;      // figures in the first column
-  int verdicts = 0;  // figures in the second
-  // The widest label (with its colon) of each column, in pixels.
+  int rows = 0;      // figures of the rows read
+  int verdicts = 0;  // figures of the verdicts, under them
+  // The widest label (with its colon) of each, in pixels.
   int rowLabelWidth = 0;
   int verdictLabelWidth = 0;
   bool notes = false;  // warnings or notes to list apart from the refused rows
+  shell::Size chart;   // the least room the chart takes (summary_chart.h)
 };
 
 struct RosterSummaryLayout {
@@ -51,13 +53,14 @@ struct RosterSummaryLayout {
   // "Roster:", ("Notes:",) "Refused rows:", "Results:", "Test date:"
   std::vector<TextPlace> captions;
   shell::Box name;
-  // The figures in two columns, `rows` and `verdicts` long: label, value.
+  // The figures in one column, the rows' then the verdicts': label, value.
   std::vector<TextPlace> figures;
+  shell::Box chart;  // beside the figures
   shell::Box notes;  // no size when there are none
   shell::Box refused;
   shell::Box results;
   shell::Box date;
-  shell::ButtonPlace openResults, printReports, close;
+  shell::ButtonPlace openResults, printReports, printSummary, close;
 };
 
 RosterSummaryLayout LayoutRosterSummary(const shell::LayoutGrid& grid, const SummaryShape& shape);

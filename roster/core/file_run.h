@@ -15,6 +15,8 @@
 
 namespace roster {
 
+struct SummaryPage;
+
 enum ExitStatus : int {
   kAllScored = 0,
   kSomeRefused = 1,
@@ -27,6 +29,7 @@ struct Options {
   std::string date;     // empty: today's
   std::string summary;  // the summary page's text file; empty: none
   bool print = false;
+  bool printSummary = false;
   bool help = false;
   // Whether the user can name another results file (-o): the advice for a
   // read-only one says so. A window cannot.
@@ -96,6 +99,9 @@ struct Platform {
   // A roster's text as UTF-8, for the summary page: the Windows build reads
   // a roster saved in the ANSI code page. nullptr: as it stands.
   std::string (*utf8Text)(std::string_view text) = nullptr;
+  // The summary page on the default printer; nullptr where this build
+  // cannot print.
+  bool (*printSummary)(const SummaryPage& page, std::string& why) = nullptr;
 };
 
 // A roster file scored into its results file: what the console program says

@@ -148,6 +148,14 @@ std::string FolderOf(std::string_view path) {
   return std::string(folder);
 }
 
+std::string SummaryPrintedText(bool printed, std::string_view why) {
+  if (printed) {
+    return "The summary page was printed.";
+  }
+  std::string text = "The summary page was not printed: ";
+  return text.append(why).append(".");
+}
+
 std::string RosterChangedText(std::string_view input) {
   return std::string(input) +
          " has changed since it was scored; score it again to print its reports.";

@@ -61,6 +61,9 @@ void NoteShortSsn(std::vector<std::string>& named, const ReportToPrint& report);
 std::string PrintingEndText(const PrintedReports& run,
                             const std::vector<std::string>& shortSsns = {});
 
+// How Print Summary ended: printed, or why not.
+std::string SummaryPrintedText(bool printed, std::string_view why);
+
 // A roster changed on disk since it was scored: its reports would not be
 // the soldiers the results hold.
 std::string RosterChangedText(std::string_view input);

@@ -236,14 +236,17 @@ TEST_F(Console, WritesTheSummaryPageToItsOwnFile) {
        "test-roster: /readonly/s.txt is read-only; make it writable, or name another summary "
        "file with --summary\n"},
       {{"roster.csv", "--summary="}, "test-roster: --summary= needs a value"},
+      {{"roster.csv", "--print-summary"},
+       "test-roster: this build cannot print; the summary page was not printed.\n"},
   };
-  files.erase("roster-results.csv");
   for (const auto& c : refused) {
+    files.erase("roster-results.csv");
     run = RunProgram(c.args);
     EXPECT_EQ(run.status, kUnusable) << c.err;
     EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    // Refused before anything is written; a page that cannot print, after.
+    EXPECT_EQ(files.contains("roster-results.csv"), c.args.back() == "--print-summary");
   }
-  EXPECT_FALSE(files.contains("roster-results.csv"));  // refused before anything is written
 
   run = RunProgram({"roster.csv", "--summary", "/full/page.txt"});
   EXPECT_EQ(run.status, kUnusable);

@@ -39,9 +39,10 @@ TEST(RosterDialogLayout, EveryControlInsideAndApart) {
        {GridFromBaseUnits(8, 16), GridFromBaseUnits(7, 15), GridFromBaseUnits(10, 20)}) {
     // VORNA's and HEFTRAK's counts; labels of today's width and much wider;
     // with and without notes.
+    // And the charts' least sizes, of today's and of a roster of millions.
     for (const SummaryShape& shape :
-         {SummaryShape{4, 3, 0, 0, false}, SummaryShape{4, 6, 130, 230, true},
-          SummaryShape{4, 6, 40 * grid.X, 45 * grid.X, true}}) {
+         {SummaryShape{4, 3, 0, 0, false, {}}, SummaryShape{4, 6, 130, 230, true, {300, 170}},
+          SummaryShape{4, 6, 40 * grid.X, 45 * grid.X, true, {90 * grid.X, 30 * grid.Y}}}) {
       SCOPED_TRACE(testing::Message() << grid.X << "x" << grid.Y << ", " << shape.verdicts << ", "
                                       << shape.verdictLabelWidth);
       const RosterSummaryLayout summary = LayoutRosterSummary(grid, shape);
@@ -53,7 +54,11 @@ TEST(RosterDialogLayout, EveryControlInsideAndApart) {
                                 summary.date,
                                 BoxOf(summary.openResults),
                                 BoxOf(summary.printReports),
-                                BoxOf(summary.close)};
+                                BoxOf(summary.printSummary),
+                                BoxOf(summary.close),
+                                summary.chart};
+      EXPECT_GE(summary.chart.width, shape.chart.width);
+      EXPECT_GE(summary.chart.height, shape.chart.height);
       if (shape.notes) {
         boxes.push_back(summary.notes);
       }

@@ -7,7 +7,8 @@
 # their own (ranked_reports.sh). Every LINE must stand in the first report,
 # with the date the test sets in the summary; no report has a row of
 # punctuation alone, and the roster's soldier with an SSN too long for the
-# boxes has what fits of it.
+# boxes has what fits of it. The summary page printed from the window is one
+# document of two pages, numbered, with the roster's name and the date.
 set -euo pipefail
 test_exe=$1 prefix=$2 count=$3
 shift 3
@@ -35,6 +36,31 @@ if grep -xE ' *[[:punct:]]+ *' <<<"$all"; then
   failed=1
 fi
 missing_lines "$all" "the reports" "SSN: 123/45/6789" "Abcdefghijklmnopqrstuvwxyzabc, ." || failed=1
+# This run's summary pages: its soldiers' rank stands in their lists.
+summaries=()
+for _ in $(seq 30); do
+  mapfile -t summaries < <(find "$pdfs" -maxdepth 1 -name "Roster_Summary*.pdf" -newer "$mark" |
+    while read -r pdf; do pdftotext "$pdf" - 2>/dev/null | grep -qF "$rank" && echo "$pdf"; done)
+  [ "${#summaries[@]}" -ge 1 ] && break
+  sleep 0.3
+done
+trap 'rm -f "$mark" "${found[@]}" "${summaries[@]}"' EXIT
+if [ "${#summaries[@]}" -ne 1 ]; then
+  echo "expected 1 summary page printed, found ${#summaries[@]}"
+  failed=1
+else
+  summary=$(report_text "${summaries[0]}")
+  pages=$(pdfinfo "${summaries[0]}" | sed -n 's/^Pages: *//p')
+  if [ "$pages" != 2 ]; then
+    echo "the summary took $pages pages, expected 2"
+    failed=1
+  fi
+  missing_lines "$summary" "the summary" "Roster Summary" "Roster: summary.csv" \
+    "Date: $date" "Page 1 of 2" "Page 2 of 2" || {
+    printf 'The summary read:\n%s\n' "$summary"
+    failed=1
+  }
+fi
 [ "$failed" -eq 0 ] || printf 'The first report read:\n%s\n' "$first"
 [ "$failed" -eq 0 ] && echo "$count reports printed to PDF from the window"
 exit "$failed"

@@ -1,14 +1,19 @@
 // What a clerk meets around the scoring and the printing in the windows,
 // beyond a roster scored and printed as the console does (window_driver.h):
 // a long scoring, keys typed ahead, Cancel, a printer's failure with the
-// longest names, many print jobs, and no program for CSV files.
+// longest names, many print jobs, no program for CSV files, and the
+// summary's chart and printed page.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "roster/tests/window_driver.h"
@@ -220,6 +225,148 @@ inline void OpenResultsWithoutAProgram(const std::string& roster) {
   EXPECT_EQ(message.find('%'), std::string::npos) << message;
   EXPECT_EQ(alerts, 1);
   EXPECT_EQ(FileBytes(opened), folder.substr(0, folder.size() - 1) + "\r\n");
+}
+
+// A bar of the summary's chart as the dialog draws it.
+struct DrawnBar {
+  COLORREF colour;
+  int height;  // in pixels
+};
+
+// The chart's bars, left to right, read from the dialog drawn into a bitmap
+// (WM_PRINTCLIENT): in each column of pixels the run of a bar's colour (and
+// of the white count on it) up from the line the bars stand on; the legend's
+// keys stand higher and are left out.
+inline std::vector<DrawnBar> ChartBars(HWND dialog) {
+  constexpr COLORREF kBlue = 0x000000FF;  // a 32-bit DIB's pixels are 0x00RRGGBB
+  constexpr COLORREF kRed = 0x00FF0000;
+  constexpr COLORREF kWhite = 0x00FFFFFF;
+  constexpr COLORREF kBackground = 0x00C0C0C0;
+  RECT client{};
+  GetClientRect(dialog, &client);
+  const int width = client.right;
+  const int height = client.bottom;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, bitmap);
+  auto* pixels = static_cast<COLORREF*>(bits);
+  std::fill(pixels, pixels + static_cast<std::ptrdiff_t>(width) * height, kBackground);
+  SendMessageA(dialog, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  GdiFlush();
+  const auto at = [&](int x, int y) { return pixels[static_cast<std::ptrdiff_t>(y) * width + x]; };
+  struct Column {
+    int x;
+    COLORREF colour;
+    int bottom;
+    int height;
+  };
+  std::vector<Column> columns;
+  int baseline = 0;
+  for (int x = 0; x < width; ++x) {
+    for (int y = height - 1; y >= 0; --y) {
+      const COLORREF colour = at(x, y);
+      if (colour != kBlue && colour != kRed) {
+        continue;
+      }
+      int top = y;
+      while (top > 0 && (at(x, top - 1) == colour || at(x, top - 1) == kWhite)) {
+        --top;
+      }
+      columns.push_back({x, colour, y, y - top + 1});
+      baseline = std::max(baseline, y);
+      break;
+    }
+  }
+  std::vector<DrawnBar> bars;
+  int lastX = -2;
+  for (const Column& column : columns) {
+    if (column.bottom != baseline) {
+      continue;
+    }
+    if (bars.empty() || column.x != lastX + 1 || bars.back().colour != column.colour) {
+      bars.push_back({column.colour, 0});
+    }
+    bars.back().height = std::max(bars.back().height, column.height);
+    lastX = column.x;
+  }
+  SelectObject(dc, previous);
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+  return bars;
+}
+
+// The summary's chart shows the bars `expected` (colour, count; none for
+// a count of nothing), left to right, each as tall as its count's share of
+// the tallest, to the pixel.
+inline void ExpectChart(HWND dialog, const std::vector<std::pair<COLORREF, long long>>& expected) {
+  const std::vector<DrawnBar> bars = ChartBars(dialog);
+  ASSERT_EQ(bars.size(), expected.size());
+  int tallest = 0;
+  long long most = 0;
+  for (std::size_t k = 0; k < bars.size(); ++k) {
+    EXPECT_EQ(bars[k].colour, expected[k].first) << "bar " << k;
+    tallest = std::max(tallest, bars[k].height);
+    most = std::max(most, expected[k].second);
+  }
+  EXPECT_GT(tallest, 60);  // the chart takes room enough to read
+  for (std::size_t k = 0; k < bars.size(); ++k) {
+    EXPECT_NEAR(bars[k].height,
+                static_cast<double>(expected[k].second) * tallest / static_cast<double>(most), 1.0)
+        << "bar " << k << " of " << expected[k].second;
+  }
+}
+
+// The summary of `roster` (its soldiers of the rank PRINT_RANK) shows its
+// chart as `expected` (ExpectChart); Print Summary prints its page with the
+// date REPORTS_DATE set in the summary, and says so; then, on a printer that
+// refuses every job, sounds the alert once and says it was not printed.
+inline void PrintSummaryWithItsChart(const std::function<std::string(const std::string&)>& roster,
+                                     const std::vector<std::pair<COLORREF, long long>>& expected) {
+  const char* rank = std::getenv("PRINT_RANK");
+  ASSERT_TRUE(rank != nullptr) << "PRINT_RANK names no rank to mark this run's summary";
+  const char* date = std::getenv("REPORTS_DATE");
+  ASSERT_TRUE(date != nullptr) << "REPORTS_DATE names no date for this run's summary";
+  const char* refusing = std::getenv("REFUSING_PRINTER");
+  ASSERT_TRUE(refusing != nullptr && *refusing != '\0') << "REFUSING_PRINTER names no printer";
+  const std::string path = WorkFolder("print-summary") + "summary.csv";
+  WriteFileBytes(path, roster(rank));
+  std::string saved;
+  std::vector<std::string> told(2);
+  int alerts = 0;
+  shell::Observer observer;
+  observer.alerted = [&alerts] { ++alerts; };
+  shell::Observe(&observer);
+  const bool done = RunDialogs(
+      &ChooseScoreARoster,
+      {ChooseFile(path),
+       OnSummaryPress('s',
+                      [&](HWND dialog) {
+                        ExpectChart(dialog, expected);
+                        SetDlgItemTextA(dialog, roster::kRosterDateId, date);
+                      }),
+       OnMessageBox(told[0]),
+       OnSummaryPress('s',
+                      [&](HWND) {
+                        saved = SetDefaultPrinter(std::string(refusing) +
+                                                  ",wineps.drv,CUPS:" + refusing);
+                      }),
+       OnMessageBox(told[1]), OnSummaryPress('c', [&](HWND) { SetDefaultPrinter(saved); })},
+      120);
+  shell::Observe(nullptr);
+  EXPECT_TRUE(done);
+  EXPECT_EQ(told, (std::vector<std::string>{
+                      "The summary page was printed.",
+                      "The summary page was not printed: the default printer did not take the "
+                      "page."}));
+  EXPECT_EQ(alerts, 1);
 }
 
 }  // namespace harness

@@ -13,6 +13,7 @@
 #include "roster/console_main.h"
 #include "roster/core/console.h"
 #include "roster/win32/files.h"
+#include "roster/win32/summary_print.h"
 #include "roster/win32/text.h"
 #include "shell/core/layout_grid.h"
 #include "shell/core/print_setup.h"
@@ -89,6 +90,7 @@ int ConsoleMain(const RosterProgram& program, int, char**) {
   RemoveTemporaryOnConsoleClose();
   Platform platform = WindowsPlatform();
   platform.print = &Print;
+  platform.printSummary = &PrintSummaryPage;
   platform.writeOut = &WriteOut;
   platform.writeErr = &WriteErr;
   const int status = RunRosterProgram(program, platform, Arguments());

@@ -9,6 +9,7 @@
 
 #include "roster/core/file_run.h"
 #include "roster/core/program.h"
+#include "roster/core/summary_page.h"
 #include "shell/core/print_dialog_layout.h"
 
 // Dialog procedures are exported by name.
@@ -40,6 +41,8 @@ struct RosterSession {
   FileStamp stamp;    // the roster's as it was scored
   ScoredFile run;
   std::string date;  // the reports', as the summary set it
+  SummaryPage page;  // the summary page of the run
+  shell::Box chart;  // where the summary dialog draws the page's chart
 };
 
 // The roster programs' files, dates and printer texts on Windows; no console
@@ -50,8 +53,9 @@ Platform RosterPlatform();
 HWND CreateRosterControl(HWND dialog, const wchar_t* kind, DWORD style, const shell::Box& box,
                          int id, std::string_view text = {});
 
-// A problem the clerk must read: the alert, then the text in a message box.
-void TellRosterProblem(HWND owner, const std::string& text);
+// A problem the clerk must read: the alert (unless what failed sounded it
+// already), then the text in a message box.
+void TellRosterProblem(HWND owner, const std::string& text, bool alerted = false);
 
 // What the clerk did, told in a message box.
 void TellRoster(HWND owner, const std::string& text);

@@ -1,6 +1,7 @@
-// The summary of a scored roster: its name, the counts, the warnings and
-// the refused rows to correct in the spreadsheet, the results file, the
-// reports' date, and what to do with them.
+// The summary of a scored roster: its name, the counts beside the summary
+// page's chart, the warnings and the refused rows to correct in the
+// spreadsheet, the results file, the reports' date, and what to do with
+// them (the summary page printed among them).
 #include <windows.h>
 
 #include <objbase.h>
@@ -9,10 +10,13 @@
 #include <algorithm>
 
 #include "roster/core/dialog_layout.h"
+#include "roster/core/summary_chart.h"
 #include "roster/core/summary_view.h"
 #include "roster/win32/late_calls.h"
 #include "roster/win32/roster_resources.h"
 #include "roster/win32/roster_session.h"
+#include "roster/win32/summary_drawing.h"
+#include "roster/win32/summary_print.h"
 #include "roster/win32/text.h"
 #include "shell/core/print_setup.h"
 #include "shell/core/report.h"
@@ -77,7 +81,13 @@ void OnInitDialog(HWND dialog, RosterSession& session) {
   DiscardTypedAhead();
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&session));
   const SummaryView view = ViewOfScoredFile(*session.program, session.input, session.run);
+  session.page = PageOfScoredFile(*session.program, session.run, session.input, &Utf8Text);
   SummaryShape shape;
+  {
+    // The chart is drawn in the dialog's own font, the System font.
+    const shell::WindowDC dc(dialog);
+    shape.chart = ChartSize(session.page.chart, RowHeightOn(dc.get()), WidthOn(dc.get()));
+  }
   shape.rows = static_cast<int>(view.rows.size());
   shape.verdicts = static_cast<int>(view.verdicts.size());
   // The labels are measured in the font a text of the dialog is drawn in.
@@ -90,6 +100,7 @@ void OnInitDialog(HWND dialog, RosterSession& session) {
   shape.notes = !view.notes.empty();
   const RosterSummaryLayout layout = LayoutRosterSummary(shell::App().grid, shape);
   shell::SizeClientArea(dialog, layout.client);
+  session.chart = session.page.chart.bars.empty() ? shell::Box{} : layout.chart;
   MoveWindow(name, layout.name.left, layout.name.top, layout.name.width, layout.name.height, TRUE);
   for (const TextPlace& caption : layout.captions) {
     CreateText(dialog, caption, -1, caption.text);
@@ -115,6 +126,7 @@ void OnInitDialog(HWND dialog, RosterSession& session) {
   shell::ButtonPlace printReports = layout.printReports;
   printReports.enabled = session.run.summary.scored > 0;
   shell::CreateButton(dialog, printReports, WS_TABSTOP);
+  shell::CreateButton(dialog, layout.printSummary, WS_TABSTOP);
   SetFocus(shell::CreateButton(dialog, layout.close, WS_TABSTOP | BS_DEFPUSHBUTTON));
   SendMessageA(dialog, DM_SETDEFID, kRosterCloseId, 0);
 }
@@ -206,6 +218,28 @@ void PrintReports(HWND dialog, RosterSession& session) {
   PrintSessionReports(dialog, session);
 }
 
+// Print Summary: the summary page, dated as the reports would be.
+void PrintSummary(HWND dialog, RosterSession& session) {
+  wchar_t typed[shell::kPersonalFieldChars + 1] = {};
+  GetDlgItemTextW(dialog, kRosterDateId, typed, static_cast<int>(std::size(typed)));
+  SummaryPage page = session.page;
+  page.date = ReportsDate(WideToUtf8(typed), shell::TodaysDate());
+  std::string why;
+  if (PrintSummaryPage(page, why)) {
+    TellRoster(dialog, SummaryPrintedText(true, ""));
+  } else {
+    TellRosterProblem(dialog, SummaryPrintedText(false, why), true);
+  }
+}
+
+// The chart, beside the figures; on a repaint and into a device context a
+// test reads back (WM_PRINTCLIENT).
+void DrawSummaryChart(HDC dc, const RosterSession& session) {
+  if (session.chart.width > 0) {
+    DrawChart(dc, LayoutChart(session.page.chart, session.chart, RowHeightOn(dc), WidthOn(dc)));
+  }
+}
+
 }  // namespace
 
 HWND CreateRosterControl(HWND dialog, const wchar_t* kind, DWORD style, const shell::Box& box,
@@ -229,6 +263,19 @@ INT_PTR CALLBACK RosterProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     case WM_INITDIALOG:
       roster::OnInitDialog(dialog, *reinterpret_cast<roster::RosterSession*>(lParam));
       return FALSE;  // the focus is on Close already
+    case WM_PAINT:
+      if (session != nullptr) {
+        const shell::PaintDC dc(dialog);
+        roster::DrawSummaryChart(dc.get(), *session);
+        return TRUE;
+      }
+      return FALSE;
+    case WM_PRINTCLIENT:
+      if (session != nullptr) {
+        roster::DrawSummaryChart(reinterpret_cast<HDC>(wParam), *session);
+        return TRUE;
+      }
+      return FALSE;
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case IDOK:  // Enter, whichever button is the default
@@ -240,6 +287,9 @@ INT_PTR CALLBACK RosterProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
           return TRUE;
         case roster::kRosterPrintReportsId:
           roster::PrintReports(dialog, *session);
+          return TRUE;
+        case roster::kRosterPrintSummaryId:
+          roster::PrintSummary(dialog, *session);
           return TRUE;
         default:
           return FALSE;

@@ -64,9 +64,11 @@ Platform RosterPlatform() {
   return WindowsPlatform();
 }
 
-void TellRosterProblem(HWND owner, const std::string& text) {
+void TellRosterProblem(HWND owner, const std::string& text, bool alerted) {
   DiscardTypedAhead();
-  shell::Alert();
+  if (!alerted) {
+    shell::Alert();
+  }
   MessageBoxW(owner, DisplayText(text).c_str(), L"Score a Roster", MB_OK | MB_ICONEXCLAMATION);
 }
 

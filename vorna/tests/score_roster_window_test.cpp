@@ -38,6 +38,24 @@ std::string Example(const std::string& rank) {
          rank + ",123-45-678901,30,M,60,60,14:00\n";
 }
 
+// Soldiers in four bands of total points: 43 failed under 180 (enough for
+// the failed to go on to a second page), 1 failed at 181, 4 passed at 241,
+// 6 maxed.
+std::string Bands(const std::string& rank) {
+  std::string roster = "Last,First,Rank,Age,Sex,Pushups,Situps,Run\n";
+  const auto add = [&](int soldiers, const char* name, const char* scores) {
+    for (int k = 0; k < soldiers; ++k) {
+      roster +=
+          std::string(name) + "," + std::to_string(100 + k) + "," + rank + "," + scores + "\n";
+    }
+  };
+  add(43, "Under", "25,M,10,10,25:00");
+  add(1, "Low", "44,M,30,40,19:30");
+  add(4, "Pass", "30,F,42,53,17:54");
+  add(6, "Max", "25,M,75,80,13:00");
+  return roster;
+}
+
 class VornaScoreRoster : public harness::ProgramSuite<&Program> {};
 
 TEST_F(VornaScoreRoster, TheSystemMenuHasItAboveAbout) {
@@ -101,6 +119,13 @@ TEST_F(VornaScoreRoster, APrintersFailureShowsWholeWithTheLongestNames) {
 
 TEST_F(VornaScoreRoster, OffersTheFolderWhenNoProgramOpensCsvFiles) {
   harness::OpenResultsWithoutAProgram(Example("SGT"));
+}
+
+TEST_F(VornaScoreRoster, ChartsTheTotalsAndPrintsTheSummaryPage) {
+  constexpr COLORREF kPassed = 0x000000FF;
+  constexpr COLORREF kFailed = 0x00FF0000;
+  harness::PrintSummaryWithItsChart(&Bands,
+                                    {{kFailed, 43}, {kFailed, 1}, {kPassed, 4}, {kPassed, 6}});
 }
 
 TEST_F(VornaScoreRoster, PrintsEveryScoredSoldiersReport) {
