@@ -2,9 +2,10 @@
 # The demo: a clerk's session with both programs, typed as real keyboard
 # input on an X display, each report printed through the program's own Print
 # dialog to a PDF printer, and HEFTRAK's example roster scored from the
-# window with every report printed; then both example rosters scored by the
-# roster programs, every soldier's report printed. Leaves the PDFs,
-# screenshots and results files in out/demo/.
+# window with its summary page and every report printed; then both example
+# rosters scored by the roster programs, the summary page and every
+# soldier's report printed. Leaves the PDFs, screenshots, pictures of the
+# summary pages and results files in out/demo/.
 # Called by ./run demo after the programs are built; expects WINEPREFIX set.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -156,6 +157,11 @@ typed 'C:\Rosters\company-roster.csv'
 key Return
 summary=$(focus_window "Roster Scored")
 shot "$summary" heftrak-roster-summary
+key alt+s # Print Summary: the summary page, its chart and its lists
+keep_pdfs window-roster-summary
+focus_window "Score a Roster" >/dev/null
+key Return # "The summary page was printed."
+focus_window "Roster Scored" >/dev/null
 key alt+p # Print Reports: one report for each scored soldier
 focus_window "Print Reports" >/dev/null
 keep_pdfs window-roster-heftrak 5
@@ -185,11 +191,19 @@ print_report Poe Alex B 555443333 SFC vorna-maxed
 key alt+F4
 wait "$program" || true
 
-# Scores a copy of an example roster in out/demo and keeps each printed
-# report as NAME-N.pdf.
+# Scores a copy of an example roster in out/demo, keeps its printed summary
+# page as NAME-summary.pdf and each printed report as NAME-N.pdf.
 score_roster() { # score_roster PROGRAM NAME
   cp "$root/examples/$1-roster.csv" "$out/$1-roster.csv"
   local summary scored status=0
+  (cd "$out" && wine "$root/build/windows/$1/$1-roster.exe" "$1-roster.csv" --print-summary \
+    </dev/null >/dev/null) || status=$?
+  if [ "$status" -ne 1 ]; then
+    echo "demo: $1-roster --print-summary ended with status $status" >&2
+    return 1
+  fi
+  keep_pdfs "$2-summary"
+  status=0
   # A name relative to the folder: Wine maps the working folder, not a Unix path.
   summary=$(cd "$out" && wine "$root/build/windows/$1/$1-roster.exe" "$1-roster.csv" --print </dev/null) || status=$?
   echo "$summary" | tr -d '\r' | sed 's/^/    /'
@@ -207,6 +221,11 @@ echo "==> The roster programs: both example rosters, every report printed"
 score_roster heftrak roster-heftrak
 score_roster vorna roster-vorna
 rm -f "$out/.mark"
+
+# The first page of each summary as a picture, as the README shows one.
+for pdf in "$out"/*summary.pdf; do
+  pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$pdf" "${pdf%.pdf}"
+done
 
 # What a report says of the soldier: its verdict line, or, where there is
 # none, the figures the soldier's row left blank.
@@ -227,10 +246,16 @@ echo
 echo "Demo done. In $out:"
 echo "  The reports printed, as PDF, and what each says of the soldier:"
 for f in "$out"/*.pdf; do
+  case "$f" in *summary.pdf) continue ;; esac
   printf '    %-28s %s\n' "$(basename "$f")" "$(verdict_of "$f")"
+done
+echo "  The summary pages printed, as PDF, and a picture of each first sheet:"
+for f in "$out"/*summary.pdf; do
+  printf '    %-28s %s\n' "$(basename "$f")" "$(basename "${f%.pdf}.png")"
 done
 echo "  A screenshot of each window:"
 for f in "$out"/*.png; do
+  case "$f" in *summary.png) [ -f "${f%.png}.pdf" ] && continue ;; esac
   printf '    %s\n' "$(basename "$f")"
 done
 echo "  The rosters scored (copies of examples/) and their results, as CSV:"
