@@ -116,6 +116,8 @@ TEST(VornaSummary, TheTextPageOfSmallRosters) {
        {"      failed               1  100.0%",
         "Under 180            0      1    1       0       1", "(line 2)           70  43, needs 17",
         "             ===="}},
+      // A roster saved in a code page: what is no UTF-8 shows as "?".
+      {"a name not in UTF-8", header + "M\xFCller,,,,,25,F,1,1,25:00\n", {"M?ller   "}},
       {"none",
        header,
        {"Rows read                  0", "Event       Soldiers  Average points  Under 60",
