@@ -85,6 +85,7 @@ void SoldierList::Add(const SoldierName& who, int line, std::span<const std::str
   // A row that names nobody sorts after every name.
   std::string& key = candidate_.key;
   key.clear();
+  key.reserve(kLongestKey);
   if (who.last.empty() && who.first.empty() && who.middleInitial.empty()) {
     key.push_back('\xFF');
   } else {
@@ -101,7 +102,16 @@ void SoldierList::Add(const SoldierName& who, int line, std::span<const std::str
     }
     std::pop_heap(heap_.begin(), heap_.end(), &Before);
   } else {
-    heap_.emplace_back();
+    // Room for the longest texts from the start: a soldier who takes this
+    // place later allocates nothing.
+    Entry& fresh = heap_.emplace_back();
+    fresh.key.reserve(kLongestKey);
+    fresh.soldier.name.reserve(kLongestName);
+    fresh.soldier.rank.reserve(kKeptCellBytes);
+    fresh.soldier.cells.resize(cells.size());
+    for (std::string& cell : fresh.soldier.cells) {
+      cell.reserve(kKeptCellBytes);
+    }
   }
   Entry& entry = heap_.back();
   entry.key.assign(key);

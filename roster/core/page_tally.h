@@ -24,6 +24,10 @@ inline constexpr std::size_t kListedSoldiers = 200;
 // bytes: more than any page column shows.
 inline constexpr std::size_t kKeptNameBytes = 48;
 inline constexpr std::size_t kKeptCellBytes = 24;
+// The most a sort key or a name takes before it is cut: three parts of a
+// name and what joins them.
+inline constexpr std::size_t kLongestKey = 3 * kKeptNameBytes + 2;
+inline constexpr std::size_t kLongestName = 3 * kKeptNameBytes + 5;
 
 struct ListedSoldier {
   int line = 0;
