@@ -532,9 +532,15 @@ class ClassStandIn {
   bool had_ = false;
 };
 
-// Waits a few seconds for a file a command started by the shell writes.
+// Waits a few seconds for a file a command started by the shell writes:
+// for it to stand there with something in it (the command creates it
+// before it writes, and a loaded machine may take a while between).
 inline void AwaitFile(const std::string& path) {
-  for (int i = 0; i < 100 && GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  for (int i = 0;
+       i < 100 && (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) == FALSE ||
+                   (data.nFileSizeLow == 0 && data.nFileSizeHigh == 0));
+       ++i) {
     Sleep(100);
   }
   Sleep(200);  // its last bytes
