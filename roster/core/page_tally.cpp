@@ -159,9 +159,9 @@ bool ReadWhole(std::string_view cell, long long& value) {
 }
 
 std::string_view ResultCell(const ScoredRow& row, int column) {
-  const std::vector<std::string>& results = row.score.results;
+  const std::span<const std::string_view> results = row.score.results;
   return column >= 0 && static_cast<std::size_t>(column) < results.size()
-             ? std::string_view(results[static_cast<std::size_t>(column)])
+             ? results[static_cast<std::size_t>(column)]
              : std::string_view();
 }
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "roster/core/page_tally.h"
 #include "roster/core/run.h"
 
 namespace {
@@ -33,7 +34,10 @@ long AllocationsAfter(const RosterProgram& program, std::string_view roster, int
   const ByteWriter writer = [](std::string_view, std::string&) { return true; };
   int rows = 0;
   long before = -1;
-  const RowObserver observer = [&](const ScoredRow&) {
+  // The summary page's figures and lists are counted as a file run counts them.
+  PageTally tally = StartTally(program);
+  const RowObserver observer = [&](const ScoredRow& row) {
+    TallyRow(program, tally, row);
     if (++rows == warmRows) {
       before = HeapAllocations();
     }
