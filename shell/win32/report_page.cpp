@@ -64,35 +64,6 @@ int PrintedWidth(HDC dc, const LOGFONTA& face, int ownHeight, std::string_view t
   return static_cast<int>(std::max<long long>(reported, exact));
 }
 
-// The page, in a face fitted to it. False when the printer refused any part.
-bool PrintPage(PrintJob& job, const Report& report) {
-  if (!job.StartPage(report.documentName.c_str())) {
-    return false;
-  }
-  HDC dc = job.dc();
-  // The margin is five screen character widths, taken as printer pixels.
-  PageGeometry page{0, GetDeviceCaps(dc, HORZRES), 5 * App().grid.X};
-  LOGFONTA face{};
-  TEXTMETRICA metrics{};
-  if (GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof face, &face) == 0 ||
-      GetTextMetricsA(dc, &metrics) == 0) {
-    return false;
-  }
-  const int ownHeight = metrics.tmHeight - metrics.tmInternalLeading;
-  const FittedReport fitted =
-      FitReport(report, page, ownHeight, [&](std::string_view text, int height) {
-        return PrintedWidth(dc, face, ownHeight, text, height);
-      });
-  if (fitted.pageHeight != ownHeight && !job.UseFont(FaceAt(face, fitted.pageHeight))) {
-    return false;
-  }
-  if (GetTextMetricsA(dc, &metrics) == 0) {
-    return false;
-  }
-  page.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
-  return RenderReport(dc, fitted.report, page) && job.Finish();
-}
-
 // Draws one line's text at its place, its top at `top` or, for a line in a
 // face of its own, its baseline on the page face's `baseline`.
 void DrawLine(HDC dc, const ReportLine& line, const PageGeometry& page, int top, int baseline) {
@@ -143,54 +114,67 @@ bool RenderReport(HDC dc, const Report& report, const PageGeometry& page) {
   return drawn;
 }
 
+namespace {
+
+// The pages, in the printer's face made small enough for every line of
+// `fit` to fit the page's width: the face first, then the pages (they
+// depend on the lines the face leaves room for), then each page's lines and
+// drawing. False when the printer refused any part.
+bool PrintPages(PrintJob& job, const Report& fit, const Paginate& paginate,
+                const DrawOnPage& draw) {
+  LOGFONTA face{};
+  TEXTMETRICA metrics{};
+  if (!job || GetObjectA(GetCurrentObject(job.dc(), OBJ_FONT), sizeof face, &face) == 0 ||
+      GetTextMetricsA(job.dc(), &metrics) == 0) {
+    return false;
+  }
+  HDC dc = job.dc();
+  // The margin is five screen character widths, taken as printer pixels.
+  PageGeometry page{0, GetDeviceCaps(dc, HORZRES), 5 * App().grid.X};
+  const int ownHeight = metrics.tmHeight - metrics.tmInternalLeading;
+  const FittedReport fitted =
+      FitReport(fit, page, ownHeight, [&](std::string_view text, int height) {
+        return PrintedWidth(dc, face, ownHeight, text, height);
+      });
+  if (fitted.pageHeight != ownHeight && !job.UseFont(FaceAt(face, fitted.pageHeight))) {
+    return false;
+  }
+  if (GetTextMetricsA(dc, &metrics) == 0) {
+    return false;
+  }
+  page.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+  const std::vector<Report> pages =
+      paginate(page.lineHeight > 0 ? GetDeviceCaps(dc, VERTRES) / page.lineHeight : 0);
+  if (pages.empty() || !job.StartPage(pages[0].documentName.c_str())) {
+    return false;
+  }
+  for (std::size_t k = 0; k < pages.size(); ++k) {
+    if ((k > 0 && !job.NextPage()) || !RenderReport(dc, pages[k], page) ||
+        (draw && !draw(dc, k, page))) {
+      return false;
+    }
+  }
+  return job.Finish();
+}
+
+const char* WhyNotPrinted(HDC printer) {
+  return printer == nullptr ? "no default printer could be opened"
+                            : "the default printer did not take the page";
+}
+
+}  // namespace
+
 bool PrintDocument(std::string_view widest, const Paginate& paginate, const DrawOnPage& draw,
                    std::string* why) {
   HDC printer = OpenDefaultPrinter();
   PrintJob job(printer);
-  // The face, the pages and each page's lines and drawing, in that order:
-  // the pages depend on the lines the face leaves room for.
-  const auto print = [&] {
-    LOGFONTA face{};
-    TEXTMETRICA metrics{};
-    if (!job || GetObjectA(GetCurrentObject(job.dc(), OBJ_FONT), sizeof face, &face) == 0 ||
-        GetTextMetricsA(job.dc(), &metrics) == 0) {
-      return false;
-    }
-    HDC dc = job.dc();
-    PageGeometry page{0, GetDeviceCaps(dc, HORZRES), 5 * App().grid.X};
-    const int ownHeight = metrics.tmHeight - metrics.tmInternalLeading;
-    Report widestLine;
-    AddLine(widestLine, 1, std::string(widest));
-    const FittedReport fitted =
-        FitReport(widestLine, page, ownHeight, [&](std::string_view text, int height) {
-          return PrintedWidth(dc, face, ownHeight, text, height);
-        });
-    if (fitted.pageHeight != ownHeight && !job.UseFont(FaceAt(face, fitted.pageHeight))) {
-      return false;
-    }
-    if (GetTextMetricsA(dc, &metrics) == 0) {
-      return false;
-    }
-    page.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
-    const std::vector<Report> pages =
-        paginate(page.lineHeight > 0 ? GetDeviceCaps(dc, VERTRES) / page.lineHeight : 0);
-    if (pages.empty() || !job.StartPage(pages[0].documentName.c_str())) {
-      return false;
-    }
-    for (std::size_t k = 0; k < pages.size(); ++k) {
-      if ((k > 0 && !job.NextPage()) || !RenderReport(dc, pages[k], page) ||
-          (draw && !draw(dc, k, page))) {
-        return false;
-      }
-    }
-    return job.Finish();
-  };
-  const bool printed = print();
+  Report widestLine;
+  AddLine(widestLine, 1, std::string(widest));
+  const bool printed = PrintPages(job, widestLine, paginate, draw);
   if (!printed) {
     Alert();
     if (why != nullptr) {
-      *why = printer == nullptr ? "no default printer could be opened"
-                                : "the default printer did not take the page";
+      *why = WhyNotPrinted(printer);
     }
   }
   return printed;
@@ -200,15 +184,15 @@ bool PrintReport(const Report& report, std::string* why) {
   HDC printer = OpenDefaultPrinter();
   const bool printed = PrintReportOn(printer, report);
   if (!printed && why != nullptr) {
-    *why = printer == nullptr ? "no default printer could be opened"
-                              : "the default printer did not take the page";
+    *why = WhyNotPrinted(printer);
   }
   return printed;
 }
 
 bool PrintReportOn(HDC printer, const Report& report) {
   PrintJob job(printer);
-  const bool printed = job && PrintPage(job, report);
+  const bool printed = PrintPages(
+      job, report, [&](int) { return std::vector<Report>{report}; }, nullptr);
   if (!printed) {
     Alert();
   }
