@@ -1,6 +1,8 @@
 #include "heftrak/roster/roster_summary.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -84,11 +86,13 @@ void Tally(roster::PageTally& tally, const roster::ScoredRow& row) {
 }
 
 std::string GroupLabel(int group) {
-  const int first = kAgeGroupFirstAges[static_cast<std::size_t>(group)];
-  return group + 1 < kAgeGroupCount
-             ? std::to_string(first) + "-" +
-                   std::to_string(kAgeGroupFirstAges[static_cast<std::size_t>(group + 1)] - 1)
-             : std::to_string(first) + "+";
+  std::string label;
+  roster::AppendWhole(label, kAgeGroupFirstAges[static_cast<std::size_t>(group)]);
+  if (group + 1 == kAgeGroupCount) {
+    return label.append("+");
+  }
+  return roster::AppendWhole(label.append("-"),
+                             kAgeGroupFirstAges[static_cast<std::size_t>(group + 1)] - 1);
 }
 
 constexpr const char* kRowLabels[kPageRows] = {
@@ -104,29 +108,30 @@ constexpr const char* kRowLabels[kPageRows] = {
     "  not within body fat limit",
 };
 
-roster::PageList List(const roster::SoldierList& soldiers, std::string caption,
-                      std::vector<roster::ListColumn> columns) {
-  roster::PageList list{std::move(caption), std::move(columns), soldiers.Sorted(), 0};
-  list.more = soldiers.count() - static_cast<long long>(list.soldiers.size());
-  return list;
+// "1 refused row with no sex M or F"
+void AppendRefused(std::string& note, long long rows, std::string_view without) {
+  note.append(roster::CountText(rows))
+      .append(rows == 1 ? " refused row" : " refused rows")
+      .append(" with no ")
+      .append(without);
 }
 
 void Page(const roster::PageTally& tally, const roster::RosterSummary&, roster::SummaryPage& page) {
   const std::vector<long long>& figures = tally.figures;
-  roster::PageTable table{"Soldiers", {"All"}, {}, {}};
+  roster::PageTable& table = roster::AddTable(page, "Soldiers", {"All"});
   for (int group = 0; group < kAgeGroupCount; ++group) {
     table.columns.push_back(GroupLabel(group));
   }
-  table.columns.push_back("Men");
-  table.columns.push_back("Women");
+  table.columns.emplace_back("Men");
+  table.columns.emplace_back("Women");
   for (int row = 0; row < kPageRows; ++row) {
-    std::vector<std::string> cells = {kRowLabels[row]};
-    for (int column = 0; column < kPageColumns; ++column) {
-      cells.push_back(roster::CountText(figures[PageFigureOf(static_cast<PageRow>(row), column)]));
-    }
-    table.rows.push_back(std::move(cells));
+    const auto first = figures.begin() + static_cast<std::ptrdiff_t>(
+                                             PageFigureOf(static_cast<PageRow>(row), kAllColumn));
+    std::vector<std::string>& cells = roster::AddRow(table, kRowLabels[row]);
+    std::for_each(first, first + kPageColumns,
+                  [&](long long figure) { cells.push_back(roster::CountText(figure)); });
   }
-  table.notes.push_back(
+  table.notes.emplace_back(
       "Still to be taped: not within weight, and no tape readings yet. The age groups are the "
       "weight tables'.");
   // A refused row may give no age or sex the calculator takes.
@@ -140,17 +145,15 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary&, roster::
   if (noAge > 0 || noSex > 0) {
     std::string note = "Counted under All only: ";
     if (noAge > 0) {
-      note += roster::CountText(noAge) + (noAge == 1 ? " refused row" : " refused rows") +
-              " with no age from " + std::to_string(kYoungestAge) + " to " +
-              std::to_string(kOldestAge);
+      std::string ages = "age from ";
+      roster::AppendWhole(roster::AppendWhole(ages, kYoungestAge).append(" to "), kOldestAge);
+      AppendRefused(note, noAge, ages);
     }
     if (noSex > 0) {
-      note += (noAge > 0 ? "; " : "") + roster::CountText(noSex) +
-              (noSex == 1 ? " refused row" : " refused rows") + " with no sex M or F";
+      AppendRefused(note.append(noAge > 0 ? "; " : ""), noSex, "sex M or F");
     }
-    table.notes.push_back(note + ".");
+    table.notes.push_back(note.append("."));
   }
-  page.tables.push_back(std::move(table));
 
   page.chart = {"Body fat by age group", {"within the limit", "not within"}, {}};
   for (int group = 0; group < kAgeGroupCount; ++group) {
@@ -160,13 +163,12 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary&, roster::
           figures[PageFigureOf(kNotWithinBodyFatRow, kFirstAgeGroupColumn + group)]}});
   }
 
-  page.lists.push_back(List(tally.lists[kOverBodyFatList],
-                            "Not within the body fat limit: percent body fat, the limit, "
-                            "percentage points over it, and pounds over the weight limit",
-                            {{"Body fat"}, {"Limit"}, {"Over"}, {"Lbs over"}}));
-  page.lists.push_back(List(tally.lists[kToBeTapedList],
-                            "To be taped: not within the weight limit, no tape readings yet",
-                            {{"Weight"}, {"Max weight"}, {"Lbs over"}}));
+  roster::AddList(page,
+                  "Not within the body fat limit: percent body fat, the limit, percentage points "
+                  "over it, and pounds over the weight limit",
+                  {"Body fat", "Limit", "Over", "Lbs over"}, tally.lists[kOverBodyFatList]);
+  roster::AddList(page, "To be taped: not within the weight limit, no tape readings yet",
+                  {"Weight", "Max weight", "Lbs over"}, tally.lists[kToBeTapedList]);
 }
 
 }  // namespace

@@ -27,31 +27,45 @@ std::string FailureText(const Options& options, const std::string& output,
 // names another ("-o"), or is empty where the user cannot.
 std::string OutputRefusal(const std::string& output, const OutputCheck& check,
                           std::string_view noun, std::string_view option) {
-  const std::string name = "name another " + std::string(noun) + " with " + std::string(option);
-  const std::string another = option.empty() ? "" : "; " + name;
+  std::string text = output;
   switch (check.kind) {
     case OutputKind::Writable:
       return {};
     case OutputKind::ReadOnly:
-      return output + " is read-only; make it writable" + (option.empty() ? "" : ", or " + name);
+      text.append(" is read-only; make it writable");
+      break;
     case OutputKind::Folder:
-      return output + " is a folder, not a file" + another;
+      text.append(" is a folder, not a file");
+      break;
     case OutputKind::Device:
-      return output + " is a device, not a file" + another;
+      text.append(" is a device, not a file");
+      break;
     case OutputKind::Pipe:
-      return output + " is a named pipe, not a file" + another;
+      text.append(" is a named pipe, not a file");
+      break;
     case OutputKind::Socket:
-      return output + " is a socket, not a file" + another;
+      text.append(" is a socket, not a file");
+      break;
     case OutputKind::NotAFile:
-      return output + " is not a file" + (check.why.empty() ? "" : " (" + check.why + ")") +
-             another;
+      text.append(" is not a file");
+      if (!check.why.empty()) {
+        text.append(" (").append(check.why).append(")");
+      }
+      break;
     case OutputKind::UnwritableFolder:
+      text.append(": ").append(UnwritableFolderText(check.why));
       break;
   }
-  return output + ": " + UnwritableFolderText(check.why) +
-         (option.empty()
-              ? ""
-              : "; name a " + std::string(noun) + " in another folder with " + std::string(option));
+  if (!option.empty()) {
+    const bool folder = check.kind == OutputKind::UnwritableFolder;
+    text.append(check.kind == OutputKind::ReadOnly ? ", or name another "
+                : folder                           ? "; name a "
+                                                   : "; name another ")
+        .append(noun)
+        .append(folder ? " in another folder with " : " with ")
+        .append(option);
+  }
+  return text;
 }
 
 }  // namespace

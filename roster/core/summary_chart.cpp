@@ -85,15 +85,16 @@ ChartShapes LayoutChart(const PageChart& chart, const shell::Box& area, int rowH
   const int slot = area.width / count;
   const int barWidth = std::min(BarWidth(chart, m, width), std::max((slot - 3 * m.pad) / 2, 1));
   // The labels in rows under their bars, each row within its slot.
-  std::vector<std::vector<std::string>> labels;
-  std::size_t labelRows = 1;
+  const auto labelRows = [&](const PageBar& bar) {
+    return shell::WrapRows(bar.label,
+                           [&](std::string_view row) { return width(row) <= slot - m.pad; });
+  };
+  std::size_t rows = 1;
   for (const PageBar& bar : chart.bars) {
-    labels.push_back(shell::WrapRows(
-        bar.label, [&](std::string_view row) { return width(row) <= slot - m.pad; }));
-    labelRows = std::max(labelRows, labels.back().size());
+    rows = std::max(rows, labelRows(bar).size());
   }
   const int plotTop = legendTop + m.row + m.pad;
-  shapes.baseline = area.top + area.height - static_cast<int>(labelRows) * m.row - m.pad;
+  shapes.baseline = area.top + area.height - static_cast<int>(rows) * m.row - m.pad;
   const int tallest = std::max(shapes.baseline - plotTop, 1);
 
   long long most = 0;
@@ -117,11 +118,10 @@ ChartShapes LayoutChart(const PageChart& chart, const shell::Box& area, int rowH
       const int textTop = onBar ? box.top + 1 : box.top - m.row;
       shapes.counts.push_back({CountText(n), {left, textTop, barWidth, m.row}, false, onBar});
     }
-    for (std::size_t row = 0; row < labels[k].size(); ++row) {
-      shapes.labels.push_back(
-          {labels[k][row],
-           {centre - slot / 2, shapes.baseline + m.pad + static_cast<int>(row) * m.row, slot,
-            m.row}});
+    int top = shapes.baseline + m.pad;
+    for (std::string& row : labelRows(chart.bars[k])) {
+      shapes.labels.push_back({std::move(row), {centre - slot / 2, top, slot, m.row}});
+      top += m.row;
     }
   }
   return shapes;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
+#include <utility>
 
 #include "roster/core/console.h"
 #include "roster/core/csv.h"
@@ -84,7 +86,7 @@ void AddWrapped(std::vector<std::string>& lines, std::string_view text) {
   }
 }
 
-void AddTable(std::vector<std::string>& lines, const PageTable& table) {
+void AddTableLines(std::vector<std::string>& lines, const PageTable& table) {
   std::size_t labels = PageWidth(table.caption);
   for (const auto& row : table.rows) {
     labels = std::max(labels, row.empty() ? 0 : PageWidth(row[0]));
@@ -140,8 +142,12 @@ void AddTable(std::vector<std::string>& lines, const PageTable& table) {
 // page leaves; a count that is not nothing shows at least one mark.
 std::vector<std::string> ChartLines(const PageChart& chart) {
   std::vector<std::string> lines;
-  AddWrapped(lines, chart.caption + " (" + kBarMarks[0] + " " + chart.series[0] + ", " +
-                        kBarMarks[1] + " " + chart.series[1] + ")");
+  std::string caption = chart.caption;
+  for (std::size_t series = 0; series < 2; ++series) {
+    caption.append(series == 0 ? " (" : ", ").append(1, kBarMarks[series]).append(" ");
+    caption.append(chart.series[series]);
+  }
+  AddWrapped(lines, caption.append(")"));
   std::size_t labels = 0;
   long long most = 0;
   for (const PageBar& bar : chart.bars) {
@@ -170,37 +176,50 @@ std::vector<std::string> ChartLines(const PageChart& chart) {
 
 namespace {
 
+// A listed soldier's name, as the results write it: a name a spreadsheet
+// would take for a formula quoted.
+std::string ListedName(const ListedSoldier& soldier) {
+  std::string name;
+  if (soldier.name.empty()) {
+    AppendWhole(name.append("(line "), soldier.line).append(")");
+  } else {
+    name.append(LooksLikeFormula(soldier.name) ? "'" : "").append(soldier.name);
+  }
+  return name;
+}
+
 PageBlock ListBlock(const PageList& list) {
   PageBlock block;
   block.kind = PageBlock::Kind::List;
   AddWrapped(block.lines, list.caption);
+  block.heading = block.lines.size();
   if (list.soldiers.empty() && list.more == 0) {
-    block.rows.emplace_back("None.");
+    block.lines.emplace_back("None.");
     return block;
   }
-  std::vector<ListColumn> columns = {{"Rank", false}};
-  columns.insert(columns.end(), list.columns.begin(), list.columns.end());
-  std::vector<std::vector<std::string>> rows;
+  std::vector<std::string> names;
   for (const ListedSoldier& soldier : list.soldiers) {
-    // A name a spreadsheet would take for a formula, as the results write it.
-    std::string name;
-    if (soldier.name.empty()) {
-      name.append("(line ").append(std::to_string(soldier.line)).append(")");
-    } else {
-      name.append(LooksLikeFormula(soldier.name) ? "'" : "").append(soldier.name);
+    names.push_back(ListedName(soldier));
+  }
+  // Column 0 the name, 1 the rank, then the list's own; row `kHead` their captions.
+  constexpr std::size_t kHead = static_cast<std::size_t>(-1);
+  const auto cell = [&](std::size_t row, std::size_t column) -> std::string_view {
+    if (column < 2) {
+      return row == kHead ? (column == 0 ? "Name" : "Rank")
+                          : std::string_view(column == 0 ? names[row] : list.soldiers[row].rank);
     }
-    std::vector<std::string> row = {std::move(name), soldier.rank};
-    row.insert(row.end(), soldier.cells.begin(), soldier.cells.end());
-    rows.push_back(std::move(row));
-  }
-  std::vector<std::size_t> widths(columns.size() + 1, 0);
-  widths[0] = PageWidth("Name");
-  for (std::size_t c = 0; c < columns.size(); ++c) {
-    widths[c + 1] = PageWidth(columns[c].caption);
-  }
-  for (const auto& row : rows) {
-    for (std::size_t c = 0; c < widths.size() && c < row.size(); ++c) {
-      widths[c] = std::max(widths[c], PageWidth(row[c]));
+    const std::size_t own = column - 2;
+    if (row == kHead) {
+      return list.columns[own].caption;
+    }
+    const std::vector<std::string>& cells = list.soldiers[row].cells;
+    return own < cells.size() ? std::string_view(cells[own]) : std::string_view();
+  };
+  std::vector<std::size_t> widths(list.columns.size() + 2, 0);
+  for (std::size_t c = 0; c < widths.size(); ++c) {
+    widths[c] = PageWidth(cell(kHead, c));
+    for (std::size_t row = 0; row < names.size(); ++row) {
+      widths[c] = std::max(widths[c], PageWidth(cell(row, c)));
     }
   }
   std::size_t others = 0;
@@ -210,27 +229,23 @@ PageBlock ListBlock(const PageList& list) {
   const std::size_t room =
       others + kNarrowestName < kPageColumns ? kPageColumns - others : kNarrowestName;
   widths[0] = std::min(widths[0], room);
-  const auto line = [&](const std::vector<std::string>& cells) {
+  const auto line = [&](std::size_t row) {
     std::string text;
     for (std::size_t c = 0; c < widths.size(); ++c) {
-      const bool right = c > 0 && columns[c - 1].right;
+      const bool right = c > 1 && list.columns[c - 2].right;
       text.append(c == 0 ? 0 : kColumnGap, ' ');
-      AppendPadded(text, Fitted(c < cells.size() ? cells[c] : "", widths[c]), widths[c], right);
+      AppendPadded(text, Fitted(cell(row, c), widths[c]), widths[c], right);
     }
     TrimEnd(text);
     return Fitted(text, kPageColumns);
   };
-  std::vector<std::string> head = {"Name"};
-  for (const ListColumn& column : columns) {
-    head.push_back(column.caption);
-  }
-  block.head = line(head);
-  for (const auto& row : rows) {
-    block.rows.push_back(line(row));
+  block.lines.push_back(line(kHead));
+  block.heading = block.lines.size();
+  for (std::size_t row = 0; row < names.size(); ++row) {
+    block.lines.push_back(line(row));
   }
   if (list.more > 0) {
-    block.rows.push_back(
-        std::string("and ").append(CountText(list.more)).append(" more: see the results file"));
+    block.lines.push_back("and " + CountText(list.more) + " more: see the results file");
   }
   return block;
 }
@@ -241,16 +256,55 @@ std::size_t PageWidth(std::string_view text) {
   return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), StartsCharacter));
 }
 
-std::string CountText(long long count) {
-  const std::string digits = std::to_string(count < 0 ? -count : count);
-  std::string text = count < 0 ? "-" : "";
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) {
-      text.push_back(',');
+std::string& AppendWhole(std::string& text, long long number, bool grouped) {
+  // The digits from the last, a comma before every third where grouped.
+  char digits[32];
+  char* first = std::end(digits);
+  unsigned long long rest = number < 0 ? 0ULL - static_cast<unsigned long long>(number)
+                                       : static_cast<unsigned long long>(number);
+  for (int written = 0; written == 0 || rest > 0; ++written, rest /= 10) {
+    if (grouped && written > 0 && written % 3 == 0) {
+      *--first = ',';
     }
-    text.push_back(digits[i]);
+    *--first = static_cast<char>('0' + rest % 10);
   }
-  return text;
+  return text.append(number < 0 ? "-" : "").append(first, std::end(digits));
+}
+
+std::string CountText(long long count) {
+  std::string text;
+  return AppendWhole(text, count, true);
+}
+
+PageTable& AddTable(SummaryPage& page, std::string_view caption,
+                    std::initializer_list<std::string_view> columns) {
+  PageTable& table = page.tables.emplace_back();
+  table.caption = caption;
+  for (const std::string_view column : columns) {
+    table.columns.emplace_back(column);
+  }
+  return table;
+}
+
+PageList& AddList(SummaryPage& page, std::string_view caption,
+                  std::initializer_list<std::string_view> columns, const SoldierList& soldiers) {
+  PageList& list = page.lists.emplace_back();
+  list.caption = caption;
+  for (const std::string_view column : columns) {
+    list.columns.push_back({std::string(column)});
+  }
+  list.soldiers = soldiers.Sorted();
+  list.more = soldiers.count() - static_cast<long long>(list.soldiers.size());
+  return list;
+}
+
+std::vector<std::string>& AddRow(PageTable& table, std::string_view label,
+                                 std::initializer_list<long long> counts) {
+  std::vector<std::string>& row = table.rows.emplace_back(1, std::string(label));
+  for (const long long count : counts) {
+    row.push_back(CountText(count));
+  }
+  return row;
 }
 
 std::string AverageText(long long sum, long long count, int decimals) {
@@ -264,9 +318,11 @@ std::string AverageText(long long sum, long long count, int decimals) {
   // Rounded half away from zero, in whole numbers: no float rounds it otherwise.
   const long long magnitude = (2 * std::llabs(sum) * scale + count) / (2 * count);
   std::string text(sum < 0 && magnitude > 0 ? "-" : "");
-  text.append(CountText(magnitude / scale));
+  AppendWhole(text, magnitude / scale, true);
   if (decimals > 0) {
-    text.append(".").append(std::to_string(magnitude % scale + scale).substr(1));
+    // The fraction's digits after the 1 that keeps its leading zeros.
+    const std::size_t point = text.size();
+    AppendWhole(text, magnitude % scale + scale)[point] = '.';
   }
   return text;
 }
@@ -303,19 +359,17 @@ SummaryPage PageOfScoredFile(const RosterProgram& program, const ScoredFile& run
 }
 
 std::vector<PageBlock> PageBlocks(const SummaryPage& page) {
-  std::vector<PageBlock> blocks;
-  blocks.push_back({PageBlock::Kind::Lines,
-                    {Fitted("Roster:  " + page.roster, kPageColumns),
-                     Fitted("Results: " + page.results, kPageColumns),
-                     Fitted("Date:    " + page.date, kPageColumns)},
-                    {},
-                    {}});
+  std::vector<PageBlock> blocks(1);
+  const std::pair<std::string_view, const std::string*> names[] = {
+      {"Roster:  ", &page.roster}, {"Results: ", &page.results}, {"Date:    ", &page.date}};
+  for (const auto& [label, value] : names) {
+    blocks[0].lines.push_back(Fitted(std::string(label).append(*value), kPageColumns));
+  }
   for (const PageTable& table : page.tables) {
-    blocks.emplace_back();
-    AddTable(blocks.back().lines, table);
+    AddTableLines(blocks.emplace_back().lines, table);
   }
   if (!page.chart.bars.empty()) {
-    blocks.push_back({PageBlock::Kind::Chart, {}, {}, {}});
+    blocks.push_back({PageBlock::Kind::Chart, ChartLines(page.chart), 0});
   }
   for (const PageList& list : page.lists) {
     blocks.push_back(ListBlock(list));
@@ -328,18 +382,12 @@ std::vector<std::string> PageLines(const SummaryPage& page) {
   lines.push_back(Fitted(page.title, kPageColumns));
   lines.emplace_back(std::min(PageWidth(page.title), kPageColumns), '=');
   bool first = true;
-  for (const PageBlock& block : PageBlocks(page)) {
+  for (PageBlock& block : PageBlocks(page)) {
     if (!first) {
       lines.emplace_back();
     }
     first = false;
-    const std::vector<std::string> chart =
-        block.kind == PageBlock::Kind::Chart ? ChartLines(page.chart) : block.lines;
-    lines.insert(lines.end(), chart.begin(), chart.end());
-    if (!block.head.empty()) {
-      lines.push_back(block.head);
-    }
-    lines.insert(lines.end(), block.rows.begin(), block.rows.end());
+    std::move(block.lines.begin(), block.lines.end(), std::back_inserter(lines));
   }
   return lines;
 }

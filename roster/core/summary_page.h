@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +62,20 @@ struct SummaryPage {
   std::vector<PageList> lists;
 };
 
+// Adds a table to the page: its caption and its columns' captions.
+PageTable& AddTable(SummaryPage& page, std::string_view caption,
+                    std::initializer_list<std::string_view> columns);
+
+// Adds a row to `table`: its label, then a figure per count; the row, for
+// figures of other kinds after them.
+std::vector<std::string>& AddRow(PageTable& table, std::string_view label,
+                                 std::initializer_list<long long> counts = {});
+
+// Adds a list to the page: its caption, its own columns' captions (after
+// the name and the rank, figures right-aligned), and the soldiers kept.
+PageList& AddList(SummaryPage& page, std::string_view caption,
+                  std::initializer_list<std::string_view> columns, const SoldierList& soldiers);
+
 // The page of a roster file scored: its title, names and date, and the
 // program's tables, chart and lists. `utf8` turns a roster's text into
 // UTF-8 (a roster saved in a code page; nullptr: the text is taken as it
@@ -78,12 +93,14 @@ struct PageBlock {
   enum class Kind {
     Lines,  // the names and date, a table with its notes
     Chart,  // the page's chart: its text lines (ChartLines), or a picture
-    List,   // a list: its caption (`lines`), its column captions and rows
+    List,   // a list: its caption, its column captions, its rows
   };
   Kind kind = Kind::Lines;
   std::vector<std::string> lines;
-  std::string head;               // a list's column captions; "" when it lists nobody
-  std::vector<std::string> rows;  // a list's soldiers then how many more; or "None."
+  // A list's first lines, its caption and column captions, which head it
+  // again wherever it goes on; its soldiers then how many more (or "None.")
+  // follow them.
+  std::size_t heading = 0;
 };
 
 std::vector<PageBlock> PageBlocks(const SummaryPage& page);
@@ -102,6 +119,8 @@ std::string PageText(const SummaryPage& page);
 // How the page writes figures: "1,234"; an average to `decimals` places
 // ("72.4"; "-" of nothing); a share of a whole in percent ("78.3%").
 std::string CountText(long long count);
+// Appends a whole number's digits, grouped by commas if so ("1,234").
+std::string& AppendWhole(std::string& text, long long number, bool grouped = false);
 std::string AverageText(long long sum, long long count, int decimals = 1);
 std::string ShareText(long long part, long long whole);
 

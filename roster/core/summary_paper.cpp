@@ -1,6 +1,8 @@
 #include "roster/core/summary_paper.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <utility>
 
 namespace roster {
 
@@ -63,9 +65,10 @@ class Sheets {
     const std::size_t count = sheets_.size();
     if (count > 1) {
       for (std::size_t k = 0; k < count; ++k) {
-        sheets_[k].report.lines.push_back(
-            {last_, "Page " + std::to_string(k + 1) + " of " + std::to_string(count),
-             shell::LinePlace::Centre});
+        std::string number = "Page ";
+        AppendWhole(AppendWhole(number, static_cast<long long>(k + 1)).append(" of "),
+                    static_cast<long long>(count));
+        sheets_[k].report.lines.push_back({last_, std::move(number), shell::LinePlace::Centre});
       }
     }
     return std::move(sheets_);
@@ -85,39 +88,27 @@ std::vector<PaperPage> SummaryPaper(const SummaryPage& page, int linesPerPage) {
   Sheets sheets(page, linesPerPage);
   for (const PageBlock& block : PageBlocks(page)) {
     sheets.Gap();
-    switch (block.kind) {
-      case PageBlock::Kind::Lines:
-        sheets.Together(static_cast<int>(block.lines.size()));
-        for (const std::string& line : block.lines) {
-          sheets.Add(line);
-        }
-        break;
-      case PageBlock::Kind::Chart:
-        sheets.Chart();
-        break;
-      case PageBlock::Kind::List: {
-        // The caption, the column captions and a first soldier together; on
-        // each further sheet the captions again.
-        const int heading = static_cast<int>(block.lines.size()) + (block.head.empty() ? 0 : 1);
-        sheets.Together(heading + 1);
-        const auto head = [&] {
-          for (const std::string& line : block.lines) {
-            sheets.Add(line);
-          }
-          if (!block.head.empty()) {
-            sheets.Add(block.head);
-          }
-        };
+    if (block.kind == PageBlock::Kind::Chart) {
+      sheets.Chart();
+      continue;
+    }
+    // A table stays together. A list keeps its caption, its column captions
+    // and a first soldier together, and has the captions again on each
+    // further sheet.
+    const auto heading = block.lines.begin() + static_cast<std::ptrdiff_t>(block.heading);
+    const auto head = [&] {
+      std::for_each(block.lines.begin(), heading,
+                    [&](const std::string& line) { sheets.Add(line); });
+    };
+    sheets.Together(static_cast<int>(block.kind == PageBlock::Kind::List ? block.heading + 1
+                                                                         : block.lines.size()));
+    head();
+    for (auto row = heading; row != block.lines.end(); ++row) {
+      if (sheets.Room() <= 0) {
+        sheets.NewSheet();
         head();
-        for (const std::string& row : block.rows) {
-          if (sheets.Room() <= 0) {
-            sheets.NewSheet();
-            head();
-          }
-          sheets.Add(row);
-        }
-        break;
       }
+      sheets.Add(*row);
     }
   }
   return sheets.Numbered();

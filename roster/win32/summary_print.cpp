@@ -1,5 +1,6 @@
 #include "roster/win32/summary_print.h"
 
+#include <utility>
 #include <vector>
 
 #include "roster/core/summary_chart.h"
@@ -15,8 +16,9 @@ bool PrintSummaryPage(const SummaryPage& page, std::string& why) {
   const auto paginate = [&](int linesPerPage) {
     sheets = SummaryPaper(page, linesPerPage);
     std::vector<shell::Report> reports;
-    for (const PaperPage& sheet : sheets) {
-      reports.push_back(sheet.report);
+    for (PaperPage& sheet : sheets) {
+      // The sheet keeps only where its chart goes.
+      reports.push_back(std::move(sheet.report));
       // The names as the printer's code page has them, as on the reports.
       for (shell::ReportLine& line : reports.back().lines) {
         line.text = PrinterText(line.text);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "roster/core/cells.h"
 #include "roster/core/summary_page.h"
@@ -54,29 +55,28 @@ void Tally(roster::PageTally& tally, const roster::ScoredRow& row) {
   }
 }
 
-roster::PageTable SoldiersTable(const roster::RosterSummary& summary) {
+void AddSoldiersTable(roster::SummaryPage& page, const roster::RosterSummary& summary) {
   const auto tally = [&](int which) {
     return static_cast<std::size_t>(which) < summary.tallies.size()
                ? static_cast<long long>(summary.tallies[static_cast<std::size_t>(which)])
                : 0LL;
   };
   const long long verdicts = tally(kPassedTally) + tally(kFailedTally) + tally(kMaxedTally);
-  const auto count = [](long long n) { return roster::CountText(n); };
-  return {
-      "Soldiers",
-      {"Count", "Share"},
-      {{"Rows read", count(summary.read)},
-       {"  refused", count(summary.refused)},
-       {"  scored", count(summary.scored)},
-       {"    without a verdict", count(summary.withoutVerdict)},
-       {"    with a verdict", count(verdicts)},
-       {"      passed", count(tally(kPassedTally)),
-        roster::ShareText(tally(kPassedTally), verdicts)},
-       {"      failed", count(tally(kFailedTally)),
-        roster::ShareText(tally(kFailedTally), verdicts)},
-       {"      maxed", count(tally(kMaxedTally)), roster::ShareText(tally(kMaxedTally), verdicts)}},
-      {"A refused row's message in the results says what to correct; a soldier "
-       "without a verdict lacks an event. Shares are of the soldiers with a verdict."}};
+  roster::PageTable& table = roster::AddTable(page, "Soldiers", {"Count", "Share"});
+  roster::AddRow(table, "Rows read", {summary.read});
+  roster::AddRow(table, "  refused", {summary.refused});
+  roster::AddRow(table, "  scored", {summary.scored});
+  roster::AddRow(table, "    without a verdict", {summary.withoutVerdict});
+  roster::AddRow(table, "    with a verdict", {verdicts});
+  constexpr std::pair<const char*, int> kVerdicts[] = {
+      {"      passed", kPassedTally}, {"      failed", kFailedTally}, {"      maxed", kMaxedTally}};
+  for (const auto& [label, which] : kVerdicts) {
+    roster::AddRow(table, label, {tally(which)})
+        .push_back(roster::ShareText(tally(which), verdicts));
+  }
+  table.notes.emplace_back(
+      "A refused row's message in the results says what to correct; a soldier without a verdict "
+      "lacks an event. Shares are of the soldiers with a verdict.");
 }
 
 // "45, needs 52": an event under 60 points and what scores 60 in it.
@@ -87,29 +87,30 @@ std::string EventCell(const std::string& points, const std::string& toPass) {
 void Page(const roster::PageTally& tally, const roster::RosterSummary& summary,
           roster::SummaryPage& page) {
   const std::vector<long long>& figures = tally.figures;
-  page.tables.push_back(SoldiersTable(summary));
+  AddSoldiersTable(page, summary);
 
-  roster::PageTable events{"Event", {"Soldiers", "Average points", "Under 60"}, {}, {}};
+  roster::PageTable& events =
+      roster::AddTable(page, "Event", {"Soldiers", "Average points", "Under 60"});
   for (int event = 0; event < kEventCount; ++event) {
     const long long soldiers = figures[EventFigureOf(event, kEventSoldiers)];
-    events.rows.push_back(
-        {kEventNames[event], roster::CountText(soldiers),
-         roster::AverageText(figures[EventFigureOf(event, kEventPoints)], soldiers),
-         roster::CountText(figures[EventFigureOf(event, kEventUnder60)])});
+    std::vector<std::string>& row = roster::AddRow(events, kEventNames[event], {soldiers});
+    row.push_back(roster::AverageText(figures[EventFigureOf(event, kEventPoints)], soldiers));
+    row.push_back(roster::CountText(figures[EventFigureOf(event, kEventUnder60)]));
   }
-  events.notes.push_back("Points as the calculator shows them: at most 100 an event.");
-  page.tables.push_back(std::move(events));
+  events.notes.emplace_back("Points as the calculator shows them: at most 100 an event.");
 
   const long long totals = figures[kTotalSoldiersFigure];
-  page.tables.push_back({"Total points",
-                         {"Soldiers", "Average", "Lowest", "Highest"},
-                         {{"All three events", roster::CountText(totals),
-                           roster::AverageText(figures[kTotalPointsFigure], totals),
-                           totals > 0 ? roster::CountText(figures[kLowestTotalFigure]) : "-",
-                           totals > 0 ? roster::CountText(figures[kHighestTotalFigure]) : "-"}},
-                         {}});
+  std::vector<std::string>& total = roster::AddRow(
+      roster::AddTable(page, "Total points", {"Soldiers", "Average", "Lowest", "Highest"}),
+      "All three events", {totals});
+  total.push_back(roster::AverageText(figures[kTotalPointsFigure], totals));
+  for (const int extreme : {kLowestTotalFigure, kHighestTotalFigure}) {
+    total.push_back(totals > 0 ? roster::CountText(figures[static_cast<std::size_t>(extreme)])
+                               : "-");
+  }
 
-  roster::PageTable bands{"Soldiers by total", {"Men", "Women", "All", "Passed", "Failed"}, {}, {}};
+  roster::PageTable& bands =
+      roster::AddTable(page, "Soldiers by total", {"Men", "Women", "All", "Passed", "Failed"});
   page.chart = {"Soldiers by total points", {"passed or maxed", "failed"}, {}};
   for (int band = 0; band < kBandCount; ++band) {
     long long bySex[2] = {};
@@ -121,23 +122,18 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary& summary,
         byVerdict[failed] += n;
       }
     }
-    bands.rows.push_back({kBandLabels[band], roster::CountText(bySex[0]),
-                          roster::CountText(bySex[1]), roster::CountText(bySex[0] + bySex[1]),
-                          roster::CountText(byVerdict[0]), roster::CountText(byVerdict[1])});
+    roster::AddRow(bands, kBandLabels[band],
+                   {bySex[0], bySex[1], bySex[0] + bySex[1], byVerdict[0], byVerdict[1]});
     page.chart.bars.push_back({kBandLabels[band], {byVerdict[0], byVerdict[1]}});
   }
-  bands.notes.push_back(
+  bands.notes.emplace_back(
       "Below 180 no soldier passes: each event needs 60. 300 is every event at 100.");
-  page.tables.push_back(std::move(bands));
 
-  const roster::SoldierList& failed = tally.lists[kFailedList];
-  roster::PageList list{
-      "Failed: each event under 60 points, and what scores 60 in it (the "
-      "fewest repetitions, the slowest run)",
-      {{"Total"}, {"Push-ups"}, {"Sit-ups"}, {"2-mile run"}},
-      failed.Sorted(),
-      0};
-  list.more = failed.count() - static_cast<long long>(list.soldiers.size());
+  roster::PageList& list = roster::AddList(
+      page,
+      "Failed: each event under 60 points, and what scores 60 in it (the fewest repetitions, the "
+      "slowest run)",
+      {"Total", "Push-ups", "Sit-ups", "2-mile run"}, tally.lists[kFailedList]);
   for (roster::ListedSoldier& soldier : list.soldiers) {
     std::vector<std::string> cells = {soldier.cells[kFailedTotalCell]};
     for (int event = 0; event < kEventCount; ++event) {
@@ -146,7 +142,6 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary& summary,
     }
     soldier.cells = std::move(cells);
   }
-  page.lists.push_back(std::move(list));
 }
 
 }  // namespace
