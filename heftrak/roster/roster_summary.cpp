@@ -118,9 +118,13 @@ void AppendRefused(std::string& note, long long rows, std::string_view without) 
 
 void Page(const roster::PageTally& tally, const roster::RosterSummary&, roster::SummaryPage& page) {
   const std::vector<long long>& figures = tally.figures;
-  roster::PageTable& table = roster::AddTable(page, "Soldiers", {"All"});
+  std::array<std::string, kAgeGroupCount> groups;
   for (int group = 0; group < kAgeGroupCount; ++group) {
-    table.columns.push_back(GroupLabel(group));
+    groups[static_cast<std::size_t>(group)] = GroupLabel(group);
+  }
+  roster::PageTable& table = roster::AddTable(page, "Soldiers", {"All"});
+  for (const std::string& group : groups) {
+    table.columns.push_back(group);
   }
   table.columns.emplace_back("Men");
   table.columns.emplace_back("Women");
@@ -155,10 +159,11 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary&, roster::
     table.notes.push_back(note.append("."));
   }
 
-  page.chart = {"Body fat by age group", {"within the limit", "not within"}, {}};
+  page.chart.caption = "Body fat by age group";
+  page.chart.series = {"within the limit", "not within"};
   for (int group = 0; group < kAgeGroupCount; ++group) {
     page.chart.bars.push_back(
-        {GroupLabel(group),
+        {groups[static_cast<std::size_t>(group)],
          {figures[PageFigureOf(kWithinBodyFatRow, kFirstAgeGroupColumn + group)],
           figures[PageFigureOf(kNotWithinBodyFatRow, kFirstAgeGroupColumn + group)]}});
   }

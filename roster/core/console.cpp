@@ -75,12 +75,19 @@ bool PrintReports(const RosterProgram& program, const Platform& platform, const 
   return true;
 }
 
+// What became of temporary files that runs cut short left beside a file.
+void SayRemoved(const RosterProgram& program, const Platform& platform,
+                const std::vector<std::string>& names) {
+  for (const std::string& name : names) {
+    std::string line(program.name);
+    platform.writeOut(line.append(": ").append(LeftoverRemovedText(name)).append("\n"));
+  }
+}
+
 // The summary page into its text file, replaced whole or not at all.
 bool WriteSummary(const RosterProgram& program, const Platform& platform, const Options& options,
                   const ScoredFile& run) {
-  for (const std::string& name : platform.removeLeftovers(options.summary)) {
-    platform.writeOut(std::string(program.name) + ": " + LeftoverRemovedText(name) + "\n");
-  }
+  SayRemoved(program, platform, platform.removeLeftovers(options.summary));
   const std::string text =
       PageText(PageOfScoredFile(program, run, options.input, platform.utf8Text));
   std::string writeWhy;
@@ -88,9 +95,11 @@ bool WriteSummary(const RosterProgram& program, const Platform& platform, const 
   const bool written = platform.replaceFile(
       options.summary, [&](const ByteWriter& writer) { return writer(text, writeWhy); }, why);
   if (!written) {
+    std::string line = options.summary;
     Complain(program, platform,
-             options.summary + ": " + (why.empty() ? writeWhy : why) +
-                 "; the summary page was not written");
+             line.append(": ")
+                 .append(why.empty() ? writeWhy : why)
+                 .append("; the summary page was not written"));
     return false;
   }
   platform.writeOut("Summary: " + options.summary + "\n");
@@ -240,9 +249,7 @@ int RunRosterProgram(const RosterProgram& program, const Platform& platform,
     }
   }
   const ScoredFile run = ScoreRosterFile(program, platform, options);
-  for (const std::string& name : run.removed) {
-    platform.writeOut(std::string(program.name) + ": " + LeftoverRemovedText(name) + "\n");
-  }
+  SayRemoved(program, platform, run.removed);
   for (const std::string& warning : run.summary.warnings) {
     Warn(program, platform, options.input + ", " + warning);
   }

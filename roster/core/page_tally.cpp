@@ -1,7 +1,6 @@
 #include "roster/core/page_tally.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace roster {
 
@@ -153,9 +152,21 @@ void TallyRow(const RosterProgram& program, PageTally& tally, const ScoredRow& r
 }
 
 bool ReadWhole(std::string_view cell, long long& value) {
-  const char* end = cell.data() + cell.size();
-  const auto [at, error] = std::from_chars(cell.data(), end, value);
-  return !cell.empty() && error == std::errc() && at == end;
+  // At most 18 digits: far more than any cell counts, and never an overflow.
+  const bool negative = cell.starts_with('-');
+  const std::string_view digits = cell.substr(negative ? 1 : 0);
+  if (digits.empty() || digits.size() > 18) {
+    return false;
+  }
+  long long read = 0;
+  for (const char digit : digits) {
+    if (digit < '0' || digit > '9') {
+      return false;
+    }
+    read = read * 10 + (digit - '0');
+  }
+  value = negative ? -read : read;
+  return true;
 }
 
 std::string_view ResultCell(const ScoredRow& row, int column) {

@@ -609,19 +609,25 @@ RosterSummary ScoreRosterText(const RosterProgram& program, std::string_view ros
 }
 
 std::string SummaryText(const RosterProgram& program, const RosterSummary& summary) {
-  std::string text = std::to_string(summary.read) + (summary.read == 1 ? " row" : " rows") +
-                     " read: " + std::to_string(summary.scored) + " scored, " +
-                     std::to_string(summary.refused) + " refused";
-  std::string counts;
+  std::string text = std::to_string(summary.read);
+  text.append(summary.read == 1 ? " row" : " rows")
+      .append(" read: ")
+      .append(std::to_string(summary.scored))
+      .append(" scored, ")
+      .append(std::to_string(summary.refused))
+      .append(" refused");
+  const char* before = "; ";  // before the first count, then between them
+  const auto count = [&](int n, std::string_view what) {
+    text.append(before).append(std::to_string(n)).append(" ").append(what);
+    before = ", ";
+  };
   for (std::size_t i = 0; i < program.tallies.size() && i < summary.tallies.size(); ++i) {
-    counts += (counts.empty() ? "" : ", ") + std::to_string(summary.tallies[i]) + " " +
-              program.tallies[i];
+    count(summary.tallies[i], program.tallies[i]);
   }
   if (summary.withoutVerdict > 0) {
-    counts += (counts.empty() ? "" : ", ") + std::to_string(summary.withoutVerdict) +
-              " without a verdict";
+    count(summary.withoutVerdict, "without a verdict");
   }
-  return text + (counts.empty() ? "" : "; " + counts) + ".";
+  return text.append(".");
 }
 
 }  // namespace roster

@@ -23,10 +23,9 @@ class Sheets {
   bool Fresh() const { return next_ == kFirstBodyLine; }
 
   void NewSheet() {
-    sheets_.emplace_back();
-    sheets_.back().report.documentName = kSummaryDocumentName;
-    shell::ReportLine title{1, title_, shell::LinePlace::Centre};
-    sheets_.back().report.lines.push_back(title);
+    shell::Report& report = sheets_.emplace_back().report;
+    report.documentName = kSummaryDocumentName;
+    report.lines.push_back({1, title_, shell::LinePlace::Centre});
     next_ = kFirstBodyLine;
   }
 

@@ -72,6 +72,30 @@ TEST(PageFigures, CountsAveragesAndShares) {
   EXPECT_EQ(ShareText(0, 0), "-");
 }
 
+// A cell counts only when it is a whole number and nothing else.
+TEST(PageFigures, ReadsOnlyWholeNumbers) {
+  const struct {
+    std::string_view cell;
+    bool whole;
+    long long value;
+  } cases[] = {{"300", true, 300},
+               {"-12", true, -12},
+               {"0", true, 0},
+               {"", false, 0},
+               {"-", false, 0},
+               {"+5", false, 0},
+               {"12a", false, 0},
+               {" 12", false, 0},
+               {"26.2", false, 0},
+               {"999999999999999999", true, 999999999999999999},
+               {"9999999999999999999", false, 0}};
+  for (const auto& c : cases) {
+    long long value = 0;
+    EXPECT_EQ(ReadWhole(c.cell, value), c.whole) << c.cell;
+    EXPECT_EQ(value, c.value) << c.cell;
+  }
+}
+
 // A table wider than the page goes on below with its labels again; a long
 // name is cut; every line fits.
 TEST(PageText, EveryLineFitsThePage) {

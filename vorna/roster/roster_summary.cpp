@@ -111,7 +111,8 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary& summary,
 
   roster::PageTable& bands =
       roster::AddTable(page, "Soldiers by total", {"Men", "Women", "All", "Passed", "Failed"});
-  page.chart = {"Soldiers by total points", {"passed or maxed", "failed"}, {}};
+  page.chart.caption = "Soldiers by total points";
+  page.chart.series = {"passed or maxed", "failed"};
   for (int band = 0; band < kBandCount; ++band) {
     long long bySex[2] = {};
     long long byVerdict[2] = {};
