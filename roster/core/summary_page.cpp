@@ -210,7 +210,7 @@ PageBlock ListBlock(const PageList& list) {
     }
     const std::size_t own = column - 2;
     if (row == kHead) {
-      return list.columns[own].caption;
+      return list.columns[own];
     }
     const std::vector<std::string>& cells = list.soldiers[row].cells;
     return own < cells.size() ? std::string_view(cells[own]) : std::string_view();
@@ -232,7 +232,7 @@ PageBlock ListBlock(const PageList& list) {
   const auto line = [&](std::size_t row) {
     std::string text;
     for (std::size_t c = 0; c < widths.size(); ++c) {
-      const bool right = c > 1 && list.columns[c - 2].right;
+      const bool right = c > 1;
       text.append(c == 0 ? 0 : kColumnGap, ' ');
       AppendPadded(text, Fitted(cell(row, c), widths[c]), widths[c], right);
     }
@@ -291,7 +291,7 @@ PageList& AddList(SummaryPage& page, std::string_view caption,
   PageList& list = page.lists.emplace_back();
   list.caption = caption;
   for (const std::string_view column : columns) {
-    list.columns.push_back({std::string(column)});
+    list.columns.emplace_back(column);
   }
   list.soldiers = soldiers.Sorted();
   list.more = soldiers.count() - static_cast<long long>(list.soldiers.size());

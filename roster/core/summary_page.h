@@ -39,15 +39,12 @@ struct PageChart {
   std::vector<PageBar> bars;
 };
 
-struct ListColumn {
-  std::string caption;
-  bool right = true;  // figures stand right-aligned
-};
-
 // Soldiers by name, each with a rank and the list's own cells.
 struct PageList {
   std::string caption;
-  std::vector<ListColumn> columns;  // after the name and the rank
+  // The captions of the list's own columns, after the name and the rank:
+  // figures, right-aligned.
+  std::vector<std::string> columns;
   std::vector<ListedSoldier> soldiers;
   long long more = 0;  // soldiers beyond those listed
 };

@@ -23,7 +23,8 @@ class Sheets {
   bool Fresh() const { return next_ == kFirstBodyLine; }
 
   void NewSheet() {
-    shell::Report& report = sheets_.emplace_back().report;
+    shell::Report& report = sheets_.reports.emplace_back();
+    sheets_.chartLines.push_back(0);
     report.documentName = kSummaryDocumentName;
     report.lines.push_back({1, title_, shell::LinePlace::Centre});
     next_ = kFirstBodyLine;
@@ -49,25 +50,25 @@ class Sheets {
       NewSheet();
     }
     if (!text.empty()) {
-      shell::AddLine(sheets_.back().report, next_, text);
+      shell::AddLine(sheets_.reports.back(), next_, text);
     }
     ++next_;
   }
 
   void Chart() {
     Together(kChartLines);
-    sheets_.back().chartLine = next_;
+    sheets_.chartLines.back() = next_;
     next_ += kChartLines;
   }
 
-  std::vector<PaperPage> Numbered() {
-    const std::size_t count = sheets_.size();
+  PaperSheets Numbered() {
+    const std::size_t count = sheets_.reports.size();
     if (count > 1) {
       for (std::size_t k = 0; k < count; ++k) {
         std::string number = "Page ";
         AppendWhole(AppendWhole(number, static_cast<long long>(k + 1)).append(" of "),
                     static_cast<long long>(count));
-        sheets_[k].report.lines.push_back({last_, std::move(number), shell::LinePlace::Centre});
+        sheets_.reports[k].lines.push_back({last_, std::move(number), shell::LinePlace::Centre});
       }
     }
     return std::move(sheets_);
@@ -78,12 +79,12 @@ class Sheets {
   std::string title_;
   int last_;  // the sheet's last line: its number
   int next_ = kFirstBodyLine;
-  std::vector<PaperPage> sheets_;
+  PaperSheets sheets_;
 };
 
 }  // namespace
 
-std::vector<PaperPage> SummaryPaper(const SummaryPage& page, int linesPerPage) {
+PaperSheets SummaryPaper(const SummaryPage& page, int linesPerPage) {
   Sheets sheets(page, linesPerPage);
   for (const PageBlock& block : PageBlocks(page)) {
     sheets.Gap();

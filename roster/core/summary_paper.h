@@ -21,14 +21,16 @@ inline constexpr int kChartLines = 15;
 // No page takes fewer lines than this, whatever the printer says.
 inline constexpr int kFewestPaperLines = kChartLines + 10;
 
-struct PaperPage {
-  shell::Report report;  // the title on line 1, the page's number on its last line
-  int chartLine = 0;     // the first of the chart's lines; 0: no chart on this page
+struct PaperSheets {
+  // Each with the title on line 1 and, when there are several, its number
+  // on its last line.
+  std::vector<shell::Report> reports;
+  std::vector<int> chartLines;  // each one's first line of the chart; 0: none
 };
 
 // The page on sheets of `linesPerPage` lines each (line k's top at k line
 // heights, line 0 left free as the reports leave it).
-std::vector<PaperPage> SummaryPaper(const SummaryPage& page, int linesPerPage);
+PaperSheets SummaryPaper(const SummaryPage& page, int linesPerPage);
 
 // The widest line the sheets print, for the face to fit the page's width.
 std::string WidestPaperLine(const SummaryPage& page);

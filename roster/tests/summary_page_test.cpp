@@ -148,21 +148,23 @@ TEST(SummaryPaper, ListsGoOnToNumberedPages) {
     soldiers.Add({"Doe", std::to_string(1000 + line), "", ""}, line, {});
   }
   page.lists.push_back({"Failed", {}, soldiers.Sorted(), 50});
-  const std::vector<PaperPage> sheets = SummaryPaper(page, 60);
-  ASSERT_EQ(sheets.size(), 5u);
+  const PaperSheets sheets = SummaryPaper(page, 60);
+  ASSERT_EQ(sheets.reports.size(), 5u);
+  ASSERT_EQ(sheets.chartLines.size(), 5u);
   std::vector<std::string> rows;
-  for (std::size_t k = 0; k < sheets.size(); ++k) {
-    const std::vector<shell::ReportLine>& lines = sheets[k].report.lines;
-    EXPECT_EQ(sheets[k].report.documentName, kSummaryDocumentName);
+  for (std::size_t k = 0; k < sheets.reports.size(); ++k) {
+    const std::vector<shell::ReportLine>& lines = sheets.reports[k].lines;
+    const int chartLine = sheets.chartLines[k];
+    EXPECT_EQ(sheets.reports[k].documentName, kSummaryDocumentName);
     EXPECT_EQ(lines.front().text, "Title");
     EXPECT_EQ(lines.back().text, "Page " + std::to_string(k + 1) + " of 5");
     EXPECT_EQ(lines.back().line, 59);
-    EXPECT_EQ(sheets[k].chartLine > 0, k == 0);
+    EXPECT_EQ(chartLine > 0, k == 0);
     for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
       EXPECT_GT(lines[i].line, lines[i - 1].line);
       EXPECT_LT(lines[i].line, 58);
-      EXPECT_FALSE(sheets[k].chartLine > 0 && lines[i].line >= sheets[k].chartLine &&
-                   lines[i].line < sheets[k].chartLine + kChartLines)
+      EXPECT_FALSE(chartLine > 0 && lines[i].line >= chartLine &&
+                   lines[i].line < chartLine + kChartLines)
           << lines[i].text;
       if (lines[i].text.starts_with("Doe, ") || lines[i].text.starts_with("and ")) {
         rows.push_back(lines[i].text.substr(0, 10));

@@ -12,22 +12,20 @@
 namespace roster {
 
 bool PrintSummaryPage(const SummaryPage& page, std::string& why) {
-  std::vector<PaperPage> sheets;
+  std::vector<int> chartLines;
   const auto paginate = [&](int linesPerPage) {
-    sheets = SummaryPaper(page, linesPerPage);
-    std::vector<shell::Report> reports;
-    for (PaperPage& sheet : sheets) {
-      // The sheet keeps only where its chart goes.
-      reports.push_back(std::move(sheet.report));
-      // The names as the printer's code page has them, as on the reports.
-      for (shell::ReportLine& line : reports.back().lines) {
+    PaperSheets sheets = SummaryPaper(page, linesPerPage);
+    // The names as the printer's code page has them, as on the reports.
+    for (shell::Report& report : sheets.reports) {
+      for (shell::ReportLine& line : report.lines) {
         line.text = PrinterText(line.text);
       }
     }
-    return reports;
+    chartLines = std::move(sheets.chartLines);
+    return std::move(sheets.reports);
   };
   const auto draw = [&](HDC dc, std::size_t index, const shell::PageGeometry& geometry) {
-    const int first = sheets[index].chartLine;
+    const int first = chartLines[index];
     if (first == 0) {
       return true;
     }
