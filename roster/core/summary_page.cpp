@@ -47,10 +47,19 @@ std::string ValidUtf8(std::string_view text) {
   return valid;
 }
 
-// `text` in at most `width` columns: cut, with "..." at the cut.
-std::string Fitted(std::string_view text, std::size_t width) {
+// A roster's text as the page shows it: in UTF-8 (`utf8` turns it so when
+// it is not nullptr), any byte still no UTF-8 as "?".
+void Show(std::string& text, std::string (*utf8)(std::string_view)) {
+  if (utf8 != nullptr) {
+    text = utf8(text);
+  }
+  text = ValidUtf8(text);
+}
+
+// Appends `text` in at most `width` columns: cut, with "..." at the cut.
+std::string& AppendFitted(std::string& out, std::string_view text, std::size_t width) {
   if (PageWidth(text) <= width) {
-    return std::string(text);
+    return out.append(text);
   }
   const std::size_t keep = width > 3 ? width - 3 : 0;
   std::size_t columns = 0;
@@ -61,14 +70,19 @@ std::string Fitted(std::string_view text, std::size_t width) {
     }
     ++end;
   }
-  return std::string(text.substr(0, end)).append(std::min<std::size_t>(width, 3), '.');
+  return out.append(text.substr(0, end)).append(std::min<std::size_t>(width, 3), '.');
 }
 
-// Appends `text` in `width` columns, blanks before it or after it.
+std::string Fitted(std::string_view text, std::size_t width) {
+  std::string fitted;
+  return AppendFitted(fitted, text, width);
+}
+
+// Appends `text` in exactly `width` columns (cut to them), blanks before it
+// or after it.
 void AppendPadded(std::string& out, std::string_view text, std::size_t width, bool right) {
-  const std::size_t used = PageWidth(text);
-  const std::size_t blanks = width > used ? width - used : 0;
-  out.append(right ? blanks : 0, ' ').append(text).append(right ? 0 : blanks, ' ');
+  const std::size_t blanks = width - std::min(PageWidth(text), width);
+  AppendFitted(out.append(right ? blanks : 0, ' '), text, width).append(right ? 0 : blanks, ' ');
 }
 
 void TrimEnd(std::string& line) {
@@ -115,12 +129,12 @@ void AddTableLines(std::vector<std::string>& lines, const PageTable& table) {
     const auto line = [&](std::string_view label, const std::vector<std::string>& cells,
                           std::size_t offset) {
       std::string text;
-      AppendPadded(text, Fitted(label, labels), labels, false);
+      AppendPadded(text, label, labels, false);
       for (std::size_t c = first; c < end; ++c) {
         const std::string_view cell =
             c + offset < cells.size() ? std::string_view(cells[c + offset]) : "";
         text.append(kColumnGap, ' ');
-        AppendPadded(text, Fitted(cell, widths[c]), widths[c], true);
+        AppendPadded(text, cell, widths[c], true);
       }
       TrimEnd(text);
       return text;
@@ -166,7 +180,7 @@ std::vector<std::string> ChartLines(const PageChart& chart) {
         marks = std::clamp<std::size_t>(marks, 1, room);
       }
       std::string line;
-      AppendPadded(line, series == 0 ? Fitted(bar.label, labels) : std::string(), labels, false);
+      AppendPadded(line, series == 0 ? std::string_view(bar.label) : "", labels, false);
       line.append(" ").append(marks, kBarMarks[series]).append(marks > 0 ? " " : "");
       lines.push_back(line.append(CountText(count)));
     }
@@ -188,14 +202,13 @@ std::string ListedName(const ListedSoldier& soldier) {
   return name;
 }
 
-PageBlock ListBlock(const PageList& list) {
-  PageBlock block;
+void FillListBlock(PageBlock& block, const PageList& list) {
   block.kind = PageBlock::Kind::List;
   AddWrapped(block.lines, list.caption);
   block.heading = block.lines.size();
   if (list.soldiers.empty() && list.more == 0) {
     block.lines.emplace_back("None.");
-    return block;
+    return;
   }
   std::vector<std::string> names;
   for (const ListedSoldier& soldier : list.soldiers) {
@@ -234,7 +247,7 @@ PageBlock ListBlock(const PageList& list) {
     for (std::size_t c = 0; c < widths.size(); ++c) {
       const bool right = c > 1;
       text.append(c == 0 ? 0 : kColumnGap, ' ');
-      AppendPadded(text, Fitted(cell(row, c), widths[c]), widths[c], right);
+      AppendPadded(text, cell(row, c), widths[c], right);
     }
     TrimEnd(text);
     return Fitted(text, kPageColumns);
@@ -247,7 +260,6 @@ PageBlock ListBlock(const PageList& list) {
   if (list.more > 0) {
     block.lines.push_back("and " + CountText(list.more) + " more: see the results file");
   }
-  return block;
 }
 
 }  // namespace
@@ -334,12 +346,10 @@ std::string ShareText(long long part, long long whole) {
 SummaryPage PageOfScoredFile(const RosterProgram& program, const ScoredFile& run,
                              std::string_view input, std::string (*utf8)(std::string_view)) {
   SummaryPage page;
-  const auto shown = [utf8](std::string_view text) {
-    return ValidUtf8(utf8 != nullptr ? utf8(text) : std::string(text));
-  };
   page.roster = ValidUtf8(FileName(input));
   page.results = ValidUtf8(FileName(run.output));
-  page.date = shown(run.settings.date);
+  page.date = run.settings.date;
+  Show(page.date, utf8);
   if (program.page == nullptr) {
     page.title = std::string(program.calculator) + " Roster Summary";
     return page;
@@ -348,10 +358,10 @@ SummaryPage PageOfScoredFile(const RosterProgram& program, const ScoredFile& run
   program.page->page(run.page, run.summary, page);
   for (PageList& list : page.lists) {
     for (ListedSoldier& soldier : list.soldiers) {
-      soldier.name = shown(soldier.name);
-      soldier.rank = shown(soldier.rank);
+      Show(soldier.name, utf8);
+      Show(soldier.rank, utf8);
       for (std::string& cell : soldier.cells) {
-        cell = shown(cell);
+        Show(cell, utf8);
       }
     }
   }
@@ -359,20 +369,23 @@ SummaryPage PageOfScoredFile(const RosterProgram& program, const ScoredFile& run
 }
 
 std::vector<PageBlock> PageBlocks(const SummaryPage& page) {
-  std::vector<PageBlock> blocks(1);
+  std::vector<PageBlock> blocks;
+  PageBlock& files = blocks.emplace_back();  // the names and date
   const std::pair<std::string_view, const std::string*> names[] = {
       {"Roster:  ", &page.roster}, {"Results: ", &page.results}, {"Date:    ", &page.date}};
   for (const auto& [label, value] : names) {
-    blocks[0].lines.push_back(Fitted(std::string(label).append(*value), kPageColumns));
+    files.lines.push_back(Fitted(std::string(label).append(*value), kPageColumns));
   }
   for (const PageTable& table : page.tables) {
     AddTableLines(blocks.emplace_back().lines, table);
   }
   if (!page.chart.bars.empty()) {
-    blocks.push_back({PageBlock::Kind::Chart, ChartLines(page.chart), 0});
+    PageBlock& chart = blocks.emplace_back();
+    chart.kind = PageBlock::Kind::Chart;
+    chart.lines = ChartLines(page.chart);
   }
   for (const PageList& list : page.lists) {
-    blocks.push_back(ListBlock(list));
+    FillListBlock(blocks.emplace_back(), list);
   }
   return blocks;
 }
