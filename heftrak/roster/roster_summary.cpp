@@ -160,12 +160,13 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary&, roster::
   }
 
   page.chart.caption = "Body fat by age group";
-  page.chart.series = {"within the limit", "not within"};
+  page.chart.series[0] = "within the limit";
+  page.chart.series[1] = "not within";
   for (int group = 0; group < kAgeGroupCount; ++group) {
-    page.chart.bars.push_back(
-        {groups[static_cast<std::size_t>(group)],
-         {figures[PageFigureOf(kWithinBodyFatRow, kFirstAgeGroupColumn + group)],
-          figures[PageFigureOf(kNotWithinBodyFatRow, kFirstAgeGroupColumn + group)]}});
+    roster::PageBar& bar = page.chart.bars.emplace_back();
+    bar.label = groups[static_cast<std::size_t>(group)];
+    bar.counts = {figures[PageFigureOf(kWithinBodyFatRow, kFirstAgeGroupColumn + group)],
+                  figures[PageFigureOf(kNotWithinBodyFatRow, kFirstAgeGroupColumn + group)]};
   }
 
   roster::AddList(page,

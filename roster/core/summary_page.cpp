@@ -258,7 +258,8 @@ void FillListBlock(PageBlock& block, const PageList& list) {
     block.lines.push_back(line(row));
   }
   if (list.more > 0) {
-    block.lines.push_back("and " + CountText(list.more) + " more: see the results file");
+    std::string more = "and ";
+    block.lines.push_back(AppendWhole(more, list.more, true).append(" more: see the results file"));
   }
 }
 
@@ -312,7 +313,8 @@ PageList& AddList(SummaryPage& page, std::string_view caption,
 
 std::vector<std::string>& AddRow(PageTable& table, std::string_view label,
                                  std::initializer_list<long long> counts) {
-  std::vector<std::string>& row = table.rows.emplace_back(1, std::string(label));
+  std::vector<std::string>& row = table.rows.emplace_back();
+  row.emplace_back(label);
   for (const long long count : counts) {
     row.push_back(CountText(count));
   }
@@ -351,7 +353,7 @@ SummaryPage PageOfScoredFile(const RosterProgram& program, const ScoredFile& run
   page.date = run.settings.date;
   Show(page.date, utf8);
   if (program.page == nullptr) {
-    page.title = std::string(program.calculator) + " Roster Summary";
+    page.title.assign(program.calculator).append(" Roster Summary");
     return page;
   }
   page.title = program.page->title;

@@ -81,7 +81,11 @@ void AddSoldiersTable(roster::SummaryPage& page, const roster::RosterSummary& su
 
 // "45, needs 52": an event under 60 points and what scores 60 in it.
 std::string EventCell(const std::string& points, const std::string& toPass) {
-  return toPass.empty() ? std::string() : points + ", needs " + toPass;
+  std::string cell;
+  if (!toPass.empty()) {
+    cell.append(points).append(", needs ").append(toPass);
+  }
+  return cell;
 }
 
 void Page(const roster::PageTally& tally, const roster::RosterSummary& summary,
@@ -112,7 +116,8 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary& summary,
   roster::PageTable& bands =
       roster::AddTable(page, "Soldiers by total", {"Men", "Women", "All", "Passed", "Failed"});
   page.chart.caption = "Soldiers by total points";
-  page.chart.series = {"passed or maxed", "failed"};
+  page.chart.series[0] = "passed or maxed";
+  page.chart.series[1] = "failed";
   for (int band = 0; band < kBandCount; ++band) {
     long long bySex[2] = {};
     long long byVerdict[2] = {};
@@ -125,7 +130,9 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary& summary,
     }
     roster::AddRow(bands, kBandLabels[band],
                    {bySex[0], bySex[1], bySex[0] + bySex[1], byVerdict[0], byVerdict[1]});
-    page.chart.bars.push_back({kBandLabels[band], {byVerdict[0], byVerdict[1]}});
+    roster::PageBar& bar = page.chart.bars.emplace_back();
+    bar.label = kBandLabels[band];
+    bar.counts = {byVerdict[0], byVerdict[1]};
   }
   bands.notes.emplace_back(
       "Below 180 no soldier passes: each event needs 60. 300 is every event at 100.");
@@ -136,7 +143,8 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary& summary,
       "slowest run)",
       {"Total", "Push-ups", "Sit-ups", "2-mile run"}, tally.lists[kFailedList]);
   for (roster::ListedSoldier& soldier : list.soldiers) {
-    std::vector<std::string> cells = {soldier.cells[kFailedTotalCell]};
+    std::vector<std::string> cells;
+    cells.push_back(std::move(soldier.cells[kFailedTotalCell]));
     for (int event = 0; event < kEventCount; ++event) {
       cells.push_back(EventCell(soldier.cells[FailedPointsCell(event)],
                                 soldier.cells[FailedToPassCell(event)]));
