@@ -118,13 +118,9 @@ void AppendRefused(std::string& note, long long rows, std::string_view without) 
 
 void Page(const roster::PageTally& tally, const roster::RosterSummary&, roster::SummaryPage& page) {
   const std::vector<long long>& figures = tally.figures;
-  std::array<std::string, kAgeGroupCount> groups;
-  for (int group = 0; group < kAgeGroupCount; ++group) {
-    groups[static_cast<std::size_t>(group)] = GroupLabel(group);
-  }
   roster::PageTable& table = roster::AddTable(page, "Soldiers", {"All"});
-  for (const std::string& group : groups) {
-    table.columns.push_back(group);
+  for (int group = 0; group < kAgeGroupCount; ++group) {
+    table.columns.push_back(GroupLabel(group));
   }
   table.columns.emplace_back("Men");
   table.columns.emplace_back("Women");
@@ -164,7 +160,7 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary&, roster::
   page.chart.series[1] = "not within";
   for (int group = 0; group < kAgeGroupCount; ++group) {
     roster::PageBar& bar = page.chart.bars.emplace_back();
-    bar.label = groups[static_cast<std::size_t>(group)];
+    bar.label = table.columns[static_cast<std::size_t>(kFirstAgeGroupColumn + group)];
     bar.counts = {figures[PageFigureOf(kWithinBodyFatRow, kFirstAgeGroupColumn + group)],
                   figures[PageFigureOf(kNotWithinBodyFatRow, kFirstAgeGroupColumn + group)]};
   }
