@@ -86,10 +86,9 @@ void SayRemoved(const RosterProgram& program, const Platform& platform,
 
 // The summary page into its text file, replaced whole or not at all.
 bool WriteSummary(const RosterProgram& program, const Platform& platform, const Options& options,
-                  const ScoredFile& run) {
+                  const SummaryPage& page) {
   SayRemoved(program, platform, platform.removeLeftovers(options.summary));
-  const std::string text =
-      PageText(PageOfScoredFile(program, run, options.input, platform.utf8Text));
+  const std::string text = PageText(page);
   std::string writeWhy;
   std::string why;
   const bool written = platform.replaceFile(
@@ -108,15 +107,13 @@ bool WriteSummary(const RosterProgram& program, const Platform& platform, const 
 
 // The summary page on the default printer, before the reports: the
 // commander's page first.
-bool PrintSummary(const RosterProgram& program, const Platform& platform, const Options& options,
-                  const ScoredFile& run) {
+bool PrintSummary(const RosterProgram& program, const Platform& platform, const SummaryPage& page) {
   if (platform.printSummary == nullptr) {
     Complain(program, platform, "this build cannot print; the summary page was not printed.");
     return false;
   }
   std::string why;
-  if (!platform.printSummary(PageOfScoredFile(program, run, options.input, platform.utf8Text),
-                             why)) {
+  if (!platform.printSummary(page, why)) {
     Complain(program, platform, "the summary page was not printed: " + why);
     return false;
   }
@@ -259,11 +256,14 @@ int RunRosterProgram(const RosterProgram& program, const Platform& platform,
   }
   platform.writeOut(ScoredText(program, run));
   int status = run.status;
-  if (!options.summary.empty() && !WriteSummary(program, platform, options, run)) {
-    status = kUnusable;
-  }
-  if (options.printSummary && !PrintSummary(program, platform, options, run)) {
-    status = kUnusable;
+  if (!options.summary.empty() || options.printSummary) {
+    const SummaryPage page = PageOfScoredFile(program, run, options.input, platform.utf8Text);
+    if (!options.summary.empty() && !WriteSummary(program, platform, options, page)) {
+      status = kUnusable;
+    }
+    if (options.printSummary && !PrintSummary(program, platform, page)) {
+      status = kUnusable;
+    }
   }
   if (options.print && !PrintReports(program, platform, options, run.settings, run.summary)) {
     return kUnusable;

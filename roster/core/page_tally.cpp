@@ -137,12 +137,11 @@ std::vector<ListedSoldier> SoldierList::Sorted() const {
 }
 
 PageTally StartTally(const RosterProgram& program) {
-  PageTally tally;
-  if (program.page != nullptr) {
-    tally.figures.assign(program.page->figures, 0);
-    tally.lists.assign(program.page->lists, SoldierList());
+  if (program.page == nullptr) {
+    return {};
   }
-  return tally;
+  return {std::vector<long long>(program.page->figures),
+          std::vector<SoldierList>(program.page->lists)};
 }
 
 void TallyRow(const RosterProgram& program, PageTally& tally, const ScoredRow& row) {
