@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "heftrak/roster/roster_fields.h"
 #include "heftrak/roster/roster_row.h"
@@ -152,7 +153,8 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary&, roster::
     if (noSex > 0) {
       AppendRefused(note.append(noAge > 0 ? "; " : ""), noSex, "sex M or F");
     }
-    table.notes.push_back(note.append("."));
+    note.append(".");
+    table.notes.push_back(std::move(note));
   }
 
   page.chart.caption = "Body fat by age group";

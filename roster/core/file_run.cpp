@@ -1,5 +1,8 @@
 #include "roster/core/file_run.h"
 
+#include <cstddef>
+#include <iterator>
+
 namespace roster {
 
 namespace {
@@ -27,34 +30,28 @@ std::string FailureText(const Options& options, const std::string& output,
 // names another ("-o"), or is empty where the user cannot.
 std::string OutputRefusal(const std::string& output, const OutputCheck& check,
                           std::string_view noun, std::string_view option) {
+  // What the output is instead of a file it can replace, by its kind.
+  constexpr const char* kWhat[] = {
+      "",
+      " is read-only; make it writable",
+      " is a folder, not a file",
+      " is a device, not a file",
+      " is a named pipe, not a file",
+      " is a socket, not a file",
+      " is not a file",
+      ": ",
+  };
+  static_assert(std::size(kWhat) == static_cast<std::size_t>(OutputKind::UnwritableFolder) + 1);
+  if (check.kind == OutputKind::Writable) {
+    return {};
+  }
   std::string text = output;
-  switch (check.kind) {
-    case OutputKind::Writable:
-      return {};
-    case OutputKind::ReadOnly:
-      text.append(" is read-only; make it writable");
-      break;
-    case OutputKind::Folder:
-      text.append(" is a folder, not a file");
-      break;
-    case OutputKind::Device:
-      text.append(" is a device, not a file");
-      break;
-    case OutputKind::Pipe:
-      text.append(" is a named pipe, not a file");
-      break;
-    case OutputKind::Socket:
-      text.append(" is a socket, not a file");
-      break;
-    case OutputKind::NotAFile:
-      text.append(" is not a file");
-      if (!check.why.empty()) {
-        text.append(" (").append(check.why).append(")");
-      }
-      break;
-    case OutputKind::UnwritableFolder:
-      text.append(": ").append(UnwritableFolderText(check.why));
-      break;
+  text.append(kWhat[static_cast<std::size_t>(check.kind)]);
+  if (check.kind == OutputKind::NotAFile && !check.why.empty()) {
+    text.append(" (").append(check.why).append(")");
+  }
+  if (check.kind == OutputKind::UnwritableFolder) {
+    text.append(UnwritableFolderText(check.why));
   }
   if (!option.empty()) {
     const bool folder = check.kind == OutputKind::UnwritableFolder;

@@ -128,10 +128,9 @@ void SoldierList::Add(const SoldierName& who, int line, std::span<const std::str
 std::vector<ListedSoldier> SoldierList::Sorted() const {
   std::vector<Entry> entries = heap_;
   std::sort_heap(entries.begin(), entries.end(), &Before);
-  std::vector<ListedSoldier> sorted;
-  sorted.reserve(entries.size());
-  for (Entry& entry : entries) {
-    sorted.push_back(std::move(entry.soldier));
+  std::vector<ListedSoldier> sorted(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    sorted[i] = std::move(entries[i].soldier);
   }
   return sorted;
 }

@@ -182,7 +182,8 @@ std::vector<std::string> ChartLines(const PageChart& chart) {
       std::string line;
       AppendPadded(line, series == 0 ? std::string_view(bar.label) : "", labels, false);
       line.append(" ").append(marks, kBarMarks[series]).append(marks > 0 ? " " : "");
-      lines.push_back(line.append(CountText(count)));
+      AppendWhole(line, count, true);
+      lines.push_back(std::move(line));
     }
   }
   return lines;
@@ -259,7 +260,8 @@ void FillListBlock(PageBlock& block, const PageList& list) {
   }
   if (list.more > 0) {
     std::string more = "and ";
-    block.lines.push_back(AppendWhole(more, list.more, true).append(" more: see the results file"));
+    AppendWhole(more, list.more, true).append(" more: see the results file");
+    block.lines.push_back(std::move(more));
   }
 }
 
