@@ -119,7 +119,9 @@ namespace {
 // The pages, in the printer's face made small enough for every line of
 // `fit` to fit the page's width: the face first, then the pages (they
 // depend on the lines the face leaves room for), then each page's lines and
-// drawing. False when the printer refused any part.
+// drawing. Without `paginate`, `fit` is the one page, printed as fitted (a
+// name too long for its line in a smaller face of its own). False when the
+// printer refused any part.
 bool PrintPages(PrintJob& job, const Report& fit, const Paginate& paginate,
                 const DrawOnPage& draw) {
   LOGFONTA face{};
@@ -144,7 +146,8 @@ bool PrintPages(PrintJob& job, const Report& fit, const Paginate& paginate,
   }
   page.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
   const std::vector<Report> pages =
-      paginate(page.lineHeight > 0 ? GetDeviceCaps(dc, VERTRES) / page.lineHeight : 0);
+      paginate ? paginate(page.lineHeight > 0 ? GetDeviceCaps(dc, VERTRES) / page.lineHeight : 0)
+               : std::vector<Report>(1, fitted.report);
   if (pages.empty() || !job.StartPage(pages[0].documentName.c_str())) {
     return false;
   }
@@ -191,8 +194,7 @@ bool PrintReport(const Report& report, std::string* why) {
 
 bool PrintReportOn(HDC printer, const Report& report) {
   PrintJob job(printer);
-  const bool printed = PrintPages(
-      job, report, [&](int) { return std::vector<Report>{report}; }, nullptr);
+  const bool printed = PrintPages(job, report, nullptr, nullptr);
   if (!printed) {
     Alert();
   }
