@@ -123,8 +123,8 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary&, roster::
   for (int group = 0; group < kAgeGroupCount; ++group) {
     table.columns.push_back(GroupLabel(group));
   }
-  table.columns.emplace_back("Men");
-  table.columns.emplace_back("Women");
+  table.columns.push_back("Men");
+  table.columns.push_back("Women");
   for (int row = 0; row < kPageRows; ++row) {
     const auto first = figures.begin() + static_cast<std::ptrdiff_t>(
                                              PageFigureOf(static_cast<PageRow>(row), kAllColumn));
@@ -132,7 +132,7 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary&, roster::
     std::for_each(first, first + kPageColumns,
                   [&](long long figure) { cells.push_back(roster::CountText(figure)); });
   }
-  table.notes.emplace_back(
+  table.notes.push_back(
       "Still to be taped: not within weight, and no tape readings yet. The age groups are the "
       "weight tables'.");
   // A refused row may give no age or sex the calculator takes.

@@ -124,7 +124,7 @@ void AddTableLines(std::vector<std::string>& lines, const PageTable& table) {
       used += kColumnGap + widths[end++];
     }
     if (first > 0) {
-      lines.emplace_back();
+      lines.push_back(std::string());
     }
     const auto line = [&](std::string_view label, const std::vector<std::string>& cells,
                           std::size_t offset) {
@@ -208,7 +208,7 @@ void FillListBlock(PageBlock& block, const PageList& list) {
   AddWrapped(block.lines, list.caption);
   block.heading = block.lines.size();
   if (list.soldiers.empty() && list.more == 0) {
-    block.lines.emplace_back("None.");
+    block.lines.push_back("None.");
     return;
   }
   std::vector<std::string> names;
@@ -296,7 +296,7 @@ PageTable& AddTable(SummaryPage& page, std::string_view caption,
   PageTable& table = page.tables.emplace_back();
   table.caption = caption;
   for (const std::string_view column : columns) {
-    table.columns.emplace_back(column);
+    table.columns.push_back(std::string(column));
   }
   return table;
 }
@@ -306,7 +306,7 @@ PageList& AddList(SummaryPage& page, std::string_view caption,
   PageList& list = page.lists.emplace_back();
   list.caption = caption;
   for (const std::string_view column : columns) {
-    list.columns.emplace_back(column);
+    list.columns.push_back(std::string(column));
   }
   list.soldiers = soldiers.Sorted();
   list.more = soldiers.count() - static_cast<long long>(list.soldiers.size());
@@ -316,7 +316,7 @@ PageList& AddList(SummaryPage& page, std::string_view caption,
 std::vector<std::string>& AddRow(PageTable& table, std::string_view label,
                                  std::initializer_list<long long> counts) {
   std::vector<std::string>& row = table.rows.emplace_back();
-  row.emplace_back(label);
+  row.push_back(std::string(label));
   for (const long long count : counts) {
     row.push_back(CountText(count));
   }
@@ -397,11 +397,11 @@ std::vector<PageBlock> PageBlocks(const SummaryPage& page) {
 std::vector<std::string> PageLines(const SummaryPage& page) {
   std::vector<std::string> lines;
   lines.push_back(Fitted(page.title, kPageColumns));
-  lines.emplace_back(std::min(PageWidth(page.title), kPageColumns), '=');
+  lines.push_back(std::string(std::min(PageWidth(page.title), kPageColumns), '='));
   bool first = true;
   for (PageBlock& block : PageBlocks(page)) {
     if (!first) {
-      lines.emplace_back();
+      lines.push_back(std::string());
     }
     first = false;
     std::move(block.lines.begin(), block.lines.end(), std::back_inserter(lines));

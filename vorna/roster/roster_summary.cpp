@@ -74,7 +74,7 @@ void AddSoldiersTable(roster::SummaryPage& page, const roster::RosterSummary& su
     roster::AddRow(table, label, {tally(which)})
         .push_back(roster::ShareText(tally(which), verdicts));
   }
-  table.notes.emplace_back(
+  table.notes.push_back(
       "A refused row's message in the results says what to correct; a soldier without a verdict "
       "lacks an event. Shares are of the soldiers with a verdict.");
 }
@@ -101,7 +101,7 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary& summary,
     row.push_back(roster::AverageText(figures[EventFigureOf(event, kEventPoints)], soldiers));
     row.push_back(roster::CountText(figures[EventFigureOf(event, kEventUnder60)]));
   }
-  events.notes.emplace_back("Points as the calculator shows them: at most 100 an event.");
+  events.notes.push_back("Points as the calculator shows them: at most 100 an event.");
 
   const long long totals = figures[kTotalSoldiersFigure];
   std::vector<std::string>& total = roster::AddRow(
@@ -134,7 +134,7 @@ void Page(const roster::PageTally& tally, const roster::RosterSummary& summary,
     bar.label = kBandLabels[band];
     bar.counts = {byVerdict[0], byVerdict[1]};
   }
-  bands.notes.emplace_back(
+  bands.notes.push_back(
       "Below 180 no soldier passes: each event needs 60. 300 is every event at 100.");
 
   roster::PageList& list = roster::AddList(
