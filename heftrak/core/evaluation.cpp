@@ -89,8 +89,8 @@ class Evaluation {
       requests_.ShowMessage(message_);
     }
     // After the message: showing one redraws the whole prompt box.
-    if (extraLength_ > 0) {
-      requests_.ExtraLine(std::string_view(extraLine_.data(), extraLength_));
+    if (extraLine_ != nullptr) {
+      requests_.ExtraLine(extraLine_, extraNumber_, extraFigure_);
     }
     if (message_ != kNoMessage) {
       requests_.Alert();
@@ -98,31 +98,41 @@ class Evaluation {
     }
   }
 
-  void SetExtraLine(shell::TextFormat<const char*> format, const char* figure) {
-    Written(shell::FormatText(extraLine_.data(), extraLine_.size(), format, figure));
-  }
-  void SetExtraLine(shell::TextFormat<int> format, int figure) {
-    Written(shell::FormatText(extraLine_.data(), extraLine_.size(), format, figure));
+  // The line below the message, made from these figures when it is read.
+  void SetExtraLine(shell::TextMaker line, int number, float figure) {
+    extraLine_ = line;
+    extraNumber_ = number;
+    extraFigure_ = figure;
   }
 
   bool printEnabled = false;
   bool switchMaleOnlyOff = false;  // a female result switches Male Only off
 
  private:
-  // What FormatText wrote of the line: all of it that fits.
-  void Written(int length) {
-    extraLength_ =
-        length < 0 ? 0 : std::min(static_cast<std::size_t>(length), extraLine_.size() - 1);
-  }
-
   WeightControlState& state_;
   const FieldTexts& fields_;
   RequestList& requests_;
   MessageCode message_ = kNoMessage;
   FieldId focus_ = kSex;
-  std::array<char, shell::kRequestTextSize> extraLine_;
-  std::size_t extraLength_ = 0;
+  shell::TextMaker extraLine_ = nullptr;
+  int extraNumber_ = 0;
+  float extraFigure_ = 0;
 };
+
+// What FormatText wrote of a line: all of it that fits.
+std::size_t Written(int length, std::size_t size) {
+  return length < 0 ? 0 : std::min(static_cast<std::size_t>(length), size - 1);
+}
+
+std::size_t MaxWeightLine(char* buffer, std::size_t size, int maxWeight, float /*figure*/) {
+  return Written(shell::FormatText(buffer, size, "Max allowable weight: %d lbs.", maxWeight), size);
+}
+
+std::size_t BodyFatLimitLine(char* buffer, std::size_t size, int /*number*/, float limit) {
+  char figure[16];
+  shell::FormatFixed(figure, sizeof figure, limit, 1, 4, Align::Left);
+  return Written(shell::FormatText(buffer, size, "Max percent body fat: %s%%.", figure), size);
+}
 
 // Reads the height into the state; false when its hundredths are off the grid.
 bool ReadHeight(Evaluation& eval, WeightControlState& state) {
@@ -319,7 +329,7 @@ void Screen(Evaluation& eval, WeightControlState& state) {
   state.screeningShown = true;
   eval.printEnabled = true;
   DeriveFigures(state);
-  eval.SetExtraLine("Max allowable weight: %d lbs.", state.maxWeight);
+  eval.SetExtraLine(&MaxWeightLine, state.maxWeight, 0);
   if (state.weight == 0) {
     return eval.Finish();  // only the maximum is shown: no verdict
   }
@@ -409,9 +419,7 @@ void Calculate(Evaluation& eval, WeightControlState& state, bool male) {
   DeriveFigures(state);
   const float bodyFat = male ? state.percentBodyFat : state.female.bodyFat;
   state.bodyFatWithin = WithinBodyFatLimit(bodyFat, state.bodyFatLimit);
-  char figure[16];
-  shell::FormatFixed(figure, sizeof figure, state.bodyFatLimit, 1, 4, Align::Left);
-  eval.SetExtraLine("Max percent body fat: %s%%.", figure);
+  eval.SetExtraLine(&BodyFatLimitLine, 0, state.bodyFatLimit);
   return eval.Stop(state.bodyFatWithin ? kWithinBodyFat : kNotWithinBodyFat, kSex);
 }
 

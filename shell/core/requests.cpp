@@ -68,9 +68,11 @@ void RequestList::ShowMessage(int code, Rgb colour) {
   }
 }
 
-void RequestList::ExtraLine(std::string_view text) {
+void RequestList::ExtraLine(TextMaker make, int number, float figure) {
   if (Request* request = Add(RequestKind::ExtraLine)) {
-    CopyText(*request, text);
+    request->value = number;
+    request->figure = figure;
+    request->make = make;
   }
 }
 

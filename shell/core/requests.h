@@ -57,6 +57,10 @@ inline constexpr int kFocusTarget = -2;
 
 class FieldModel;
 
+// Writes a request's text from its number and figure into `buffer` of `size`
+// bytes, NUL included; answers its length, at most size - 1.
+using TextMaker = std::size_t (*)(char* buffer, std::size_t size, int number, float figure);
+
 // Plain data without member initializers, so a list's unused room costs
 // nothing: the list fills in every field of a request it adds.
 struct Request {
@@ -64,12 +68,30 @@ struct Request {
   int target;
   int value;
   Write write;
-  std::array<char, kRequestTextSize> text;
-  std::size_t length;  // of the text, before its NUL
+  // Made when first read if `make` is set: a line under a message is
+  // formatted for every evaluation, and the roster programs read none.
+  mutable std::array<char, kRequestTextSize> text;
+  mutable std::size_t length;  // of the text, before its NUL
   Rgb colour;
+  mutable TextMaker make;  // nullptr once the text is made
+  float figure;            // with `value`, what `make` writes
 
-  const char* c_str() const { return text.data(); }
-  std::string_view Text() const { return std::string_view(text.data(), length); }
+  const char* c_str() const {
+    Make();
+    return text.data();
+  }
+  std::string_view Text() const {
+    Make();
+    return std::string_view(text.data(), length);
+  }
+
+ private:
+  void Make() const {
+    if (make != nullptr) {
+      length = make(text.data(), text.size(), value, figure);
+      make = nullptr;
+    }
+  }
 };
 
 // A bounded list: a command makes at most a few dozen requests, its
@@ -100,7 +122,9 @@ class RequestList {
   void RedrawFrame(int field) { Add(RequestKind::RedrawFrame, field); }
   void ClearMessage() { Add(RequestKind::ClearMessage); }
   void ShowMessage(int code, Rgb colour = kBlack);
-  void ExtraLine(std::string_view text);
+  // A line below the message, written by `make` from `number` and `figure`
+  // only when somebody reads it.
+  void ExtraLine(TextMaker make, int number, float figure);
   void PaintLabel(int box, Rgb colour);
   void PaintResult(int box, std::string_view text, Rgb colour);
   void Alert() { Add(RequestKind::Alert); }
@@ -129,6 +153,7 @@ class RequestList {
     request.text[0] = '\0';
     request.length = 0;
     request.colour = kBlack;
+    request.make = nullptr;
     return &request;
   }
 
