@@ -16,25 +16,43 @@ import os
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 PROGRAMS = ("heftrak", "vorna")
 
 
-def timed(command):
-    """Runs a command; returns its CPU seconds (user + system), wall seconds and
-    peak resident memory in MiB."""
-    start = time.perf_counter()
-    child = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    _, status, usage = os.wait4(child.pid, 0)
-    wall = time.perf_counter() - start
-    code = os.waitstatus_to_exitcode(status)
+def checked(command, code):
     # The roster programs end with 1 when some rows were refused, as the
     # generated rosters' odd rows are.
     if code not in (0, 1):
         sys.exit(f"roster_speed: {' '.join(command)} ended with {code}")
-    return usage.ru_utime + usage.ru_stime, wall, usage.ru_maxrss / 1024
+
+
+def timed(command):
+    """Runs a command; returns its CPU seconds (user + system) and wall seconds."""
+    start = time.perf_counter()
+    child = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(child.pid, 0)
+    wall = time.perf_counter() - start
+    checked(command, os.waitstatus_to_exitcode(status))
+    return usage.ru_utime + usage.ru_stime, wall
+
+
+def peak(command):
+    """Runs a command once more; returns its peak resident memory in MiB.
+    GNU time, a small program, measures it: a child forked from this script
+    starts as a copy of it, and the kernel's peak for the child keeps that
+    copy's size across the exec, whatever the program itself takes."""
+    with tempfile.TemporaryDirectory() as folder:
+        figure = os.path.join(folder, "peak")
+        # GNU time ends with the program's own exit status.
+        checked(command, subprocess.run(["/usr/bin/time", "-o", figure, "-f", "%M"] + command,
+                                        stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL).returncode)
+        with open(figure) as made:
+            return int(made.read().split()[-1]) / 1024
 
 
 def main():
@@ -62,19 +80,18 @@ def main():
             copy = os.path.join(folder, f"{program}-{rows}-copy.csv")
             scorer = [os.path.join(args.build, program, f"{program}-roster"), roster, "-o", results]
             copier = [sys.executable, os.path.join(HERE, "python_copy.py"), roster, copy]
-            ours, walls, peaks, theirs, ratios = [], [], [], [], []
+            ours, walls, theirs, ratios = [], [], [], []
             for run in range(args.runs):
                 pair = [(scorer, True), (copier, False)]
                 for command, scoring in pair if run % 2 == 0 else reversed(pair):
-                    cpu, wall, peak = timed(command)
+                    cpu, wall = timed(command)
                     (ours if scoring else theirs).append(cpu)
                     if scoring:
                         walls.append(wall)
-                        peaks.append(peak)
                 ratios.append(ours[-1] / theirs[-1])
             cpu = statistics.median(ours)
             print(f"{program + '-roster':<16}{rows:>10,}{cpu:>9.3f}{rows / cpu:>12,.0f}"
-                  f"{statistics.median(walls):>9.3f}{max(peaks):>10.1f}"
+                  f"{statistics.median(walls):>9.3f}{peak(scorer):>10.1f}"
                   f"{statistics.median(theirs):>12.3f}"
                   f"{statistics.median(ratios):>8.2f}")
             for made in (results, copy):
