@@ -34,7 +34,7 @@ bool OnQuarterGrid(int hundredths) {
 // order, after every write.
 class Evaluation {
  public:
-  Evaluation(WeightControlState& state, const FieldTexts& fields, RequestList& requests)
+  Evaluation(WeightControlState& state, FieldsRead fields, RequestList& requests)
       : state_(state), fields_(fields), requests_(requests) {}
 
   FieldValue Read(FieldId field) const {
@@ -110,7 +110,7 @@ class Evaluation {
 
  private:
   WeightControlState& state_;
-  const FieldTexts& fields_;
+  FieldsRead fields_;
   RequestList& requests_;
   MessageCode message_ = kNoMessage;
   FieldId focus_ = kSex;
@@ -442,7 +442,7 @@ bool BodyFatBelowZero(float percentBodyFat) {
   return shell::RoundToPlaces(percentBodyFat, 2) < 0;
 }
 
-void CheckScreening(WeightControlState& state, const FieldTexts& fields, RequestList& requests) {
+void CheckScreening(WeightControlState& state, FieldsRead fields, RequestList& requests) {
   Evaluation eval(state, fields, requests);
   if (!eval.Read(kHeightWhole).empty()) {
     eval.Begin();
@@ -452,7 +452,7 @@ void CheckScreening(WeightControlState& state, const FieldTexts& fields, Request
   requests.FocusTarget();
 }
 
-void CalculateBodyFat(WeightControlState& state, const FieldTexts& fields, RequestList& requests) {
+void CalculateBodyFat(WeightControlState& state, FieldsRead fields, RequestList& requests) {
   Evaluation eval(state, fields, requests);
   bool male = true;
   for (int site = 0; site < kMaleSites; ++site) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 #include "heftrak/core/fields.h"
@@ -74,15 +75,14 @@ struct WeightControlState {
 // The texts of the sixty fields, indexed by FieldId. A field may hold any
 // text (pasting bypasses the key filter); only its first characters are read.
 using FieldTexts = std::array<std::string_view, kMainFieldCount>;
+using FieldsRead = std::span<const std::string_view, kMainFieldCount>;
 
 // Check and Calculate: they read the fields as they stood when the command
 // began, decide on the state and append what the window must do. A result
 // counts as shown once the writes that put it on the window are made, so
 // their change reactions cannot take it down again.
-void CheckScreening(WeightControlState& state, const FieldTexts& fields,
-                    shell::RequestList& requests);
-void CalculateBodyFat(WeightControlState& state, const FieldTexts& fields,
-                      shell::RequestList& requests);
+void CheckScreening(WeightControlState& state, FieldsRead fields, shell::RequestList& requests);
+void CalculateBodyFat(WeightControlState& state, FieldsRead fields, shell::RequestList& requests);
 
 // Works out the figures that follow from the age, sex, height and weight
 // the state holds; every command that changes one of those ends with it.

@@ -11,13 +11,12 @@ using shell::RequestList;
 
 void Command(WeightControlState& state, const FieldModel& fields, int command,
              RequestList& requests) {
-  const shell::FieldSnapshot<kMainFieldCount> texts(fields);
   switch (command) {
     case kCheckCommand:
-      CheckScreening(state, texts.texts(), requests);
+      CheckScreening(state, fields.Snapshot().first<kMainFieldCount>(), requests);
       break;
     case kCalculateCommand:
-      CalculateBodyFat(state, texts.texts(), requests);
+      CalculateBodyFat(state, fields.Snapshot().first<kMainFieldCount>(), requests);
       break;
     case kClearCommand:
       ClearWeightScreen(state, requests);

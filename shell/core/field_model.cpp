@@ -33,12 +33,31 @@ FieldModel::FieldModel(const FieldKinds& kinds, FieldReactions& reactions)
 }
 
 void FieldModel::Reset() {
+  changed_ |= filled_;
   sizes_.fill(0);
   filled_ = 0;
   longerMask_ = 0;
   focus_ = kNoField;
   focusTarget_ = kinds_.firstFocusTarget;
   lastLeft_ = kNoField;
+}
+
+std::span<const std::string_view, kMaxModelFields> FieldModel::Snapshot() const {
+  for (std::uint64_t rest = changed_; rest != 0; rest &= rest - 1) {
+    const auto id = static_cast<std::size_t>(std::countr_zero(rest));
+    if ((filled_ >> id & 1) == 0) {
+      views_[id] = std::string_view();
+      continue;
+    }
+    // The whole place, as Hold stored it, or a longer text's start: more
+    // than any evaluation reads of a field.
+    const bool longer = (longerMask_ >> id & 1) != 0;
+    std::memcpy(copies_[id].data(), longer ? longer_[id].data() : chars_[id].data(),
+                sizeof copies_[id]);
+    views_[id] = std::string_view(copies_[id].data(), longer ? kInPlace : sizes_[id]);
+  }
+  changed_ = 0;
+  return views_;
 }
 
 void FieldModel::LoadFocus(int field) {

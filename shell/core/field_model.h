@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -93,6 +94,14 @@ class FieldModel {
   int focus() const { return focus_; }
   int focusTarget() const { return focusTarget_; }
 
+  // Every field's text as it stands now, apart from the fields (as
+  // FieldSnapshot below keeps them): a command's evaluation reads these
+  // while its own writes change the fields. The views stay as they are
+  // until the next call, which copies again only the fields changed since:
+  // a roster runs two commands a row on a window whose fields are mostly
+  // empty and stay so.
+  std::span<const std::string_view, kMaxModelFields> Snapshot() const;
+
   // A command: `command` appends to `requests`, emptied first; every field
   // request is carried out as it comes.
   template <typename Command>
@@ -141,6 +150,7 @@ class FieldModel {
   void Hold(std::size_t field, std::string_view text);
   void SetSize(std::size_t field, unsigned char size) {
     const std::uint64_t bit = std::uint64_t{1} << field;
+    changed_ |= bit;
     filled_ = size != 0 ? filled_ | bit : filled_ & ~bit;
     longerMask_ = size == kLonger ? longerMask_ | bit : longerMask_ & ~bit;
     sizes_[field] = size;
@@ -158,6 +168,10 @@ class FieldModel {
   std::uint64_t multiLine_ = 0;  // the kinds of the fields, as FieldKinds says
   std::uint64_t readOnly_ = 0;
   std::uint64_t longerMask_ = 0;
+  // What Snapshot gave last, and the fields changed since (a bit a field).
+  mutable std::array<std::array<char, kInPlace + 1>, kMaxModelFields> copies_{};
+  mutable std::array<std::string_view, kMaxModelFields> views_{};
+  mutable std::uint64_t changed_ = 0;
   int focus_ = kNoField;
   int focusTarget_;
   int lastLeft_ = kNoField;  // the field that last lost the focus
