@@ -43,21 +43,26 @@ void FieldModel::Reset() {
 }
 
 std::span<const std::string_view, kMaxModelFields> FieldModel::Snapshot() const {
+  // Every field filled since the model was made is among the changed ones.
+  if (copies_ == nullptr) {
+    copies_ = std::make_unique<Copies>();
+  }
+  Copies& copies = *copies_;
   for (std::uint64_t rest = changed_; rest != 0; rest &= rest - 1) {
     const auto id = static_cast<std::size_t>(std::countr_zero(rest));
     if ((filled_ >> id & 1) == 0) {
-      views_[id] = std::string_view();
+      copies.views[id] = std::string_view();
       continue;
     }
     // The whole place, as Hold stored it, or a longer text's start: more
     // than any evaluation reads of a field.
     const bool longer = (longerMask_ >> id & 1) != 0;
-    std::memcpy(copies_[id].data(), longer ? longer_[id].data() : chars_[id].data(),
-                sizeof copies_[id]);
-    views_[id] = std::string_view(copies_[id].data(), longer ? kInPlace : sizes_[id]);
+    std::memcpy(copies.chars[id].data(), longer ? longer_[id].data() : chars_[id].data(),
+                sizeof copies.chars[id]);
+    copies.views[id] = std::string_view(copies.chars[id].data(), longer ? kInPlace : sizes_[id]);
   }
   changed_ = 0;
-  return views_;
+  return copies.views;
 }
 
 void FieldModel::LoadFocus(int field) {

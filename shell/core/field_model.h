@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -168,9 +169,14 @@ class FieldModel {
   std::uint64_t multiLine_ = 0;  // the kinds of the fields, as FieldKinds says
   std::uint64_t readOnly_ = 0;
   std::uint64_t longerMask_ = 0;
-  // What Snapshot gave last, and the fields changed since (a bit a field).
-  mutable std::array<std::array<char, kInPlace + 1>, kMaxModelFields> copies_{};
-  mutable std::array<std::string_view, kMaxModelFields> views_{};
+  // What Snapshot gave last, made at its first call (a window's model is a
+  // static of the program, which would carry the room in its file), and the
+  // fields changed since (a bit a field).
+  struct Copies {
+    std::array<std::array<char, kInPlace + 1>, kMaxModelFields> chars{};
+    std::array<std::string_view, kMaxModelFields> views{};
+  };
+  mutable std::unique_ptr<Copies> copies_;
   mutable std::uint64_t changed_ = 0;
   int focus_ = kNoField;
   int focusTarget_;
