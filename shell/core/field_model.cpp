@@ -36,7 +36,6 @@ void FieldModel::Reset() {
   changed_ |= filled_;
   sizes_.fill(0);
   filled_ = 0;
-  longerMask_ = 0;
   focus_ = kNoField;
   focusTarget_ = kinds_.firstFocusTarget;
   lastLeft_ = kNoField;
@@ -56,7 +55,7 @@ std::span<const std::string_view, kMaxModelFields> FieldModel::Snapshot() const 
     }
     // The whole place, as Hold stored it, or a longer text's start: more
     // than any evaluation reads of a field.
-    const bool longer = (longerMask_ >> id & 1) != 0;
+    const bool longer = sizes_[id] == kLonger;
     std::memcpy(copies.chars[id].data(), longer ? longer_[id].data() : chars_[id].data(),
                 sizeof copies.chars[id]);
     copies.views[id] = std::string_view(copies.chars[id].data(), longer ? kInPlace : sizes_[id]);

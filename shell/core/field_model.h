@@ -153,7 +153,6 @@ class FieldModel {
     const std::uint64_t bit = std::uint64_t{1} << field;
     changed_ |= bit;
     filled_ = size != 0 ? filled_ | bit : filled_ & ~bit;
-    longerMask_ = size == kLonger ? longerMask_ | bit : longerMask_ & ~bit;
     sizes_[field] = size;
   }
   void Notify(int field, Write write, RequestList& requests);
@@ -163,12 +162,10 @@ class FieldModel {
   std::array<std::array<char, kInPlace + 1>, kMaxModelFields> chars_{};
   std::array<unsigned char, kMaxModelFields> sizes_{};
   std::vector<std::string> longer_;  // made at the first longer text, a place a field
-  // A bit a field (kMaxModelFields of them): the fields holding a text, and
-  // those whose text is in longer_.
+  // A bit a field (kMaxModelFields of them): the fields holding a text.
   std::uint64_t filled_ = 0;
   std::uint64_t multiLine_ = 0;  // the kinds of the fields, as FieldKinds says
   std::uint64_t readOnly_ = 0;
-  std::uint64_t longerMask_ = 0;
   // What Snapshot gave last, made at its first call (a window's model is a
   // static of the program, which would carry the room in its file), and the
   // fields changed since (a bit a field).
@@ -198,7 +195,7 @@ class FieldSnapshot {
       if (id >= held) {
         break;
       }
-      const bool longer = (fields.longerMask_ >> id & 1) != 0;
+      const bool longer = fields.sizes_[id] == FieldModel::kLonger;
       // The whole place, as Hold stored it; a longer text has more bytes.
       std::memcpy(copies_[id].data(), longer ? fields.longer_[id].data() : fields.chars_[id].data(),
                   sizeof copies_[id]);

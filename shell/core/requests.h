@@ -73,8 +73,11 @@ struct Request {
   mutable std::array<char, kRequestTextSize> text;
   mutable std::size_t length;  // of the text, before its NUL
   Rgb colour;
-  mutable TextMaker make;  // nullptr once the text is made
-  float figure;            // with `value`, what `make` writes
+  // An ExtraLine's maker, nullptr once the text is made (set only for an
+  // ExtraLine: the other requests are made by the thousand and carry their
+  // text as it is).
+  mutable TextMaker make;
+  float figure;  // with `value`, what `make` writes
 
   const char* c_str() const {
     Make();
@@ -87,7 +90,7 @@ struct Request {
 
  private:
   void Make() const {
-    if (make != nullptr) {
+    if (kind == RequestKind::ExtraLine && make != nullptr) {
       length = make(text.data(), text.size(), value, figure);
       make = nullptr;
     }
@@ -153,7 +156,6 @@ class RequestList {
     request.text[0] = '\0';
     request.length = 0;
     request.colour = kBlack;
-    request.make = nullptr;
     return &request;
   }
 
