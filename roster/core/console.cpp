@@ -170,6 +170,7 @@ Options ParseOptions(std::span<const std::string> args, std::string& error) {
   if (error.empty() && !options.help && options.input.empty()) {
     error = "no roster file named";
   }
+  options.tallyPage = !options.summary.empty() || options.printSummary;
   return options;
 }
 

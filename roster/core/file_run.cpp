@@ -127,11 +127,14 @@ ScoredFile ScoreRosterFile(const RosterProgram& program, const Platform& platfor
     return run;
   }
 
-  run.page = StartTally(program);
-  const RowObserver tally = [&](const ScoredRow& row) {
-    TallyRow(program, run.page, row);
-    return !observer || observer(row);
-  };
+  RowObserver tally = observer;
+  if (options.tallyPage) {
+    run.page = StartTally(program);
+    tally = [&](const ScoredRow& row) {
+      TallyRow(program, run.page, row);
+      return !observer || observer(row);
+    };
+  }
   run.settings.date = options.date.empty() ? platform.today() : options.date;
   run.settings.printerText = platform.printerText;
   RosterSummary& summary = run.summary;

@@ -34,6 +34,10 @@ struct Options {
   // Whether the user can name another results file (-o): the advice for a
   // read-only one says so. A window cannot.
   bool canNameOutput = true;
+  // Whether the run counts the summary page's figures and lists as it
+  // scores: a window always shows them; a console run only when the page
+  // is asked for, and then a row costs no more than its scoring.
+  bool tallyPage = true;
 };
 
 // The name of a file without its folder: what follows the last slash or
@@ -111,7 +115,7 @@ struct ScoredFile {
   std::string output;                // the results file
   std::vector<std::string> removed;  // temporary files of runs cut short, removed
   RosterSummary summary;
-  PageTally page;           // the summary page's figures and lists
+  PageTally page;           // the summary page's figures and lists (tallyPage)
   RosterSettings settings;  // what the roster was scored with (the reports' date)
   std::string error;        // set when nothing was written: one line, without the program's name
 };
