@@ -36,9 +36,11 @@ if grep -xE ' *[[:punct:]]+ *' <<<"$all"; then
   failed=1
 fi
 missing_lines "$all" "the reports" "SSN: 123/45/6789" "Abcdefghijklmnopqrstuvwxyzabc, ." || failed=1
-# This run's summary pages: its soldiers' rank stands in their lists.
+# This run's summary pages: its soldiers' rank stands in their lists. The
+# page is printed after the reports, and cups-pdf may still be writing those
+# of other tests: wait as long as for the reports.
 summaries=()
-for _ in $(seq 30); do
+for _ in $(seq 100); do
   mapfile -t summaries < <(find "$pdfs" -maxdepth 1 -name "Roster_Summary*.pdf" -newer "$mark" |
     while read -r pdf; do pdftotext "$pdf" - 2>/dev/null | grep -qF "$rank" && echo "$pdf"; done)
   [ "${#summaries[@]}" -ge 1 ] && break
