@@ -72,17 +72,17 @@ class Output {
   std::size_t at_ = 0;
 };
 
-void PutField(Output& out, const FormatSpec& spec, int width, std::string_view sign,
+void PutField(Output& out, const FormatDirective& directive, int width, std::string_view sign,
               std::string_view body) {
   const std::size_t length = sign.size() + body.size();
   const std::size_t padding = width > 0 && static_cast<std::size_t>(width) > length
                                   ? static_cast<std::size_t>(width) - length
                                   : 0;
-  if (spec.left) {
+  if (directive.left) {
     out.Put(sign);
     out.Put(body);
     out.Pad(' ', padding);
-  } else if (spec.zeros) {
+  } else if (directive.zeros) {
     out.Put(sign);
     out.Pad('0', padding);
     out.Put(body);
@@ -113,27 +113,27 @@ int FormatInto(char* buffer, std::size_t size, std::string_view format,
     if (percent == format.size()) {
       break;
     }
-    const FormatSpec spec = ReadFormatSpec(format, percent);
-    if (!spec.valid) {
+    const FormatDirective directive = ReadDirective(format, percent);
+    if (!directive.valid) {
       break;
     }
-    at = spec.end;
-    if (spec.conversion == '%') {
+    at = directive.end;
+    if (directive.conversion == '%') {
       out.Put('%');
       continue;
     }
-    int width = spec.width;
-    if (spec.starWidth) {
+    int width = directive.width;
+    if (directive.starWidth) {
       const FormatArg* star = take();
       width = star != nullptr && !star->isText ? star->number : 0;
     }
-    FormatSpec used = spec;
+    FormatDirective used = directive;
     if (width < 0) {  // printf: a negative '*' width is the '-' flag
       used.left = true;
       width = width == std::numeric_limits<int>::min() ? 0 : -width;
     }
     const FormatArg* arg = take();
-    if (arg == nullptr || arg->isText != (spec.conversion == 's')) {
+    if (arg == nullptr || arg->isText != (directive.conversion == 's')) {
       continue;
     }
     if (arg->isText) {

@@ -31,7 +31,7 @@ struct FormatArg {
 };
 
 // One conversion of a format, as read from the '%' at `at`.
-struct FormatSpec {
+struct FormatDirective {
   bool valid = false;
   bool left = false;       // '-': padded on the right
   bool zeros = false;      // '0': a number padded with zeros after its sign
@@ -41,48 +41,49 @@ struct FormatSpec {
   std::size_t end = 0;     // just past the conversion letter
 };
 
-constexpr FormatSpec ReadFormatSpec(std::string_view format, std::size_t at) {
-  FormatSpec spec;
+constexpr FormatDirective ReadDirective(std::string_view format, std::size_t at) {
+  FormatDirective directive;
   std::size_t i = at + 1;
   for (; i < format.size() && (format[i] == '-' || format[i] == '0'); ++i) {
-    (format[i] == '-' ? spec.left : spec.zeros) = true;
+    (format[i] == '-' ? directive.left : directive.zeros) = true;
   }
   if (i < format.size() && format[i] == '*') {
-    spec.starWidth = true;
+    directive.starWidth = true;
     ++i;
   } else {
-    for (; i < format.size() && format[i] >= '0' && format[i] <= '9' && spec.width < 1000; ++i) {
-      spec.width = spec.width * 10 + (format[i] - '0');
+    for (; i < format.size() && format[i] >= '0' && format[i] <= '9' && directive.width < 1000;
+         ++i) {
+      directive.width = directive.width * 10 + (format[i] - '0');
     }
   }
   if (i >= format.size()) {
-    return spec;
+    return directive;
   }
-  spec.conversion = format[i];
-  spec.end = i + 1;
-  const bool plainPercent = spec.conversion == '%' && i == at + 1;
-  const bool number = spec.conversion == 'd' || spec.conversion == 'i';
-  spec.valid = plainPercent || number || (spec.conversion == 's' && !spec.zeros);
-  return spec;
+  directive.conversion = format[i];
+  directive.end = i + 1;
+  const bool plainPercent = directive.conversion == '%' && i == at + 1;
+  const bool number = directive.conversion == 'd' || directive.conversion == 'i';
+  directive.valid = plainPercent || number || (directive.conversion == 's' && !directive.zeros);
+  return directive;
 }
 
 // Whether `format` takes arguments of these kinds (true: a text), in order.
 constexpr bool FormatMatches(std::string_view format, std::initializer_list<bool> texts) {
   const bool* next = texts.begin();
   for (std::size_t at = format.find('%'); at != std::string_view::npos; at = format.find('%', at)) {
-    const FormatSpec spec = ReadFormatSpec(format, at);
-    if (!spec.valid) {
+    const FormatDirective directive = ReadDirective(format, at);
+    if (!directive.valid) {
       return false;
     }
-    if (spec.conversion != '%') {
-      if (spec.starWidth && (next == texts.end() || *next++)) {
+    if (directive.conversion != '%') {
+      if (directive.starWidth && (next == texts.end() || *next++)) {
         return false;
       }
-      if (next == texts.end() || *next++ != (spec.conversion == 's')) {
+      if (next == texts.end() || *next++ != (directive.conversion == 's')) {
         return false;
       }
     }
-    at = spec.end;
+    at = directive.end;
   }
   return next == texts.end();
 }
