@@ -2,14 +2,14 @@
 // and counts heap allocations on the way (there should be none).
 #include <benchmark/benchmark.h>
 
-#include "bench/allocations.h"
 #include "heftrak/core/evaluation.h"
+#include "roster/tests/counting_allocator.h"
 #include "vorna/core/evaluation.h"
 #include "vorna/core/scoring.h"
 
 namespace {
 
-using bench::HeapAllocations;
+using roster::HeapAllocations;
 
 void CountAllocations(benchmark::State& state, long before) {
   state.counters["allocs/iter"] = benchmark::Counter(

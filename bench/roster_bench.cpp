@@ -8,9 +8,9 @@
 #include <map>
 #include <string>
 
-#include "bench/allocations.h"
 #include "heftrak/roster/roster_program.h"
 #include "roster/core/run.h"
+#include "roster/tests/counting_allocator.h"
 #include "roster/tests/generated_roster.h"
 #include "vorna/roster/roster_program.h"
 
@@ -42,7 +42,7 @@ void ScoreWholeRoster(benchmark::State& state, const roster::RosterProgram& prog
   long steady = 0;
   const roster::RowObserver observer = [&afterFirstRow](const roster::ScoredRow& row) {
     if (afterFirstRow == 0) {
-      afterFirstRow = bench::HeapAllocations();
+      afterFirstRow = roster::HeapAllocations();
     }
     benchmark::DoNotOptimize(row.score.results.data());
     return true;
@@ -51,7 +51,7 @@ void ScoreWholeRoster(benchmark::State& state, const roster::RosterProgram& prog
     afterFirstRow = 0;
     const roster::RosterSummary summary =
         roster::ScoreRoster(program, roster::TextReader(text), &writer, {}, observer);
-    steady += bench::HeapAllocations() - afterFirstRow;
+    steady += roster::HeapAllocations() - afterFirstRow;
     if (summary.read != count) {
       state.SkipWithError("rows went missing");
     }

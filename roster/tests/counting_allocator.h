@@ -1,6 +1,6 @@
-// Counts the heap allocations of a test program (counting_allocator.cpp
-// replaces the global operator new), to show that scoring a row allocates
-// nothing once a roster is under way.
+// Counts the heap allocations of a test or benchmark program
+// (counting_allocator.cpp replaces the global operator new), to show that
+// scoring a row allocates nothing once a roster is under way.
 #pragma once
 
 #include <string_view>
