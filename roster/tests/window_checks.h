@@ -179,13 +179,11 @@ inline void AsksBeforeManyPrintJobs() {
       SetDefaultPrinter(std::string(refusing) + ",wineps.drv,CUPS:" + refusing);
   std::string question;
   int alerts = 0;
-  shell::Observer observer;
-  observer.alerted = [&alerts] { ++alerts; };
-  shell::Observe(&observer);
+  AlertsCounted counted(alerts);
   const bool done = RunDialogs(
       &ChooseScoreARoster,
       {ChooseFile(path), OnSummaryPress('p'), OnMessageBox(question, IDNO), OnSummaryPress('c')});
-  shell::Observe(nullptr);
+  counted.Stop();
   SetDefaultPrinter(saved);
   EXPECT_TRUE(done);
   EXPECT_EQ(question, "Print 51 reports dated " + shell::TodaysDate() +
@@ -208,12 +206,10 @@ inline void OpenResultsWithoutAProgram(const std::string& roster) {
     const ClassStandIn csv(".csv", {{"", "CalcTest.NoProgram"}});
     const ClassStandIn folders("Folder\\shell\\open",
                                {{"command", "cmd.exe /c echo %1>\"" + opened + "\""}});
-    shell::Observer observer;
-    observer.alerted = [&alerts] { ++alerts; };
-    shell::Observe(&observer);
+    AlertsCounted counted(alerts);
     done = RunDialogs(&ChooseScoreARoster, {ChooseFile(path), OnSummaryPress('o'),
                                             OnMessageBox(message, IDYES), OnSummaryPress('c')});
-    shell::Observe(nullptr);
+    counted.Stop();
     AwaitFile(opened);
   }
   EXPECT_TRUE(done);
@@ -341,9 +337,7 @@ inline void PrintSummaryWithItsChart(const std::function<std::string(const std::
   std::string saved;
   std::vector<std::string> told(2);
   int alerts = 0;
-  shell::Observer observer;
-  observer.alerted = [&alerts] { ++alerts; };
-  shell::Observe(&observer);
+  AlertsCounted counted(alerts);
   const bool done = RunDialogs(
       &ChooseScoreARoster,
       {ChooseFile(path),
@@ -360,7 +354,7 @@ inline void PrintSummaryWithItsChart(const std::function<std::string(const std::
                       }),
        OnMessageBox(told[1]), OnSummaryPress('c', [&](HWND) { SetDefaultPrinter(saved); })},
       120);
-  shell::Observe(nullptr);
+  counted.Stop();
   EXPECT_TRUE(done);
   EXPECT_EQ(told, (std::vector<std::string>{
                       "The summary page was printed.",

@@ -29,6 +29,22 @@
 
 namespace harness {
 
+// Counts into `count` the alerts the program sounds, until Stop or its end.
+class AlertsCounted {
+ public:
+  explicit AlertsCounted(int& count) {
+    observer_.alerted = [&count] { ++count; };
+    shell::Observe(&observer_);
+  }
+  ~AlertsCounted() { Stop(); }
+  AlertsCounted(const AlertsCounted&) = delete;
+  AlertsCounted& operator=(const AlertsCounted&) = delete;
+  void Stop() { shell::Observe(nullptr); }
+
+ private:
+  shell::Observer observer_;
+};
+
 inline bool IsOpenDialog(HWND dialog) {
   return GetDlgItem(dialog, 1148) != nullptr;  // the file name box (cmb13)
 }
@@ -287,9 +303,7 @@ inline void ScoreEachRoster(const char* console, const std::vector<RosterCase>& 
     const int focused = FocusedId();
     const std::vector<std::string> fields = FieldTexts();
     int alerts = 0;
-    shell::Observer observer;
-    observer.alerted = [&alerts] { ++alerts; };
-    shell::Observe(&observer);
+    AlertsCounted counted(alerts);
     SummaryShown shown;
     std::string message;
     std::string startedIn;
@@ -306,7 +320,7 @@ inline void ScoreEachRoster(const char* console, const std::vector<RosterCase>& 
                                          return true;
                                        })
                            : OnMessageBox(message)});
-    shell::Observe(nullptr);
+    counted.Stop();
     EXPECT_TRUE(done);
     if (!first) {  // in the folder of the roster chosen before
       EXPECT_EQ(startedIn + "\\", folder);
@@ -414,9 +428,7 @@ inline void PrintFromSummary(const std::function<std::string(const std::string&)
   WriteFileBytes(path, roster(rank));
   std::string saved;
   std::unique_ptr<CancelAtFirstPage> cancel;
-  shell::Observer observer;
-  observer.alerted = [&alerts] { ++alerts; };
-  shell::Observe(&observer);
+  AlertsCounted counted(alerts);
   const bool done = RunDialogs(
       &ChooseScoreARoster,
       {
@@ -435,7 +447,7 @@ inline void PrintFromSummary(const std::function<std::string(const std::string&)
           OnSummaryPress('c', [&](HWND) { SetDefaultPrinter(saved); }),
       },
       120);
-  shell::Observe(nullptr);
+  counted.Stop();
   EXPECT_TRUE(done);
   const std::string of = " of " + std::to_string(count) + " reports printed.";
   EXPECT_EQ(ends, (std::vector<std::string>{
