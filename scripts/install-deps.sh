@@ -28,7 +28,7 @@ add_i386=no
 for group in "$@"; do
   case "$group" in
     build)
-      for p in g++ clang libclang-rt-14-dev cmake ninja-build python3 googletest libbenchmark-dev clang-format time ccache; do
+      for p in g++ clang libclang-rt-14-dev cmake ninja-build python3 googletest libgtest-dev libbenchmark-dev clang-format time ccache; do
         want "$p"
       done
       ;;
