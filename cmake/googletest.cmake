@@ -40,6 +40,14 @@ target_link_libraries(calc_test_header PRIVATE calc_options GTest::gtest)
 target_compile_options(calc_test_header PRIVATE -O0)
 target_precompile_headers(calc_test_header PRIVATE <gtest/gtest.h>)
 
+# calc_test_compile(TARGET): a program made of test code (GoogleTest's
+# assertions, the window drivers) compiled as the suites are, unoptimised with
+# the precompiled gtest.h; what it tests keeps its own optimisation.
+function(calc_test_compile target)
+  target_compile_options(${target} PRIVATE -O0)
+  target_precompile_headers(${target} REUSE_FROM calc_test_header)
+endfunction()
+
 # calc_add_test(NAME sources... LIBS libs...)
 # Natively every test case is its own CTest test; under Wine a whole suite runs
 # as one process, because each Wine start costs far more than the tests.
@@ -47,8 +55,7 @@ function(calc_add_test name)
   cmake_parse_arguments(arg "" "" "LIBS" ${ARGN})
   add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${arg_LIBS} calc_options GTest::gtest_main)
-  target_compile_options(${name} PRIVATE -O0)
-  target_precompile_headers(${name} REUSE_FROM calc_test_header)
+  calc_test_compile(${name})
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   else()
