@@ -93,8 +93,11 @@ if(WIN32)
   # minutes). One partition: GCC 12 stops with an internal error when it
   # splits these programs, and a single partition also keeps the output
   # independent of how the work is divided. A shipped program says it is
-  # one with the target property CALC_SHIPPED.
-  target_compile_options(calc_options INTERFACE -flto -ffat-lto-objects)
+  # one with the target property CALC_SHIPPED. Test code, which no shipped
+  # program links (the target property CALC_TEST_CODE), compiles to ordinary
+  # objects only.
+  target_compile_options(calc_options INTERFACE
+    $<$<NOT:$<BOOL:$<TARGET_PROPERTY:CALC_TEST_CODE>>>:-flto;-ffat-lto-objects>)
   target_link_options(calc_options INTERFACE
     $<IF:$<BOOL:$<TARGET_PROPERTY:CALC_SHIPPED>>,-flto,-fno-lto>)
   target_link_options(calc_program_runtime INTERFACE -flto-partition=none
