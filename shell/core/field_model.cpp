@@ -2,23 +2,14 @@
 
 #include <algorithm>
 
-#include "shell/core/short_text.h"
-
 namespace shell {
 
-void FieldModel::Hold(std::size_t field, std::string_view text) {
-  static_assert(kInPlace == kShortText && sizeof chars_[field] == 8, "a place is one word");
-  if (text.size() <= kInPlace) {
-    // Read whole before the place is written: the text may be the field's own.
-    StoreWord(chars_[field].data(), ShortTextWord(text.data(), text.size()));
-    SetSize(field, static_cast<unsigned char>(text.size()));
-  } else {
-    if (longer_.empty()) {
-      longer_.resize(kMaxModelFields);
-    }
-    longer_[field].assign(text);
-    SetSize(field, kLonger);
+void FieldModel::HoldLonger(std::size_t field, std::string_view text) {
+  if (longer_.empty()) {
+    longer_.resize(kMaxModelFields);
   }
+  longer_[field].assign(text);
+  SetSize(field, kLonger);
 }
 
 FieldModel::FieldModel(const FieldKinds& kinds, FieldReactions& reactions)
@@ -49,12 +40,9 @@ std::span<const std::string_view, kMaxModelFields> FieldModel::Snapshot() const 
   Copies& copies = *copies_;
   for (std::uint64_t rest = changed_; rest != 0; rest &= rest - 1) {
     const auto id = static_cast<std::size_t>(std::countr_zero(rest));
-    if ((filled_ >> id & 1) == 0) {
-      copies.views[id] = std::string_view();
-      continue;
-    }
     // The whole place, as Hold stored it, or a longer text's start: more
-    // than any evaluation reads of a field.
+    // than any evaluation reads of a field. An empty field's size is 0, so
+    // it is copied the same way, without a branch on whether it is empty.
     const bool longer = sizes_[id] == kLonger;
     std::memcpy(copies.chars[id].data(), longer ? longer_[id].data() : chars_[id].data(),
                 sizeof copies.chars[id]);

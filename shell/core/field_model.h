@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "shell/core/requests.h"
+#include "shell/core/short_text.h"
 
 namespace shell {
 
@@ -148,7 +149,19 @@ class FieldModel {
     return sizes_[field] == kLonger ? std::string_view(longer_[field])
                                     : std::string_view(chars_[field].data(), sizes_[field]);
   }
-  void Hold(std::size_t field, std::string_view text);
+  // Inline: a roster loads a dozen fields a row and its commands write a
+  // dozen more, nearly all of them short.
+  void Hold(std::size_t field, std::string_view text) {
+    static_assert(kInPlace == kShortText && sizeof chars_[field] == 8, "a place is one word");
+    if (text.size() <= kInPlace) [[likely]] {
+      // Read whole before the place is written: the text may be the field's own.
+      StoreWord(chars_[field].data(), ShortTextWord(text.data(), text.size()));
+      SetSize(field, static_cast<unsigned char>(text.size()));
+    } else {
+      HoldLonger(field, text);
+    }
+  }
+  void HoldLonger(std::size_t field, std::string_view text);
   void SetSize(std::size_t field, unsigned char size) {
     const std::uint64_t bit = std::uint64_t{1} << field;
     changed_ |= bit;

@@ -1,6 +1,7 @@
 #include "shell/core/fixed_format.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 
@@ -10,24 +11,47 @@ namespace shell {
 
 namespace {
 
-constexpr std::int64_t kScale[] = {1, 10, 100};
+constexpr double kScale[] = {1, 10, 100};
 constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+// From 2^52 up every double is a whole number.
+constexpr double kAllWhole = 4503599627370496.0;
+// Five digits, a point and a sign make a figure of seven characters.
+constexpr std::uint64_t kFiveDigits = 100000;
+
+// The five digits of a number below 100000, leading zeros included, as the
+// bytes of a word from the first (each 0 to 9): the last four as two pairs
+// side by side, each pair's tens taken as (pair * 103) >> 10, both at once.
+std::uint64_t FiveDigits(std::uint32_t number) {
+  const std::uint32_t rest = number % 10000;
+  const std::uint64_t pairs = rest / 100 | std::uint64_t{rest % 100} << 16;
+  const std::uint64_t tens = (pairs * 103 >> 10) & 0x000F000F;
+  return number / 10000 | (tens | (pairs - 10 * tens) << 8) << 8;
+}
 
 }  // namespace
 
 std::int64_t RoundToPlaces(float value, int decimals) {
-  if (decimals < 0 || decimals > 2 || !std::isfinite(value)) {
+  if (decimals < 0 || decimals > 2) {
     return 0;
   }
   // A float has 24 significant bits and 100 needs 7, so the product is exact
-  // in double; nearbyint then rounds it exactly as printf rounds the decimal
-  // expansion (ties to even in the default rounding mode).
-  const double scaled = static_cast<double>(value) * static_cast<double>(kScale[decimals]);
-  const double limit = 9.0e15;  // far beyond any figure of these programs
-  if (scaled > limit || scaled < -limit) {
+  // in double.
+  const double scaled = static_cast<double>(value) * kScale[decimals];
+  // Far beyond any figure of these programs, or no figure at all (a NaN
+  // fails every comparison).
+  if (!(std::fabs(scaled) <= 9.0e15)) {
     return 0;
   }
-  return static_cast<std::int64_t>(std::nearbyint(scaled));
+  // Rounded as printf rounds the decimal expansion: to the nearest, exact
+  // ties to even. Below 2^52, the sum with 2^52 has no room for a fraction,
+  // so the default rounding mode rounds it just so (as nearbyint would), and
+  // taking 2^52 away again is exact; from 2^52 up a figure is whole already.
+  double whole = scaled;
+  if (std::fabs(scaled) < kAllWhole) {
+    const double shift = std::copysign(kAllWhole, scaled);
+    whole = (scaled + shift) - shift;
+  }
+  return static_cast<std::int64_t>(whole);
 }
 
 std::size_t FormatFixed(char* buffer, std::size_t size, float value, int decimals, int width,
@@ -42,30 +66,53 @@ std::size_t FormatFixed(char* buffer, std::size_t size, float value, int decimal
   // to a reader that is a figure below zero, so it is shown as 0.00.
   const bool negative = scaled < 0;
 
-  // The figure from its last character, into a buffer of its own and into
-  // a word: the evaluations format a dozen figures each, for every row of
-  // a roster, and snprintf would be most of their time.
-  char figure[32];
-  char* const last = figure + sizeof figure;
-  char* first = last;
+  // The figure's characters in a word, the first lowest: the evaluations
+  // format a dozen figures each, for every row of a roster, and snprintf
+  // would be most of their time. A longer figure is also made into a buffer
+  // of its own, from its last character; a short one only when it has to
+  // be written a character at a time after all.
+  char figure[32 + sizeof(std::uint64_t)];
+  char* const last = figure + 32;
+  char* first = nullptr;
   std::uint64_t word = 0;
-  const auto put = [&](std::uint64_t c) {
-    *--first = static_cast<char>(c);
-    word = word << 8 | c;
-  };
-  for (int place = 0; place < decimals; ++place) {
-    put('0' + magnitude % 10);
-    magnitude /= 10;
+  std::size_t length = 0;
+  if (magnitude < kFiveDigits) {
+    // Without a loop: the digits all at once, the point put in before the
+    // decimals, the whole part's leading zeros dropped down to its last.
+    const std::uint64_t digits = FiveDigits(static_cast<std::uint32_t>(magnitude));
+    const std::uint64_t nonZero = (digits + 0x7F7F7F7F7FULL) & 0x8080808080ULL;
+    const int wholeDigits = 5 - decimals;
+    const int zeros = std::min(std::countr_zero(nonZero) / 8, wholeDigits - 1);
+    const std::uint64_t text = digits + 0x3030303030ULL;
+    const int point = 8 * wholeDigits;
+    word = (text & ((std::uint64_t{1} << point) - 1)) | std::uint64_t{'.'} << point |
+           (text >> point) << (point + 8);
+    word >>= 8 * zeros;
+    length = static_cast<std::size_t>(6 - zeros);
+    if (negative) {
+      word = word << 8 | '-';
+      ++length;
+    }
+  } else {
+    first = last;
+    const auto put = [&](std::uint64_t c) {
+      *--first = static_cast<char>(c);
+      word = word << 8 | c;
+    };
+    for (int place = 0; place < decimals; ++place) {
+      put('0' + magnitude % 10);
+      magnitude /= 10;
+    }
+    put('.');
+    do {
+      put('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative) {
+      put('-');
+    }
+    length = static_cast<std::size_t>(last - first);
   }
-  put('.');
-  do {
-    put('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  if (negative) {
-    put('-');
-  }
-  const std::size_t length = static_cast<std::size_t>(last - first);
   const std::size_t padding = width > 0 && static_cast<std::size_t>(width) > length
                                   ? static_cast<std::size_t>(width) - length
                                   : 0;
@@ -82,6 +129,10 @@ std::size_t FormatFixed(char* buffer, std::size_t size, float value, int decimal
   }
 
   // Padded on the side `align` leaves free; what fits of it.
+  if (first == nullptr) {
+    first = last - length;
+    StoreWord(first, word);
+  }
   const std::size_t written = size > 0 ? std::min(total, size - 1) : 0;
   const std::size_t figureStart = align == Align::Right ? padding : 0;
   for (std::size_t i = 0; i < written; ++i) {

@@ -31,13 +31,13 @@ std::optional<std::array<std::string_view, 2>> SplitInches(std::string_view text
     return std::nullopt;
   }
   std::string_view fraction = point < text.size() ? text.substr(point + 1) : std::string_view{};
-  if (!Digits(fraction, 0, 2)) {
+  if (fraction.size() > 2 || !AllDigits(fraction)) {
     return std::nullopt;
   }
   if (fraction.size() == 1) {
-    // Tenths.
-    constexpr std::string_view kTenths[] = {"00", "10", "20", "30", "40",
-                                            "50", "60", "70", "80", "90"};
+    // Tenths. Static: a roster splits a dozen readings a row.
+    static constexpr std::string_view kTenths[] = {"00", "10", "20", "30", "40",
+                                                   "50", "60", "70", "80", "90"};
     fraction = kTenths[fraction[0] - '0'];
   }
   return std::array<std::string_view, 2>{text.substr(0, point), fraction};
