@@ -7,13 +7,12 @@
 namespace heftrak {
 
 int AgeGroupOf(int age) {
-  int group = kAgeGroupCount - 1;
-  for (int g = 0; g < kAgeGroupCount; ++g) {
-    if (age >= kAgeGroupFirstAges[static_cast<std::size_t>(g)]) {
-      group = g;
-    }
+  // The groups the age has reached, counted without a branch on the age.
+  int reached = 0;
+  for (const int first : kAgeGroupFirstAges) {
+    reached += age >= first ? 1 : 0;
   }
-  return group;
+  return reached == 0 ? kAgeGroupCount - 1 : reached - 1;
 }
 
 std::string AgeGroupLabel(int group, const char* dash) {

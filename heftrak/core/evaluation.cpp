@@ -78,6 +78,7 @@ class Evaluation {
 
   // The end of the command, in the order the clerk sees it.
   void Finish() {
+    finished_ = true;
     if (printEnabled) {
       requests_.EnablePrint(true);
     }
@@ -105,6 +106,9 @@ class Evaluation {
     extraFigure_ = figure;
   }
 
+  // Stopped or finished: nothing more is shown.
+  bool finished() const { return finished_; }
+
   bool printEnabled = false;
   bool switchMaleOnlyOff = false;  // a female result switches Male Only off
 
@@ -117,6 +121,7 @@ class Evaluation {
   shell::TextMaker extraLine_ = nullptr;
   int extraNumber_ = 0;
   float extraFigure_ = 0;
+  bool finished_ = false;
 };
 
 // What FormatText wrote of a line: all of it that fits.
@@ -299,7 +304,7 @@ void ShowFemale(Evaluation& eval, WeightControlState& state) {
 }
 
 // Check, once there is a height: age and sex, the height on the quarter-inch
-// grid, then the weight against the screening table.
+// grid; the weight is judged once the figures are derived (ShowScreening).
 void Screen(Evaluation& eval, WeightControlState& state) {
   if (!state.ageSexValidated) {
     int age = 0;
@@ -328,7 +333,11 @@ void Screen(Evaluation& eval, WeightControlState& state) {
   // On the window once the height's rewrite is.
   state.screeningShown = true;
   eval.printEnabled = true;
-  DeriveFigures(state);
+}
+
+// The weight against the screening table's maximum, derived from the
+// figures Screen read.
+void ShowScreening(Evaluation& eval, const WeightControlState& state) {
   eval.SetExtraLine(&MaxWeightLine, state.maxWeight, 0);
   if (state.weight == 0) {
     return eval.Finish();  // only the maximum is shown: no verdict
@@ -342,7 +351,8 @@ void Screen(Evaluation& eval, WeightControlState& state) {
 }
 
 // Calculate, once a calculator is chosen: the age and height, then the
-// readings, their agreement, and the percent body fat against the limit.
+// readings, their agreement, and the percent body fat shown; it is judged
+// against the limit once the figures are derived (JudgeBodyFat).
 void Calculate(Evaluation& eval, WeightControlState& state, bool male) {
   const bool female = !male;
   const FieldValue age = eval.Read(kAge);
@@ -415,8 +425,11 @@ void Calculate(Evaluation& eval, WeightControlState& state, bool male) {
     ShowFemale(eval, state);
   }
   state.ageSexValidated = true;
+}
 
-  DeriveFigures(state);
+// The percent body fat Calculate showed against the limit, derived from
+// the age and the sex it settled.
+void JudgeBodyFat(Evaluation& eval, WeightControlState& state, bool male) {
   const float bodyFat = male ? state.percentBodyFat : state.female.bodyFat;
   state.bodyFatWithin = WithinBodyFatLimit(bodyFat, state.bodyFatLimit);
   eval.SetExtraLine(&BodyFatLimitLine, 0, state.bodyFatLimit);
@@ -447,7 +460,11 @@ void CheckScreening(WeightControlState& state, FieldsRead fields, RequestList& r
   if (!eval.Read(kHeightWhole).empty()) {
     eval.Begin();
     Screen(eval, state);
+    // Once, whatever Screen stopped at; the verdict reads what it derives.
     DeriveFigures(state);
+    if (!eval.finished()) {
+      ShowScreening(eval, state);
+    }
   }
   requests.FocusTarget();
 }
@@ -466,6 +483,9 @@ void CalculateBodyFat(WeightControlState& state, FieldsRead fields, RequestList&
     eval.Begin();
     Calculate(eval, state, male);
     DeriveFigures(state);
+    if (!eval.finished()) {
+      JudgeBodyFat(eval, state, male);
+    }
   }
   requests.FocusTarget();
 }

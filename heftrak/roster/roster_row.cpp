@@ -26,19 +26,20 @@ bool IsVerdict(MessageCode code) {
          code == kNotWithinBodyFat || code == kWithinBodyFat;
 }
 
-// Each message's prompt box lines, each line's segments joined: worked out
-// once, the first time a roster asks.
+// Each message's prompt box lines as one line of text, a blank between
+// lines, each line's segments joined: worked out once, the first time a
+// roster asks, so that a row's message takes one append a command.
 class MessageLines {
  public:
   MessageLines() {
     for (int code = 0; code < kCodes; ++code) {
       const Message& message = MessageFor(code);
-      Lines& lines = lines_[static_cast<std::size_t>(code)];
-      lines.count = std::min(message.lineCount, lines.texts.size());
-      for (std::size_t i = 0; i < lines.count; ++i) {
+      std::string& text = texts_[static_cast<std::size_t>(code)];
+      for (std::size_t i = 0; i < std::min<std::size_t>(message.lineCount, 4); ++i) {
         const MessageLine& line = message.lines[i];
+        text += i == 0 ? "" : " ";
         for (std::size_t s = 0; s < line.segmentCount; ++s) {
-          lines.texts[i] += line.segments[s].text;
+          text += line.segments[s].text;
         }
       }
     }
@@ -46,25 +47,18 @@ class MessageLines {
 
   // The prompt box's lines as one line of text, after the messages before it.
   void Add(std::string& text, MessageCode code) const {
-    if (code < 0 || code >= kCodes) {
+    if (code < 0 || code >= kCodes || texts_[static_cast<std::size_t>(code)].empty()) {
       return;
     }
-    const Lines& lines = lines_[static_cast<std::size_t>(code)];
-    for (std::size_t i = 0; i < lines.count; ++i) {
-      if (!text.empty()) {
-        text += ' ';
-      }
-      text += lines.texts[i];
+    if (!text.empty()) {
+      text += ' ';
     }
+    text += texts_[static_cast<std::size_t>(code)];
   }
 
  private:
   static constexpr int kCodes = kBodyFatBelowZero + 1;
-  struct Lines {
-    std::array<std::string, 4> texts;
-    std::size_t count = 0;
-  };
-  std::array<Lines, kCodes> lines_;
+  std::array<std::string, kCodes> texts_;
 };
 
 void AddMessage(std::string& text, MessageCode code) {
