@@ -327,12 +327,14 @@ class RowScoring {
 
   const RowScore& Score(const CsvRow& row, std::string& ssnWarning) {
     ssnWarning.clear();
+    const std::size_t width = row.cells.size();
     for (std::size_t i = 0; i < figures_.size(); ++i) {
       const auto at = static_cast<std::size_t>(match_.figures[i]);  // -1: none, beyond any row
-      const std::string_view cell = at < row.cells.size() ? row.cells[at] : std::string_view();
+      const std::string_view cell = at < width ? row.cells[at] : std::string_view();
       figures_[i] = cell.starts_with('\'') ? WithoutApostrophe(cell) : cell;
     }
-    const std::size_t beyond = Width(row) - std::min(Width(row), headerSize_);
+    const std::size_t cells = Width(row);
+    const std::size_t beyond = cells - std::min(cells, headerSize_);
     if (beyond > 0) {
       refused_ = RowScore{};
       refused_.refused = true;
@@ -449,7 +451,19 @@ bool Counted(const ResultCount& count, const RowScore& score) {
   if (column >= score.results.size() || score.results[column].empty()) {
     return false;
   }
-  return count.value == nullptr || score.results[column] == std::string_view(count.value);
+  if (count.value == nullptr) {
+    return true;
+  }
+  // Compared as it is read: measuring the value first would cost as much
+  // again, for every count of every row.
+  const char* value = count.value;
+  for (const char c : score.results[column]) {
+    if (*value == '\0' || *value != c) {
+      return false;
+    }
+    ++value;
+  }
+  return *value == '\0';
 }
 
 void Count(const RosterProgram& program, RosterSummary& summary, const RowScore& score, int line,
