@@ -327,11 +327,24 @@ class RowScoring {
 
   const RowScore& Score(const CsvRow& row, std::string& ssnWarning) {
     ssnWarning.clear();
+    // A figure cell keeps an apostrophe its results file gave it; most rows
+    // hold none at all, and their cells are taken as they stand.
+    const bool apostrophes = row.text.find('\'') != std::string_view::npos;
+    // Through plain pointers: a view stored through the list's own could,
+    // to the compiler, change where the lists are.
     const std::size_t width = row.cells.size();
-    for (std::size_t i = 0; i < figures_.size(); ++i) {
-      const auto at = static_cast<std::size_t>(match_.figures[i]);  // -1: none, beyond any row
-      const std::string_view cell = at < width ? row.cells[at] : std::string_view();
-      figures_[i] = cell.starts_with('\'') ? WithoutApostrophe(cell) : cell;
+    const std::string_view* const rowCells = row.cells.data();
+    const int* const columns = match_.figures.data();
+    std::string_view* const figures = figures_.data();
+    const std::size_t count = figures_.size();
+    for (std::size_t i = 0; i < count; ++i) {
+      const auto at = static_cast<std::size_t>(columns[i]);  // -1: none, beyond any row
+      figures[i] = at < width ? rowCells[at] : std::string_view();
+    }
+    if (apostrophes) {
+      for (std::size_t i = 0; i < count; ++i) {
+        figures[i] = WithoutApostrophe(figures[i]);
+      }
     }
     const std::size_t cells = Width(row);
     const std::size_t beyond = cells - std::min(cells, headerSize_);
