@@ -12,6 +12,33 @@ void FieldModel::HoldLonger(std::size_t field, std::string_view text) {
   SetSize(field, kLonger);
 }
 
+void FieldModel::HoldFigure(std::size_t field, const Request& request) {
+  static_assert(sizeof request.figure + sizeof request.value <= sizeof chars_[field]);
+  std::memcpy(chars_[field].data(), &request.figure, sizeof request.figure);
+  std::memcpy(chars_[field].data() + sizeof request.figure, &request.value, sizeof request.value);
+  SetSize(field, kFigure);  // a figure's text is never empty
+}
+
+void FieldModel::MakeFigure(std::size_t field) const {
+  float figure = 0;
+  int format = 0;
+  std::memcpy(&figure, chars_[field].data(), sizeof figure);
+  std::memcpy(&format, chars_[field].data() + sizeof figure, sizeof format);
+  char text[kRequestTextSize];
+  const std::size_t length = FigureText(text, sizeof text, format, figure);
+  // The same text as the field's write made, in its place or kept whole.
+  if (length <= kInPlace) {
+    StoreWord(chars_[field].data(), ShortTextWord(text, length));
+    sizes_[field] = static_cast<unsigned char>(length);
+  } else {
+    if (longer_.empty()) {
+      longer_.resize(kMaxModelFields);
+    }
+    longer_[field].assign(text, length);
+    sizes_[field] = kLonger;
+  }
+}
+
 FieldModel::FieldModel(const FieldKinds& kinds, FieldReactions& reactions)
     : kinds_(kinds), reactions_(reactions), focusTarget_(kinds.firstFocusTarget) {
   kinds_.count = std::clamp(kinds_.count, 0, kMaxModelFields);
@@ -43,6 +70,7 @@ std::span<const std::string_view, kMaxModelFields> FieldModel::Snapshot() const 
     // The whole place, as Hold stored it, or a longer text's start: more
     // than any evaluation reads of a field. An empty field's size is 0, so
     // it is copied the same way, without a branch on whether it is empty.
+    MakeText(id);
     const bool longer = sizes_[id] == kLonger;
     std::memcpy(copies.chars[id].data(), longer ? longer_[id].data() : chars_[id].data(),
                 sizeof copies.chars[id]);
@@ -68,7 +96,11 @@ void FieldModel::CarryOut(Request& request, RequestList& requests) {
   switch (request.kind) {
     case RequestKind::SetText:
       if (Holds(field)) {
-        Hold(static_cast<std::size_t>(field), request.Text());
+        if (request.make != nullptr) {
+          HoldFigure(static_cast<std::size_t>(field), request);
+        } else {
+          Hold(static_cast<std::size_t>(field), request.Text());
+        }
         // A single-line edit reports every text set, the same one or "" on
         // an empty field included; a multi-line edit reports none.
         if ((multiLine_ >> field & 1) == 0) {
@@ -78,7 +110,7 @@ void FieldModel::CarryOut(Request& request, RequestList& requests) {
       break;
     case RequestKind::EmptyField:
       // Emptied as a cut empties it: reported only when there was a text.
-      if (Holds(field) && !Held(static_cast<std::size_t>(field)).empty()) {
+      if (Holds(field) && sizes_[static_cast<std::size_t>(field)] != 0) {
         SetSize(static_cast<std::size_t>(field), 0);
         Notify(field, request.write, requests);
       }

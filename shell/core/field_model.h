@@ -140,15 +140,28 @@ class FieldModel {
   // clearing and copying one moves a few bytes and never allocates (a
   // roster runs the model for each of its rows). A longer one (a paste the
   // window's own limit would stop) is kept whole all the same.
+  // A figure the program wrote (RequestList::SetFigure) is kept as its
+  // number and format in its place until the field's text is first read:
+  // a roster reads few of the figures an evaluation writes.
   static constexpr std::size_t kInPlace = 7;
   static constexpr unsigned char kLonger = 0xFF;  // a size: the text is in longer_
+  static constexpr unsigned char kFigure = 0xFE;  // a size: the place holds a figure
 
   bool Holds(int field) const { return field >= 0 && field < kinds_.count; }
   bool ReadOnly(int field) const { return (readOnly_ >> field & 1) != 0; }
   std::string_view Held(std::size_t field) const {
+    MakeText(field);
     return sizes_[field] == kLonger ? std::string_view(longer_[field])
                                     : std::string_view(chars_[field].data(), sizes_[field]);
   }
+  // A figure's text made in its place, where the field holds a figure.
+  void MakeText(std::size_t field) const {
+    if (sizes_[field] == kFigure) [[unlikely]] {
+      MakeFigure(field);
+    }
+  }
+  void MakeFigure(std::size_t field) const;
+  void HoldFigure(std::size_t field, const Request& request);
   // Inline: a roster loads a dozen fields a row and its commands write a
   // dozen more, nearly all of them short.
   void Hold(std::size_t field, std::string_view text) {
@@ -172,9 +185,10 @@ class FieldModel {
 
   FieldKinds kinds_;
   FieldReactions& reactions_;
-  std::array<std::array<char, kInPlace + 1>, kMaxModelFields> chars_{};
-  std::array<unsigned char, kMaxModelFields> sizes_{};
-  std::vector<std::string> longer_;  // made at the first longer text, a place a field
+  // Mutable for a figure's text, made when it is first read.
+  mutable std::array<std::array<char, kInPlace + 1>, kMaxModelFields> chars_{};
+  mutable std::array<unsigned char, kMaxModelFields> sizes_{};
+  mutable std::vector<std::string> longer_;  // made at the first longer text, a place a field
   // A bit a field (kMaxModelFields of them): the fields holding a text.
   std::uint64_t filled_ = 0;
   std::uint64_t multiLine_ = 0;  // the kinds of the fields, as FieldKinds says
@@ -208,6 +222,7 @@ class FieldSnapshot {
       if (id >= held) {
         break;
       }
+      fields.MakeText(id);
       const bool longer = fields.sizes_[id] == FieldModel::kLonger;
       // The whole place, as Hold stored it; a longer text has more bytes.
       std::memcpy(copies_[id].data(), longer ? fields.longer_[id].data() : fields.chars_[id].data(),

@@ -34,10 +34,17 @@ void RequestList::CarryOut(Request* request) {
   }
 }
 
+std::size_t FigureText(char* buffer, std::size_t size, int format, float figure) {
+  const std::size_t length = FormatFixed(buffer, size, figure, 2, format / 2,
+                                         format % 2 != 0 ? Align::Right : Align::Left);
+  return size > 0 ? std::min(length, size - 1) : 0;
+}
+
 void RequestList::SetText(int field, std::string_view text, Write write) {
   Request* request = Add(RequestKind::SetText, field);
   if (request != nullptr) {
     request->write = write;
+    request->make = nullptr;
     CopyText(*request, text);
   }
   CarryOut(request);
@@ -47,9 +54,9 @@ void RequestList::SetFigure(int field, float value, int width, Align align) {
   Request* request = Add(RequestKind::SetText, field);
   if (request != nullptr) {
     request->write = Write::Rewrite;
-    const std::size_t length =
-        FormatFixed(request->text.data(), request->text.size(), value, 2, width, align);
-    request->length = std::min(length, request->text.size() - 1);
+    request->value = 2 * width + (align == Align::Right ? 1 : 0);
+    request->figure = value;
+    request->make = &FigureText;
   }
   CarryOut(request);
 }

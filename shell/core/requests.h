@@ -61,6 +61,10 @@ class FieldModel;
 // bytes, NUL included; answers its length, at most size - 1.
 using TextMaker = std::size_t (*)(char* buffer, std::size_t size, int number, float figure);
 
+// A figure's text as SetFigure writes it, printf's "%W.2f" or "%-W.2f":
+// `format` is the width twice, one more when aligned right. A TextMaker.
+std::size_t FigureText(char* buffer, std::size_t size, int format, float figure);
+
 // Plain data without member initializers, so a list's unused room costs
 // nothing: the list fills in every field of a request it adds.
 struct Request {
@@ -68,14 +72,16 @@ struct Request {
   int target;
   int value;
   Write write;
-  // Made when first read if `make` is set: a line under a message is
-  // formatted for every evaluation, and the roster programs read none.
+  // Made when first read if `make` is set: a line under a message and a
+  // figure for a field are formatted for every evaluation, and the roster
+  // programs read no line and few of the figures.
   mutable std::array<char, kRequestTextSize> text;
   mutable std::size_t length;  // of the text, before its NUL
   Rgb colour;
-  // An ExtraLine's maker, nullptr once the text is made (set only for an
-  // ExtraLine: the other requests are made by the thousand and carry their
-  // text as it is).
+  // An ExtraLine's maker, or a SetText's (FigureText for a figure, nullptr
+  // for a text given as it is); nullptr once the text is made. Set only for
+  // those two kinds: the other requests are made by the thousand and carry
+  // their text as it is.
   mutable TextMaker make;
   float figure;  // with `value`, what `make` writes
 
@@ -90,7 +96,7 @@ struct Request {
 
  private:
   void Make() const {
-    if (kind == RequestKind::ExtraLine && make != nullptr) {
+    if ((kind == RequestKind::ExtraLine || kind == RequestKind::SetText) && make != nullptr) {
       length = make(text.data(), text.size(), value, figure);
       make = nullptr;
     }
@@ -114,7 +120,8 @@ class RequestList {
   }
 
   void SetText(int field, std::string_view text, Write write);
-  // A figure with two decimals, as printf's "%W.2f" or "%-W.2f" writes it.
+  // A figure with two decimals, as printf's "%W.2f" or "%-W.2f" writes it
+  // (FigureText), once somebody reads it.
   void SetFigure(int field, float value, int width, Align align);
   void EmptyField(int field, Write write = Write::Edit);
   void SelectAll(int field) { Add(RequestKind::SelectAll, field); }
