@@ -78,12 +78,16 @@ struct Outcome {
 };
 
 Outcome Read(const shell::RequestList& requests) {
+  // Searched from the ends a command puts them at: an evaluation clears the
+  // prompt box first, and its message comes among its last requests.
   Outcome outcome;
-  for (const shell::Request& request : requests) {
-    if (request.kind == shell::RequestKind::ClearMessage) {
-      outcome.evaluated = true;
-    } else if (request.kind == shell::RequestKind::ShowMessage) {
-      outcome.message = static_cast<MessageCode>(request.target);
+  outcome.evaluated = std::any_of(requests.begin(), requests.end(), [](const shell::Request& r) {
+    return r.kind == shell::RequestKind::ClearMessage;
+  });
+  for (const shell::Request* request = requests.end(); request != requests.begin();) {
+    if ((--request)->kind == shell::RequestKind::ShowMessage) {
+      outcome.message = static_cast<MessageCode>(request->target);
+      break;
     }
   }
   return outcome;

@@ -21,17 +21,17 @@ struct FieldValue {
 inline FieldValue ReadField(std::string_view fieldText, std::size_t maxChars) {
   FieldValue value;
   value.text = fieldText.substr(0, maxChars);
-  for (char c : value.text) {
-    if (c < '0' || c > '9') {
-      break;
-    }
+  int number = 0;
+  for (const char c : value.text) {
+    const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
     // maxChars is small for every field (at most 3), but a careless caller
     // must not be able to overflow the number either.
-    if (value.number > 99'999'999) {
+    if (digit > 9 || number > 99'999'999) {
       break;
     }
-    value.number = value.number * 10 + (c - '0');
+    number = number * 10 + static_cast<int>(digit);
   }
+  value.number = number;
   return value;
 }
 
