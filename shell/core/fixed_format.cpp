@@ -1,7 +1,6 @@
 #include "shell/core/fixed_format.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdlib>
 
@@ -15,19 +14,6 @@ constexpr double kScale[] = {1, 10, 100};
 constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
 // From 2^52 up every double is a whole number.
 constexpr double kAllWhole = 4503599627370496.0;
-// Five digits, a point and a sign make a figure of seven characters.
-constexpr std::uint64_t kFiveDigits = 100000;
-
-// The five digits of a number below 100000, leading zeros included, as the
-// bytes of a word from the first (each 0 to 9): the last four as two pairs
-// side by side, each pair's tens taken as (pair * 103) >> 10, both at once.
-std::uint64_t FiveDigits(std::uint32_t number) {
-  const std::uint32_t rest = number % 10000;
-  const std::uint64_t pairs = rest / 100 | std::uint64_t{rest % 100} << 16;
-  const std::uint64_t tens = (pairs * 103 >> 10) & 0x000F000F;
-  return number / 10000 | (tens | (pairs - 10 * tens) << 8) << 8;
-}
-
 }  // namespace
 
 std::int64_t RoundToPlaces(float value, int decimals) {
@@ -66,53 +52,30 @@ std::size_t FormatFixed(char* buffer, std::size_t size, float value, int decimal
   // to a reader that is a figure below zero, so it is shown as 0.00.
   const bool negative = scaled < 0;
 
-  // The figure's characters in a word, the first lowest: the evaluations
-  // format a dozen figures each, for every row of a roster, and snprintf
-  // would be most of their time. A longer figure is also made into a buffer
-  // of its own, from its last character; a short one only when it has to
-  // be written a character at a time after all.
-  char figure[32 + sizeof(std::uint64_t)];
-  char* const last = figure + 32;
-  char* first = nullptr;
+  // The figure from its last character, into a buffer of its own and into
+  // a word: the evaluations format a dozen figures each, for every row of
+  // a roster, and snprintf would be most of their time.
+  char figure[32];
+  char* const last = figure + sizeof figure;
+  char* first = last;
   std::uint64_t word = 0;
-  std::size_t length = 0;
-  if (magnitude < kFiveDigits) {
-    // Without a loop: the digits all at once, the point put in before the
-    // decimals, the whole part's leading zeros dropped down to its last.
-    const std::uint64_t digits = FiveDigits(static_cast<std::uint32_t>(magnitude));
-    const std::uint64_t nonZero = (digits + 0x7F7F7F7F7FULL) & 0x8080808080ULL;
-    const int wholeDigits = 5 - decimals;
-    const int zeros = std::min(std::countr_zero(nonZero) / 8, wholeDigits - 1);
-    const std::uint64_t text = digits + 0x3030303030ULL;
-    const int point = 8 * wholeDigits;
-    word = (text & ((std::uint64_t{1} << point) - 1)) | std::uint64_t{'.'} << point |
-           (text >> point) << (point + 8);
-    word >>= 8 * zeros;
-    length = static_cast<std::size_t>(6 - zeros);
-    if (negative) {
-      word = word << 8 | '-';
-      ++length;
-    }
-  } else {
-    first = last;
-    const auto put = [&](std::uint64_t c) {
-      *--first = static_cast<char>(c);
-      word = word << 8 | c;
-    };
-    for (int place = 0; place < decimals; ++place) {
-      put('0' + magnitude % 10);
-      magnitude /= 10;
-    }
-    put('.');
-    do {
-      put('0' + magnitude % 10);
-      magnitude /= 10;
-    } while (magnitude != 0);
-    if (negative) {
-      put('-');
-    }
-    length = static_cast<std::size_t>(last - first);
+  const auto put = [&](std::uint64_t c) {
+    *--first = static_cast<char>(c);
+    word = word << 8 | c;
+  };
+  for (int place = 0; place < decimals; ++place) {
+    put('0' + magnitude % 10);
+    magnitude /= 10;
   }
+  put('.');
+  do {
+    put('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (negative) {
+    put('-');
+  }
+  const std::size_t length = static_cast<std::size_t>(last - first);
   const std::size_t padding = width > 0 && static_cast<std::size_t>(width) > length
                                   ? static_cast<std::size_t>(width) - length
                                   : 0;
@@ -129,10 +92,6 @@ std::size_t FormatFixed(char* buffer, std::size_t size, float value, int decimal
   }
 
   // Padded on the side `align` leaves free; what fits of it.
-  if (first == nullptr) {
-    first = last - length;
-    StoreWord(first, word);
-  }
   const std::size_t written = size > 0 ? std::min(total, size - 1) : 0;
   const std::size_t figureStart = align == Align::Right ? padding : 0;
   for (std::size_t i = 0; i < written; ++i) {
