@@ -6,15 +6,6 @@
 
 namespace heftrak {
 
-int AgeGroupOf(int age) {
-  // The groups the age has reached, counted without a branch on the age.
-  int reached = 0;
-  for (const int first : kAgeGroupFirstAges) {
-    reached += age >= first ? 1 : 0;
-  }
-  return reached == 0 ? kAgeGroupCount - 1 : reached - 1;
-}
-
 std::string AgeGroupLabel(int group, const char* dash) {
   const auto g = static_cast<std::size_t>(group < 0 ? 0 : group);
   char label[32];

@@ -19,33 +19,6 @@ constexpr std::size_t kShownCellChars = 24;
 
 }  // namespace
 
-std::optional<std::string_view> DigitsCell(std::string_view cell, std::size_t digits) {
-  const std::string_view text = Trimmed(cell);
-  if (text.size() > digits || !AllDigits(text)) {
-    return std::nullopt;
-  }
-  return text;
-}
-
-std::optional<std::string_view> SexCell(std::string_view cell) {
-  const std::string_view text = Trimmed(cell);
-  if (text.empty()) {
-    return std::string_view();
-  }
-  if (text == "M" || text == "m") {
-    return std::string_view("M");
-  }
-  if (text == "F" || text == "f") {
-    return std::string_view("F");
-  }
-  return std::nullopt;
-}
-
-std::optional<std::array<std::string_view, 2>> InchesCell(std::string_view cell) {
-  const std::string_view text = Trimmed(cell);
-  return text.empty() ? std::array<std::string_view, 2>{} : shell::SplitInches(text);
-}
-
 std::optional<std::array<std::string_view, 2>> RunTimeCell(std::string_view cell) {
   std::string_view text = Trimmed(cell);
   if (text.empty()) {

@@ -3,11 +3,14 @@
 // A cell that no field could hold as typed is refused, never cut or guessed.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "shell/core/split_entry.h"
 
 namespace roster {
 
@@ -29,15 +32,39 @@ inline std::string_view Trimmed(std::string_view cell) {
 // The texts are views of the cell (or of constants): a row is read without a
 // copy of its cells.
 
+// Inline, the three below: a roster's row is a dozen of them.
+
 // Up to `digits` decimal digits ("" for an empty cell).
-std::optional<std::string_view> DigitsCell(std::string_view cell, std::size_t digits);
+inline std::optional<std::string_view> DigitsCell(std::string_view cell, std::size_t digits) {
+  const std::string_view text = Trimmed(cell);
+  if (text.size() > digits ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return std::nullopt;
+  }
+  return text;
+}
 
 // "M" or "F" from m, M, f or F, as the Sex field upper-cases them; "" when empty.
-std::optional<std::string_view> SexCell(std::string_view cell);
+inline std::optional<std::string_view> SexCell(std::string_view cell) {
+  const std::string_view text = Trimmed(cell);
+  if (text.empty()) {
+    return std::string_view();
+  }
+  if (text == "M" || text == "m") {
+    return std::string_view("M");
+  }
+  if (text == "F" || text == "f") {
+    return std::string_view("F");
+  }
+  return std::nullopt;
+}
 
 // Whole inches and hundredths ("70.25", "70.5", "70"); two empty texts for an
 // empty cell.
-std::optional<std::array<std::string_view, 2>> InchesCell(std::string_view cell);
+inline std::optional<std::array<std::string_view, 2>> InchesCell(std::string_view cell) {
+  const std::string_view text = Trimmed(cell);
+  return text.empty() ? std::array<std::string_view, 2>{} : shell::SplitInches(text);
+}
 
 // Minutes and seconds ("13:00", "1300"), also as a spreadsheet writes a
 // duration ("0:13:00", "00:13:00"); one-digit seconds ("13:5") as typed, for

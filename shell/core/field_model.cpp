@@ -12,13 +12,6 @@ void FieldModel::HoldLonger(std::size_t field, std::string_view text) {
   SetSize(field, kLonger);
 }
 
-void FieldModel::HoldFigure(std::size_t field, const Request& request) {
-  static_assert(sizeof request.figure + sizeof request.value <= sizeof chars_[field]);
-  std::memcpy(chars_[field].data(), &request.figure, sizeof request.figure);
-  std::memcpy(chars_[field].data() + sizeof request.figure, &request.value, sizeof request.value);
-  SetSize(field, kFigure);  // a figure's text is never empty
-}
-
 void FieldModel::MakeFigure(std::size_t field) const {
   float figure = 0;
   int format = 0;
@@ -51,7 +44,15 @@ FieldModel::FieldModel(const FieldKinds& kinds, FieldReactions& reactions)
 }
 
 void FieldModel::Reset() {
-  changed_ |= filled_;
+  // A field emptied here reads empty in the next snapshot: its view there is
+  // emptied now, rather than its place copied again then (a roster resets
+  // the model for each of its rows, and loads a few of the fields again).
+  if (copies_ != nullptr) {
+    for (std::uint64_t rest = filled_; rest != 0; rest &= rest - 1) {
+      copies_->views[static_cast<std::size_t>(std::countr_zero(rest))] = std::string_view();
+    }
+    changed_ &= ~filled_;
+  }
   sizes_.fill(0);
   filled_ = 0;
   focus_ = kNoField;
@@ -95,18 +96,7 @@ void FieldModel::CarryOut(Request& request, RequestList& requests) {
   const int field = request.target;
   switch (request.kind) {
     case RequestKind::SetText:
-      if (Holds(field)) {
-        if (request.make != nullptr) {
-          HoldFigure(static_cast<std::size_t>(field), request);
-        } else {
-          Hold(static_cast<std::size_t>(field), request.Text());
-        }
-        // A single-line edit reports every text set, the same one or "" on
-        // an empty field included; a multi-line edit reports none.
-        if ((multiLine_ >> field & 1) == 0) {
-          Notify(field, request.write, requests);
-        }
-      }
+      CarryOutWrite(request, requests);
       break;
     case RequestKind::EmptyField:
       // Emptied as a cut empties it: reported only when there was a text.

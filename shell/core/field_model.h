@@ -130,6 +130,23 @@ class FieldModel {
   // the fields, with what the fields report (a Focus request for the focus
   // target is given its field here).
   void CarryOut(Request& request, RequestList& requests);
+  // The same for a SetText request. Inline: an evaluation writes a dozen
+  // fields.
+  void CarryOutWrite(const Request& request, RequestList& requests) {
+    const int field = request.target;
+    if (Holds(field)) {
+      if (request.make != nullptr) {
+        HoldFigure(static_cast<std::size_t>(field), request);
+      } else {
+        Hold(static_cast<std::size_t>(field), request.Text());
+      }
+      // A single-line edit reports every text set, the same one or "" on
+      // an empty field included; a multi-line edit reports none.
+      if ((multiLine_ >> field & 1) == 0) {
+        Notify(field, request.write, requests);
+      }
+    }
+  }
 
  private:
   template <std::size_t Count>
@@ -161,7 +178,12 @@ class FieldModel {
     }
   }
   void MakeFigure(std::size_t field) const;
-  void HoldFigure(std::size_t field, const Request& request);
+  void HoldFigure(std::size_t field, const Request& request) {
+    static_assert(sizeof request.figure + sizeof request.value <= sizeof chars_[field]);
+    std::memcpy(chars_[field].data(), &request.figure, sizeof request.figure);
+    std::memcpy(chars_[field].data() + sizeof request.figure, &request.value, sizeof request.value);
+    SetSize(field, kFigure);  // a figure's text is never empty
+  }
   // Inline: a roster loads a dozen fields a row and its commands write a
   // dozen more, nearly all of them short.
   void Hold(std::size_t field, std::string_view text) {

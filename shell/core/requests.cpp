@@ -34,20 +34,16 @@ void RequestList::CarryOut(Request* request) {
   }
 }
 
-std::size_t FigureText(char* buffer, std::size_t size, int format, float figure) {
-  const std::size_t length = FormatFixed(buffer, size, figure, 2, format / 2,
-                                         format % 2 != 0 ? Align::Right : Align::Left);
-  return size > 0 ? std::min(length, size - 1) : 0;
-}
-
 void RequestList::SetText(int field, std::string_view text, Write write) {
   Request* request = Add(RequestKind::SetText, field);
   if (request != nullptr) {
     request->write = write;
     request->make = nullptr;
     CopyText(*request, text);
+    if (fields_ != nullptr) {
+      fields_->CarryOutWrite(*request, *this);
+    }
   }
-  CarryOut(request);
 }
 
 void RequestList::SetFigure(int field, float value, int width, Align align) {
@@ -57,8 +53,10 @@ void RequestList::SetFigure(int field, float value, int width, Align align) {
     request->value = 2 * width + (align == Align::Right ? 1 : 0);
     request->figure = value;
     request->make = &FigureText;
+    if (fields_ != nullptr) {
+      fields_->CarryOutWrite(*request, *this);
+    }
   }
-  CarryOut(request);
 }
 
 void RequestList::EmptyField(int field, Write write) {

@@ -10,6 +10,7 @@
 // the list comes out complete.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -63,7 +64,11 @@ using TextMaker = std::size_t (*)(char* buffer, std::size_t size, int number, fl
 
 // A figure's text as SetFigure writes it, printf's "%W.2f" or "%-W.2f":
 // `format` is the width twice, one more when aligned right. A TextMaker.
-std::size_t FigureText(char* buffer, std::size_t size, int format, float figure);
+inline std::size_t FigureText(char* buffer, std::size_t size, int format, float figure) {
+  const std::size_t length = FormatFixed(buffer, size, figure, 2, format / 2,
+                                         format % 2 != 0 ? Align::Right : Align::Left);
+  return size > 0 ? std::min(length, size - 1) : 0;
+}
 
 // Plain data without member initializers, so a list's unused room costs
 // nothing: the list fills in every field of a request it adds.

@@ -20,29 +20,6 @@ bool Digits(std::string_view text, std::size_t least, std::size_t most) {
 
 }  // namespace
 
-std::optional<std::array<std::string_view, 2>> SplitInches(std::string_view text) {
-  // One pass: the whole inches' digits, then nothing, or a point and the
-  // fraction's digits.
-  std::size_t point = 0;
-  while (point < text.size() && point < 3 && IsDigit(text[point])) {
-    ++point;
-  }
-  if (point == 0 || point > 2 || (point < text.size() && text[point] != '.')) {
-    return std::nullopt;
-  }
-  std::string_view fraction = point < text.size() ? text.substr(point + 1) : std::string_view{};
-  if (fraction.size() > 2 || !AllDigits(fraction)) {
-    return std::nullopt;
-  }
-  if (fraction.size() == 1) {
-    // Tenths. Static: a roster splits a dozen readings a row.
-    static constexpr std::string_view kTenths[] = {"00", "10", "20", "30", "40",
-                                                   "50", "60", "70", "80", "90"};
-    fraction = kTenths[fraction[0] - '0'];
-  }
-  return std::array<std::string_view, 2>{text.substr(0, point), fraction};
-}
-
 std::optional<std::array<std::string_view, 2>> SplitRunTime(std::string_view text) {
   const std::size_t colon = text.find(':');
   std::string_view minutes;
