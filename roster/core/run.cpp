@@ -455,42 +455,32 @@ class RowScoring {
   std::string soldier_;
 };
 
-// A count of the window's summary as each row is asked it: the column it
-// reads (beyond any row's results when it reads none) and its value, both
-// worked out once for the roster.
-struct CountRule {
-  int tally = -1;  // >= 0: the rows of this tally
-  std::size_t column = 0;
-  bool anyText = false;  // any text at all counts, whatever its value
-  std::string_view value;
-};
-
-std::vector<CountRule> CountRules(const RosterProgram& program) {
-  std::vector<CountRule> rules;
-  for (const ResultCount& count : program.counts) {
-    CountRule& rule = rules.emplace_back();
-    rule.tally = count.tally;
-    rule.column =
-        count.result < 0 ? std::string_view::npos : static_cast<std::size_t>(count.result);
-    rule.anyText = count.value == nullptr;
-    rule.value = count.value == nullptr ? std::string_view() : std::string_view(count.value);
+bool Counted(const ResultCount& count, const RowScore& score) {
+  if (count.tally >= 0) {
+    return score.tally == count.tally;
   }
-  return rules;
-}
-
-bool Counted(const CountRule& rule, const RowScore& score) {
-  if (rule.tally >= 0) {
-    return score.tally == rule.tally;
-  }
-  if (rule.column >= score.results.size()) {
+  const std::size_t column =
+      count.result < 0 ? score.results.size() : static_cast<std::size_t>(count.result);
+  if (column >= score.results.size() || score.results[column].empty()) {
     return false;
   }
-  const std::string_view cell = score.results[rule.column];
-  return !cell.empty() && (rule.anyText || cell == rule.value);
+  if (count.value == nullptr) {
+    return true;
+  }
+  // Compared as it is read: measuring the value first would cost as much
+  // again, for every count of every row.
+  const char* value = count.value;
+  for (const char c : score.results[column]) {
+    if (*value == '\0' || *value != c) {
+      return false;
+    }
+    ++value;
+  }
+  return *value == '\0';
 }
 
-void Count(const std::vector<CountRule>& counts, RosterSummary& summary, const RowScore& score,
-           int line, std::string_view soldier) {
+void Count(const RosterProgram& program, RosterSummary& summary, const RowScore& score, int line,
+           std::string_view soldier) {
   ++summary.read;
   if (score.refused) {
     ++summary.refused;
@@ -501,8 +491,8 @@ void Count(const std::vector<CountRule>& counts, RosterSummary& summary, const R
     return;
   }
   ++summary.scored;
-  for (std::size_t i = 0; i < counts.size(); ++i) {
-    summary.counts[i] += Counted(counts[i], score) ? 1 : 0;
+  for (std::size_t i = 0; i < program.counts.size(); ++i) {
+    summary.counts[i] += Counted(program.counts[i], score) ? 1 : 0;
   }
   if (score.tally >= 0 && static_cast<std::size_t>(score.tally) < summary.tallies.size()) {
     ++summary.tallies[static_cast<std::size_t>(score.tally)];
@@ -605,7 +595,6 @@ RosterSummary ScoreRoster(const RosterProgram& program, const ByteReader& roster
   out.Record(names);
 
   RowScoring rows(program, settings, match, header.cells.size());
-  const std::vector<CountRule> counts = CountRules(program);
   CsvRow row;
   std::string ssnWarning;
   while (NextRow(reader, row)) {
@@ -613,7 +602,7 @@ RosterSummary ScoreRoster(const RosterProgram& program, const ByteReader& roster
     // Named in the summary's list of refused rows and to the observer.
     const std::string_view soldier =
         score.refused || observer ? rows.Soldier(row) : std::string_view();
-    Count(counts, summary, score, row.line, soldier);
+    Count(program, summary, score, row.line, soldier);
     rows.Write(row, score, out);
     if (observer && !observer(ScoredRow{row.line, soldier, score, ssnWarning, rows.figures(),
                                         rows.Name(row)})) {
