@@ -35,7 +35,7 @@ class MessageLines {
     for (int code = 0; code < kCodes; ++code) {
       const Message& message = MessageFor(code);
       std::string& text = texts_[static_cast<std::size_t>(code)];
-      for (std::size_t i = 0; i < std::min<std::size_t>(message.lineCount, 4); ++i) {
+      for (std::size_t i = 0; i < std::min(message.lineCount, message.lines.size()); ++i) {
         const MessageLine& line = message.lines[i];
         text += i == 0 ? "" : " ";
         for (std::size_t s = 0; s < line.segmentCount; ++s) {

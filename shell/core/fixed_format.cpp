@@ -14,6 +14,7 @@ constexpr double kScale[] = {1, 10, 100};
 constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
 // From 2^52 up every double is a whole number.
 constexpr double kAllWhole = 4503599627370496.0;
+
 }  // namespace
 
 std::int64_t RoundToPlaces(float value, int decimals) {
