@@ -115,6 +115,27 @@ TEST(FieldModel, TheFocusTargetFollowsWritesAndMovesButNotIntoAResult) {
   EXPECT_EQ(fields.focusTarget(), 2);
 }
 
+// A figure the program writes is kept as its number until somebody reads
+// it: whoever reads it, and however, finds the text the window shows.
+TEST(FieldModel, AWrittenFigureReadsAsTheTextTheWindowShows) {
+  Recorder recorder;
+  FieldModel fields(kKinds, recorder);
+  const RequestList list = fields.Run([](RequestList& r) {
+    r.SetFigure(1, 3.5f, 5, Align::Right);
+    r.SetFigure(2, -1234.567f, 0, Align::Left);  // longer than a field's place
+  });
+  const FieldSnapshot<4> copy(fields);
+  EXPECT_EQ(copy.texts()[1], " 3.50");
+  EXPECT_EQ(copy.texts()[2], "-1234.5") << "the first seven characters";
+  EXPECT_EQ(fields.Snapshot()[1], " 3.50");
+  EXPECT_EQ(fields.Text(1), " 3.50");
+  EXPECT_EQ(fields.Text(2), "-1234.57");
+  EXPECT_EQ(requests::Render(list), (Lines{"set 1 ' 3.50'", "set 2 '-1234.57'"}));
+  fields.Run([](RequestList& r) { r.EmptyField(1); });
+  EXPECT_EQ(recorder.reports, (Lines{"changed 1", "changed 1 edit"}))
+      << "written and then emptied: the field held a text";
+}
+
 TEST(FieldModel, TheClerksMovesAndEditsAreReportedAsTheClerks) {
   Recorder recorder;
   FieldModel fields(kKinds, recorder);
