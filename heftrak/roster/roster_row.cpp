@@ -10,7 +10,6 @@
 #include "heftrak/core/report.h"
 #include "heftrak/core/window_model.h"
 #include "heftrak/roster/roster_fields.h"
-#include "roster/core/cells.h"
 #include "roster/core/score_sheet.h"
 
 namespace heftrak {
@@ -95,14 +94,7 @@ Outcome Read(const shell::RequestList& requests) {
 
 using Sheet = roster::ScoreSheet<kRosterResults>;
 
-// A figure as the window shows it: its field's text without the padding
-// (the field's own until the next row is loaded).
-std::string_view Shown(const WindowModel& model, FieldId field) {
-  return roster::Trimmed(model.fields.Text(field));
-}
-
-void ReadResults(const WindowModel& model, Sheet& sheet) {
-  const WeightControlState& state = model.state;
+void ReadResults(const WeightControlState& state, Sheet& sheet) {
   sheet.StartResults();
   if (state.screeningShown) {
     sheet.SetNumber(kMaxWeightResult, state.maxWeight);
@@ -117,21 +109,22 @@ void ReadResults(const WindowModel& model, Sheet& sheet) {
   if (!state.bodyFatShown) {
     return;
   }
-  // The averages and the body fat as the calculator's fields show them.
+  // The averages and the body fat as the calculator's fields show them,
+  // without their padding: made from the figures Calculate wrote into them,
+  // whose texts in the fields are made only when somebody reads them.
   float bodyFat = 0;
   if (state.sex == 'M') {
-    sheet.Set(kAbdomenAverageResult, Shown(model, kMaleAverageAbdomen));
-    sheet.Set(kNeckAverageResult, Shown(model, kMaleAverageNeck));
-    sheet.Set(kBodyFatResult, Shown(model, kMaleBodyFat));
+    sheet.SetFigure(kAbdomenAverageResult, state.maleAverages[kAbdomen], 2);
+    sheet.SetFigure(kNeckAverageResult, state.maleAverages[kMaleNeck], 2);
     bodyFat = state.percentBodyFat;
   } else {
-    sheet.Set(kHipsAverageResult, Shown(model, kFemaleAverageHips));
-    sheet.Set(kForearmAverageResult, Shown(model, kFemaleAverageForearm));
-    sheet.Set(kNeckAverageResult, Shown(model, kFemaleAverageNeck));
-    sheet.Set(kWristAverageResult, Shown(model, kFemaleAverageWrist));
-    sheet.Set(kBodyFatResult, Shown(model, kFemaleBodyFat));
+    sheet.SetFigure(kHipsAverageResult, state.femaleAverages[kHips], 2);
+    sheet.SetFigure(kForearmAverageResult, state.femaleAverages[kForearm], 2);
+    sheet.SetFigure(kNeckAverageResult, state.femaleAverages[kFemaleNeck], 2);
+    sheet.SetFigure(kWristAverageResult, state.femaleAverages[kWrist], 2);
     bodyFat = state.female.bodyFat;
   }
+  sheet.SetFigure(kBodyFatResult, bodyFat, 2);
   sheet.SetFigure(kBodyFatLimitResult, state.bodyFatLimit, 1);
   sheet.Set(kBodyFatWithinResult, YesNo(state.bodyFatWithin));
   if (!state.bodyFatWithin) {
@@ -194,7 +187,7 @@ const roster::RowScore& Scorer::Score(roster::FigureCells cells,
   }
   // As the window shows it: what the Check found stays beside a Calculate
   // that refused the readings.
-  ReadResults(model_, sheet_);
+  ReadResults(state, sheet_);
   if (!sheet_.refused() && person != nullptr) {
     report_ = BodyFatReport(state, *person);
     sheet_.SetReport(&*report_);
