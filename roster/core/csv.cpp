@@ -486,10 +486,9 @@ CsvTable ParseCsv(std::string_view text, char separator) {
 }
 
 std::size_t CsvRecordBound(std::span<const std::string_view> cells) {
-  // Each cell: a separator, two quotes, an apostrophe, its quotes doubled.
   std::size_t bound = 2;
   for (const std::string_view cell : cells) {
-    bound += 2 * cell.size() + 4;
+    bound += CsvCellBound(cell);
   }
   return bound;
 }

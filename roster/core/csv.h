@@ -151,8 +151,13 @@ inline std::string_view WithoutApostrophe(std::string_view cell) {
 void AppendCsvRecord(std::string& out, std::span<const std::string_view> cells,
                      char separator = ',');
 
-// The most bytes AppendCsvRecord and WriteCsvRecord write for `cells`.
+// The most bytes AppendCsvRecord and WriteCsvRecord write for `cells`: the
+// line end and each cell's bound.
 std::size_t CsvRecordBound(std::span<const std::string_view> cells);
+// A cell's: a separator, two quotes, an apostrophe, its quotes doubled.
+inline std::size_t CsvCellBound(std::string_view cell) {
+  return 2 * cell.size() + 4;
+}
 
 // The same into `out`, which has room for CsvRecordBound(cells) bytes;
 // returns the end of what it wrote.

@@ -225,9 +225,11 @@ class ResultsOut {
       used_ += text.size();
     }
   }
-  // A record whose first cells are `written`, as the writer would write them.
-  void Record(std::string_view written, std::span<const std::string_view> cells) {
-    if (char* at = Room(written.size() + 1 + CsvRecordBound(cells))) {
+  // A record whose first cells are `written`, as the writer would write them;
+  // `bound` is CsvRecordBound of the cells.
+  void Record(std::string_view written, std::span<const std::string_view> cells,
+              std::size_t bound) {
+    if (char* at = Room(written.size() + 1 + bound)) {
       std::memcpy(at, written.data(), written.size());
       at += written.size();
       *at++ = separator_;
@@ -386,13 +388,26 @@ class RowScoring {
   // The row's line: the roster's columns, the results and the message, then
   // any cells beyond the header's columns.
   void Write(const CsvRow& row, const RowScore& score, ResultsOut& out) {
-    cells_.clear();
-    // Most rows are written as they stand, their results after them.
-    const bool asItStands = carriesAll_ && row.plain && row.cells.size() == headerSize_;
-    if (!asItStands) {
-      for (std::size_t column : match_.carried) {
-        cells_.push_back(Cell(row, static_cast<int>(column)));
+    // Most rows are written as they stand, their results after them: a list
+    // as long each row, and its bound counted as it is filled.
+    if (carriesAll_ && row.plain && row.cells.size() == headerSize_) {
+      const std::size_t results = match_.results.size();
+      cells_.resize(results + 1);
+      std::size_t bound = CsvRecordBound({});
+      for (std::size_t i = 0; i < results; ++i) {
+        const std::size_t column = match_.results[i];
+        const std::string_view cell =
+            column < score.results.size() ? score.results[column] : std::string_view();
+        cells_[i] = cell;
+        bound += CsvCellBound(cell);
       }
+      cells_[results] = score.message;
+      out.Record(row.text, cells_, bound + CsvCellBound(score.message));
+      return;
+    }
+    cells_.clear();
+    for (std::size_t column : match_.carried) {
+      cells_.push_back(Cell(row, static_cast<int>(column)));
     }
     for (std::size_t column : match_.results) {
       cells_.push_back(column < score.results.size() ? score.results[column] : std::string_view());
@@ -401,11 +416,7 @@ class RowScoring {
     for (std::size_t i = headerSize_; i < Width(row); ++i) {
       cells_.push_back(row.cells[i]);
     }
-    if (asItStands) {
-      out.Record(row.text, cells_);
-    } else {
-      out.Record(cells_);
-    }
+    out.Record(cells_);
   }
 
   FigureCells figures() const { return figures_; }
