@@ -40,12 +40,6 @@ target_link_libraries(calc_test_header PRIVATE calc_options GTest::gtest)
 target_compile_options(calc_test_header PRIVATE -O0)
 set_target_properties(calc_test_header PROPERTIES CALC_TEST_CODE ON)
 target_precompile_headers(calc_test_header PRIVATE <gtest/gtest.h>)
-if(WIN32)
-  # And windows.h, a third of a Windows suite's compile time when each file
-  # parses it again; a suite of platform-free code builds natively without it
-  # all the same.
-  target_precompile_headers(calc_test_header PRIVATE <windows.h>)
-endif()
 
 # calc_test_compile(TARGET): a program made of test code (GoogleTest's
 # assertions, the window drivers) compiled as the suites are, unoptimised with
