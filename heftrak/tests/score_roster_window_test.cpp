@@ -39,19 +39,11 @@ std::string Example(const std::string& rank) {
 // the body fat limit (enough for the list to go on to a second page), 3 of
 // 28-39 and 5 of 40 and over within it.
 std::string AgeGroups(const std::string& rank) {
-  std::string roster =
-      "Last,First,Rank,Age,Sex,Height,Weight,Abdomen1,Neck1,Hips1,Forearm1,Wrist1\n";
-  const auto add = [&](int soldiers, const char* name, const char* figures) {
-    for (int k = 0; k < soldiers; ++k) {
-      roster +=
-          std::string(name) + "," + std::to_string(100 + k) + "," + rank + "," + figures + "\n";
-    }
-  };
-  add(2, "Young", "19,M,72,210,40.25,15.25,,,");
-  add(40, "Over", "25,M,72,210,40.25,15.25,,,");
-  add(3, "Within", "30,F,64,150,,13.5,40,10,6.25");
-  add(5, "Older", "45,F,64,150,,13.5,40,10,6.25");
-  return roster;
+  return "Last,First,Rank,Age,Sex,Height,Weight,Abdomen1,Neck1,Hips1,Forearm1,Wrist1\n" +
+         harness::Soldiers(2, "Young", rank, "19,M,72,210,40.25,15.25,,,") +
+         harness::Soldiers(40, "Over", rank, "25,M,72,210,40.25,15.25,,,") +
+         harness::Soldiers(3, "Within", rank, "30,F,64,150,,13.5,40,10,6.25") +
+         harness::Soldiers(5, "Older", rank, "45,F,64,150,,13.5,40,10,6.25");
 }
 
 class HeftrakScoreRoster : public harness::ProgramSuite<&Program> {};

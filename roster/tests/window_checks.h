@@ -30,6 +30,17 @@ inline std::string LongRoster(int rows) {
   return roster;
 }
 
+// Rows of `soldiers` soldiers named NAME, First 100 and on, of one rank, each
+// with the same figures (the columns after Last, First and Rank).
+inline std::string Soldiers(int soldiers, const std::string& name, const std::string& rank,
+                            const std::string& figures) {
+  std::string rows;
+  for (int k = 0; k < soldiers; ++k) {
+    rows += name + "," + std::to_string(100 + k) + "," + rank + "," + figures + "\n";
+  }
+  return rows;
+}
+
 // Posts Escape and Return to the summary the moment it is made, before the
 // clerk can have seen it, as keys typed while the roster was scored would
 // stand in the queue.

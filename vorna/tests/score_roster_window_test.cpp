@@ -42,18 +42,11 @@ std::string Example(const std::string& rank) {
 // the failed to go on to a second page), 1 failed at 181, 4 passed at 241,
 // 6 maxed.
 std::string Bands(const std::string& rank) {
-  std::string roster = "Last,First,Rank,Age,Sex,Pushups,Situps,Run\n";
-  const auto add = [&](int soldiers, const char* name, const char* scores) {
-    for (int k = 0; k < soldiers; ++k) {
-      roster +=
-          std::string(name) + "," + std::to_string(100 + k) + "," + rank + "," + scores + "\n";
-    }
-  };
-  add(43, "Under", "25,M,10,10,25:00");
-  add(1, "Low", "44,M,30,40,19:30");
-  add(4, "Pass", "30,F,42,53,17:54");
-  add(6, "Max", "25,M,75,80,13:00");
-  return roster;
+  return "Last,First,Rank,Age,Sex,Pushups,Situps,Run\n" +
+         harness::Soldiers(43, "Under", rank, "25,M,10,10,25:00") +
+         harness::Soldiers(1, "Low", rank, "44,M,30,40,19:30") +
+         harness::Soldiers(4, "Pass", rank, "30,F,42,53,17:54") +
+         harness::Soldiers(6, "Max", rank, "25,M,75,80,13:00");
 }
 
 class VornaScoreRoster : public harness::ProgramSuite<&Program> {};
